@@ -1,0 +1,100 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/expr_engine.h"
+
+namespace vestrano {
+
+constexpr int kSlotCount = 3;
+constexpr int kParamCount = 29;
+constexpr int kFirstFreeParam = 8;
+
+// One of the three term slots (f, g, h or x, y1, y2).
+struct TermSlot {
+    std::string text;      // as typed in the term window
+    bool visible = true;   // the slot's check box
+    std::string engtext;   // converted term as the engine sees it; empty = nothing to draw
+    std::string integrand; // integral marker
+    int16_t ldicke = 1;    // line width
+    int32_t prevcolor = -1;
+    int16_t anzx = 499; // sampling intervals in function mode
+    int16_t anzt = 499; // sampling intervals in curve mode
+    std::array<int32_t, 2> drawrange{0, 0};
+};
+
+// One slot of the parameter table.
+struct ParamEntry {
+    std::string parname;
+    int32_t parhandle = -1; // engine variable, -1 = slot unused
+    double parvalue = 1.0;
+    double parmin = -10.0;
+    double parmax = 10.0;
+    double parstep = 0.0; // timer step per tick, 0 = no timer
+    int32_t parmode = 0;  // 0 wrap around, 1 reverse
+    bool windowVisible = false;
+    std::string label; // caption of the fixed slots 0..2
+};
+
+struct EngineHandles {
+    int32_t modevar = -1; // "x" or "t"
+    int32_t qq = -1;
+    int32_t sw = -1;
+    int32_t xmu = -1;
+    int32_t xmi = -1;
+    int32_t ymu = -1;
+    int32_t ymi = -1;
+};
+
+// The one program-wide record; every window reads and writes it.
+struct PlotState {
+    int16_t mode = 0; // 0 functions of x, 1 curves of t
+    std::array<std::string, 2> modenames{"Funktionenplotter", "Kurvenplotter"};
+
+    std::array<TermSlot, kSlotCount> slots{};
+    std::array<double, 6> lowerbounds{}; // index mode * 3 + slot
+
+    double xmin = -10, xmax = 10, ymin = -10, ymax = 10, tmin = 0, tmax = 10;
+
+    ExprEngine engine;
+    EngineHandles handles;
+    std::array<ParamEntry, kParamCount> params{};
+
+    float anglemode = 1;
+    int16_t busy = 0;
+    int16_t linesvisible = -1;
+    int16_t astil = 2;
+    uint8_t pointflags = 3;
+    int16_t pointsize = 15;
+    uint8_t couplemode = 2;
+    int16_t activepar = -1;
+    int16_t parawidth = 4740;
+    int16_t calc = 3;
+    uint8_t emfmode = 0;
+    int16_t axiswidth = 2;
+    std::string fmtx = "0.##";
+    std::string fmty = "0.##";
+    std::array<int32_t, 8> pens{};
+    bool colchanged = false;
+
+    std::string linestext;
+    std::string pointstext;
+    std::string intervaltext;
+    std::array<std::string, 2> modelines{};
+    std::string tmpfile;
+    std::string colfile;
+    std::string timerlist; // one character per running parameter timer: its slot number
+
+    // Track-size limits in pixels (0 = none): min width, max width, min height, max height.
+    std::array<int32_t, 4> tracklimits{};
+};
+
+// Entry mode * 12 + k of the slot-name table.
+const std::string& slotName(int mode, int k);
+
+// The 20 key texts of the collection file.
+const std::string& collectionKey(int index);
+
+} // namespace vestrano

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/ui.h"
+
+namespace vestrano {
+
+// Records every message and answers questions from a queue (No when it runs dry).
+class ScriptedUi : public Ui {
+  public:
+    struct Message {
+        std::string text;
+        std::string title;
+        MessageIcon icon;
+    };
+
+    std::vector<Message> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> answers;
+    std::string clipboard;
+    std::vector<Change> changes;
+
+    void message(const std::string& text, const std::string& title, MessageIcon icon) override {
+        messages.push_back({text, title, icon});
+    }
+    bool askYesNo(const std::string& text, const std::string&) override {
+        questions.push_back(text);
+        if (answers.empty()) {
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void setClipboardText(const std::string& text) override { clipboard = text; }
+    void changed(Change what) override { changes.push_back(what); }
+};
+
+} // namespace vestrano

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace vestrano {
+
+enum class MessageIcon { None, Critical, Question, Exclamation, Information };
+
+// Which part of the state changed, so a window re-renders only that.
+enum class Change { Terms, Status, Parameters, Picture, Collection, Menu };
+
+// The core's only road to dialogs, the clipboard and the windows.
+class Ui {
+  public:
+    virtual ~Ui() = default;
+    virtual void message(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+    // True for Yes.
+    virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
+    virtual void changed(Change what) = 0;
+};
+
+} // namespace vestrano
