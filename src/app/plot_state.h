@@ -4,13 +4,23 @@
 #include <cstdint>
 #include <string>
 
+#include "app/calculator.h"
 #include "engine/expr_engine.h"
+#include "plot/graph_state.h"
+#include "plot/viewport.h"
 
 namespace vestrano {
 
 constexpr int kSlotCount = 3;
 constexpr int kParamCount = 29;
 constexpr int kFirstFreeParam = 8;
+
+constexpr uint32_t rgb(int r, int g, int b) {
+    return static_cast<uint32_t>(r) | static_cast<uint32_t>(g) << 8 |
+           static_cast<uint32_t>(b) << 16;
+}
+constexpr uint32_t kButtonFaceColor = rgb(240, 240, 240);
+constexpr uint32_t kErrorColor = rgb(150, 0, 0);
 
 // One of the three term slots (f, g, h or x, y1, y2).
 struct TermSlot {
@@ -25,6 +35,18 @@ struct TermSlot {
     std::array<int32_t, 2> drawrange{0, 0};
 };
 
+// What a parameter window shows; the window itself only renders this.
+struct ParamWindow {
+    bool loaded = false; // closed windows are destroyed and loaded again on next use
+    bool visible = false;
+    std::string caption;
+    std::string lowerText, upperText, valueText;
+    int barpos = 0;         // 0..1000
+    bool setting = false;   // a program-made bar move is in progress
+    bool fixedSlot = false; // light orange value box, integral bounds read-only
+    int width = 4740;       // twips
+};
+
 // One slot of the parameter table.
 struct ParamEntry {
     std::string parname;
@@ -34,8 +56,8 @@ struct ParamEntry {
     double parmax = 10.0;
     double parstep = 0.0; // timer step per tick, 0 = no timer
     int32_t parmode = 0;  // 0 wrap around, 1 reverse
-    bool windowVisible = false;
-    std::string label; // caption of the fixed slots 0..2
+    std::string label;    // caption of the fixed slots 0..2
+    ParamWindow window;
 };
 
 struct EngineHandles {
@@ -72,12 +94,27 @@ struct PlotState {
     int16_t activepar = -1;
     int16_t parawidth = 4740;
     int16_t calc = 3;
+    CalcTexts calculator;
     uint8_t emfmode = 0;
     int16_t axiswidth = 2;
     std::string fmtx = "0.##";
     std::string fmty = "0.##";
     std::array<int32_t, 8> pens{};
+    Viewport view; // scale, help-line steps, pen and font descriptions
+    GraphState graph; // the graph window's drawing state
     bool colchanged = false;
+
+    // Check marks of the main menu, the program's option flags.
+    struct MenuFlags {
+        bool spal = false;    // parameter list shown
+        bool pardock = true;  // parameter windows arranged
+        bool autoint = false; // integral functions detected automatically
+    } menu;
+    bool timerEnabled = false; // the main window's animation timer
+
+    // The term window's status line.
+    std::string statusText;
+    uint32_t statusColor = kButtonFaceColor;
 
     std::string linestext;
     std::string pointstext;

@@ -1,10 +1,306 @@
 #include "engine/expr_engine.h"
 
-namespace vestrano {
+#include "engine/expression.h"
+#include "engine/parser.h"
+#include "engine/symbols.h"
+#include "engine/variable_definition.h"
 
-struct ExprEngine::Impl {};
+#include <algorithm>
+#include <limits>
+
+namespace vestrano {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr uint32_t kMaxLive = 1u << 16; // live parses; a handle is generation << 16 | index
+
+// An entry of the release order: a parse, or a run of function definitions, which callers
+// count in their release numbers too but which stay defined.
+struct ReleaseEntry {
+    int32_t handle = -1;
+    uint32_t definitions = 0;
+};
+
+} // namespace
+
+struct ExprEngine::Impl {
+    SymbolTable symbols;
+    std::vector<std::unique_ptr<Expression>> live;
+    std::vector<uint16_t> generation;
+    std::vector<uint32_t> freeIndices;
+    std::vector<ReleaseEntry> releaseOrder;
+    EngineError error;
+    kernels::TrigMode mode = kernels::TrigMode::Radians;
+
+    void clearError() {
+        if (error.code != 0 || !error.data.empty())
+            error = {};
+    }
+
+    [[gnu::noinline]] double evaluationFailed(const Expression* e) {
+        error = e ? e->error : makeError(errc::invalidTerm, 0);
+        return kNaN;
+    }
+    void setError(int code, std::string data = {}) { error = makeError(code, 0, std::move(data)); }
+
+    Expression* find(int32_t handle) {
+        if (handle < 0)
+            return nullptr;
+        auto index = static_cast<uint32_t>(handle) & (kMaxLive - 1);
+        auto gen = static_cast<uint32_t>(handle) >> 16;
+        if (index >= live.size() || generation[index] != gen)
+            return nullptr;
+        return live[index].get();
+    }
+
+    int32_t store(std::unique_ptr<Expression> e) {
+        uint32_t index = 0;
+        if (!freeIndices.empty()) {
+            index = freeIndices.back();
+            freeIndices.pop_back();
+        } else if (live.size() < kMaxLive) {
+            index = static_cast<uint32_t>(live.size());
+            live.emplace_back();
+            generation.push_back(1);
+        } else {
+            setError(errc::definitionsFull);
+            return -1;
+        }
+        live[index] = std::move(e);
+        int32_t handle = static_cast<int32_t>((uint32_t{generation[index]} << 16) | index);
+        releaseOrder.push_back(ReleaseEntry{handle, 0});
+        return handle;
+    }
+
+    void drop(int32_t handle) {
+        if (!find(handle))
+            return;
+        auto index = static_cast<uint32_t>(handle) & (kMaxLive - 1);
+        live[index].reset();
+        // generations run 1..32767 so that handles stay positive
+        generation[index] = static_cast<uint16_t>(generation[index] % 32767 + 1);
+        freeIndices.push_back(index);
+    }
+
+    void countDefinition() {
+        if (!releaseOrder.empty() && releaseOrder.back().handle < 0) {
+            ++releaseOrder.back().definitions;
+            return;
+        }
+        releaseOrder.push_back(ReleaseEntry{-1, 1});
+    }
+
+    std::unique_ptr<Expression> parse(std::string_view text) {
+        auto e = std::make_unique<Expression>();
+        e->error = parseExpression(text, symbols, e->tree, e->root);
+        if (e->error)
+            return e;
+        e->program = compileScalar(e->tree, e->root);
+        e->stack.resize(e->program.stackSize);
+        return e;
+    }
+
+    double evaluate(Expression& e) {
+        if (e.error) {
+            error = e.error;
+            return kNaN;
+        }
+        int err = 0;
+        double v = e.evaluate(mode, err);
+        if (err != 0)
+            setError(err);
+        return v;
+    }
+};
 
 ExprEngine::ExprEngine() : impl_(std::make_unique<Impl>()) {}
 ExprEngine::~ExprEngine() = default;
+
+void ExprEngine::ucReset() {
+    Impl& m = *impl_;
+    m.symbols.clear();
+    for (std::size_t i = 0; i < m.live.size(); ++i)
+        if (m.live[i])
+            m.drop(static_cast<int32_t>((uint32_t{m.generation[i]} << 16) | i));
+    m.releaseOrder.clear();
+    m.error = {};
+}
+
+int32_t ExprEngine::ucDefineVariable(std::string_view definition) {
+    Impl& m = *impl_;
+    m.clearError();
+    VariableDefinition def;
+    if (auto err = splitVariableDefinition(definition, def)) {
+        m.error = err;
+        return -1;
+    }
+    double value = 0;
+    if (!def.value.empty()) {
+        // The defining text is read in radians, so that pi=2*asin(1) is pi in any angle unit.
+        auto e = m.parse(def.value);
+        int err = 0;
+        if (!e->error)
+            value = e->evaluate(kernels::TrigMode::Radians, err);
+        if (e->error || err != 0) {
+            m.error = e->error ? e->error : makeError(err, 0);
+            return -1;
+        }
+    }
+    int32_t handle = m.symbols.defineVariable(lowerName(def.name));
+    if (handle < 0) {
+        m.setError(errc::definitionsFull);
+        return -1;
+    }
+    *m.symbols.storage(handle) = value;
+    return handle;
+}
+
+void ExprEngine::ucDefineFunctionDbl(std::string_view definition, int /*callback*/) {
+    Impl& m = *impl_;
+    m.clearError();
+    m.countDefinition();
+    UserFunction f;
+    if (auto err = splitFunctionDefinition(definition, f)) {
+        m.error = err;
+        return;
+    }
+    if (!f.body.empty()) {
+        if (auto err = checkText(f.body, m.symbols)) {
+            m.error = err;
+            return;
+        }
+    }
+    std::string key = lowerName(f.name);
+    if (!m.symbols.defineFunction(key, std::move(f)))
+        m.setError(errc::definitionsFull);
+}
+
+void ExprEngine::ucAlias(std::string_view newName, std::string_view existingName) {
+    Impl& m = *impl_;
+    m.clearError();
+    std::string name = lowerName(newName);
+    if (!isValidName(newName) || !isValidName(existingName) || operatorWord(name) != Tok::Name) {
+        m.setError(errc::invalidTerm, std::string(newName));
+        return;
+    }
+    if (!m.symbols.defineAlias(name, lowerName(existingName)))
+        m.setError(errc::invalidTerm, std::string(newName));
+}
+
+int32_t ExprEngine::ucParse(std::string_view text) {
+    Impl& m = *impl_;
+    m.clearError();
+    auto e = m.parse(text);
+    if (e->error)
+        m.error = e->error;
+    return m.store(std::move(e));
+}
+
+void ExprEngine::ucSetVariableValueDbl(int32_t handle, double value) {
+    double* storage = impl_->symbols.storage(handle);
+    if (!storage) {
+        impl_->setError(errc::invalidTerm);
+        return;
+    }
+    *storage = value;
+}
+
+// The per-sample path: everything unusual is left to out-of-line helpers.
+double ExprEngine::ucEvaluate(int32_t expr) {
+    Impl& m = *impl_;
+    if (m.error.code != 0 || !m.error.data.empty()) [[unlikely]]
+        m.clearError();
+    Expression* e = m.find(expr);
+    if (!e || e->error.code != 0) [[unlikely]]
+        return m.evaluationFailed(e);
+    int err = 0;
+    double v = e->evaluate(m.mode, err);
+    if (err != 0) [[unlikely]]
+        m.error.code = err;
+    return v;
+}
+
+double ExprEngine::ucEval(std::optional<std::string_view> text) {
+    Impl& m = *impl_;
+    m.clearError();
+    if (!text)
+        return 0;
+    auto e = m.parse(*text);
+    return m.evaluate(*e);
+}
+
+int ExprEngine::ucGetError() const {
+    return impl_->error.code;
+}
+
+std::string ExprEngine::ucGetErrorData() const {
+    return impl_->error.data;
+}
+
+// Any other number leaves the unit as it is.
+void ExprEngine::ucSetTrigMode(int mode) {
+    if (mode >= 1 && mode <= 3)
+        impl_->mode = static_cast<kernels::TrigMode>(mode);
+}
+
+void ExprEngine::ucReleaseExpr(int count) {
+    Impl& m = *impl_;
+    while (count > 0 && !m.releaseOrder.empty()) {
+        ReleaseEntry& top = m.releaseOrder.back();
+        if (top.handle >= 0) {
+            m.drop(top.handle);
+            m.releaseOrder.pop_back();
+            --count;
+            continue;
+        }
+        uint32_t n = std::min<uint32_t>(top.definitions, static_cast<uint32_t>(count));
+        top.definitions -= n;
+        count -= static_cast<int>(n);
+        if (top.definitions == 0)
+            m.releaseOrder.pop_back();
+    }
+}
+
+void ExprEngine::ucEvaluateBlock(int32_t expr, int32_t varHandle, std::span<const double> xs,
+                                 std::span<double> out, std::span<int> errs) {
+    Impl& m = *impl_;
+    m.clearError();
+    std::size_t n = std::min({xs.size(), out.size(), errs.size()});
+    xs = xs.first(n);
+    Expression* e = m.find(expr);
+    double* var = m.symbols.storage(varHandle);
+    int code = !e || !var ? errc::invalidTerm : e->error.code;
+    if (code != 0) {
+        std::fill_n(out.begin(), n, kNaN);
+        std::fill_n(errs.begin(), n, code);
+        return;
+    }
+    if (n == 0)
+        return;
+    if (!e->block || e->block->variable() != var)
+        e->block = std::make_unique<BlockProgram>(e->tree, e->root, var);
+    if (!e->block->run(xs, out, errs, m.mode)) {
+        for (std::size_t i = 0; i < n; ++i) {
+            *var = xs[i];
+            int err = 0;
+            out[i] = e->evaluate(m.mode, err);
+            errs[i] = err;
+        }
+    }
+    *var = xs.back();
+}
+
+std::string ExprEngine::dump(int32_t expr) const {
+    Expression* e = impl_->find(expr);
+    if (!e)
+        return "invalid handle\n";
+    if (e->error)
+        return "error " + std::to_string(e->error.code) + " " + e->error.data + "\n";
+    std::string out =
+        "tree:\n" + dumpTree(e->tree, e->root) + "program:\n" + dumpScalar(e->program);
+    if (e->block)
+        out += "block program:\n" + e->block->dump();
+    return out;
+}
 
 } // namespace vestrano

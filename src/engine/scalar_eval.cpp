@@ -1,0 +1,191 @@
+#include "engine/operators.h"
+#include "engine/program.h"
+
+namespace vestrano {
+namespace {
+
+// Rare operators stay out of line, so the interpreter needs few registers.
+[[gnu::noinline]] double unarySlow(const SInstr& in, double x, kernels::TrigMode m, int& e) {
+    return applyUnary(in.sub, in.fn, x, m, e);
+}
+
+[[gnu::noinline]] double binarySlow(NodeOp op, double a, double b, int& e) {
+    return applyBinary(op, a, b, e);
+}
+
+inline bool holds(NodeOp comparison, double a, double b) {
+    switch (comparison) {
+    case NodeOp::Eq:
+        return a == b;
+    case NodeOp::Ne:
+        return a != b;
+    case NodeOp::Lt:
+        return a < b;
+    case NodeOp::Gt:
+        return a > b;
+    case NodeOp::Le:
+        return a <= b;
+    default:
+        return a >= b;
+    }
+}
+
+// The per-sample hot path. Each handler jumps straight to the next one through a table of
+// label addresses (a GCC/Clang extension): one indirect jump per handler predicts far better
+// than the single shared jump of a switch. The top of the stack lives in a register, and the
+// first domain error ends the run (later errors could not change the code). Programs that
+// call nothing out of line run in a copy without those handlers: a function that makes no
+// calls saves no registers, a good part of a short program's time.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpedantic"
+template <bool Calls>
+double interpret(const ScalarProgram& p, kernels::TrigMode mode, int& err, double* stack) {
+    // in the order of SOp
+    static constexpr void* handlers[] = {
+        &&pushM,    &&pushSqM,  &&pushAddMM, &&pushSubMM,  &&pushMulMM,    &&pushNegM,
+        &&call,     &&unary,    &&neg,       &&sq,         &&cube,         &&add,
+        &&sub,      &&mul,      &&div,       &&bin,        &&addM,         &&subM,
+        &&mulM,     &&divM,     &&rsubM,     &&rdivM,      &&binM,         &&binRM,
+        &&mulAddMM, &&addMulMM, &&subMulMM,  &&jumpIfZero, &&jumpUnlessMM, &&jumpUnlessM,
+        &&jump,     &&end};
+    static_assert(sizeof handlers / sizeof handlers[0] == static_cast<int>(SOp::End) + 1);
+    const SInstr* ip = p.code.data();
+    double* sp = stack; // stack[0] is a dummy below the first value
+    double top = 0;
+    int e = 0;
+#define VESTRANO_NEXT goto* handlers[static_cast<int>((++ip)->op)]
+#define VESTRANO_CHECKED_NEXT                                                                      \
+    if (e != 0)                                                                                    \
+        goto failed;                                                                               \
+    VESTRANO_NEXT
+    goto* handlers[static_cast<int>(ip->op)];
+pushM:
+    *++sp = top;
+    top = *ip->p1;
+    VESTRANO_NEXT;
+pushSqM:
+    *++sp = top;
+    top = *ip->p1 * *ip->p1;
+    VESTRANO_NEXT;
+pushAddMM:
+    *++sp = top;
+    top = *ip->p1 + *ip->p2;
+    VESTRANO_NEXT;
+pushSubMM:
+    *++sp = top;
+    top = *ip->p1 - *ip->p2;
+    VESTRANO_NEXT;
+pushMulMM:
+    *++sp = top;
+    top = *ip->p1 * *ip->p2;
+    VESTRANO_NEXT;
+pushNegM:
+    *++sp = top;
+    top = -*ip->p1;
+    VESTRANO_NEXT;
+call:
+    if constexpr (Calls)
+        top = ip->call(top, mode, e);
+    VESTRANO_CHECKED_NEXT;
+unary:
+    if constexpr (Calls)
+        top = unarySlow(*ip, top, mode, e);
+    VESTRANO_CHECKED_NEXT;
+neg:
+    top = -top;
+    VESTRANO_NEXT;
+sq:
+    top = top * top;
+    VESTRANO_NEXT;
+cube:
+    top = top * top * top;
+    VESTRANO_NEXT;
+add:
+    top = *sp-- + top;
+    VESTRANO_NEXT;
+sub:
+    top = *sp-- - top;
+    VESTRANO_NEXT;
+mul:
+    top = *sp-- * top;
+    VESTRANO_NEXT;
+div:
+    top = kernels::divide(*sp--, top, e);
+    VESTRANO_CHECKED_NEXT;
+bin:
+    if constexpr (Calls)
+        top = binarySlow(ip->sub, *sp--, top, e);
+    VESTRANO_CHECKED_NEXT;
+addM:
+    top = top + *ip->p1;
+    VESTRANO_NEXT;
+subM:
+    top = top - *ip->p1;
+    VESTRANO_NEXT;
+mulM:
+    top = top * *ip->p1;
+    VESTRANO_NEXT;
+divM:
+    top = kernels::divide(top, *ip->p1, e);
+    VESTRANO_CHECKED_NEXT;
+rsubM:
+    top = *ip->p1 - top;
+    VESTRANO_NEXT;
+rdivM:
+    top = kernels::divide(*ip->p1, top, e);
+    VESTRANO_CHECKED_NEXT;
+binM:
+    if constexpr (Calls)
+        top = binarySlow(ip->sub, top, *ip->p1, e);
+    VESTRANO_CHECKED_NEXT;
+binRM:
+    if constexpr (Calls)
+        top = binarySlow(ip->sub, *ip->p1, top, e);
+    VESTRANO_CHECKED_NEXT;
+mulAddMM:
+    top = top * *ip->p1 + *ip->p2;
+    VESTRANO_NEXT;
+addMulMM:
+    top = top + *ip->p1 * *ip->p2;
+    VESTRANO_NEXT;
+subMulMM:
+    top = top - *ip->p1 * *ip->p2;
+    VESTRANO_NEXT;
+jumpIfZero : {
+    bool no = top == 0;
+    top = *sp--;
+    if (no)
+        ip += ip->target - 1;
+    VESTRANO_NEXT;
+}
+jumpUnlessMM:
+    if (!holds(ip->sub, *ip->p1, *ip->p2))
+        ip += ip->target - 1;
+    VESTRANO_NEXT;
+jumpUnlessM : {
+    bool yes = holds(ip->sub, top, *ip->p1);
+    top = *sp--;
+    if (!yes)
+        ip += ip->target - 1;
+    VESTRANO_NEXT;
+}
+jump:
+    ip += ip->target - 1;
+    VESTRANO_NEXT;
+end:
+    return canonical(top);
+failed:
+    err = e;
+    return std::numeric_limits<double>::quiet_NaN();
+#undef VESTRANO_NEXT
+#undef VESTRANO_CHECKED_NEXT
+}
+#pragma GCC diagnostic pop
+
+} // namespace
+
+double runScalar(const ScalarProgram& p, kernels::TrigMode mode, int& err, double* stack) {
+    return p.calls ? interpret<true>(p, mode, err, stack) : interpret<false>(p, mode, err, stack);
+}
+
+} // namespace vestrano

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vestrano {
+
+// Reused between redraws so that sampling a graph allocates nothing once the buffers have
+// grown to the largest sample count.
+struct SampleBuffers {
+    std::vector<double> at; // values of the free variable
+    std::vector<double> x;  // results, twips
+    std::vector<double> y;
+    std::vector<int> errx; // engine error code per sample, 0 = none
+    std::vector<int> erry;
+
+    void resize(std::size_t n) {
+        at.resize(n);
+        x.resize(n);
+        y.resize(n);
+        errx.resize(n);
+        erry.resize(n);
+    }
+};
+
+// What the graph window keeps for its drawing routines.
+struct GraphState {
+    // Per slot: 0 or less joins the samples by lines, more draws dots of that radius (px).
+    std::array<double, 3> ltyp{};
+
+    // Set by the redraw for the slot being drawn.
+    double curstep = 0;
+    int16_t curnx = 0;
+    int16_t curnt = 0;
+    double curltyp = 0;
+
+    // Clamp limits, twips: a sample beyond them is drawn at the limit at most once in a row.
+    double xclip = 0;
+    double yclip = 0;
+
+    // Check marks of the display menu items.
+    bool mn_helpline = true;
+    bool mn_axevis = true;
+    bool mn_axname = true;
+    bool mn_viewnumb = true;
+
+    // Finiteness limit of the integral functions: accumulation stops where
+    // 1/(1+|value|) falls below it.
+    std::string inflimit = "1E-10";
+
+    // Messages a drawing routine raised, with the terms they were raised for; a redraw
+    // shows a message again only after the terms changed.
+    std::vector<std::string> shownMessages;
+    int16_t messageMode = -1;
+    std::array<std::string, 3> messageTerms{};
+
+    SampleBuffers buffers;
+};
+
+} // namespace vestrano

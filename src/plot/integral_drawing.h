@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace vestrano {
+
+struct PlotState;
+class Canvas;
+class ExprPass;
+class Ui;
+
+// Parses the test that is 1 while `text` stays finite (1/(1+|text|) not below inflimit).
+int32_t ifdl(const PlotState& state, ExprPass& pass, std::string_view text);
+
+// The integral function of function slot `slot`, accumulated from the slot's lower bound
+// outwards in both directions; 0 at the bound.
+void stammf(PlotState& state, Canvas& canvas, std::string_view term, int slot);
+
+// The same in curve mode, drawn against x(t).
+void stammk(PlotState& state, Canvas& canvas, Ui& ui, std::string_view term, int slot);
+
+} // namespace vestrano

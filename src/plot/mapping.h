@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vestrano {
+
+struct PlotState;
+struct Viewport;
+
+// Wraps a term so that the engine evaluates it straight into twips from the left edge.
+std::string makemx(std::string_view term);
+// Same for twips above the bottom edge.
+std::string makemy(std::string_view term);
+
+// World to drawing area, in twips: horizontal from the left, vertical from the bottom.
+double twipsx(const PlotState& state, double x);
+double twipsy(const PlotState& state, double y);
+
+// Drawing area to pixels, counted from the top-left corner; not yet rounded.
+double pixelcolumn(const Viewport& view, double twipsFromLeft);
+double pixelrow(const Viewport& view, double twipsFromBottom);
+
+struct WorldPoint {
+    double x = 0;
+    double y = 0;
+};
+
+// The world point under the mouse; the mouse position is in twips from the top-left.
+WorldPoint mouseworld(const PlotState& state, double mouseX, double mouseY);
+
+} // namespace vestrano

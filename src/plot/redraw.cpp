@@ -1,0 +1,74 @@
+#include "plot/redraw.h"
+
+#include "app/plot_state.h"
+#include "app/ui.h"
+#include "plot/canvas.h"
+#include "plot/graph_drawing.h"
+#include "plot/helpline.h"
+#include "plot/integral_drawing.h"
+
+namespace vestrano {
+
+namespace {
+
+// Until domain restrictions exist every function slot is drawn over the whole x range.
+void setDrawRange(PlotState& state, int slot) {
+    state.slots[slot].drawrange = {0, state.graph.curnx};
+}
+
+void prepareSlot(PlotState& state, int slot) {
+    GraphState& g = state.graph;
+    g.curstep = state.view.slotstep[slot];
+    state.engine.ucSetVariableValueDbl(state.handles.sw, g.curstep);
+    g.curltyp = g.ltyp[slot];
+}
+
+void drawSlot(PlotState& state, Canvas& canvas, Ui& ui, int slot) {
+    const TermSlot& s = state.slots[slot];
+    prepareSlot(state, slot);
+    if (state.mode == 1) {
+        state.graph.curnt = s.anzt;
+        if (s.integrand.empty()) {
+            drawk(state, canvas, ui, s.engtext, slot);
+            return;
+        }
+        stammk(state, canvas, ui, s.engtext, slot);
+        return;
+    }
+    state.graph.curnx = s.anzx;
+    setDrawRange(state, slot);
+    if (s.integrand.empty()) {
+        drawf(state, canvas, s.engtext, slot);
+        return;
+    }
+    stammf(state, canvas, s.engtext, slot);
+}
+
+} // namespace
+
+void redraw(PlotState& state, Canvas& canvas, Ui& ui) {
+    if (state.busy >= 1) {
+        return;
+    }
+    GraphState& g = state.graph;
+    g.xclip = 2 * state.view.picw;
+    g.yclip = 2 * state.view.pich;
+    helpline(state, canvas);
+    for (int slot = state.mode; slot < kSlotCount; ++slot) {
+        const PenSpec previous = canvas.selectPen(state.view.penSpecs[slot]);
+        const TermSlot& s = state.slots[slot];
+        if (!s.engtext.empty() && s.visible) {
+            drawSlot(state, canvas, ui, slot);
+        }
+        canvas.selectPen(previous);
+    }
+    // Additional lines and points go here, over the graphs.
+    ui.changed(Change::Picture);
+}
+
+void redrawall(PlotState& state, Canvas& canvas, Ui& ui) {
+    state.view.backgroundValid = false;
+    redraw(state, canvas, ui);
+}
+
+} // namespace vestrano

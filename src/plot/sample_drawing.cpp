@@ -1,0 +1,90 @@
+#include "plot/sample_drawing.h"
+
+#include <cmath>
+
+#include "app/plot_state.h"
+#include "app/rounding.h"
+#include "plot/canvas.h"
+
+namespace vestrano {
+
+namespace {
+
+// False when the sample lies beyond the limit (and is now clamped to it). A NaN is not
+// beyond: it reaches the drawing, which breaks the line there.
+bool clampAxis(SampleTrace& trace, double& v, double limit, double& last) {
+    if (!(std::fabs(v) > limit)) {
+        return true;
+    }
+    if (last == 0) {
+        trace.skip = false;
+        last = v;
+    } else {
+        trace.newseg = true;
+    }
+    v = std::copysign(limit, v);
+    return false;
+}
+
+bool drawvertex(Canvas& canvas, const SampleTrace& trace, double column, double row) {
+    const auto c = toInt16(column);
+    const auto r = toInt16(row);
+    if (!c || !r) {
+        return false;
+    }
+    if (trace.newseg) {
+        canvas.moveTo(*c, *r);
+        return true;
+    }
+    canvas.lineTo(*c, *r);
+    return true;
+}
+
+} // namespace
+
+void clampy(SampleTrace& trace, double& sampley, double yclip) {
+    if (clampAxis(trace, sampley, yclip, trace.lasty)) {
+        trace.skip = false;
+        trace.lasty = 0;
+    }
+}
+
+void clampxy(SampleTrace& trace, double& samplex, double& sampley, double xclip, double yclip) {
+    const bool insideY = clampAxis(trace, sampley, yclip, trace.lasty);
+    const bool insideX = clampAxis(trace, samplex, xclip, trace.lastx);
+    if (insideY && insideX) {
+        trace.skip = false;
+        trace.lasty = 0;
+        trace.lastx = 0;
+    }
+}
+
+bool drawdot(const PlotState& state, Canvas& canvas, double x, double y, int slot) {
+    const double r = state.graph.curltyp;
+    const auto left = toInt16(x - r);
+    const auto top = toInt16(y - r);
+    const auto right = toInt16(x + r);
+    const auto bottom = toInt16(y + r);
+    if (!left || !top || !right || !bottom) {
+        return false;
+    }
+    const int32_t previous = canvas.selectBrush(state.view.colors[slot]);
+    canvas.fillEllipse(*left, *top, *right, *bottom);
+    canvas.selectBrush(previous);
+    return true;
+}
+
+bool drawsample(const PlotState& state, Canvas& canvas, SampleTrace& trace, int slot, double column,
+                double row) {
+    const bool drawn = state.graph.ltyp[slot] > 0
+                           ? drawdot(state, canvas, column + 1, row + 1, slot)
+                           : drawvertex(canvas, trace, column, row);
+    // A fault breaks the line: the next sample drawn starts a new segment.
+    trace.newseg = !drawn;
+    if (!drawn) {
+        trace.skip = false;
+    }
+    return drawn;
+}
+
+} // namespace vestrano

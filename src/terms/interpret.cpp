@@ -1,0 +1,187 @@
+#include "terms/interpret.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+#include <vector>
+
+#include "app/plot_state.h"
+#include "app/ui.h"
+#include "engine/engine_setup.h"
+#include "engine/errtext.h"
+#include "params/param_table.h"
+#include "terms/text_replace.h"
+
+namespace vestrano {
+
+namespace {
+
+constexpr int kUndefinedVariable = 3;
+constexpr int kLastSyntaxError = 13;
+constexpr int kEvalReleaseCount = 3;
+
+// The bookkeeping of one run: parameters seen before, free slots, names found.
+struct Discovery {
+    std::vector<std::pair<std::string, int>> old;       // name, slot
+    std::vector<int> free;                              // ascending
+    std::vector<std::pair<std::string, int32_t>> fresh; // name, engine handle
+    std::vector<std::string> found;
+    std::string message;
+};
+
+void appendMessage(std::string& message, const std::string& entry) {
+    if (!message.empty()) {
+        message += "; ";
+    }
+    message += entry;
+}
+
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+Discovery startDiscovery(PlotState& state) {
+    Discovery d;
+    for (int s = kFirstFreeParam; s < kParamCount; ++s) {
+        if (state.params[s].parhandle >= 0) {
+            d.old.emplace_back(state.params[s].parname, s);
+        }
+        d.free.push_back(s);
+    }
+    for (ParamEntry& p : state.params) {
+        p.parstep = 0;
+        p.parmode = 0;
+    }
+    return d;
+}
+
+void takeName(PlotState& state, Discovery& d, const std::string& name, int32_t handle) {
+    const auto it = std::find_if(d.old.begin(), d.old.end(),
+                                 [&](const auto& entry) { return entry.first == name; });
+    if (it == d.old.end()) {
+        d.fresh.emplace_back(name, handle);
+        return;
+    }
+    const int s = it->second;
+    d.old.erase(it);
+    std::erase(d.free, s);
+    state.params[s].parhandle = handle;
+    init(state, s);
+}
+
+// Evaluates `text` until the engine knows every name in it; returns the last error code.
+int findParameters(PlotState& state, Discovery& d, const std::string& text) {
+    ExprEngine& engine = state.engine;
+    for (;;) {
+        defslots(state, "1", "1", "1");
+        engine.ucEval(text);
+        engine.ucReleaseExpr(kEvalReleaseCount);
+        const int code = engine.ucGetError();
+        if (code != kUndefinedVariable) {
+            return code;
+        }
+        const std::string name = lower(engine.ucGetErrorData());
+        engine.ucEval(std::nullopt);
+        // A name the engine keeps reporting would loop forever.
+        if (std::find(d.found.begin(), d.found.end(), name) != d.found.end()) {
+            return code;
+        }
+        d.found.push_back(name);
+        const int32_t handle = defvar(engine, name);
+        if (handle < 0) {
+            return code;
+        }
+        takeName(state, d, name, handle);
+    }
+}
+
+void scanTexts(PlotState& state, Discovery& d) {
+    for (int k = 0; k <= kSlotCount; ++k) {
+        const bool isSlot = k < kSlotCount;
+        const std::string text = isSlot ? state.slots[k].engtext : combinedtext(state);
+        if (trimBlanks(text).empty()) {
+            continue;
+        }
+        const int code = findParameters(state, d, text);
+        if (code >= 1 && code <= kLastSyntaxError && d.message.empty()) {
+            const std::string label = isSlot ? slotName(state.mode, 3 + k) : "Geradenfenster";
+            d.message = label + ": " + errtext(state.engine, -1);
+        }
+        state.engine.ucEval(std::nullopt);
+    }
+}
+
+bool assignNewParameters(PlotState& state, Discovery& d) {
+    for (const auto& [name, handle] : d.fresh) {
+        if (d.free.empty()) {
+            return false;
+        }
+        const int s = d.free.front();
+        d.free.erase(d.free.begin());
+        ParamEntry& p = state.params[s];
+        p.parname = name;
+        p.parhandle = handle;
+        const bool density = name == "dichte";
+        p.parmin = density ? 25 : -10;
+        p.parmax = density ? 1025 : 10;
+        p.parvalue = density ? 25 : 1;
+        init(state, s);
+        showpara(state, s);
+    }
+    return true;
+}
+
+void setStatus(PlotState& state, const std::string& message) {
+    state.statusText = message.empty() ? "Ok." : message;
+    state.statusColor = message.empty() ? kButtonFaceColor : kErrorColor;
+}
+
+} // namespace
+
+bool interpretall(PlotState& state, Ui& ui) {
+    state.timerlist.clear();
+    state.timerEnabled = false;
+    const int16_t savedBusy = state.busy;
+    state.busy = 1;
+    setupengine(state);
+
+    std::string message;
+    for (int k = 0; k < kSlotCount; ++k) {
+        const std::string e = checkslot(state, ui, k);
+        if (!e.empty()) {
+            state.slots[k].engtext.clear();
+            appendMessage(message, slotName(state.mode, 3 + k) + ": " + e);
+        }
+        integralmark(state, ui, k);
+    }
+    Discovery found = startDiscovery(state);
+    found.message = message;
+    scanTexts(state, found);
+    for (const auto& [name, slot] : found.old) {
+        releasepara(state, slot);
+    }
+    if (!assignNewParameters(state, found)) {
+        ui.message("Fehler: mehr als 28 Parameter!", "Vestrano", MessageIcon::Critical);
+        // Leaving the placeholder slot functions would draw every term as the constant 1.
+        for (TermSlot& slot : state.slots) {
+            slot.engtext.clear();
+        }
+        defslotsordered(state, "", "", "");
+        setStatus(state, "Fehler: mehr als 28 Parameter!");
+        state.busy = savedBusy;
+        ui.changed(Change::Parameters);
+        ui.changed(Change::Status);
+        return false;
+    }
+    ui.changed(Change::Parameters);
+    state.busy = savedBusy;
+    const std::string r = defslotsordered(state, state.slots[0].engtext, state.slots[1].engtext,
+                                          state.slots[2].engtext);
+    setStatus(state, r.empty() ? found.message : r);
+    ui.changed(Change::Status);
+    return true;
+}
+
+} // namespace vestrano

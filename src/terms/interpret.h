@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace vestrano {
+
+struct PlotState;
+class Ui;
+
+// Rebuilds the whole term state: engine, slot texts, parameters, slot functions, status line.
+// False when more parameters were found than there are free slots.
+bool interpretall(PlotState& state, Ui& ui);
+
+// Converts and checks slot k; returns an error text or "".
+std::string checkslot(PlotState& state, Ui& ui, int k);
+
+// Marks slot k as an integral function or not.
+void integralmark(PlotState& state, Ui& ui, int k);
+
+// The lines, points and interval texts in one expression, only evaluated to find parameters.
+std::string combinedtext(const PlotState& state);
+
+} // namespace vestrano

@@ -1,0 +1,92 @@
+#include <algorithm>
+
+#include "app/plot_state.h"
+#include "engine/engine_setup.h"
+#include "engine/errtext.h"
+#include "params/param_table.h"
+#include "terms/interpret.h"
+#include "terms/termconv.h"
+#include "terms/text_replace.h"
+
+namespace vestrano {
+
+namespace {
+
+constexpr int kUndefinedVariable = 3;
+constexpr int kParseReleaseCount = 4;
+
+bool usesIntegralFunction(PlotState& state, int k) {
+    std::string& engtext = state.slots[k].engtext;
+    if (engtext.find(slotName(state.mode, 8)) == std::string::npos) {
+        return false;
+    }
+    if (state.slots[0].engtext.empty()) {
+        engtext.clear();
+        return false;
+    }
+    state.slots[k].integrand = "1";
+    return true;
+}
+
+} // namespace
+
+std::string checkslot(PlotState& state, Ui& ui, int k) {
+    std::string t = termconv(state.slots[k].text, state.mode, ui);
+    std::replace(t.begin(), t.end(), ':', '/');
+    state.slots[k].engtext = t;
+    if (t.empty()) {
+        return {};
+    }
+    defslots(state, "1", "1", "1");
+    std::string probe = t;
+    replaceAll(probe, slotName(state.mode, 8), slotName(state.mode, 0));
+    ExprEngine& engine = state.engine;
+    engine.ucParse(probe);
+    engine.ucReleaseExpr(kParseReleaseCount);
+    const int code = engine.ucGetError();
+    std::string result;
+    if (code != 0 && code != kUndefinedVariable) {
+        result = errtext(engine, -1);
+    }
+    engine.ucEval(std::nullopt);
+    return result;
+}
+
+void integralmark(PlotState& state, Ui& ui, int k) {
+    TermSlot& slot = state.slots[k];
+    slot.integrand.clear();
+    if (slot.engtext.starts_with("integral(")) {
+        slot.integrand = bracketgroup(slot.engtext, 9, ui);
+    }
+    const bool uses = usesIntegralFunction(state, k);
+    if (!state.menu.autoint) {
+        return;
+    }
+    if (uses) {
+        showpara(state, k);
+    } else {
+        hidepara(state, k);
+    }
+}
+
+std::string combinedtext(const PlotState& state) {
+    std::string lines = state.linestext;
+    replaceAll(lines, "\r\n", "+");
+    std::replace(lines.begin(), lines.end(), '\n', '+');
+    std::replace(lines.begin(), lines.end(), '\r', '+');
+    std::replace(lines.begin(), lines.end(), ':', ' ');
+    for (const char* prefix : {"x=", "y=", "c="}) {
+        replaceAll(lines, prefix, "");
+    }
+    if (!state.pointstext.empty()) {
+        lines += '-';
+        lines += state.pointstext;
+    }
+    if (!state.intervaltext.empty()) {
+        lines += '-';
+        lines += state.intervaltext;
+    }
+    return lines;
+}
+
+} // namespace vestrano

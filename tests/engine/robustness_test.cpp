@@ -1,0 +1,112 @@
+#include "engine_fixture.h"
+
+#include <random>
+
+namespace vestrano::test {
+namespace {
+
+TEST_F(EngineTest, BadTextsGiveCodes) {
+    const std::pair<std::string, int> cases[] = {
+        {"", 9},
+        {"   ", 9},
+        {"(", 2},
+        {")", 2},
+        {"((x)", 2},
+        {"x)+(", 2},
+        {"()", 9},
+        {"2 3", 9},
+        {"x(1)", 11},
+        {"(1,2)", 9},
+        {"sin(,1)", 9},
+        {"sin(1,)", 9},
+        {"*2", 9},
+        {"2*", 9},
+        {"!3", 9},
+        {"2 not 1", 9},
+        {"1 = < 2", 9},
+        {"x$", 9},
+        {"Gr\xC3\xB6\xC3\x9F"
+         "e",
+         9},
+        {std::string("1+\0"
+                     "2",
+                     4),
+         9},
+        {"1\x01", 9},
+        {"#", 9},
+        {"x:2", 9},
+        {"&", 9},
+        {".", 9},
+        {"1e", 9},
+    };
+    for (const auto& [text, code] : cases) {
+        engine.ucEval(text);
+        EXPECT_EQ(engine.ucGetError(), code) << text;
+    }
+}
+
+TEST_F(EngineTest, HugeAndDeepTextsAreRefusedNotCrashed) {
+    std::string deep = std::string(50000, '(') + "x" + std::string(50000, ')');
+    engine.ucEval(deep);
+    EXPECT_EQ(engine.ucGetError(), 9);
+    engine.ucEval(std::string(50000, '-') + "1");
+    EXPECT_EQ(engine.ucGetError(), 9);
+    engine.ucEval(std::string(50000, '(') + "x");
+    EXPECT_EQ(engine.ucGetError(), 2);
+    std::string chain = "2";
+    for (int i = 0; i < 3000; ++i)
+        chain += "^2";
+    engine.ucEval(chain);
+    EXPECT_EQ(engine.ucGetError(), 9);
+    // 100 000 characters of a flat sum: too deep a tree for the compiler, refused
+    std::string sum = "x";
+    while (sum.size() < 100000)
+        sum += "+x";
+    engine.ucEval(sum);
+    EXPECT_EQ(engine.ucGetError(), 9);
+    // but a long sum of constants folds
+    std::string ones = "1";
+    for (int i = 1; i < 50000; ++i)
+        ones += "+1";
+    EXPECT_EQ(engine.ucEval(ones), 50000);
+    // 200 nested brackets are fine
+    EXPECT_EQ(engine.ucEval(std::string(200, '(') + "1" + std::string(200, ')')), 1);
+}
+
+TEST_F(EngineTest, FunctionsThatDoubleAtEachLevelRunFull) {
+    engine.ucDefineFunctionDbl("f0(x)=x+x");
+    for (int i = 1; i < 40; ++i)
+        engine.ucDefineFunctionDbl("f" + std::to_string(i) + "(x)=f" + std::to_string(i - 1) +
+                                   "(x)*f" + std::to_string(i - 1) + "(x)");
+    engine.ucEval("f39(x)");
+    EXPECT_EQ(engine.ucGetError(), 10);
+    EXPECT_EQ(engine.ucEval("f3(1)"), 256);
+    // a long chain of functions calling the next
+    for (int i = 0; i < 2000; ++i)
+        engine.ucDefineFunctionDbl("c" + std::to_string(i) + "(x)=c" + std::to_string(i + 1) +
+                                   "(x)+1");
+    engine.ucDefineFunctionDbl("c2000(x)=x");
+    engine.ucEval("c0(1)");
+    EXPECT_EQ(engine.ucGetError(), 9);
+    EXPECT_EQ(engine.ucEval("c1900(1)"), 101);
+}
+
+TEST_F(EngineTest, RandomBytesNeverCrash) {
+    std::mt19937 rng(1234);
+    const std::string alphabet = "x()+-*/^\\!=<>,.0123456789eE&HOBsinmodtr \"\x01\xC3";
+    for (int i = 0; i < 20000; ++i) {
+        std::string text(rng() % 24, ' ');
+        for (char& ch : text)
+            ch = alphabet[rng() % alphabet.size()];
+        int32_t h = engine.ucParse(text);
+        engine.ucEvaluate(h);
+        std::vector<double> xs{-1, 0, 1}, out(3);
+        std::vector<int> errs(3);
+        engine.ucEvaluateBlock(h, x, xs, out, errs);
+        engine.ucReleaseExpr(1);
+        engine.ucEval(text);
+    }
+}
+
+} // namespace
+} // namespace vestrano::test

@@ -1,0 +1,116 @@
+#include "terms/interpret.h"
+
+#include <gtest/gtest.h>
+
+#include "app/plot_state.h"
+#include "app/scripted_ui.h"
+
+namespace vestrano {
+namespace {
+
+class Interpret : public ::testing::Test {
+protected:
+    PlotState state;
+    ScriptedUi ui;
+
+    bool run(const std::string& f, const std::string& g = "", const std::string& h = "") {
+        state.slots[0].text = f;
+        state.slots[1].text = g;
+        state.slots[2].text = h;
+        return interpretall(state, ui);
+    }
+    const ParamEntry& param(int s) const { return state.params[s]; }
+    double eval(const std::string& text) { return state.engine.ucEval(text); }
+};
+
+TEST_F(Interpret, ParametersKeepTheirSlotAndValueAcrossEdits) {
+    ASSERT_TRUE(run("a*x^2+b"));
+    EXPECT_EQ(param(8).parname, "a");
+    EXPECT_EQ(param(9).parname, "b");
+    EXPECT_EQ(param(9).parvalue, 1.0);
+    EXPECT_EQ(param(9).parmin, -10.0);
+    EXPECT_EQ(param(9).parmax, 10.0);
+    EXPECT_TRUE(param(8).window.visible);
+    EXPECT_EQ(param(10).parhandle, -1);
+    EXPECT_EQ(state.statusText, "Ok.");
+    EXPECT_EQ(state.statusColor, kButtonFaceColor);
+
+    state.params[8].parvalue = 3;
+    ASSERT_TRUE(run("a*x+c"));
+    EXPECT_EQ(param(8).parname, "a");
+    EXPECT_EQ(param(8).parvalue, 3.0);
+    EXPECT_EQ(param(9).parname, "c");
+    EXPECT_EQ(param(9).parvalue, 1.0);
+    EXPECT_DOUBLE_EQ(eval("f(2)"), 7.0);
+
+    ASSERT_TRUE(run("x"));
+    EXPECT_EQ(param(8).parhandle, -1);
+    EXPECT_EQ(param(8).parname, "");
+    EXPECT_FALSE(param(8).window.visible);
+}
+
+TEST_F(Interpret, NamesAreLowerCasedAndFillBringsDensity) {
+    ASSERT_TRUE(run("A*x", "fill"));
+    EXPECT_EQ(param(8).parname, "a");
+    EXPECT_EQ(param(9).parname, "dichte");
+    EXPECT_EQ(param(9).parvalue, 25.0);
+    EXPECT_EQ(param(9).parmin, 25.0);
+    EXPECT_EQ(param(9).parmax, 1025.0);
+}
+
+TEST_F(Interpret, ArithmeticErrorsPassSyntaxErrorsAreReported) {
+    ASSERT_TRUE(run("1/(x-1)", "", "wurzel(-x)"));
+    EXPECT_EQ(state.statusText, "Ok.");
+    EXPECT_EQ(state.slots[0].engtext, "1/(x-1)");
+
+    ASSERT_TRUE(run("x", "2*)x"));
+    EXPECT_EQ(state.statusText.rfind("g(x): ", 0), 0u) << state.statusText;
+    EXPECT_EQ(state.statusColor, kErrorColor);
+    EXPECT_EQ(state.slots[1].engtext, "");
+
+    ASSERT_TRUE(run("a:b"));
+    EXPECT_EQ(state.slots[0].engtext, "a/b");
+}
+
+TEST_F(Interpret, SlotsMayReferToEachOtherInAnyOrder) {
+    ASSERT_TRUE(run("g(x)+1", "h(x)*2", "x^2"));
+    EXPECT_EQ(state.statusText, "Ok.");
+    EXPECT_DOUBLE_EQ(eval("f(3)"), 19.0);
+}
+
+TEST_F(Interpret, ParametersOfLinesPointsAndIntervalsAreFound) {
+    state.linestext = "y=m*x+t\r\nx=k";
+    state.intervaltext = "x>u";
+    ASSERT_TRUE(run("x"));
+    EXPECT_EQ(param(8).parname, "m");
+    EXPECT_EQ(param(9).parname, "t");
+    EXPECT_EQ(param(10).parname, "k");
+    EXPECT_EQ(param(11).parname, "u");
+}
+
+TEST_F(Interpret, IntegralFunctionNeedsTheFirstSlot) {
+    ASSERT_TRUE(run("x", "F(x)*2"));
+    EXPECT_EQ(state.slots[1].integrand, "1");
+    ASSERT_TRUE(run("", "F(x)*2"));
+    EXPECT_EQ(state.slots[1].engtext, "");
+    ASSERT_TRUE(run("integral(2*x)"));
+    EXPECT_EQ(state.slots[0].integrand, "(2*x)");
+}
+
+TEST_F(Interpret, MoreThanTwentyOneParametersAreRefused) {
+    std::string term = "x";
+    for (char c = 'a'; c <= 'v'; ++c) {
+        term += std::string("+k") + c;
+    }
+    EXPECT_FALSE(run(term));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Fehler: mehr als 28 Parameter!");
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(param(28).parname, "ku");
+    EXPECT_EQ(state.busy, 0);
+    // Nothing is drawn from half-defined terms.
+    EXPECT_EQ(state.slots[0].engtext, "");
+}
+
+} // namespace
+} // namespace vestrano
