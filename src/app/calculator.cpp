@@ -71,6 +71,7 @@ void docalc(PlotState& state, Ui& ui) {
     const std::string term = termconv(state.calculator.input, state.mode, ui);
     const double value = state.engine.ucEval(std::string_view(term));
     state.calculator.result = resultText(state.engine, value, state.calc);
+    ui.changed(Change::Calculator);
 }
 
 bool checkround(PlotState& state, Ui& ui, std::string_view text) {

@@ -5,11 +5,13 @@
 #include <utility>
 #include <vector>
 
+#include "app/calculator.h"
 #include "app/plot_state.h"
 #include "app/ui.h"
 #include "engine/engine_setup.h"
 #include "engine/errtext.h"
 #include "params/param_table.h"
+#include "plot/scale.h"
 #include "terms/text_replace.h"
 
 namespace vestrano {
@@ -181,6 +183,8 @@ bool interpretall(PlotState& state, Ui& ui) {
                                           state.slots[2].engtext);
     setStatus(state, r.empty() ? found.message : r);
     ui.changed(Change::Status);
+    setscale(state);
+    docalc(state, ui);
     return true;
 }
 

@@ -97,6 +97,16 @@ TEST_F(Interpret, IntegralFunctionNeedsTheFirstSlot) {
     EXPECT_EQ(state.slots[0].integrand, "(2*x)");
 }
 
+TEST_F(Interpret, CalculatorAndScaleFollowEveryRun) {
+    state.calculator.input = "a+1";
+    state.view.picw = 24000;
+    state.view.pich = 15000;
+    ASSERT_TRUE(run("a*x"));
+    EXPECT_EQ(state.calculator.result, "2");
+    EXPECT_DOUBLE_EQ(state.view.xmu, 1200.0);
+    EXPECT_DOUBLE_EQ(eval("xmu*ymu"), 1200.0 * 750.0);
+}
+
 TEST_F(Interpret, MoreThanTwentyOneParametersAreRefused) {
     std::string term = "x";
     for (char c = 'a'; c <= 'v'; ++c) {

@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Conversion{0, "f''(x)", ""}, Conversion{0, "f'(f'(x))", ""},
                     Conversion{1, "f'(t)", ""}, Conversion{0, "y1'(x)", ""}));
 
-TEST(Termconv, UnbalancedArgumentListWarnsOncePerHitAndGoesOn) {
+TEST(Termconv, UnbalancedBracketsWarnOnceAndConversionGoesOn) {
     struct Case {
         const char* input;
         const char* expected;
@@ -51,7 +51,7 @@ TEST(Termconv, UnbalancedArgumentListWarnsOncePerHitAndGoesOn) {
     };
     for (const Case& c :
          {Case{"min(1;2", "min(1;2", 1}, Case{"min(max(1;2)", "min(max(1,2)", 1},
-          Case{"min(min(min(1;2", "min(min(min(1;2", 3}, Case{"f'(x", "((f(+sw)-f())/sw)x", 1}}) {
+          Case{"min(min(min(1;2", "min(min(min(1;2", 1}, Case{"f'(x", "((f(+sw)-f())/sw)x", 1}}) {
         ScriptedUi ui;
         EXPECT_EQ(termconv(c.input, 0, ui), c.expected) << c.input;
         ASSERT_EQ(ui.messages.size(), c.messages) << c.input;
