@@ -7,6 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     libmuparser-dev
+    qt6-base-dev qt6-svg-dev fonts-liberation xvfb imagemagick
 )
 
 missing=()

@@ -20,14 +20,6 @@ inline int32_t keepFirst(int32_t old, int code) {
     return old != 0 ? old : code;
 }
 
-constexpr bool binaryCanFail(NodeOp op) {
-    return op == NodeOp::Div || op == NodeOp::Pow || op == NodeOp::IDiv || op == NodeOp::Mod;
-}
-
-constexpr bool unaryCanFail(NodeOp op) {
-    return op == NodeOp::Fact || op == NodeOp::Func;
-}
-
 // Operand i of kind S: a row, the block variable or a slot value.
 struct Operand {
     const double* row = nullptr;

@@ -1,0 +1,220 @@
+// Drawing speed of a whole frame at the graph window's usual size, against the floor Qt sets
+// for the same picture: the captured background put back and the same points drawn with
+// one plain QPainter::drawLines per pen.
+// Cases: three function slots at 500, 1600 and 20000 intervals, and two curves at 1600.
+// Paths: `redraw` (background reused, as on every parameter move), `redrawall` (background
+// rebuilt, as on every view change) and `floor`.
+
+#include "ratio_table.h"
+
+#include "app/plot_state.h"
+#include "app/scripted_ui.h"
+#include "plot/qt_canvas.h"
+#include "plot/recording_canvas.h"
+#include "plot/redraw.h"
+#include "render_scene.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QLineF>
+#include <QPainter>
+#include <QPen>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vestrano::bench {
+namespace {
+
+constexpr int kWidth = 1600;
+constexpr int kHeight = 1000;
+
+struct Case {
+    const char* name;
+    Scene scene;
+};
+
+Scene functions(int16_t intervals) {
+    Scene s;
+    s.terms = {"sin(a*x)*x", "x^3/10-a*x", "wurzel(abs(x))*a"};
+    s.lineWidth = 2;
+    s.intervals = intervals;
+    return s;
+}
+
+Scene curves() {
+    Scene s;
+    s.mode = 1;
+    s.terms = {"8*cos(t)", "8*sin(a*t)", "5*sin(2*t)"};
+    s.lineWidth = 2;
+    s.intervals = 1600;
+    return s;
+}
+
+// A drawing area with its plot set up and the background drawn once.
+struct Frame {
+    QImage picture{kWidth, kHeight, QImage::Format_RGB32};
+    QtCanvas canvas{picture};
+    ScriptedUi ui;
+    std::unique_ptr<PlotState> state = std::make_unique<PlotState>();
+
+    explicit Frame(const Scene& scene) {
+        picture.fill(Qt::white);
+        prepareScene(*state, scene, kWidth, kHeight, canvas, ui);
+        draw();
+    }
+    void draw() {
+        redraw(*state, canvas, ui);
+        canvas.flush();
+    }
+};
+
+// The graphs of one frame as plain Qt draws them: a pen and its segments, in order.
+struct PenRun {
+    QPen pen;
+    std::vector<QLineF> lines;
+};
+
+QPen plainPen(const PenSpec& spec) {
+    const QColor colour(spec.color & 0xff, (spec.color >> 8) & 0xff, (spec.color >> 16) & 0xff);
+    return QPen(colour, spec.width, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin);
+}
+
+std::vector<PenRun> recordGraphs(Frame& frame) {
+    RecordingCanvas recorder;
+    redraw(*frame.state, recorder, frame.ui);
+    std::vector<PenRun> runs;
+    QPointF at;
+    for (const auto& e : recorder.events) {
+        using Kind = RecordingCanvas::Kind;
+        if (e.kind != Kind::MoveTo && e.kind != Kind::LineTo) {
+            continue;
+        }
+        const QPointF p(e.points[0].x + 0.5, e.points[0].y + 0.5);
+        if (e.kind == Kind::LineTo) {
+            if (runs.empty() || runs.back().pen != plainPen(e.pen)) {
+                runs.push_back({plainPen(e.pen), {}});
+            }
+            runs.back().lines.emplace_back(at, p);
+        }
+        at = p;
+    }
+    return runs;
+}
+
+// The picture of the frame with its slots hidden.
+QImage backgroundOf(Frame& frame) {
+    for (TermSlot& slot : frame.state->slots) {
+        slot.visible = false;
+    }
+    frame.draw();
+    for (TermSlot& slot : frame.state->slots) {
+        slot.visible = true;
+    }
+    return frame.picture.copy();
+}
+
+void countFrames(benchmark::State& st) {
+    st.SetItemsProcessed(st.iterations());
+}
+
+void benchRedraw(benchmark::State& st, const Scene& scene) {
+    Frame frame(scene);
+    for (auto _ : st) {
+        frame.draw();
+    }
+    countFrames(st);
+}
+
+void benchRedrawAll(benchmark::State& st, const Scene& scene) {
+    Frame frame(scene);
+    for (auto _ : st) {
+        redrawall(*frame.state, frame.canvas, frame.ui);
+        frame.canvas.flush();
+    }
+    countFrames(st);
+}
+
+void benchFloor(benchmark::State& st, const Scene& scene) {
+    Frame frame(scene);
+    const QImage background = backgroundOf(frame);
+    const std::vector<PenRun> runs = recordGraphs(frame);
+    QImage& picture = frame.picture;
+    for (auto _ : st) {
+        QPainter p(&picture);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, background);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.setRenderHint(QPainter::Antialiasing);
+        for (const PenRun& run : runs) {
+            p.setPen(run.pen);
+            p.drawLines(run.lines.data(), static_cast<int>(run.lines.size()));
+        }
+    }
+    countFrames(st);
+}
+
+const std::vector<Case>& cases() {
+    static const std::vector<Case> all{{"functions500", functions(500)},
+                                       {"functions1600", functions(1600)},
+                                       {"functions20000", functions(20000)},
+                                       {"curves", curves()}};
+    return all;
+}
+
+void registerRenderBenchmarks() {
+    for (const Case& c : cases()) {
+        const std::string prefix = std::string("Render/") + c.name + "/";
+        const Scene& scene = c.scene;
+        benchmark::RegisterBenchmark((prefix + "redraw").c_str(), benchRedraw, scene)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((prefix + "redrawall").c_str(), benchRedrawAll, scene)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((prefix + "floor").c_str(), benchFloor, scene)
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+void printRenderTable(std::ostream& out, const ResultStore& store) {
+    constexpr double kRatioTarget = 1.3;
+    constexpr double kRedrawTargetMs = 8;
+    out << "\nRender: ms per frame, " << kWidth << " x " << kHeight << " px\n"
+        << std::left << std::setw(16) << "case" << std::right << std::setw(10) << "redraw"
+        << std::setw(11) << "redrawall" << std::setw(9) << "floor" << std::setw(26)
+        << "redraw/floor" << '\n';
+    for (const Case& c : cases()) {
+        const auto ns = [&](const char* path) {
+            return store.nsPerItem(std::string("Render/") + c.name + "/" + path);
+        };
+        const auto ms = [&](const char* path) {
+            const auto v = ns(path);
+            return v ? formatNs(*v / 1e6) : std::string("-");
+        };
+        out << std::left << std::setw(16) << c.name << std::right << std::setw(10) << ms("redraw")
+            << std::setw(11) << ms("redrawall") << std::setw(9) << ms("floor") << std::setw(26)
+            << formatRatio(ns("redraw"), ns("floor"), kRatioTarget) << '\n';
+    }
+    const auto at1600 = store.nsPerItem("Render/functions1600/redraw");
+    if (!at1600) {
+        return;
+    }
+    const double ms = *at1600 / 1e6;
+    out << "redraw at 1600 intervals: " << formatNs(ms) << " ms (target < " << kRedrawTargetMs
+        << " ms" << (ms < kRedrawTargetMs ? ", ok)" : ", MISSED)") << '\n';
+}
+
+} // namespace
+} // namespace vestrano::bench
+
+int main(int argc, char** argv) {
+    using namespace vestrano::bench;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    registerRenderBenchmarks();
+    return runAndPrintTables(argc, argv, printRenderTable);
+}
