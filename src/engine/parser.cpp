@@ -12,6 +12,8 @@ namespace vestrano {
 namespace {
 
 constexpr int kMaxDepth = 500;
+// A valid term past the limits should not read as a wrong one.
+constexpr const char* kTooComplex = "Term zu lang oder zu tief verschachtelt";
 
 // State shared by the parse of a text and of every function body inlined into it.
 struct ParseContext {
@@ -83,7 +85,7 @@ class Parser {
     }
     bool enter() {
         if (++ctx_.depth > kMaxDepth) {
-            fail(errc::invalidTerm, peek().pos);
+            fail(errc::dataOnly, peek().pos, kTooComplex);
             return false;
         }
         return true;
@@ -93,7 +95,7 @@ class Parser {
         if (tree().tooBig())
             fail(errc::definitionsFull, peek().pos);
         if (tree().tooDeep())
-            fail(errc::invalidTerm, peek().pos);
+            fail(errc::dataOnly, peek().pos, kTooComplex);
         return static_cast<bool>(err_);
     }
 
