@@ -1,8 +1,10 @@
 // Engine speed against plain C++ and against muparser, measured in one run.
 // Each formula runs four ways: `native` (a C++ lambda), `muparser` (Eval per point),
 // `sample` (set x, ucEvaluate, ucGetError per point, as the drawing loop does) and `block`
-// (ucEvaluateBlock over the whole array with per-point error codes).
+// (ucEvaluateBlock over the whole array with per-point error codes). Interpret/full times a
+// whole term interpretation.
 
+#include "interpret_bench.h"
 #include "ratio_table.h"
 
 #include "engine/expr_engine.h"
@@ -247,7 +249,9 @@ RatioTable engineTable() {
 int main(int argc, char** argv) {
     using namespace vestrano::bench;
     registerEngineBenchmarks();
+    registerInterpretBenchmark();
     return runAndPrintTables(argc, argv, [](std::ostream& out, const ResultStore& store) {
         printRatioTable(out, store, engineTable());
+        printInterpretTable(out, store);
     });
 }

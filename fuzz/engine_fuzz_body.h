@@ -9,6 +9,7 @@
 #include "engine/engine_setup.h"
 #include "engine/errtext.h"
 #include "engine/expr_engine.h"
+#include "fuzz_text.h"
 
 #include <array>
 #include <cctype>
@@ -30,21 +31,6 @@ constexpr size_t kMaxLines = 8;
 // More names than the parameter table holds; enough to see the search terminate.
 constexpr int kMaxParameterSearch = 40;
 constexpr std::array<double, 8> kSampleXs{-2.5, -1.0, 0.0, 0.5, 1.0, 3.0, 1e6, -1e-9};
-
-// Printable form of a fuzz text for fault messages.
-inline std::string quoted(std::string_view text) {
-    std::string out = "\"";
-    for (const unsigned char c : text) {
-        if (c < 0x20 || c == 0x7f) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            out += hex;
-            continue;
-        }
-        out += static_cast<char>(c);
-    }
-    return out + "\"";
-}
 
 class EngineFuzzRound {
   public:

@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libmuparser-dev
     qt6-base-dev qt6-svg-dev fonts-liberation xvfb imagemagick
+    qt6-translations-l10n xdotool
 )
 
 missing=()

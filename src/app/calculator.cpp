@@ -6,6 +6,7 @@
 
 #include "app/evaltext.h"
 #include "app/plot_state.h"
+#include "app/quiet_ui.h"
 #include "app/rounding.h"
 #include "app/ui.h"
 #include "engine/errtext.h"
@@ -68,7 +69,12 @@ std::string generalnum(double value) {
 }
 
 void docalc(PlotState& state, Ui& ui) {
-    const std::string term = termconv(state.calculator.input, state.mode, ui);
+    // The result follows every parameter move; a broken input is reported once, not per move.
+    CalcTexts& calc = state.calculator;
+    QuietUi quiet(ui);
+    Ui& conversionUi = calc.input == calc.reportedInput ? static_cast<Ui&>(quiet) : ui;
+    calc.reportedInput = calc.input;
+    const std::string term = termconv(calc.input, state.mode, conversionUi);
     const double value = state.engine.ucEval(std::string_view(term));
     state.calculator.result = resultText(state.engine, value, state.calc);
     ui.changed(Change::Calculator);

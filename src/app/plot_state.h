@@ -3,8 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/calculator.h"
+#include "app/window_layout.h"
 #include "engine/expr_engine.h"
 #include "plot/graph_state.h"
 #include "plot/viewport.h"
@@ -35,16 +37,43 @@ struct TermSlot {
     std::array<int32_t, 2> drawrange{0, 0};
 };
 
-// What a parameter window shows; the window itself only renders this.
+constexpr uint32_t kParamValueColor = rgb(255, 255, 192); // light yellow
+constexpr uint32_t kFixedValueColor = rgb(255, 192, 128); // light orange: slots 0..7
+
+// What a parameter window shows; the window itself only renders this. Whether its timer
+// runs (clock border, text boxes disabled) is read from PlotState::timerlist.
 struct ParamWindow {
     bool loaded = false; // closed windows are destroyed and loaded again on next use
     bool visible = false;
     std::string caption;
     std::string lowerText, upperText, valueText;
-    int barpos = 0;         // 0..1000
-    bool setting = false;   // a program-made bar move is in progress
-    bool fixedSlot = false; // light orange value box, integral bounds read-only
-    int width = 4740;       // twips
+    int barpos = 0;            // 0..1000
+    bool setting = false;      // a program-made bar move is in progress
+    bool boundsLocked = false; // integral lower bounds: the interval gives the bounds
+    uint32_t valueColor = kParamValueColor;
+    int left = 0; // twips, in the main window's client area
+    int top = 0;
+    int width = 4740;
+    int height = 1250;
+};
+
+// One row of the parameter list window.
+struct ParamListRow {
+    int slot = 0;
+    std::string name;
+    bool checked = false; // the slot's window is visible
+};
+
+// What the parameter list window shows; sizes in twips.
+struct ParamListWindow {
+    bool visible = false;
+    std::vector<ParamListRow> rows;
+    std::string buttonCaption = "&Alle";
+    int left = 0;
+    int top = 0;
+    int width = 1650;
+    int height = 4140;
+    int listHeight = 3660;
 };
 
 // One slot of the parameter table.
@@ -100,15 +129,21 @@ struct PlotState {
     std::string fmtx = "0.##";
     std::string fmty = "0.##";
     std::array<int32_t, 8> pens{};
-    Viewport view; // scale, help-line steps, pen and font descriptions
+    Viewport view;    // scale, help-line steps, pen and font descriptions
     GraphState graph; // the graph window's drawing state
     bool colchanged = false;
+    double zoomx = 1.5; // zoom factors of a click
+    double zoomy = 1.5;
+    bool keepcounts = false; // line options' "konstant lassen": resizing keeps sample counts
+    WindowLayout layout;     // the main window's client area and its arranged children
 
     // Check marks of the main menu, the program's option flags.
     struct MenuFlags {
-        bool spal = false;    // parameter list shown
-        bool pardock = true;  // parameter windows arranged
-        bool autoint = false; // integral functions detected automatically
+        bool spal = false;       // parameter list shown
+        bool pardock = true;     // parameter windows arranged
+        bool autoint = false;    // integral functions detected automatically
+        bool zoomtoggle = false; // "Zoom sperren": clicks leave the view alone
+        bool dock = true;        // child windows follow the main window's size
     } menu;
     bool timerEnabled = false; // the main window's animation timer
 
@@ -123,6 +158,7 @@ struct PlotState {
     std::string tmpfile;
     std::string colfile;
     std::string timerlist; // one character per running parameter timer: its slot number
+    ParamListWindow paramlist;
 
     // Track-size limits in pixels (0 = none): min width, max width, min height, max height.
     std::array<int32_t, 4> tracklimits{};

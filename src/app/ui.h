@@ -7,7 +7,7 @@ namespace vestrano {
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
 
 // Which part of the state changed, so a window re-renders only that.
-enum class Change { Terms, Status, Parameters, Picture, Collection, Menu, Calculator };
+enum class Change { Terms, Status, Parameters, Picture, Collection, Menu, Calculator, Layout };
 
 // The core's only road to dialogs, the clipboard and the windows.
 class Ui {

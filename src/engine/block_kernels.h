@@ -11,7 +11,7 @@
 #if defined(__clang__)
 #define VESTRANO_IVDEP _Pragma("clang loop vectorize(assume_safety)")
 #elif defined(__GNUC__)
-#define VESTRANO_IVDEP _Pragma("GCC ivdep")
+#define VESTRANO_IVDEP _Pragma("GCC ivdep") _Pragma("GCC unroll 4")
 #else
 #define VESTRANO_IVDEP
 #endif

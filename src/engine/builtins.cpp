@@ -67,6 +67,20 @@ kernels::ScalarKernel kernelOf(kernels::Fn f, std::index_sequence<I...>) {
     return table[static_cast<std::size_t>(f)];
 }
 
+template <kernels::Fn F> double applyPlain(double x) {
+    int err = 0;
+    return kernels::apply<F>(x, kernels::TrigMode::Radians, err);
+}
+
+template <std::size_t... I>
+kernels::PlainKernel plainKernelOf(kernels::Fn f, std::index_sequence<I...>) {
+    static constexpr std::array<kernels::PlainKernel, sizeof...(I)> table{
+        (kernels::canFail(static_cast<kernels::Fn>(I))
+             ? nullptr
+             : &applyPlain<static_cast<kernels::Fn>(I)>)...};
+    return table[static_cast<std::size_t>(f)];
+}
+
 } // namespace
 
 const Builtin* findBuiltin(std::string_view lowerName) {
@@ -102,6 +116,10 @@ namespace kernels {
 
 ScalarKernel scalarKernel(Fn f) {
     return kernelOf(f, std::make_index_sequence<static_cast<std::size_t>(Fn::Count)>{});
+}
+
+PlainKernel plainKernel(Fn f) {
+    return plainKernelOf(f, std::make_index_sequence<static_cast<std::size_t>(Fn::Count)>{});
 }
 
 // x! is Gamma(x + 1): exact products for 0..170, the gamma function between the integers.

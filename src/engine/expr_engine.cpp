@@ -21,38 +21,50 @@ struct ReleaseEntry {
     uint32_t definitions = 0;
 };
 
+// What the per-sample path needs of a parse, so that a handle leads to it in one load.
+struct ReadyProgram {
+    int32_t handle = -1; // of the successful parse in this place; -1 for none
+    ScalarRunner run = nullptr;
+    const SInstr* code = nullptr;
+    double* stack = nullptr;
+};
+
+// A place in the table of parses.
+struct LiveSlot {
+    uint16_t generation = 1;
+    std::unique_ptr<Expression> expr;
+};
+
 } // namespace
 
 struct ExprEngine::Impl {
+    std::vector<ReadyProgram> ready; // by index, like `live`
+    kernels::TrigMode mode = kernels::TrigMode::Radians;
+    std::vector<LiveSlot> live;
     SymbolTable symbols;
-    std::vector<std::unique_ptr<Expression>> live;
-    std::vector<uint16_t> generation;
     std::vector<uint32_t> freeIndices;
     std::vector<ReleaseEntry> releaseOrder;
-    EngineError error;
-    kernels::TrigMode mode = kernels::TrigMode::Radians;
+    std::string errorData;
+    int dataCode = 0; // the error code errorData belongs to
 
-    void clearError() {
-        if (error.code != 0 || !error.data.empty())
-            error = {};
+    const ReadyProgram* readyProgram(int32_t handle) const {
+        auto index = static_cast<uint32_t>(handle) & (kMaxLive - 1);
+        if (index >= ready.size() || ready[index].handle != handle)
+            return nullptr;
+        return &ready[index];
     }
-
-    [[gnu::noinline]] double evaluationFailed(const Expression* e) {
-        error = e ? e->error : makeError(errc::invalidTerm, 0);
-        return kNaN;
-    }
-    void setError(int code, std::string data = {}) { error = makeError(code, 0, std::move(data)); }
 
     Expression* find(int32_t handle) {
         if (handle < 0)
             return nullptr;
         auto index = static_cast<uint32_t>(handle) & (kMaxLive - 1);
         auto gen = static_cast<uint32_t>(handle) >> 16;
-        if (index >= live.size() || generation[index] != gen)
+        if (index >= live.size() || live[index].generation != gen)
             return nullptr;
-        return live[index].get();
+        return live[index].expr.get();
     }
 
+    // -1 when the table is full
     int32_t store(std::unique_ptr<Expression> e) {
         uint32_t index = 0;
         if (!freeIndices.empty()) {
@@ -61,13 +73,16 @@ struct ExprEngine::Impl {
         } else if (live.size() < kMaxLive) {
             index = static_cast<uint32_t>(live.size());
             live.emplace_back();
-            generation.push_back(1);
+            ready.emplace_back();
         } else {
-            setError(errc::definitionsFull);
             return -1;
         }
-        live[index] = std::move(e);
-        int32_t handle = static_cast<int32_t>((uint32_t{generation[index]} << 16) | index);
+        LiveSlot& s = live[index];
+        int32_t handle = static_cast<int32_t>((uint32_t{s.generation} << 16) | index);
+        if (!e->error)
+            ready[index] = ReadyProgram{handle, scalarRunner(e->program), e->program.code.data(),
+                                        e->stack.data()};
+        s.expr = std::move(e);
         releaseOrder.push_back(ReleaseEntry{handle, 0});
         return handle;
     }
@@ -76,9 +91,11 @@ struct ExprEngine::Impl {
         if (!find(handle))
             return;
         auto index = static_cast<uint32_t>(handle) & (kMaxLive - 1);
-        live[index].reset();
+        LiveSlot& s = live[index];
+        s.expr.reset();
         // generations run 1..32767 so that handles stay positive
-        generation[index] = static_cast<uint16_t>(generation[index] % 32767 + 1);
+        s.generation = static_cast<uint16_t>(s.generation % 32767 + 1);
+        ready[index] = ReadyProgram{};
         freeIndices.push_back(index);
     }
 
@@ -99,39 +116,54 @@ struct ExprEngine::Impl {
         e->stack.resize(e->program.stackSize);
         return e;
     }
-
-    double evaluate(Expression& e) {
-        if (e.error) {
-            error = e.error;
-            return kNaN;
-        }
-        int err = 0;
-        double v = e.evaluate(mode, err);
-        if (err != 0)
-            setError(err);
-        return v;
-    }
 };
 
 ExprEngine::ExprEngine() : impl_(std::make_unique<Impl>()) {}
 ExprEngine::~ExprEngine() = default;
 
+void ExprEngine::setError(int code, std::string data) {
+    error_ = code;
+    impl_->errorData = std::move(data);
+    impl_->dataCode = code;
+}
+
+void ExprEngine::refreshVariables() {
+    const SymbolTable& symbols = impl_->symbols;
+    variables_ = symbols.addresses();
+    variableCount_ = symbols.variableCount();
+    firstVariable_ = symbols.firstHandle();
+}
+
+void ExprEngine::unknownVariable() {
+    setError(errc::invalidTerm);
+}
+
+[[gnu::cold]] double ExprEngine::evaluationFailed(int32_t expr) {
+    const Expression* e = impl_->find(expr);
+    if (e)
+        setError(e->error.code, e->error.data);
+    else
+        setError(errc::invalidTerm);
+    return kNaN;
+}
+
 void ExprEngine::ucReset() {
     Impl& m = *impl_;
     m.symbols.clear();
+    refreshVariables();
     for (std::size_t i = 0; i < m.live.size(); ++i)
-        if (m.live[i])
-            m.drop(static_cast<int32_t>((uint32_t{m.generation[i]} << 16) | i));
+        if (m.live[i].expr)
+            m.drop(static_cast<int32_t>((uint32_t{m.live[i].generation} << 16) | i));
     m.releaseOrder.clear();
-    m.error = {};
+    clearError();
 }
 
 int32_t ExprEngine::ucDefineVariable(std::string_view definition) {
     Impl& m = *impl_;
-    m.clearError();
+    clearError();
     VariableDefinition def;
     if (auto err = splitVariableDefinition(definition, def)) {
-        m.error = err;
+        setError(err.code, err.data);
         return -1;
     }
     double value = 0;
@@ -142,13 +174,14 @@ int32_t ExprEngine::ucDefineVariable(std::string_view definition) {
         if (!e->error)
             value = e->evaluate(kernels::TrigMode::Radians, err);
         if (e->error || err != 0) {
-            m.error = e->error ? e->error : makeError(err, 0);
+            setError(e->error ? e->error.code : err, e->error.data);
             return -1;
         }
     }
     int32_t handle = m.symbols.defineVariable(lowerName(def.name));
+    refreshVariables();
     if (handle < 0) {
-        m.setError(errc::definitionsFull);
+        setError(errc::definitionsFull);
         return -1;
     }
     *m.symbols.storage(handle) = value;
@@ -157,84 +190,77 @@ int32_t ExprEngine::ucDefineVariable(std::string_view definition) {
 
 void ExprEngine::ucDefineFunctionDbl(std::string_view definition, int /*callback*/) {
     Impl& m = *impl_;
-    m.clearError();
+    clearError();
     m.countDefinition();
     UserFunction f;
     if (auto err = splitFunctionDefinition(definition, f)) {
-        m.error = err;
+        setError(err.code, err.data);
         return;
     }
     if (!f.body.empty()) {
         if (auto err = checkText(f.body, m.symbols)) {
-            m.error = err;
+            setError(err.code, err.data);
             return;
         }
     }
     std::string key = lowerName(f.name);
     if (!m.symbols.defineFunction(key, std::move(f)))
-        m.setError(errc::definitionsFull);
+        setError(errc::definitionsFull);
 }
 
 void ExprEngine::ucAlias(std::string_view newName, std::string_view existingName) {
     Impl& m = *impl_;
-    m.clearError();
+    clearError();
     std::string name = lowerName(newName);
     if (!isValidName(newName) || !isValidName(existingName) || operatorWord(name) != Tok::Name) {
-        m.setError(errc::invalidTerm, std::string(newName));
+        setError(errc::invalidTerm, std::string(newName));
         return;
     }
     if (!m.symbols.defineAlias(name, lowerName(existingName)))
-        m.setError(errc::invalidTerm, std::string(newName));
+        setError(errc::invalidTerm, std::string(newName));
 }
 
 int32_t ExprEngine::ucParse(std::string_view text) {
     Impl& m = *impl_;
-    m.clearError();
+    clearError();
     auto e = m.parse(text);
     if (e->error)
-        m.error = e->error;
-    return m.store(std::move(e));
+        setError(e->error.code, e->error.data);
+    int32_t handle = m.store(std::move(e));
+    if (handle < 0)
+        setError(errc::definitionsFull);
+    return handle;
 }
 
-void ExprEngine::ucSetVariableValueDbl(int32_t handle, double value) {
-    double* storage = impl_->symbols.storage(handle);
-    if (!storage) {
-        impl_->setError(errc::invalidTerm);
-        return;
-    }
-    *storage = value;
-}
-
-// The per-sample path: everything unusual is left to out-of-line helpers.
+// The per-sample path. The program sets error_ itself, to a code that never carries data.
 double ExprEngine::ucEvaluate(int32_t expr) {
-    Impl& m = *impl_;
-    if (m.error.code != 0 || !m.error.data.empty()) [[unlikely]]
-        m.clearError();
-    Expression* e = m.find(expr);
-    if (!e || e->error.code != 0) [[unlikely]]
-        return m.evaluationFailed(e);
-    int err = 0;
-    double v = e->evaluate(m.mode, err);
-    if (err != 0) [[unlikely]]
-        m.error.code = err;
-    return v;
+    const Impl& m = *impl_;
+    clearError();
+    const ReadyProgram* p = m.readyProgram(expr);
+    if (!p) [[unlikely]]
+        return evaluationFailed(expr);
+    return p->run(p->code, p->stack, m.mode, error_);
 }
 
 double ExprEngine::ucEval(std::optional<std::string_view> text) {
     Impl& m = *impl_;
-    m.clearError();
+    clearError();
     if (!text)
         return 0;
     auto e = m.parse(*text);
-    return m.evaluate(*e);
-}
-
-int ExprEngine::ucGetError() const {
-    return impl_->error.code;
+    if (e->error) {
+        setError(e->error.code, e->error.data);
+        return kNaN;
+    }
+    int err = 0;
+    double v = e->evaluate(m.mode, err);
+    if (err != 0)
+        setError(err);
+    return v;
 }
 
 std::string ExprEngine::ucGetErrorData() const {
-    return impl_->error.data;
+    return error_ != 0 && error_ == impl_->dataCode ? impl_->errorData : std::string();
 }
 
 // Any other number leaves the unit as it is.
@@ -264,7 +290,7 @@ void ExprEngine::ucReleaseExpr(int count) {
 void ExprEngine::ucEvaluateBlock(int32_t expr, int32_t varHandle, std::span<const double> xs,
                                  std::span<double> out, std::span<int> errs) {
     Impl& m = *impl_;
-    m.clearError();
+    clearError();
     std::size_t n = std::min({xs.size(), out.size(), errs.size()});
     xs = xs.first(n);
     Expression* e = m.find(expr);

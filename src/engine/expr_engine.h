@@ -28,11 +28,16 @@ class ExprEngine {
     void ucAlias(std::string_view newName, std::string_view existingName);
     // Returns an expression handle; on a syntax error or an undefined name the error is set.
     int32_t ucParse(std::string_view text);
-    void ucSetVariableValueDbl(int32_t handle, double value);
+    void ucSetVariableValueDbl(int32_t handle, double value) {
+        auto index = static_cast<uint64_t>(int64_t{handle} - firstVariable_);
+        if (index >= variableCount_) [[unlikely]]
+            return unknownVariable();
+        *variables_[index] = value;
+    }
     double ucEvaluate(int32_t expr);
     // Parse and evaluate at once; std::nullopt only clears the error.
     double ucEval(std::optional<std::string_view> text);
-    int ucGetError() const;
+    int ucGetError() const { return error_; }
     std::string ucGetErrorData() const;
     // 1 radians, 2 degrees, 3 grads.
     void ucSetTrigMode(int mode);
@@ -50,6 +55,19 @@ class ExprEngine {
 
   private:
     struct Impl;
+
+    void setError(int code, std::string data = {});
+    void clearError() { error_ = 0; }
+    void refreshVariables();
+    void unknownVariable();
+    double evaluationFailed(int32_t expr);
+
+    // The per-sample calls (set a variable, evaluate, read the error) use these directly; the
+    // other operations keep them current.
+    double* const* variables_ = nullptr; // the storage of handle firstVariable_ + i
+    uint64_t variableCount_ = 0;
+    int32_t firstVariable_ = 0;
+    int error_ = 0;
     std::unique_ptr<Impl> impl_;
 };
 

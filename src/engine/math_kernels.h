@@ -10,6 +10,10 @@
 #include <cmath>
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vestrano::kernels {
 
 enum class TrigMode : int { Radians = 1, Degrees = 2, Grads = 3 };
@@ -262,10 +266,20 @@ template <Fn F> inline double applyRounding(double x) {
     return std::round(x);
 }
 
+// std::sqrt without the library call that the compiler adds for errno on a NaN result.
+inline double squareRoot(double x) {
+#if defined(__SSE2__)
+    __m128d v = _mm_set_sd(x);
+    return _mm_cvtsd_f64(_mm_sqrt_sd(v, v));
+#else
+    return std::sqrt(x);
+#endif
+}
+
 template <Fn F> inline double apply(double x, TrigMode m, int& err) {
     using enum Fn;
     if constexpr (F == SqrtOfNonNegative)
-        return std::sqrt(x);
+        return squareRoot(x);
     else if constexpr (F <= Csc)
         return applyTrig<F>(x, m, err);
     else if constexpr (F <= Acsc)
@@ -284,6 +298,10 @@ using ScalarKernel = double (*)(double, TrigMode, int&);
 
 // apply<f> for a function known only at run time.
 ScalarKernel scalarKernel(Fn f);
+
+// apply<f> in radians for a function that cannot fail; nullptr for the others.
+using PlainKernel = double (*)(double);
+PlainKernel plainKernel(Fn f);
 
 inline double applyDynamic(Fn f, double x, TrigMode m, int& err) {
     return scalarKernel(f)(x, m, err);

@@ -13,23 +13,6 @@ namespace {
     return applyBinary(op, a, b, e);
 }
 
-inline bool holds(NodeOp comparison, double a, double b) {
-    switch (comparison) {
-    case NodeOp::Eq:
-        return a == b;
-    case NodeOp::Ne:
-        return a != b;
-    case NodeOp::Lt:
-        return a < b;
-    case NodeOp::Gt:
-        return a > b;
-    case NodeOp::Le:
-        return a <= b;
-    default:
-        return a >= b;
-    }
-}
-
 // The per-sample hot path. Each handler jumps straight to the next one through a table of
 // label addresses (a GCC/Clang extension): one indirect jump per handler predicts far better
 // than the single shared jump of a switch. The top of the stack lives in a register, and the
@@ -39,17 +22,18 @@ inline bool holds(NodeOp comparison, double a, double b) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpedantic"
 template <bool Calls>
-double interpret(const ScalarProgram& p, kernels::TrigMode mode, int& err, double* stack) {
+double interpret(const SInstr* code, double* stack, kernels::TrigMode mode, int& err) {
     // in the order of SOp
     static constexpr void* handlers[] = {
-        &&pushM,    &&pushSqM,  &&pushAddMM, &&pushSubMM,  &&pushMulMM,    &&pushNegM,
-        &&call,     &&unary,    &&neg,       &&sq,         &&cube,         &&add,
-        &&sub,      &&mul,      &&div,       &&bin,        &&addM,         &&subM,
-        &&mulM,     &&divM,     &&rsubM,     &&rdivM,      &&binM,         &&binRM,
-        &&mulAddMM, &&addMulMM, &&subMulMM,  &&jumpIfZero, &&jumpUnlessMM, &&jumpUnlessM,
-        &&jump,     &&end};
+        &&pushM,        &&pushSqM,     &&pushAddMM, &&pushSubMM,    &&pushMulMM,    &&pushNegM,
+        &&pushCubeM,    &&call,        &&callPlain, &&callTrig,     &&unary,        &&neg,
+        &&sq,           &&cube,        &&abs,       &&sqrt,         &&rootNN,       &&add,
+        &&sub,          &&mul,         &&div,       &&bin,          &&addM,         &&subM,
+        &&mulM,         &&divM,        &&rsubM,     &&rdivM,        &&binM,         &&binRM,
+        &&mulAddMM,     &&addMulMM,    &&subMulMM,  &&addThenMulMM, &&subThenMulMM, &&jumpIfZero,
+        &&jumpUnlessMM, &&jumpUnlessM, &&jump,      &&end};
     static_assert(sizeof handlers / sizeof handlers[0] == static_cast<int>(SOp::End) + 1);
-    const SInstr* ip = p.code.data();
+    const SInstr* ip = code;
     double* sp = stack; // stack[0] is a dummy below the first value
     double top = 0;
     int e = 0;
@@ -83,10 +67,22 @@ pushNegM:
     *++sp = top;
     top = -*ip->p1;
     VESTRANO_NEXT;
+pushCubeM:
+    *++sp = top;
+    top = *ip->p1 * *ip->p1 * *ip->p1;
+    VESTRANO_NEXT;
 call:
     if constexpr (Calls)
         top = ip->call(top, mode, e);
     VESTRANO_CHECKED_NEXT;
+callPlain:
+    if constexpr (Calls)
+        top = ip->plain(top);
+    VESTRANO_NEXT;
+callTrig:
+    if constexpr (Calls)
+        top = mode == kernels::TrigMode::Radians ? ip->plain(top) : ip->call(top, mode, e);
+    VESTRANO_NEXT;
 unary:
     if constexpr (Calls)
         top = unarySlow(*ip, top, mode, e);
@@ -99,6 +95,17 @@ sq:
     VESTRANO_NEXT;
 cube:
     top = top * top * top;
+    VESTRANO_NEXT;
+abs:
+    top = std::fabs(top);
+    VESTRANO_NEXT;
+sqrt:
+    if (top < 0)
+        e = errc::sqrtDomain;
+    top = kernels::squareRoot(top);
+    VESTRANO_CHECKED_NEXT;
+rootNN:
+    top = kernels::squareRoot(top);
     VESTRANO_NEXT;
 add:
     top = *sp-- + top;
@@ -151,6 +158,12 @@ addMulMM:
 subMulMM:
     top = top - *ip->p1 * *ip->p2;
     VESTRANO_NEXT;
+addThenMulMM:
+    top = (top + *ip->p1) * *ip->p2;
+    VESTRANO_NEXT;
+subThenMulMM:
+    top = (top - *ip->p1) * *ip->p2;
+    VESTRANO_NEXT;
 jumpIfZero : {
     bool no = top == 0;
     top = *sp--;
@@ -159,11 +172,11 @@ jumpIfZero : {
     VESTRANO_NEXT;
 }
 jumpUnlessMM:
-    if (!holds(ip->sub, *ip->p1, *ip->p2))
+    if (!holds(ip->holds, *ip->p1, *ip->p2))
         ip += ip->target - 1;
     VESTRANO_NEXT;
 jumpUnlessM : {
-    bool yes = holds(ip->sub, top, *ip->p1);
+    bool yes = holds(ip->holds, top, *ip->p1);
     top = *sp--;
     if (!yes)
         ip += ip->target - 1;
@@ -184,8 +197,8 @@ failed:
 
 } // namespace
 
-double runScalar(const ScalarProgram& p, kernels::TrigMode mode, int& err, double* stack) {
-    return p.calls ? interpret<true>(p, mode, err, stack) : interpret<false>(p, mode, err, stack);
+ScalarRunner scalarRunner(const ScalarProgram& p) {
+    return p.calls ? &interpret<true> : &interpret<false>;
 }
 
 } // namespace vestrano

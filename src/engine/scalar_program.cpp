@@ -15,14 +15,30 @@ class ScalarCompiler {
     ScalarProgram run(int32_t root) {
         emit(root);
         push(SInstr{SOp::End});
+        endAtJumpsToEnd();
         prog_.stackSize = static_cast<std::size_t>(maxDepth_) + 1;
         for (const SInstr& in : prog_.code)
-            prog_.calls = prog_.calls || in.op == SOp::Call || in.op == SOp::Unary ||
-                          in.op == SOp::Bin || in.op == SOp::BinM || in.op == SOp::BinRM;
+            prog_.calls = prog_.calls || callsOut(in.op);
         return std::move(prog_);
     }
 
   private:
+    // Back to front, so that a jump to a jump to the end ends too.
+    void endAtJumpsToEnd() {
+        for (std::size_t i = prog_.code.size(); i-- > 0;) {
+            SInstr& in = prog_.code[i];
+            if (in.op == SOp::Jump &&
+                prog_.code[i + static_cast<std::size_t>(in.target)].op == SOp::End)
+                in = SInstr{SOp::End};
+        }
+    }
+
+    static bool callsOut(SOp op) {
+        using enum SOp;
+        return op == Call || op == CallPlain || op == CallTrig || op == Unary || op == Bin ||
+               op == BinM || op == BinRM;
+    }
+
     const Node& node(int32_t i) const { return tree_[i]; }
     bool leaf(int32_t i) const { return node(i).isLeaf(); }
     const double* address(int32_t i) const {
@@ -39,7 +55,7 @@ class ScalarCompiler {
     void emit(int32_t i) {
         const Node& n = node(i);
         if (n.isLeaf()) {
-            push(SInstr{SOp::PushM, NodeOp::Const, kernels::Fn::Count, 0, address(i)});
+            push(SInstr{SOp::PushM, NodeOp::Const, kernels::Fn::Count, 0, 0, address(i)});
             grow();
             return;
         }
@@ -52,19 +68,18 @@ class ScalarCompiler {
     }
 
     void emitUnary(const Node& n) {
-        if ((n.op == NodeOp::Sq || n.op == NodeOp::Neg) && leaf(n.a)) {
-            SOp op = n.op == NodeOp::Sq ? SOp::PushSqM : SOp::PushNegM;
-            push(SInstr{op, n.op, n.fn, 0, address(n.a)});
+        bool power = n.op == NodeOp::Sq || n.op == NodeOp::Cube || n.op == NodeOp::Neg;
+        if (power && leaf(n.a)) {
+            SOp op = n.op == NodeOp::Sq     ? SOp::PushSqM
+                     : n.op == NodeOp::Cube ? SOp::PushCubeM
+                                            : SOp::PushNegM;
+            push(SInstr{op, n.op, n.fn, 0, 0, address(n.a)});
             grow();
             return;
         }
         emit(n.a);
-        if (n.op == NodeOp::Func) {
-            SInstr in{SOp::Call, n.op, n.fn};
-            in.call = kernels::scalarKernel(n.fn);
-            push(in);
-            return;
-        }
+        if (n.op == NodeOp::Func)
+            return emitCall(n.fn);
         SOp op = n.op == NodeOp::Neg    ? SOp::Neg
                  : n.op == NodeOp::Sq   ? SOp::Sq
                  : n.op == NodeOp::Cube ? SOp::Cube
@@ -72,15 +87,33 @@ class ScalarCompiler {
         push(SInstr{op, n.op, n.fn});
     }
 
-    // a + l1*l2, a - l1*l2, e*l + l2 in one instruction (l: constant or variable).
+    void emitCall(kernels::Fn fn) {
+        using enum kernels::Fn;
+        if (fn == Abs || fn == Sqrt || fn == SqrtOfNonNegative) {
+            SOp op = fn == Abs ? SOp::Abs : fn == Sqrt ? SOp::Sqrt : SOp::RootOfNonNegative;
+            push(SInstr{op, NodeOp::Func, fn});
+            return;
+        }
+        SInstr in{SOp::Call, NodeOp::Func, fn};
+        in.call = kernels::scalarKernel(fn);
+        in.plain = kernels::plainKernel(fn);
+        if (in.plain)
+            in.op = kernels::usesTrigMode(fn) ? SOp::CallTrig : SOp::CallPlain;
+        push(in);
+    }
+
+    // a + l1*l2, a - l1*l2, e*l + l2, (e + l1)*l2, (e - l1)*l2 in one instruction (l: constant
+    // or variable). The last two end every term mapped to the screen.
     bool emitFused(const Node& n) {
+        if (n.op == NodeOp::Mul)
+            return emitScaledSum(n);
         if (n.op != NodeOp::Add && n.op != NodeOp::Sub)
             return false;
         const Node& b = node(n.b);
         if (b.op == NodeOp::Mul && leaf(b.a) && leaf(b.b)) {
             emit(n.a);
             SOp op = n.op == NodeOp::Add ? SOp::AddMulMM : SOp::SubMulMM;
-            push(SInstr{op, NodeOp::Const, kernels::Fn::Count, 0, address(b.a), address(b.b)});
+            push(SInstr{op, NodeOp::Const, kernels::Fn::Count, 0, 0, address(b.a), address(b.b)});
             return true;
         }
         const Node& a = node(n.a);
@@ -90,8 +123,20 @@ class ScalarCompiler {
             return false;
         int32_t factor = leaf(a.b) ? a.b : a.a;
         emit(factor == a.b ? a.a : a.b);
-        push(SInstr{SOp::MulAddMM, NodeOp::Const, kernels::Fn::Count, 0, address(factor),
+        push(SInstr{SOp::MulAddMM, NodeOp::Const, kernels::Fn::Count, 0, 0, address(factor),
                     address(n.b)});
+        return true;
+    }
+
+    bool emitScaledSum(const Node& n) {
+        int32_t scale = leaf(n.b) ? n.b : n.a;
+        const Node& sum = node(scale == n.b ? n.a : n.b);
+        bool isSum = sum.op == NodeOp::Add || sum.op == NodeOp::Sub;
+        if (!leaf(scale) || !isSum || !leaf(sum.b))
+            return false;
+        emit(sum.a);
+        SOp op = sum.op == NodeOp::Add ? SOp::AddThenMulMM : SOp::SubThenMulMM;
+        push(SInstr{op, NodeOp::Const, kernels::Fn::Count, 0, 0, address(sum.b), address(scale)});
         return true;
     }
 
@@ -101,19 +146,19 @@ class ScalarCompiler {
             SOp op = n.op == NodeOp::Add   ? SOp::PushAddMM
                      : n.op == NodeOp::Sub ? SOp::PushSubMM
                                            : SOp::PushMulMM;
-            push(SInstr{op, n.op, kernels::Fn::Count, 0, address(n.a), address(n.b)});
+            push(SInstr{op, n.op, kernels::Fn::Count, 0, 0, address(n.a), address(n.b)});
             grow();
             return;
         }
         if (leaf(n.b)) {
             emit(n.a);
-            push(SInstr{memoryOp(n.op, false), n.op, kernels::Fn::Count, 0, address(n.b)});
+            push(SInstr{memoryOp(n.op, false), n.op, kernels::Fn::Count, 0, 0, address(n.b)});
             return;
         }
         if (leaf(n.a)) {
             emit(n.b);
             bool swap = isCommutative(n.op);
-            push(SInstr{memoryOp(n.op, !swap), n.op, kernels::Fn::Count, 0, address(n.a)});
+            push(SInstr{memoryOp(n.op, !swap), n.op, kernels::Fn::Count, 0, 0, address(n.a)});
             return;
         }
         emit(n.a);
@@ -173,13 +218,14 @@ class ScalarCompiler {
         const Node& c = node(i);
         bool comparison = c.op >= NodeOp::Eq && c.op <= NodeOp::Ge;
         if (comparison && leaf(c.a) && leaf(c.b)) {
-            push(
-                SInstr{SOp::JumpUnlessMM, c.op, kernels::Fn::Count, 0, address(c.a), address(c.b)});
+            push(SInstr{SOp::JumpUnlessMM, c.op, kernels::Fn::Count, comparisonMask(c.op), 0,
+                        address(c.a), address(c.b)});
             return prog_.code.size() - 1;
         }
         if (comparison && leaf(c.b)) {
             emit(c.a);
-            push(SInstr{SOp::JumpUnlessM, c.op, kernels::Fn::Count, 0, address(c.b)});
+            push(SInstr{SOp::JumpUnlessM, c.op, kernels::Fn::Count, comparisonMask(c.op), 0,
+                        address(c.b)});
         } else {
             emit(i);
             push(SInstr{SOp::JumpIfZero});
@@ -196,12 +242,14 @@ class ScalarCompiler {
 
 const char* sopName(SOp op) {
     static constexpr const char* names[] = {
-        "push",     "pushsqm",  "pushaddmm", "pushsubmm",  "pushmulmm",    "pushnegm",
-        "call",     "unary",    "neg",       "sq",         "cube",         "add",
-        "sub",      "mul",      "div",       "bin",        "addm",         "subm",
-        "mulm",     "divm",     "rsubm",     "rdivm",      "binm",         "binrm",
-        "muladdmm", "addmulmm", "submulmm",  "jumpifzero", "jumpunlessmm", "jumpunlessm",
-        "jump",     "end"};
+        "push",         "pushsqm",     "pushaddmm", "pushsubmm",    "pushmulmm",    "pushnegm",
+        "pushcubem",    "call",        "callplain", "calltrig",     "unary",        "neg",
+        "sq",           "cube",        "abs",       "sqrt",         "rootnn",       "add",
+        "sub",          "mul",         "div",       "bin",          "addm",         "subm",
+        "mulm",         "divm",        "rsubm",     "rdivm",        "binm",         "binrm",
+        "muladdmm",     "addmulmm",    "submulmm",  "addthenmulmm", "subthenmulmm", "jumpifzero",
+        "jumpunlessmm", "jumpunlessm", "jump",      "end"};
+    static_assert(sizeof names / sizeof names[0] == static_cast<int>(SOp::End) + 1);
     return names[static_cast<std::size_t>(op)];
 }
 
@@ -220,7 +268,7 @@ std::string dumpScalar(const ScalarProgram& p) {
         std::string line(buf, static_cast<std::size_t>(n));
         if (in.op == SOp::Unary || in.op == SOp::Bin || in.op == SOp::BinM || in.op == SOp::BinRM)
             line += std::string(" ") + nodeOpName(in.sub);
-        if (in.op == SOp::Call)
+        if (in.op == SOp::Call || in.op == SOp::CallPlain || in.op == SOp::CallTrig)
             line += std::string(" ") + std::string(fnName(in.fn));
         for (const double* p : {in.p1, in.p2}) {
             if (!p)

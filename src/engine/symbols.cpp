@@ -17,6 +17,7 @@ int32_t SymbolTable::defineVariable(const std::string& lower) {
     if (full())
         return -1;
     values_.push_back(std::make_unique<double>(0));
+    addresses_.push_back(values_.back().get());
     int32_t handle = firstHandle_ + static_cast<int32_t>(values_.size() - 1);
     variables_.emplace(lower, handle);
     return handle;
@@ -75,6 +76,7 @@ void SymbolTable::clear() {
     // Handles keep growing so that a handle from before the reset is recognised as stale.
     firstHandle_ = next > (int64_t{1} << 30) ? 0 : static_cast<int32_t>(next);
     values_.clear();
+    addresses_.clear();
     variables_.clear();
     functions_.clear();
     functionCount_ = 0;

@@ -28,10 +28,15 @@ class SymbolTable {
     int32_t defineVariable(const std::string& lower);
     double* storage(int32_t handle) {
         int64_t index = int64_t{handle} - firstHandle_;
-        if (index < 0 || index >= static_cast<int64_t>(values_.size()))
+        if (index < 0 || index >= static_cast<int64_t>(addresses_.size()))
             return nullptr;
-        return values_[static_cast<std::size_t>(index)].get();
+        return addresses_[static_cast<std::size_t>(index)];
     }
+    // The storage of handle firstHandle() + i is addresses()[i]; valid until the next
+    // definition of a variable or clear().
+    double* const* addresses() const { return addresses_.data(); }
+    uint32_t variableCount() const { return static_cast<uint32_t>(addresses_.size()); }
+    int32_t firstHandle() const { return firstHandle_; }
     double* findVariable(const std::string& lower);
 
     // false when the table is full
@@ -51,6 +56,7 @@ class SymbolTable {
 
     // One allocation per variable: compiled programs hold these addresses.
     std::vector<std::unique_ptr<double>> values_;
+    std::vector<double*> addresses_; // of values_, for the per-sample path
     std::unordered_map<std::string, int32_t> variables_;
     int32_t firstHandle_ = 0; // handles of earlier resets are below it
     std::unordered_map<std::string, std::map<std::size_t, UserFunction>> functions_;

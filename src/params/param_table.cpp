@@ -1,24 +1,34 @@
 #include "params/param_table.h"
 
-#include <cmath>
+#include <algorithm>
 
+#include "app/calculator.h"
 #include "app/plot_state.h"
+#include "app/ui.h"
+#include "params/animation.h"
+#include "params/param_arithmetic.h"
+#include "params/param_context.h"
+#include "params/param_list.h"
 
 namespace vestrano {
 
 namespace {
 
-std::string captionOf(const ParamEntry& p, int s) {
-    if (s >= 3 && s <= 7) {
-        return "Stützstellenanzahl für " + p.parname.substr(3);
+constexpr int kFirstBoundKey = 14; // "uf=", "ug=", "uh="
+
+std::string captionOf(const PlotState& state, int s) {
+    const ParamEntry& p = state.params[s];
+    if (isCountSlot(s)) {
+        return "Stützstellenanzahl für " +
+               p.parname.substr(std::min<std::size_t>(3, p.parname.size()));
     }
     if (s >= kFirstFreeParam) {
         return "Parameter: " + p.parname;
     }
-    return p.parname;
+    return paraname(state, s);
 }
 
-// Sampling points of the graph behind count slot s (3..7).
+// Sampling points of the graph behind count slot s.
 double countValue(const PlotState& state, int s) {
     if (s <= 5) {
         return state.slots[s - 3].anzx + 1.0;
@@ -26,51 +36,72 @@ double countValue(const PlotState& state, int s) {
     return state.slots[s - 5].anzt + 1.0;
 }
 
-int barPosition(const ParamEntry& p) {
-    const double pos = (p.parvalue - p.parmin) * 1000.0 / (p.parmax - p.parmin);
-    if (!(pos >= 0)) {
-        return 0;
+} // namespace
+
+void setboundlabels(PlotState& state) {
+    for (int s = 0; s < kFirstCountParam; ++s) {
+        state.params[s].label = collectionKey(kFirstBoundKey + s).substr(0, 2) +
+                                " = untere Grenze für Integralfunktion in " +
+                                slotName(state.mode, 3 + s);
     }
-    if (pos > 1000) {
-        return 1000;
-    }
-    return static_cast<int>(std::nearbyint(pos));
 }
 
-} // namespace
+std::string paraname(const PlotState& state, int s) {
+    const ParamEntry& p = state.params[s];
+    if (isBoundSlot(s) && !p.label.empty()) {
+        return p.label;
+    }
+    return p.parname;
+}
+
+std::string valuetext(double v) {
+    std::string text = generalnum(v);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
 
 void setwert(PlotState& state, int s, double v) {
     ParamEntry& p = state.params[s];
     p.parvalue = v;
-    state.engine.ucSetVariableValueDbl(p.parhandle, v);
+    if (p.parhandle >= 0) {
+        state.engine.ucSetVariableValueDbl(p.parhandle, v);
+    }
 }
 
-void init(PlotState& state, int s) {
+void init(ParamContext& ctx, int s) {
+    PlotState& state = ctx.state;
     ParamEntry& p = state.params[s];
     ParamWindow& w = p.window;
     if (!w.loaded) {
         w.loaded = true;
         w.visible = true;
     }
-    w.caption = captionOf(p, s);
-    w.fixedSlot = s < kFirstFreeParam;
-    if (s >= 3 && s <= 7) {
+    w.caption = captionOf(state, s);
+    w.valueColor = s < kFirstFreeParam ? kFixedValueColor : kParamValueColor;
+    w.boundsLocked = isBoundSlot(s);
+    if (isCountSlot(s)) {
         p.parvalue = countValue(state, s);
-    } else if (s < 3) {
+    } else if (isBoundSlot(s)) {
         p.parvalue = state.lowerbounds[state.mode * 3 + s];
     }
     setwert(state, s, p.parvalue);
     w.width = state.parawidth;
     w.setting = false;
-    w.barpos = barPosition(p);
+    setparb(ctx, s, p.parmin, p.parmax);
+    ctx.ui.changed(Change::Parameters);
 }
 
-void showpara(PlotState& state, int s) {
-    ParamWindow& w = state.params[s].window;
+void showpara(ParamContext& ctx, int s) {
+    ParamWindow& w = ctx.state.params[s].window;
     if (!w.loaded) {
-        init(state, s);
+        // Loading a window prepares it only for a slot in use.
+        w.loaded = true;
+        if (slotinuse(ctx.state, s)) {
+            init(ctx, s);
+        }
     }
     w.visible = true;
+    ctx.ui.changed(Change::Parameters);
 }
 
 void hidepara(PlotState& state, int s) {
@@ -82,11 +113,27 @@ bool paravisible(const PlotState& state, int s) {
     return w.loaded && w.visible;
 }
 
+bool slotinuse(const PlotState& state, int s) {
+    return state.params[s].parhandle >= 0;
+}
+
 void releasepara(PlotState& state, int s) {
     ParamEntry& p = state.params[s];
     p.parhandle = -1;
     p.parname.clear();
     hidepara(state, s);
+}
+
+void closepara(PlotState& state, int s) {
+    ParamWindow& w = state.params[s].window;
+    w.loaded = false;
+    w.visible = false;
+    schalt(state, s);
+    stoptimer(state, s);
+}
+
+void activatepara(PlotState& state, int s) {
+    state.activepar = static_cast<int16_t>(s);
 }
 
 } // namespace vestrano

@@ -10,6 +10,7 @@
 #include "app/ui.h"
 #include "engine/engine_setup.h"
 #include "engine/errtext.h"
+#include "params/param_context.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
 #include "terms/text_replace.h"
@@ -59,7 +60,8 @@ Discovery startDiscovery(PlotState& state) {
     return d;
 }
 
-void takeName(PlotState& state, Discovery& d, const std::string& name, int32_t handle) {
+void takeName(ParamContext& ctx, Discovery& d, const std::string& name, int32_t handle) {
+    PlotState& state = ctx.state;
     const auto it = std::find_if(d.old.begin(), d.old.end(),
                                  [&](const auto& entry) { return entry.first == name; });
     if (it == d.old.end()) {
@@ -70,11 +72,12 @@ void takeName(PlotState& state, Discovery& d, const std::string& name, int32_t h
     d.old.erase(it);
     std::erase(d.free, s);
     state.params[s].parhandle = handle;
-    init(state, s);
+    init(ctx, s);
 }
 
 // Evaluates `text` until the engine knows every name in it; returns the last error code.
-int findParameters(PlotState& state, Discovery& d, const std::string& text) {
+int findParameters(ParamContext& ctx, Discovery& d, const std::string& text) {
+    PlotState& state = ctx.state;
     ExprEngine& engine = state.engine;
     for (;;) {
         defslots(state, "1", "1", "1");
@@ -95,18 +98,19 @@ int findParameters(PlotState& state, Discovery& d, const std::string& text) {
         if (handle < 0) {
             return code;
         }
-        takeName(state, d, name, handle);
+        takeName(ctx, d, name, handle);
     }
 }
 
-void scanTexts(PlotState& state, Discovery& d) {
+void scanTexts(ParamContext& ctx, Discovery& d) {
+    PlotState& state = ctx.state;
     for (int k = 0; k <= kSlotCount; ++k) {
         const bool isSlot = k < kSlotCount;
         const std::string text = isSlot ? state.slots[k].engtext : combinedtext(state);
         if (trimBlanks(text).empty()) {
             continue;
         }
-        const int code = findParameters(state, d, text);
+        const int code = findParameters(ctx, d, text);
         if (code >= 1 && code <= kLastSyntaxError && d.message.empty()) {
             const std::string label = isSlot ? slotName(state.mode, 3 + k) : "Geradenfenster";
             d.message = label + ": " + errtext(state.engine, -1);
@@ -115,7 +119,8 @@ void scanTexts(PlotState& state, Discovery& d) {
     }
 }
 
-bool assignNewParameters(PlotState& state, Discovery& d) {
+bool assignNewParameters(ParamContext& ctx, Discovery& d) {
+    PlotState& state = ctx.state;
     for (const auto& [name, handle] : d.fresh) {
         if (d.free.empty()) {
             return false;
@@ -129,8 +134,8 @@ bool assignNewParameters(PlotState& state, Discovery& d) {
         p.parmin = density ? 25 : -10;
         p.parmax = density ? 1025 : 10;
         p.parvalue = density ? 25 : 1;
-        init(state, s);
-        showpara(state, s);
+        init(ctx, s);
+        showpara(ctx, s);
     }
     return true;
 }
@@ -160,11 +165,13 @@ bool interpretall(PlotState& state, Ui& ui) {
     }
     Discovery found = startDiscovery(state);
     found.message = message;
-    scanTexts(state, found);
+    // No picture is drawn here: the caller redraws once the terms are read.
+    ParamContext params{state, ui};
+    scanTexts(params, found);
     for (const auto& [name, slot] : found.old) {
         releasepara(state, slot);
     }
-    if (!assignNewParameters(state, found)) {
+    if (!assignNewParameters(params, found)) {
         ui.message("Fehler: mehr als 28 Parameter!", "Vestrano", MessageIcon::Critical);
         // Leaving the placeholder slot functions would draw every term as the constant 1.
         for (TermSlot& slot : state.slots) {
@@ -181,7 +188,12 @@ bool interpretall(PlotState& state, Ui& ui) {
     state.busy = savedBusy;
     const std::string r = defslotsordered(state, state.slots[0].engtext, state.slots[1].engtext,
                                           state.slots[2].engtext);
-    setStatus(state, r.empty() ? found.message : r);
+    std::string status = r.empty() ? found.message : r;
+    const std::string unusable = checkslotfunctions(state);
+    if (!unusable.empty()) {
+        status += (status.empty() || status.ends_with("; ") ? "" : "; ") + unusable;
+    }
+    setStatus(state, status);
     ui.changed(Change::Status);
     setscale(state);
     docalc(state, ui);

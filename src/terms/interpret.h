@@ -14,6 +14,10 @@ bool interpretall(PlotState& state, Ui& ui);
 // Converts and checks slot k; returns an error text or "".
 std::string checkslot(PlotState& state, Ui& ui, int k);
 
+// Run once the slot functions are defined: a slot whose function cannot be expanded (it calls
+// itself, directly or through another slot) is emptied. Returns the errors, "" when none.
+std::string checkslotfunctions(PlotState& state);
+
 // Marks slot k as an integral function or not.
 void integralmark(PlotState& state, Ui& ui, int k);
 

@@ -1,8 +1,10 @@
 #include <algorithm>
+#include <array>
 
 #include "app/plot_state.h"
 #include "engine/engine_setup.h"
 #include "engine/errtext.h"
+#include "params/param_context.h"
 #include "params/param_table.h"
 #include "terms/interpret.h"
 #include "terms/termconv.h"
@@ -14,6 +16,7 @@ namespace {
 
 constexpr int kUndefinedVariable = 3;
 constexpr int kParseReleaseCount = 4;
+constexpr int kLastSyntaxError = 13;
 
 bool usesIntegralFunction(PlotState& state, int k) {
     std::string& engtext = state.slots[k].engtext;
@@ -28,6 +31,16 @@ bool usesIntegralFunction(PlotState& state, int k) {
     return true;
 }
 
+// Parses a slot text with the integral function standing for the variable; the error stays
+// set for errtext.
+int parseSlotText(PlotState& state, std::string_view text) {
+    std::string probe(text);
+    replaceAll(probe, slotName(state.mode, 8), slotName(state.mode, 0));
+    state.engine.ucParse(probe);
+    state.engine.ucReleaseExpr(kParseReleaseCount);
+    return state.engine.ucGetError();
+}
+
 } // namespace
 
 std::string checkslot(PlotState& state, Ui& ui, int k) {
@@ -38,18 +51,39 @@ std::string checkslot(PlotState& state, Ui& ui, int k) {
         return {};
     }
     defslots(state, "1", "1", "1");
-    std::string probe = t;
-    replaceAll(probe, slotName(state.mode, 8), slotName(state.mode, 0));
     ExprEngine& engine = state.engine;
-    engine.ucParse(probe);
-    engine.ucReleaseExpr(kParseReleaseCount);
-    const int code = engine.ucGetError();
+    const int code = parseSlotText(state, t);
     std::string result;
     if (code != 0 && code != kUndefinedVariable) {
         result = errtext(engine, -1);
     }
     engine.ucEval(std::nullopt);
     return result;
+}
+
+std::string checkslotfunctions(PlotState& state) {
+    std::string message;
+    std::array<bool, kSlotCount> broken{};
+    for (int k = 0; k < kSlotCount; ++k) {
+        if (state.slots[k].engtext.empty()) {
+            continue;
+        }
+        const int code = parseSlotText(state, state.slots[k].engtext);
+        if (code >= 1 && code <= kLastSyntaxError) {
+            broken[k] = true;
+            message += (message.empty() ? "" : "; ") + slotName(state.mode, 3 + k) + ": " +
+                       errtext(state.engine, -1);
+        }
+        state.engine.ucEval(std::nullopt);
+    }
+    // All are found before any is emptied, so a cycle reports every slot in it.
+    for (int k = 0; k < kSlotCount; ++k) {
+        if (broken[k]) {
+            state.slots[k].engtext.clear();
+            deffunc(state.engine, slotName(state.mode, 3 + k) + "=");
+        }
+    }
+    return message;
 }
 
 void integralmark(PlotState& state, Ui& ui, int k) {
@@ -63,7 +97,8 @@ void integralmark(PlotState& state, Ui& ui, int k) {
         return;
     }
     if (uses) {
-        showpara(state, k);
+        ParamContext params{state, ui};
+        showpara(params, k);
     } else {
         hidepara(state, k);
     }

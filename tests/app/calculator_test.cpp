@@ -64,6 +64,16 @@ TEST_F(Calculator, UsesParametersAndReportsEngineErrors) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(Calculator, BrokenInputIsReportedOnceNotOnEveryRecalculation) {
+    calc("min(1;2");
+    for (int move = 0; move < 3; ++move) {
+        docalc(state, ui);
+    }
+    EXPECT_EQ(ui.messages.size(), 1u);
+    calc("max(1;2");
+    EXPECT_EQ(ui.messages.size(), 2u);
+}
+
 TEST_F(Calculator, CheckroundTakesZeroTo22Decimals) {
     state.calculator.input = "1/3";
     const struct {

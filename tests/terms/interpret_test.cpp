@@ -9,7 +9,7 @@ namespace vestrano {
 namespace {
 
 class Interpret : public ::testing::Test {
-protected:
+  protected:
     PlotState state;
     ScriptedUi ui;
 
@@ -76,6 +76,30 @@ TEST_F(Interpret, SlotsMayReferToEachOtherInAnyOrder) {
     ASSERT_TRUE(run("g(x)+1", "h(x)*2", "x^2"));
     EXPECT_EQ(state.statusText, "Ok.");
     EXPECT_DOUBLE_EQ(eval("f(3)"), 19.0);
+}
+
+// These used to read "Ok." while nothing could be drawn.
+TEST_F(Interpret, SlotCallingItselfIsReportedNotOk) {
+    struct Case {
+        std::string f, g, h, status;
+    };
+    const Case cases[] = {
+        {"f(x)+1", "2*x", "", "f(x): Rekursive Definition: f"},
+        {"f'(x)", "", "", "f(x): Rekursive Definition: f"},
+        {"g(x)", "f(x)", "x", "f(x): Rekursive Definition: g; g(x): Rekursive Definition: f"},
+        {"f(x)*2", "", "f(x)", "f(x): Rekursive Definition: f; h(x): Rekursive Definition: f"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(run(c.f, c.g, c.h));
+        EXPECT_EQ(state.statusText, c.status) << c.f;
+        EXPECT_EQ(state.statusColor, kErrorColor);
+        EXPECT_EQ(state.slots[0].engtext, "") << c.f;
+    }
+    // The slots outside the cycle keep working.
+    ASSERT_TRUE(run("x^2", "g(x)+f(x)", "f(x)+1"));
+    EXPECT_EQ(state.statusText, "g(x): Rekursive Definition: g");
+    EXPECT_EQ(state.slots[1].engtext, "");
+    EXPECT_DOUBLE_EQ(eval("f(3)+h(3)"), 19.0);
 }
 
 TEST_F(Interpret, ParametersOfLinesPointsAndIntervalsAreFound) {

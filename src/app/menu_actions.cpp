@@ -1,0 +1,76 @@
+#include "app/menu_actions.h"
+
+#include "app/plot_state.h"
+#include "app/ui.h"
+#include "app/window_arrangement.h"
+#include "params/param_context.h"
+
+namespace vestrano {
+
+namespace {
+
+bool GraphState::*displayFlag(DisplayItem item) {
+    switch (item) {
+    case DisplayItem::HelpLines:
+        return &GraphState::mn_helpline;
+    case DisplayItem::Numbers:
+        return &GraphState::mn_viewnumb;
+    case DisplayItem::Axes:
+        return &GraphState::mn_axevis;
+    case DisplayItem::AxisNames:
+        return &GraphState::mn_axname;
+    }
+    return &GraphState::mn_helpline;
+}
+
+void arrange(ParamContext& ctx) {
+    arrangewindows(ctx.state);
+    ctx.ui.changed(Change::Layout);
+}
+
+} // namespace
+
+void winkelmas(ParamContext& ctx, int m) {
+    if (m < 1 || m > 3) {
+        return;
+    }
+    ctx.state.anglemode = static_cast<float>(m);
+    ctx.state.engine.ucSetTrigMode(m);
+    ctx.ui.changed(Change::Menu);
+    redrawGraph(ctx);
+}
+
+bool displaychecked(const PlotState& state, DisplayItem item) {
+    return state.graph.*displayFlag(item);
+}
+
+void toggledisplay(ParamContext& ctx, DisplayItem item) {
+    bool& flag = ctx.state.graph.*displayFlag(item);
+    flag = !flag;
+    ctx.ui.changed(Change::Menu);
+    ctx.state.view.backgroundValid = false;
+    redrawGraph(ctx);
+}
+
+void togglezoomlock(ParamContext& ctx) {
+    ctx.state.menu.zoomtoggle = !ctx.state.menu.zoomtoggle;
+    ctx.ui.changed(Change::Menu);
+}
+
+void toggledock(ParamContext& ctx) {
+    ctx.state.menu.dock = !ctx.state.menu.dock;
+    ctx.ui.changed(Change::Menu);
+    arrange(ctx);
+}
+
+void mainresized(ParamContext& ctx, int clientWidth, int clientHeight, bool minimized) {
+    WindowLayout& layout = ctx.state.layout;
+    layout.clientWidth = clientWidth;
+    layout.clientHeight = clientHeight;
+    layout.minimized = minimized;
+    if (ctx.state.menu.dock) {
+        arrange(ctx);
+    }
+}
+
+} // namespace vestrano

@@ -1,0 +1,76 @@
+#include "app/mode_switch.h"
+
+#include "app/plot_state.h"
+#include "app/term_input.h"
+#include "app/ui.h"
+#include "params/param_context.h"
+#include "params/param_table.h"
+#include "plot/scale.h"
+#include "terms/subst.h"
+#include "terms/termconv.h"
+
+namespace vestrano {
+
+namespace {
+
+constexpr int kFirstNameKey = 3; // "f(x)" .. "F(x)"
+constexpr int kLastNameKey = 8;
+
+// "f(x)" and "x(t)" become "f(" and "x(", so that any argument follows.
+std::string callPrefix(const std::string& name, bool shorten) {
+    return shorten ? name.substr(0, name.size() - 2) : name;
+}
+
+void freeNewVariable(PlotState& state) {
+    const std::string& variable = slotName(state.mode, 0);
+    for (int s = kFirstCountParam; s < kParamCount; ++s) {
+        const ParamEntry& p = state.params[s];
+        if (p.parhandle >= 0 && p.parname == variable) {
+            releasepara(state, s);
+        }
+    }
+}
+
+} // namespace
+
+std::string translateterm(std::string_view text, int oldmode, int newmode) {
+    const std::string& newVariable = slotName(newmode, 0);
+    std::string t = logicswap(text, 1);
+    t = subst(t, newVariable, newVariable + "0", 3);
+    t = subst(t, slotName(oldmode, 0), newVariable, 3);
+    for (int k = kFirstNameKey; k <= kLastNameKey; ++k) {
+        const std::string& oldName = slotName(oldmode, k);
+        const bool shorten = oldName.ends_with(')');
+        t = subst(t, callPrefix(oldName, shorten), callPrefix(slotName(newmode, k), shorten), 1);
+    }
+    return logicswap(t, 2);
+}
+
+void togglefork(ParamContext& ctx, int newmode) {
+    PlotState& state = ctx.state;
+    const int oldmode = state.mode;
+    state.mode = static_cast<int16_t>(newmode);
+    state.linestext.clear();
+    freeNewVariable(state);
+    // Translating into the same mode would append "0" to every variable.
+    if (oldmode != newmode) {
+        for (TermSlot& slot : state.slots) {
+            slot.text = translateterm(slot.text, oldmode, newmode);
+        }
+    }
+    ctx.ui.changed(Change::Terms);
+    setboundlabels(state);
+    ctx.ui.changed(Change::Parameters);
+    setscale(state);
+    findandget(ctx, false);
+}
+
+void choosemode(ParamContext& ctx, int newmode) {
+    if (ctx.state.mode == newmode) {
+        return;
+    }
+    togglefork(ctx, newmode);
+    ctx.ui.changed(Change::Menu);
+}
+
+} // namespace vestrano

@@ -1,0 +1,117 @@
+#include "app/startup.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/mode_switch.h"
+#include "app/plot_state.h"
+#include "app/ui.h"
+#include "app/window_arrangement.h"
+#include "engine/engine_setup.h"
+#include "params/param_context.h"
+#include "params/param_table.h"
+#include "plot/aspect.h"
+#include "plot/resources.h"
+#include "plot/scale.h"
+
+namespace vestrano {
+
+namespace {
+
+void startValues(PlotState& state) {
+    for (int i = 0; i < kSlotCount; ++i) {
+        state.slots[i].ldicke = 1;
+        state.slots[i].prevcolor = -1;
+        state.lowerbounds[i] = 0;
+        state.lowerbounds[3 + i] = 0;
+    }
+    state.pens.fill(0);
+    state.modelines = {};
+    state.mode = 0;
+    state.xmin = -10;
+    state.xmax = 10;
+    state.ymin = -10;
+    state.ymax = 10;
+    state.tmin = 0;
+    state.tmax = 10;
+}
+
+// The built-in settings: radians, zoom factor 1.5 on both axes, no automatic integrals.
+void builtInSettings(PlotState& state) {
+    state.anglemode = 1;
+    state.engine.ucSetTrigMode(1);
+    state.menu.autoint = false;
+    state.zoomx = 1.5;
+    state.zoomy = 1.5;
+}
+
+void parameterTable(PlotState& state) {
+    state.engine.ucReset();
+    for (int s = 0; s < kParamCount; ++s) {
+        ParamEntry& p = state.params[s];
+        p.parhandle = -1;
+        p.parname.clear();
+        p.parmin = -10;
+        p.parmax = 10;
+        p.parvalue = 1.0;
+    }
+    for (int s = 0; s < kFirstCountParam; ++s) {
+        state.params[s].parmin = state.mode == 0 ? state.xmin : state.tmin;
+        state.params[s].parmax = state.mode == 0 ? state.xmax : state.tmax;
+    }
+    setboundlabels(state);
+    definevars(state);
+}
+
+// "0." and one "#" per decimal place of the labels.
+std::string labelDecimals(int16_t komma) {
+    return "0." + std::string(static_cast<std::size_t>(std::max<int16_t>(komma, 0)), '#');
+}
+
+} // namespace
+
+void startup(ParamContext& ctx) {
+    PlotState& state = ctx.state;
+    state.engine.ucEval("");
+    state.engine.ucEval(std::nullopt);
+    state.busy = 1;
+    startValues(state);
+    builtInSettings(state);
+    parameterTable(state);
+    definecore(state.engine);
+    state.fmtx = labelDecimals(state.view.kommax);
+    state.fmty = labelDecimals(state.view.kommay);
+    setscale(state);
+    makepens(state, kSlotPens);
+    // The working copy of the collection and the intervals window join here once they exist.
+    togglefork(ctx, 0);
+}
+
+void finishstartup(ParamContext& ctx, TextMetrics& metrics) {
+    PlotState& state = ctx.state;
+    WindowLayout& layout = state.layout;
+    layout.term.visible = true;
+    fosize(state, metrics);
+    layout.graph.left = 0;
+    layout.graph.height = std::max(layout.clientHeight - layout.graph.top, 0);
+    layout.graph.visible = true;
+    ctx.ui.changed(Change::Layout);
+    state.busy = 0;
+    arrangewindows(state);
+    ctx.ui.changed(Change::Layout);
+    einszueins(ctx, 1);
+}
+
+void quit(PlotState& state, Ui& ui) {
+    if (state.colchanged &&
+        ui.askYesNo("Die Sammlung ist geändert worden. Soll sie gespeichert werden?", "Achtung!")) {
+        // Saving the collection joins here once the collection file exists.
+    }
+    for (int32_t& pen : state.pens) {
+        if (pen > 0) {
+            pen = 0;
+        }
+    }
+}
+
+} // namespace vestrano

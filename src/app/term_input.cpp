@@ -1,0 +1,83 @@
+#include "app/term_input.h"
+
+#include <algorithm>
+
+#include "app/evaltext.h"
+#include "app/plot_state.h"
+#include "app/ui.h"
+#include "app/window_arrangement.h"
+#include "params/param_context.h"
+#include "params/param_table.h"
+#include "terms/interpret.h"
+#include "terms/subst.h"
+
+namespace vestrano {
+
+namespace {
+
+std::string withoutBlanks(std::string_view text) {
+    std::string result(text);
+    std::erase(result, ' ');
+    return result;
+}
+
+} // namespace
+
+void findandget(ParamContext& ctx, bool noredraw) {
+    interpretall(ctx.state, ctx.ui);
+    if (ctx.state.menu.pardock) {
+        arrangepara(ctx.state, paramframe(ctx.state));
+        ctx.ui.changed(Change::Parameters);
+    }
+    if (!noredraw) {
+        redrawGraph(ctx);
+    }
+}
+
+void findandgetpre(ParamContext& ctx, bool noredraw) {
+    findandget(ctx, noredraw);
+    // The collection window keeps its working entry up to date once it exists.
+}
+
+void showslot(ParamContext& ctx, int i, bool visible) {
+    ctx.state.slots[i].visible = visible;
+    ctx.ui.changed(Change::Terms);
+    redrawGraph(ctx);
+}
+
+std::string entpara(PlotState& state, std::string_view text) {
+    std::string result(text);
+    ExprEngine& engine = state.engine;
+    for (int s = 0; s < kParamCount; ++s) {
+        const ParamEntry& p = state.params[s];
+        if (p.parhandle < 0 || p.parname.empty()) {
+            continue;
+        }
+        const double value = evaltext(engine, p.parname);
+        // A name the engine cannot read has no value to put in.
+        if (engine.ucGetError() != 0) {
+            engine.ucEval(std::nullopt);
+            continue;
+        }
+        const std::string number = valuetext(value);
+        result = subst(result, p.parname, value < 0 ? "(" + number + ")" : number, 3);
+    }
+    return result;
+}
+
+void paracopy(PlotState& state, Ui& ui, bool withparams) {
+    std::string text;
+    for (int k = 0; k < kSlotCount; ++k) {
+        const std::string t = withoutBlanks(state.slots[k].text);
+        if (t.empty()) {
+            continue;
+        }
+        if (!text.empty()) {
+            text += "\r\n";
+        }
+        text += slotName(state.mode, 3 + k) + "=" + (withparams ? entpara(state, t) : t);
+    }
+    ui.setClipboardText(text);
+}
+
+} // namespace vestrano

@@ -1,0 +1,91 @@
+#include "app/window_arrangement.h"
+
+#include <algorithm>
+
+#include "app/plot_state.h"
+#include "app/rounding.h"
+
+namespace vestrano {
+
+namespace {
+
+constexpr int kTermMinWidth = 5050; // twips
+constexpr int kTermHeight = 1965;
+constexpr int kGraphMinWidth = 2500;
+constexpr int kGraphMinHeight = 4000;
+
+int pixels(int twips, int twipsPerPixel) {
+    return static_cast<int>(roundEven(static_cast<double>(twips) / std::max(twipsPerPixel, 1)));
+}
+
+// The term window at the left edge (0) or, once moved away from it, at the right edge.
+int placeTerm(ChildWindow& term, int clientWidth) {
+    int left = term.left;
+    if (left > 0) {
+        left = clientWidth - term.width;
+    }
+    left = std::max(left, 0);
+    if (term.normal) {
+        term.left = left;
+        term.top = 0;
+        if (term.width > clientWidth) {
+            term.width = clientWidth - left - 1;
+        }
+    }
+    return left;
+}
+
+void placeGraph(WindowLayout& layout, int left) {
+    ChildWindow& graph = layout.graph;
+    if (!graph.normal) {
+        return;
+    }
+    const int top = layout.term.visible ? layout.term.height : 0;
+    graph.top = top;
+    graph.left = left;
+    graph.height = std::max(layout.clientHeight - top, 0);
+    graph.width = layout.term.width;
+}
+
+void placeParamList(PlotState& state, int left) {
+    const ChildWindow& graph = state.layout.graph;
+    state.paramlist.top = graph.top;
+    state.paramlist.left = left == 0 ? graph.width + 1 : graph.left - state.paramlist.width;
+}
+
+} // namespace
+
+void arrangewindows(PlotState& state) {
+    WindowLayout& layout = state.layout;
+    if (layout.minimized) {
+        return;
+    }
+    const int left = placeTerm(layout.term, layout.clientWidth);
+    placeGraph(layout, left);
+    placeParamList(state, left);
+    if (state.menu.pardock) {
+        arrangepara(state, paramframe(state));
+    }
+}
+
+FrameGeometry paramframe(const PlotState& state) {
+    const WindowLayout& layout = state.layout;
+    FrameGeometry frame;
+    frame.width = layout.clientWidth;
+    frame.height = layout.clientHeight;
+    frame.graphVisible = layout.graph.visible;
+    frame.graphLeft = layout.graph.left;
+    frame.graphWidth = layout.graph.width;
+    return frame;
+}
+
+TrackLimits termlimits(int tppx, int tppy) {
+    const int height = pixels(kTermHeight, tppy);
+    return {pixels(kTermMinWidth, tppx), 0, height, height};
+}
+
+TrackLimits graphlimits(int tppx, int tppy) {
+    return {pixels(kGraphMinWidth, tppx), 0, pixels(kGraphMinHeight, tppy), 0};
+}
+
+} // namespace vestrano

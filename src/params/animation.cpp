@@ -1,0 +1,132 @@
+#include "params/animation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "app/plot_state.h"
+#include "app/ui.h"
+#include "params/param_arithmetic.h"
+#include "params/param_context.h"
+#include "params/param_table.h"
+
+namespace vestrano {
+
+namespace {
+
+constexpr int kReverse = 1;
+
+void timerschanged(PlotState& state, Ui& ui) {
+    state.timerEnabled = !state.timerlist.empty();
+    ui.changed(Change::Parameters);
+    ui.changed(Change::Menu);
+}
+
+// The value after one step: at a bound the value wraps to the other bound (the overshoot is
+// dropped) or the step turns round before the bound would be crossed.
+double nextValue(ParamEntry& p) {
+    double v = p.parvalue;
+    double d = p.parstep;
+    if (v + d > p.parmax) {
+        if (p.parmode == kReverse) {
+            d = -std::fabs(d);
+            p.parstep = d;
+        } else {
+            v = p.parmin;
+            d = 0;
+        }
+    }
+    if (v + d < p.parmin) {
+        if (p.parmode == kReverse) {
+            d = std::fabs(d);
+            p.parstep = d;
+        } else {
+            v = p.parmax;
+            d = 0;
+        }
+    }
+    return v + d;
+}
+
+// Every slot in use that has a step runs, in slot order.
+void startStepped(ParamContext& ctx) {
+    PlotState& state = ctx.state;
+    for (int s = 0; s < kParamCount; ++s) {
+        if (state.params[s].parstep == 0 || !slotinuse(state, s)) {
+            continue;
+        }
+        state.timerlist += static_cast<char>(s);
+        // A closed window comes back, so that nothing runs out of sight.
+        if (!state.params[s].window.loaded) {
+            showpara(ctx, s);
+        }
+    }
+}
+
+} // namespace
+
+const char* timergocaption(const PlotState& state) {
+    return state.timerEnabled ? "Alle &Timer anhalten" : "Alle &Timer gleichzeitig starten";
+}
+
+bool timerrunning(const PlotState& state, int s) {
+    return state.timerlist.find(static_cast<char>(s)) != std::string::npos;
+}
+
+void toggletimer(PlotState& state, Ui& ui, int s) {
+    if (timerrunning(state, s)) {
+        std::erase(state.timerlist, static_cast<char>(s));
+    } else {
+        state.timerlist += static_cast<char>(s);
+    }
+    timerschanged(state, ui);
+}
+
+void stoptimer(PlotState& state, int s) {
+    std::erase(state.timerlist, static_cast<char>(s));
+    state.timerEnabled = !state.timerlist.empty();
+}
+
+bool timerclick(PlotState& state, Ui& ui, int s, int buttons) {
+    const bool stepSet = state.params[s].parstep != 0;
+    const bool left = (buttons & 1) != 0;
+    if (stepSet && left) {
+        toggletimer(state, ui, s);
+    }
+    return (buttons & 2) != 0 || (!stepSet && left);
+}
+
+void timergo(ParamContext& ctx) {
+    PlotState& state = ctx.state;
+    const bool starting = !state.timerEnabled;
+    state.timerEnabled = false;
+    state.timerlist.clear();
+    if (starting) {
+        startStepped(ctx);
+    }
+    timerschanged(state, ctx.ui);
+}
+
+void tick(ParamContext& ctx) {
+    PlotState& state = ctx.state;
+    if (state.timerlist.empty()) {
+        timerschanged(state, ctx.ui);
+        return;
+    }
+    state.busy = 1;
+    const std::string running = state.timerlist;
+    for (const char c : running) {
+        const int s = static_cast<unsigned char>(c);
+        double v = nextValue(state.params[s]);
+        // A lower bound the interval refuses stops, instead of repeating its message on
+        // every tick.
+        if (!setpar(ctx, s, v)) {
+            stoptimer(state, s);
+            ctx.ui.changed(Change::Menu);
+        }
+    }
+    state.busy = 0;
+    redrawGraph(ctx);
+}
+
+} // namespace vestrano

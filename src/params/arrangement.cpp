@@ -1,0 +1,98 @@
+#include "params/arrangement.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/plot_state.h"
+#include "params/param_design.h"
+#include "params/param_table.h"
+
+namespace vestrano {
+
+namespace {
+
+constexpr int kColumnShift = 300;
+constexpr int kCascadeDown = 240;
+constexpr int kCascadeRight = 480;
+constexpr int kMostTwips = 32767; // parawidth is 16 bits
+
+bool shown(const PlotState& state, int s) {
+    return slotinuse(state, s) && paravisible(state, s);
+}
+
+} // namespace
+
+ParaLayout pararesize(PlotState& state, int s, double width) {
+    ParamWindow& w = state.params[s].window;
+    const double rounded = std::nearbyint(width);
+    w.width = static_cast<int>(std::clamp<double>(rounded, kParaMinWidth, kMostTwips));
+    w.height = kParaHeight;
+    state.parawidth = static_cast<int16_t>(w.width);
+    ParaLayout layout;
+    layout.barWidth = w.width - 120;
+    layout.valueWidth = layout.barWidth - 450;
+    layout.upperLeft = w.width - 120 - kParaUpper.width;
+    layout.clockLeft = w.width - kParaClock.width - 130;
+    return layout;
+}
+
+void arrangepara(PlotState& state, const FrameGeometry& frame) {
+    const int h = state.params[0].window.height;
+    const int y0 = frame.height - h;
+    int x = frame.graphVisible ? frame.graphLeft + frame.graphWidth : 0;
+    if (x + state.parawidth > frame.width) {
+        x = 0;
+    }
+    int y = y0;
+    for (int s = kParamCount - 1; s >= kFirstCountParam; --s) {
+        if (!shown(state, s)) {
+            continue;
+        }
+        ParamWindow& w = state.params[s].window;
+        w.left = x;
+        w.top = y;
+        y -= h;
+        if (y < 0) {
+            y = y0;
+            x += kColumnShift;
+        }
+    }
+}
+
+std::vector<int> frontpara(PlotState& state) {
+    std::vector<int> order;
+    for (int s = kParamCount - 1; s >= kFirstCountParam; --s) {
+        if (shown(state, s)) {
+            order.push_back(s);
+        }
+    }
+    if (!order.empty()) {
+        activatepara(state, order.back());
+    }
+    return order;
+}
+
+std::vector<int> showallpara(PlotState& state, const FrameGeometry& frame) {
+    if (state.menu.pardock) {
+        arrangepara(state, frame);
+    }
+    return frontpara(state);
+}
+
+std::vector<int> cascadepara(PlotState& state, int s, bool fromUpperBox) {
+    const ParamWindow& self = state.params[s].window;
+    std::vector<int> order;
+    for (int other = 0; other < kParamCount; ++other) {
+        if (other == s || !shown(state, other)) {
+            continue;
+        }
+        const int k = static_cast<int>(order.size()) + 1;
+        ParamWindow& w = state.params[other].window;
+        w.left = fromUpperBox ? self.left + kCascadeRight * k : self.left;
+        w.top = fromUpperBox ? self.top : self.top + kCascadeDown * k;
+        order.push_back(other);
+    }
+    return order;
+}
+
+} // namespace vestrano

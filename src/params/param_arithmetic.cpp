@@ -1,0 +1,227 @@
+#include "params/param_arithmetic.h"
+
+#include <cmath>
+#include <utility>
+
+#include "app/calculator.h"
+#include "app/evaltext.h"
+#include "app/plot_state.h"
+#include "app/rounding.h"
+#include "app/ui.h"
+#include "params/param_context.h"
+#include "params/param_table.h"
+#include "plot/fmtnum.h"
+#include "plot/scale.h"
+
+namespace vestrano {
+
+namespace {
+
+const char* const kBadInputTitle = "Fehlerhafte Eingabe";
+const char* const kCountRangeText = "Stützstellenanzahl muss im Bereich [2; 20000] liegen!";
+
+std::pair<double, double> interval(const PlotState& state) {
+    if (state.mode == 0) {
+        return {state.xmin, state.xmax};
+    }
+    return {state.tmin, state.tmax};
+}
+
+// What the bar spans when setpar places it: the interval for the lower bounds.
+std::pair<double, double> barRange(const PlotState& state, int s) {
+    if (isBoundSlot(s)) {
+        return interval(state);
+    }
+    return {state.params[s].parmin, state.params[s].parmax};
+}
+
+// Bar position 1000 is the upper bound itself; the formula alone can miss it by one ulp.
+double barValue(const ParamEntry& p, int pos) {
+    if (pos >= 1000) {
+        return p.parmax;
+    }
+    return (p.parmax - p.parmin) * pos / 1000 + p.parmin;
+}
+
+int barPosition(double v, double lo, double hi) {
+    const double pos = (v - lo) * 1000 / (hi - lo);
+    if (!(pos >= 0)) {
+        return 0;
+    }
+    if (pos > 1000) {
+        return 1000;
+    }
+    return static_cast<int>(roundEven(pos));
+}
+
+// Whole number of samples; kept within what the drawing can take, so that a count can never
+// overflow its 16 bits or leave a graph without intervals.
+double wholeCount(double v) {
+    const double n = std::trunc(std::fabs(v));
+    if (!(n >= kFewestSamples)) {
+        return kFewestSamples;
+    }
+    return n > kMostSamples ? kMostSamples : n;
+}
+
+// The value, its engine variable and, for the lower bounds, the bound of the term slot.
+void storeValue(PlotState& state, int s, double v) {
+    setwert(state, s, v);
+    if (isBoundSlot(s)) {
+        state.lowerbounds[state.mode * 3 + s] = v;
+    }
+}
+
+void storeCount(PlotState& state, int s, double v) {
+    const auto intervals = static_cast<int16_t>(v - 1);
+    if (s <= 5) {
+        state.slots[s - 3].anzx = intervals;
+    } else {
+        state.slots[s - 5].anzt = intervals;
+    }
+    state.params[s].window.valueText = valuetext(v);
+    setwert(state, s, v);
+    setsteps(state);
+}
+
+bool boundInInterval(ParamContext& ctx, double v) {
+    const auto [lo, hi] = interval(ctx.state);
+    if (lo <= v && v <= hi) {
+        return true;
+    }
+    ctx.ui.message("Die untere Integrationsgrenze muss im vorgegebenen Intervall [" +
+                       valuetext(lo) + " ; " + valuetext(hi) + " ] liegen!",
+                   "Ungültige Integrationsgrenze:", MessageIcon::Critical);
+    return false;
+}
+
+// Says why typed bounds are refused; true when they can be taken.
+bool boundsAccepted(ParamContext& ctx, int s, bool numbers, double lower, double upper) {
+    if (!numbers) {
+        numbermessage(ctx);
+        return false;
+    }
+    if (lower >= upper) {
+        ctx.ui.message("Untere Grenze muss kleiner sein als obere Grenze!",
+                       "Ungültige Parametergrenzen von " + ctx.state.params[s].parname + ":",
+                       MessageIcon::Critical);
+        return false;
+    }
+    if (isCountSlot(s) && (lower < kFewestSamples || upper > kMostSamples)) {
+        ctx.ui.message(kCountRangeText, kBadInputTitle, MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+void showValue(ParamContext& ctx, int s, std::string text) {
+    ctx.state.params[s].window.valueText = std::move(text);
+    ctx.ui.changed(Change::Parameters);
+}
+
+} // namespace
+
+bool validnumber(const ParamContext& ctx, double v) {
+    return ctx.state.engine.ucGetError() == 0 && std::isfinite(v);
+}
+
+void numbermessage(ParamContext& ctx) {
+    ctx.ui.message("Die Eingabe ist keine gültige Zahl!", kBadInputTitle, MessageIcon::Critical);
+}
+
+void scrollpara(ParamContext& ctx, int s, int pos) {
+    ctx.state.params[s].window.barpos = pos < 0 ? 0 : (pos > 1000 ? 1000 : pos);
+    changepar(ctx, s);
+}
+
+void changepar(ParamContext& ctx, int s) {
+    PlotState& state = ctx.state;
+    ParamEntry& p = state.params[s];
+    ParamWindow& w = p.window;
+    double v = p.parvalue;
+    if (!w.setting) {
+        v = barValue(p, w.barpos);
+        w.valueText = valuetext(v);
+    }
+    storeValue(state, s, v);
+    if (isCountSlot(s)) {
+        storeCount(state, s, wholeCount(v));
+    }
+    redrawAndCalc(ctx);
+    ctx.ui.changed(Change::Parameters);
+}
+
+bool setpar(ParamContext& ctx, int s, double& v) {
+    PlotState& state = ctx.state;
+    ParamWindow& w = state.params[s].window;
+    if (isBoundSlot(s) && !boundInInterval(ctx, v)) {
+        return false;
+    }
+    // The bar's change event below must keep v rather than read the rounded position.
+    w.setting = true;
+    if (isCountSlot(s)) {
+        v = wholeCount(v);
+        storeCount(state, s, v);
+    }
+    const auto [lo, hi] = barRange(state, s);
+    const int pos = barPosition(v, lo, hi);
+    storeValue(state, s, v);
+    if (pos != w.barpos) {
+        w.barpos = pos;
+        changepar(ctx, s);
+    } else {
+        redrawAndCalc(ctx);
+    }
+    w.setting = false;
+    showValue(ctx, s, valuetext(v));
+    return true;
+}
+
+void setparb(ParamContext& ctx, int s, double lower, double upper) {
+    PlotState& state = ctx.state;
+    ParamEntry& p = state.params[s];
+    p.window.lowerText = fmtnum(lower, state.fmtx);
+    p.window.upperText = fmtnum(upper, state.fmtx);
+    p.parmin = lower;
+    p.parmax = upper;
+    double v = p.parvalue;
+    setpar(ctx, s, v);
+    ctx.ui.changed(Change::Parameters);
+}
+
+void chpari(ParamContext& ctx, int s, std::string_view lowerText, std::string_view upperText) {
+    if (isBoundSlot(s)) {
+        return; // locked boxes: the interval gives these bounds
+    }
+    const ParamEntry& p = ctx.state.params[s];
+    ExprEngine& engine = ctx.state.engine;
+    const double lower = evaltext(engine, lowerText);
+    const bool lowerValid = validnumber(ctx, lower);
+    const double upper = evaltext(engine, upperText);
+    if (!boundsAccepted(ctx, s, lowerValid && validnumber(ctx, upper), lower, upper)) {
+        setparb(ctx, s, p.parmin, p.parmax);
+        return;
+    }
+    setparb(ctx, s, lower, upper);
+}
+
+void entervalue(ParamContext& ctx, int s, std::string_view text) {
+    const ParamEntry& p = ctx.state.params[s];
+    double v = evaltext(ctx.state.engine, text);
+    if (!validnumber(ctx, v)) {
+        numbermessage(ctx);
+        showValue(ctx, s, valuetext(p.parvalue));
+        return;
+    }
+    const double count = std::trunc(std::fabs(v));
+    if (isCountSlot(s) && (count < kFewestSamples || count > kMostSamples)) {
+        ctx.ui.message(kCountRangeText, kBadInputTitle, MessageIcon::Critical);
+        showValue(ctx, s, valuetext(p.parvalue));
+        return;
+    }
+    if (!setpar(ctx, s, v)) {
+        showValue(ctx, s, std::string(text));
+    }
+}
+
+} // namespace vestrano

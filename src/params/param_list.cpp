@@ -1,0 +1,125 @@
+#include "params/param_list.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/plot_state.h"
+#include "app/ui.h"
+#include "params/arrangement.h"
+#include "params/param_context.h"
+#include "params/param_design.h"
+#include "params/param_table.h"
+
+namespace vestrano {
+
+namespace {
+
+constexpr int kRowHeight = 237;
+constexpr int kNameMargin = 800;
+
+bool listed(const PlotState& state, int s) {
+    if (!slotinuse(state, s) || isCountSlot(s)) {
+        return false;
+    }
+    return !isBoundSlot(s) || !state.slots[s].integrand.empty();
+}
+
+void updateButton(ParamListWindow& list) {
+    const bool allChecked = std::all_of(list.rows.begin(), list.rows.end(),
+                                        [](const ParamListRow& r) { return r.checked; });
+    list.buttonCaption = allChecked ? "&Keine" : "&Alle";
+}
+
+void placeList(ParamListWindow& list, const FrameGeometry& frame, int widest) {
+    list.width = widest + kNameMargin;
+    int x = frame.graphLeft - list.width;
+    if (x < 0) {
+        x = frame.graphLeft + frame.graphWidth;
+    }
+    if (x + list.width > frame.width) {
+        x = 0;
+    }
+    list.left = x;
+    list.listHeight = kRowHeight * static_cast<int>(list.rows.size()) + 100;
+    list.height = std::max(kListRows.top + list.listHeight + 400, kListMinHeight);
+}
+
+void showRow(ParamContext& ctx, int s, bool checked) {
+    if (checked) {
+        showpara(ctx, s);
+        return;
+    }
+    hidepara(ctx.state, s);
+}
+
+} // namespace
+
+void refpar(PlotState& state, const FrameGeometry& frame, const NameWidth& nameWidth) {
+    ParamListWindow& list = state.paramlist;
+    list.rows.clear();
+    double widest = 0;
+    for (int s = 0; s < kParamCount; ++s) {
+        if (!listed(state, s)) {
+            continue;
+        }
+        const std::string name = paraname(state, s);
+        list.rows.push_back({s, name, paravisible(state, s)});
+        widest = std::max(widest, nameWidth(name));
+    }
+    placeList(list, frame, static_cast<int>(std::nearbyint(widest)));
+    updateButton(list);
+    list.visible = true;
+}
+
+void listclick(ParamContext& ctx, const FrameGeometry& frame, int row, bool checked) {
+    PlotState& state = ctx.state;
+    ParamListWindow& list = state.paramlist;
+    if (row < 0 || row >= static_cast<int>(list.rows.size())) {
+        return;
+    }
+    ParamListRow& r = list.rows[static_cast<std::size_t>(row)];
+    r.checked = checked;
+    showRow(ctx, r.slot, checked);
+    updateButton(list);
+    activatepara(state, r.slot);
+    if (state.menu.pardock) {
+        arrangepara(state, frame);
+    }
+    ctx.ui.changed(Change::Parameters);
+}
+
+void listbutton(ParamContext& ctx, const FrameGeometry& frame) {
+    PlotState& state = ctx.state;
+    ParamListWindow& list = state.paramlist;
+    const bool check = std::any_of(list.rows.begin(), list.rows.end(),
+                                   [](const ParamListRow& r) { return !r.checked; });
+    for (ParamListRow& r : list.rows) {
+        r.checked = check;
+        showRow(ctx, r.slot, check);
+    }
+    updateButton(list);
+    if (state.menu.pardock) {
+        arrangepara(state, frame);
+    }
+    ctx.ui.changed(Change::Parameters);
+}
+
+void schalt(PlotState& state, int s) {
+    ParamListWindow& list = state.paramlist;
+    for (ParamListRow& r : list.rows) {
+        if (r.slot == s) {
+            r.checked = false;
+        }
+    }
+    updateButton(list);
+}
+
+ListLayout listlayout(int clientWidth, int clientHeight) {
+    ListLayout layout;
+    layout.rowsWidth = clientWidth;
+    layout.rowsHeight = std::max(clientHeight - kListRows.top, 0);
+    layout.buttonWidth = clientWidth;
+    return layout;
+}
+
+} // namespace vestrano

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+namespace vestrano {
+
+struct PlotState;
+struct ParamContext;
+struct FrameGeometry;
+
+// Width of a name in the list's font, in twips.
+using NameWidth = std::function<double(std::string_view)>;
+
+// Places of the list's controls for the window's client size.
+struct ListLayout {
+    int rowsWidth = 0;
+    int rowsHeight = 0; // 0 when no room is left below the button
+    int buttonWidth = 0;
+};
+
+// Rebuilds the list: the free parameters in use and the lower bounds of integral functions,
+// checked when their window is visible; sizes and places the window and shows it.
+void refpar(PlotState& state, const FrameGeometry& frame, const NameWidth& nameWidth);
+
+// The user checked or unchecked a row: its window follows and becomes the active parameter.
+void listclick(ParamContext& ctx, const FrameGeometry& frame, int row, bool checked);
+
+// "&Alle" checks every row and shows every window, "&Keine" unchecks and hides them.
+void listbutton(ParamContext& ctx, const FrameGeometry& frame);
+
+// The window of slot s was closed: its row loses the check.
+void schalt(PlotState& state, int s);
+
+ListLayout listlayout(int clientWidth, int clientHeight);
+
+} // namespace vestrano

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "params/param_list.h"
+
+namespace vestrano {
+
+struct PlotState;
+struct ParamContext;
+struct FrameGeometry;
+
+// A menu item: its object name and caption ("-" a separator).
+struct ParamMenuItem {
+    const char* name;
+    const char* caption;
+};
+
+// The parameter menu of the main window, in order. The caption of mn_timergo changes with the
+// timers (timergocaption).
+inline constexpr std::array<ParamMenuItem, 11> kParamMenu{{
+    {"mn_pmw", "&Parameter"},
+    {"mn_spal", "Parameteraus&wahlliste anzeigen"},
+    {"mn_para", "Alle &Parameter anzeigen"},
+    {"mn_koppel", "Parameterkoppelung mit rechter &Maustaste und x-Koordinate"},
+    {"mn_koppely", "Parameterkoppelung mit &linker Maustaste und y-Koordinate"},
+    {"mn_pardock", "&Parameterfenster anordnen"},
+    {"mn_s4", "-"},
+    {"mn_ugr", "&Untere Grenzen für Integralfunktionen anzeigen"},
+    {"mn_autoint", "automatische Erkennung von &Integralfunktionen"},
+    {"mns44", "-"},
+    {"mn_timergo", "Alle &Timer gleichzeitig starten"},
+}};
+
+// mn_spal: shows the refreshed parameter list when it becomes checked, hides it otherwise.
+void togglespal(PlotState& state, const FrameGeometry& frame, const NameWidth& nameWidth);
+
+// mn_para: every visible parameter window forward, the list checked and refreshed. Returns
+// the windows in the order to bring them forward.
+std::vector<int> showallparameters(PlotState& state, const FrameGeometry& frame,
+                                   const NameWidth& nameWidth);
+
+// mn_pardock: toggles, then arranges the parameter windows.
+void togglepardock(PlotState& state, const FrameGeometry& frame);
+
+// mn_ugr: the lower-bound windows of slots 0..2, each unless already visible.
+void showlowerbounds(ParamContext& ctx);
+
+// mn_autoint: toggles; true when it became checked, and the terms must be read again.
+bool toggleautoint(PlotState& state);
+
+} // namespace vestrano

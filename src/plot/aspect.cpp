@@ -1,0 +1,46 @@
+#include "plot/aspect.h"
+
+#include <cmath>
+
+#include "app/plot_state.h"
+#include "params/param_context.h"
+#include "plot/scale.h"
+
+namespace vestrano {
+
+namespace {
+
+// New bounds of the adapted axis, centred where the old ones were.
+bool centredSpan(double& lo, double& hi, double span) {
+    const double newLo = lo + (hi - lo - span) / 2;
+    const double newHi = newLo + span;
+    // A drawing area without size gives no ratio to adapt to.
+    if (!std::isfinite(newLo) || !std::isfinite(newHi) || !(newHi > newLo)) {
+        return false;
+    }
+    lo = newLo;
+    hi = newHi;
+    return true;
+}
+
+} // namespace
+
+void einszueins(ParamContext& ctx, int k) {
+    PlotState& state = ctx.state;
+    const double w = state.view.picw;
+    const double h = state.view.pich;
+    bool changed = false;
+    if (k == 1) {
+        changed = centredSpan(state.ymin, state.ymax, h / w * (state.xmax - state.xmin));
+    } else if (k == 2) {
+        changed = centredSpan(state.xmin, state.xmax, w / h * (state.ymax - state.ymin));
+    }
+    if (!changed) {
+        return;
+    }
+    setscale(state);
+    // The intervals window shows the new ranges once it exists.
+    redrawGraph(ctx);
+}
+
+} // namespace vestrano

@@ -1,0 +1,80 @@
+#include "plot/graph_keys.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "app/plot_state.h"
+#include "params/param_context.h"
+#include "plot/aspect.h"
+#include "plot/navigation.h"
+
+namespace vestrano {
+
+namespace {
+
+void zoomCentre(ParamContext& ctx, int button, int shift) {
+    const Viewport& v = ctx.state.view;
+    zoom(ctx, button, shift, v.picw / 2, v.pich / 2);
+}
+
+struct Arrow {
+    int key;
+    int zoomButton; // with Ctrl: left zooms in, right out
+    int zoomAxis;   // Ctrl zooms x, Alt zooms y
+    int direction;  // of the scroll
+};
+
+constexpr std::array<Arrow, 4> kArrows{{{kKeyUp, kButtonLeft, kModAlt, 1},
+                                        {kKeyDown, kButtonRight, kModAlt, -1},
+                                        {kKeyLeft, kButtonRight, kModCtrl, -1},
+                                        {kKeyRight, kButtonLeft, kModCtrl, 1}}};
+
+// The arrows: Ctrl alone zooms the axis, anything else scrolls it.
+bool arrowKey(ParamContext& ctx, int key, int shift) {
+    const auto arrow = std::find_if(kArrows.begin(), kArrows.end(),
+                                    [key](const Arrow& a) { return a.key == key; });
+    if (arrow == kArrows.end()) {
+        return false;
+    }
+    if (shift == kModCtrl) {
+        zoomCentre(ctx, arrow->zoomButton, arrow->zoomAxis);
+        return true;
+    }
+    const auto step = static_cast<int16_t>((shift == kModShift ? 5 : 1) * arrow->direction);
+    if (arrow->zoomAxis == kModAlt) {
+        scrud(ctx, step);
+        return true;
+    }
+    scrlr(ctx, step);
+    return true;
+}
+
+} // namespace
+
+void graphkey(ParamContext& ctx, int key, int shift) {
+    if (arrowKey(ctx, key, shift)) {
+        return;
+    }
+    switch (key) {
+    case kKeyPlus:
+    case kKeyPadPlus:
+        zoomCentre(ctx, kButtonLeft, kModCtrl | kModAlt);
+        return;
+    case kKeyMinus:
+    case kKeyPadMinus:
+        zoomCentre(ctx, kButtonRight, kModCtrl | kModAlt);
+        return;
+    case kKeyX:
+        einszueins(ctx, 1);
+        return;
+    case kKeyY:
+        einszueins(ctx, 2);
+        return;
+    default:
+        // The keypad digits move the selected point once the points window exists.
+        return;
+    }
+}
+
+} // namespace vestrano

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+
+namespace vestrano {
+
+struct ParamContext;
+
+// A control's place in the graph window, twips.
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const TwipRect&) const = default;
+};
+
+// The graph window's controls: the drawing area with a scroll bar below and one to its right,
+// the zoom button in the corner between them, the position display below and the "1:1"
+// button below the zoom button.
+struct GraphLayout {
+    TwipRect picture;
+    TwipRect hscroll;
+    TwipRect vscroll;
+    TwipRect zoomButton;
+    TwipRect position;
+    TwipRect aspect;
+};
+
+// Places the controls in an inner area of width x height twips; scroll bars keep their
+// thickness. A window too small for the drawing area gets an empty one.
+GraphLayout graphlayout(int width, int height, int vscrollWidth, int hscrollHeight);
+
+// The drawing area has a new size (twips, with the screen's twips per pixel): one sample per
+// pixel column for every function unless the counts are kept, the new scale, one redraw.
+void graphresize(ParamContext& ctx, double picw, double pich, int16_t tppx, int16_t tppy);
+
+} // namespace vestrano

@@ -1,0 +1,134 @@
+#include "plot/navigation.h"
+
+#include <cmath>
+
+#include "app/plot_state.h"
+#include "app/rounding.h"
+#include "params/coupling.h"
+#include "params/param_context.h"
+#include "plot/mapping.h"
+#include "plot/scale.h"
+
+namespace vestrano {
+
+namespace {
+
+struct Bounds {
+    double xmin, xmax, ymin, ymax;
+};
+
+Bounds boundsOf(const PlotState& state) {
+    return {state.xmin, state.xmax, state.ymin, state.ymax};
+}
+
+void setBounds(PlotState& state, const Bounds& b) {
+    state.xmin = b.xmin;
+    state.xmax = b.xmax;
+    state.ymin = b.ymin;
+    state.ymax = b.ymax;
+}
+
+// The help line nearest the lower edge must differ from its neighbour; a view that ran out of
+// range (infinite or undefined bounds) fails as well.
+bool linesApart(double lo, double start, double hstep) {
+    const double k = roundEven((lo - start) / hstep);
+    return std::isfinite(k) && k + 0.01 != k;
+}
+
+// Sets the scale for the changed bounds; a view that fails the guard gets `saved` back.
+void applyView(PlotState& state, const Bounds& saved) {
+    setscale(state);
+    if (viewprecise(state)) {
+        return;
+    }
+    setBounds(state, saved);
+    setscale(state);
+}
+
+// The intervals window shows the new ranges once it exists.
+void showView(ParamContext& ctx, const Bounds& saved) {
+    applyView(ctx.state, saved);
+    redrawGraph(ctx);
+}
+
+void pan(PlotState& state, int button, double x, double y, WorldPoint w) {
+    const Viewport& v = state.view;
+    if (button == kButtonRight) {
+        const double dx = (v.picw / 2 - x) / v.xmu;
+        const double dy = (v.pich / 2 - y) / v.ymu;
+        setBounds(state, {state.xmin - dx, state.xmax - dx, state.ymin - dy, state.ymax - dy});
+        return;
+    }
+    if (button == kButtonLeft) {
+        const double xspan = v.xspan;
+        const double yspan = v.yspan;
+        state.xmin -= w.x;
+        state.xmax = state.xmin + xspan;
+        state.ymin -= w.y;
+        state.ymax = state.ymin + yspan;
+    }
+}
+
+// The world point under the mouse stays where it is.
+void zoomAbout(PlotState& state, int button, int shift, WorldPoint w) {
+    const bool out = button == kButtonRight;
+    const double fx = out ? state.zoomx : 1 / state.zoomx;
+    const double fy = out ? state.zoomy : 1 / state.zoomy;
+    const double xspan = state.view.xspan;
+    const double yspan = state.view.yspan;
+    if (shift & kModCtrl) {
+        state.xmin = w.x - (w.x - state.xmin) * fx;
+        state.xmax = state.xmin + fx * xspan;
+    }
+    if (shift & kModAlt) {
+        state.ymin = w.y - (w.y - state.ymin) * fy;
+        state.ymax = state.ymin + fy * yspan;
+    }
+}
+
+void shiftView(ParamContext& ctx, double dx, double dy) {
+    PlotState& state = ctx.state;
+    const Bounds saved = boundsOf(state);
+    setBounds(state, {state.xmin + dx, state.xmax + dx, state.ymin + dy, state.ymax + dy});
+    showView(ctx, saved);
+}
+
+} // namespace
+
+bool viewprecise(const PlotState& state) {
+    const Viewport& v = state.view;
+    return linesApart(state.xmin, v.startx, v.hstepx) && linesApart(state.ymin, v.starty, v.hstepy);
+}
+
+void scrlr(ParamContext& ctx, int16_t v) {
+    if (v != 0) {
+        shiftView(ctx, v * ctx.state.view.xspan / 100, 0);
+    }
+}
+
+void scrud(ParamContext& ctx, int16_t v) {
+    if (v != 0) {
+        shiftView(ctx, 0, v * ctx.state.view.yspan / 100);
+    }
+}
+
+void zoom(ParamContext& ctx, int button, int shift, double x, double y) {
+    PlotState& state = ctx.state;
+    const Bounds saved = boundsOf(state);
+    const WorldPoint w = mouseworld(state, x, y);
+    if (state.menu.zoomtoggle) {
+        return;
+    }
+    if (shift == 0) {
+        couplerelease(ctx, button, shift, x, y, false);
+        return;
+    }
+    if (shift == kModShift) {
+        pan(state, button, x, state.view.pich - y, w);
+    } else {
+        zoomAbout(state, button, shift, w);
+    }
+    showView(ctx, saved);
+}
+
+} // namespace vestrano

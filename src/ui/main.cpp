@@ -1,0 +1,49 @@
+#include <QApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QScreen>
+
+#include "ui/german.h"
+#include "ui/mother.h"
+
+namespace {
+
+// The program's icon: a parabola over a grid.
+QIcon programIcon() {
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::white);
+    QPainter p(&pixmap);
+    p.setPen(QPen(QColor(210, 210, 210), 2));
+    for (int i = 8; i < 64; i += 12) {
+        p.drawLine(i, 0, i, 64);
+        p.drawLine(0, i, 64, i);
+    }
+    p.setPen(QPen(Qt::black, 3));
+    p.drawLine(32, 2, 32, 62);
+    p.drawLine(2, 44, 62, 44);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(80, 80, 255), 5));
+    QPainterPath path(QPointF(6, 4));
+    path.quadTo(QPointF(32, 84), QPointF(58, 4));
+    p.drawPath(path);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Vestrano");
+    QApplication::setWindowIcon(programIcon());
+    vestrano::installGermanTranslations(app);
+
+    vestrano::Mother mother;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        mother.setGeometry(screen->availableGeometry());
+    }
+    mother.showMaximized();
+    mother.finishStartup();
+    return QApplication::exec();
+}

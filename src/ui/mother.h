@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/plot_state.h"
+#include "params/param_context.h"
+#include "ui/qt_dialogs.h"
+#include "ui/window_ui.h"
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace vestrano {
+
+class GraphForm;
+class TermForm;
+
+// The main window: a frame for the child windows, the menu, and the owner of the plot state.
+// Message boxes go to `dialogs` when given (tests answer them), else to Qt's.
+class Mother final : public QMainWindow {
+  public:
+    explicit Mother(Ui* dialogs = nullptr);
+    ~Mother() override;
+
+    // The rest of the start-up, once the window is shown: the first picture is drawn.
+    void finishStartup();
+
+    PlotState& state() { return *state_; }
+    ParamContext& context() { return ctx_; }
+    GraphForm& graph() { return *graph_; }
+    TermForm& terms() { return *term_; }
+    QMdiSubWindow& graphWindow() { return *graphSub_; }
+    QMdiSubWindow& termWindow() { return *termSub_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildMenu();
+    QMenu* addMenu(QMenu* parent, const char* name, const char* caption);
+    QAction* addItem(QMenu* menu, const char* name, const char* caption,
+                     std::function<void()> action, bool checkable = false);
+    void changed(Change what);
+    void refreshMenu();
+    void applyLayout();
+    void readBack(QMdiSubWindow& window, ChildWindow& child);
+    void clientResized();
+    void bringForward(QMdiSubWindow& window, ChildWindow& child);
+    void setCheck(const char* name, bool checked);
+
+    QtDialogs qtDialogs_;
+    std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();
+    WindowUi ui_;
+    ParamContext ctx_;
+    QMdiArea* mdi_ = nullptr;
+    GraphForm* graph_ = nullptr;
+    TermForm* term_ = nullptr;
+    QMdiSubWindow* graphSub_ = nullptr;
+    QMdiSubWindow* termSub_ = nullptr;
+    std::map<std::string, QAction*> actions_;
+    bool applying_ = false; // the layout is being put on the windows
+    bool quitDone_ = false;
+};
+
+} // namespace vestrano

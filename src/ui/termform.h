@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "app/plot_state.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vestrano {
+
+struct ParamContext;
+
+// The term window: per slot a button that takes over the input, the input line and a box
+// that shows or hides the graph; below them the status line.
+class TermForm final : public QWidget {
+  public:
+    explicit TermForm(ParamContext& ctx, QWidget* parent = nullptr);
+
+    // Renders the slots (texts, check boxes, greyed lines, button captions) from the state.
+    void refreshTerms();
+    void refreshStatus();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildSlot(int i);
+    void takeOver();
+    int slotOf(const QObject* object) const;
+
+    ParamContext& ctx_;
+    std::array<QPushButton*, kSlotCount> command1_{};
+    std::array<QLineEdit*, kSlotCount> text1_{};
+    std::array<QCheckBox*, kSlotCount> check1_{};
+    QLabel* label9_ = nullptr;
+    int enterPressedIn_ = -1; // the line that saw Enter go down
+};
+
+} // namespace vestrano

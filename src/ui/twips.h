@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "plot/graph_layout.h"
+
+namespace vestrano {
+
+// The screen's twips per pixel, rounded: 15 at 96 dots per inch.
+inline int16_t twipsPerPixel(const QWidget& widget) {
+    const int dpi = std::max(widget.logicalDpiX(), 1);
+    return static_cast<int16_t>(std::max(1.0, std::nearbyint(1440.0 / dpi)));
+}
+
+inline int toPixels(int twips, int tpp) {
+    return static_cast<int>(std::nearbyint(static_cast<double>(twips) / tpp));
+}
+
+inline int toTwips(int pixels, int tpp) {
+    return pixels * tpp;
+}
+
+inline QRect pixelRect(const TwipRect& r, int tpp) {
+    return {toPixels(r.left, tpp), toPixels(r.top, tpp), toPixels(r.width, tpp),
+            toPixels(r.height, tpp)};
+}
+
+// Colours of the core are red + 256 * green + 65536 * blue.
+inline QColor qtColor(uint32_t rgb) {
+    return QColor(static_cast<int>(rgb & 0xff), static_cast<int>((rgb >> 8) & 0xff),
+                  static_cast<int>((rgb >> 16) & 0xff));
+}
+
+inline QString qtText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace vestrano

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "app/plot_state.h"
+#include "app/scripted_ui.h"
+#include "app/startup.h"
+#include "params/param_context.h"
+#include "plot/recording_canvas.h"
+#include "plot/redraw.h"
+
+namespace vestrano {
+
+// Draws every redraw into a recording canvas and counts them.
+class RecordingRedrawer final : public Redrawer {
+  public:
+    RecordingRedrawer(PlotState& state, Ui& ui) : state_(state), ui_(ui) {}
+    void redraw() override {
+        ++count;
+        vestrano::redraw(state_, canvas, ui_);
+    }
+    RecordingCanvas canvas;
+    int count = 0;
+
+  private:
+    PlotState& state_;
+    Ui& ui_;
+};
+
+// A program after its start-up with a drawing area of 1600 x 1000 pixels.
+class AppFixture : public ::testing::Test {
+  protected:
+    PlotState state;
+    ScriptedUi ui;
+    RecordingRedrawer redrawer{state, ui};
+    ParamContext ctx{state, ui, &redrawer};
+
+    AppFixture() {
+        startup(ctx);
+        state.layout.clientWidth = 30000;
+        state.layout.clientHeight = 18000;
+        state.view.picw = 24000;
+        state.view.pich = 15000;
+        finishstartup(ctx, redrawer.canvas);
+        redrawer.count = 0;
+        redrawer.canvas.events.clear();
+        ui.changes.clear();
+    }
+
+    void term(int slot, const std::string& text) { state.slots[slot].text = text; }
+
+    int paramSlot(const std::string& name) const {
+        for (int s = kFirstFreeParam; s < kParamCount; ++s) {
+            if (state.params[s].parhandle >= 0 && state.params[s].parname == name) {
+                return s;
+            }
+        }
+        return -1;
+    }
+};
+
+} // namespace vestrano

@@ -1,0 +1,48 @@
+#include "app/menu_actions.h"
+
+#include <gtest/gtest.h>
+
+#include "app/term_input.h"
+#include "app_fixture.h"
+
+namespace vestrano {
+
+TEST_F(AppFixture, DegreesHoldAcrossAnInterpretation) {
+    winkelmas(ctx, 2);
+    EXPECT_EQ(state.anglemode, 2);
+    EXPECT_EQ(redrawer.count, 1);
+    term(0, "sin(x)");
+    findandget(ctx, false);
+    EXPECT_DOUBLE_EQ(state.engine.ucEval("sin(90)"), 1.0);
+
+    winkelmas(ctx, 7); // no such unit: nothing changes
+    EXPECT_EQ(state.anglemode, 2);
+}
+
+TEST_F(AppFixture, DisplayItemsToggleAndRebuildTheBackground) {
+    for (DisplayItem item : {DisplayItem::HelpLines, DisplayItem::Numbers, DisplayItem::Axes,
+                             DisplayItem::AxisNames}) {
+        const int before = redrawer.count;
+        EXPECT_TRUE(displaychecked(state, item));
+        toggledisplay(ctx, item);
+        EXPECT_FALSE(displaychecked(state, item));
+        EXPECT_EQ(redrawer.count, before + 1);
+        EXPECT_EQ(redrawer.canvas.count(RecordingCanvas::Kind::CaptureBackground), 1u);
+        redrawer.canvas.events.clear();
+    }
+}
+
+TEST_F(AppFixture, TheChildrenFollowTheMainWindowOnlyWhileDocked) {
+    mainresized(ctx, 40000, 20000, false);
+    EXPECT_EQ(state.layout.graph.height, 20000 - 1965);
+
+    toggledock(ctx);
+    EXPECT_FALSE(state.menu.dock);
+    mainresized(ctx, 40000, 25000, false);
+    EXPECT_EQ(state.layout.graph.height, 20000 - 1965);
+
+    toggledock(ctx); // checking it arranges at once
+    EXPECT_EQ(state.layout.graph.height, 25000 - 1965);
+}
+
+} // namespace vestrano

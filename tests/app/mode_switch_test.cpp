@@ -1,0 +1,66 @@
+#include "app/mode_switch.h"
+
+#include <gtest/gtest.h>
+
+#include "app_fixture.h"
+
+namespace vestrano {
+
+struct Translation {
+    const char* from;
+    int oldmode;
+    const char* to;
+};
+
+class TranslateTerm : public ::testing::TestWithParam<Translation> {};
+
+TEST_P(TranslateTerm, IntoTheOtherModesNames) {
+    const Translation& t = GetParam();
+    EXPECT_EQ(translateterm(t.from, t.oldmode, 1 - t.oldmode), t.to);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TranslateTerm,
+    ::testing::Values(Translation{"sin(x)+a", 0, "sin(t)+a"}, Translation{"f(x)*2", 0, "x(t)*2"},
+                      Translation{"f'(x)", 0, "x'(t)"}, Translation{"t*x", 0, "t0*t"},
+                      Translation{"F(x)+g(2*x)-h(x)", 0, "X(t)+y1(2*t)-y2(t)"},
+                      Translation{"x>0 und x<1", 0, "t>0 and t<1"},
+                      Translation{"x(t)*2", 1, "f(x)*2"}, Translation{"y1'(t)", 1, "g'(x)"},
+                      Translation{"max(t;1)+x", 1, "max(x;1)+x0"},
+                      Translation{"exp(t) * 2", 1, "exp(x)*2"}));
+
+TEST_F(AppFixture, SwitchingToCurvesRenamesTheBoundsAndDrawsOnce) {
+    term(0, "sin(x)+a");
+    choosemode(ctx, 1);
+    EXPECT_EQ(state.statusText, "Ok.");
+    EXPECT_EQ(state.params[0].label, "uf = untere Grenze für Integralfunktion in x(t)");
+    EXPECT_EQ(redrawer.count, 1);
+}
+
+TEST_F(AppFixture, AParameterNamedLikeTheNewVariableIsFreedAndRenamed) {
+    term(0, "t*x");
+    togglefork(ctx, 0); // interprets in function mode: "t" becomes a parameter
+    const int t = paramSlot("t");
+    ASSERT_GE(t, 0);
+
+    choosemode(ctx, 1);
+    EXPECT_EQ(state.slots[0].text, "t0*t");
+    EXPECT_EQ(paramSlot("t"), -1);
+    EXPECT_GE(paramSlot("t0"), 0);
+}
+
+TEST_F(AppFixture, ChoosingTheModeThatIsOnChangesNothing) {
+    term(0, "x^2");
+    choosemode(ctx, 0);
+    EXPECT_EQ(state.slots[0].text, "x^2");
+    EXPECT_EQ(redrawer.count, 0);
+    EXPECT_TRUE(ui.changes.empty());
+}
+
+TEST_F(AppFixture, SwitchingIntoTheSameModeLeavesTheTermsAlone) {
+    term(0, "x^2");
+    togglefork(ctx, 0);
+    EXPECT_EQ(state.slots[0].text, "x^2");
+}
+
+} // namespace vestrano

@@ -1,0 +1,70 @@
+#include "app/startup.h"
+
+#include <tuple>
+
+#include <gtest/gtest.h>
+
+#include "app_fixture.h"
+
+namespace vestrano {
+
+TEST(Startup, LeavesFunctionModeWithFixedVariablesAndNothingDrawn) {
+    PlotState state;
+    ScriptedUi ui;
+    RecordingRedrawer redrawer{state, ui};
+    ParamContext ctx{state, ui, &redrawer};
+    startup(ctx);
+
+    EXPECT_EQ(state.mode, 0);
+    EXPECT_EQ(state.busy, 1);
+    EXPECT_EQ(redrawer.count, 0);
+    EXPECT_EQ(state.statusText, "Ok.");
+    EXPECT_EQ(std::tie(state.xmin, state.xmax, state.ymin, state.ymax, state.tmin, state.tmax),
+              std::make_tuple(-10.0, 10.0, -10.0, 10.0, 0.0, 10.0));
+    for (int s = 0; s < kFirstFreeParam; ++s) {
+        EXPECT_GE(state.params[s].parhandle, 0) << "slot " << s;
+    }
+    for (int s = kFirstFreeParam; s < kParamCount; ++s) {
+        EXPECT_EQ(state.params[s].parhandle, -1) << "slot " << s;
+    }
+    EXPECT_EQ(state.params[1].label, "ug = untere Grenze für Integralfunktion in g(x)");
+    EXPECT_EQ(state.fmtx, "0.##");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(Startup, FinishingDrawsOnceWithEqualScalesAndShowsBothWindows) {
+    PlotState fresh;
+    ScriptedUi freshUi;
+    RecordingRedrawer counter{fresh, freshUi};
+    ParamContext freshCtx{fresh, freshUi, &counter};
+    startup(freshCtx);
+    fresh.layout.clientWidth = 30000;
+    fresh.layout.clientHeight = 18000;
+    fresh.view.picw = 24000;
+    fresh.view.pich = 12000;
+    finishstartup(freshCtx, counter.canvas);
+
+    EXPECT_EQ(fresh.busy, 0);
+    EXPECT_EQ(counter.count, 1);
+    EXPECT_DOUBLE_EQ(fresh.ymin, -5);
+    EXPECT_DOUBLE_EQ(fresh.ymax, 5);
+    EXPECT_TRUE(fresh.layout.term.visible);
+    EXPECT_TRUE(fresh.layout.graph.visible);
+    EXPECT_EQ(fresh.layout.graph.top, 1965);
+    EXPECT_GT(counter.canvas.count(RecordingCanvas::Kind::LineTo), 0u);
+}
+
+TEST_F(AppFixture, QuitAsksOnlyAboutAChangedCollectionAndLetsGoOfThePens) {
+    quit(state, ui);
+    EXPECT_TRUE(ui.questions.empty());
+    for (int32_t pen : state.pens) {
+        EXPECT_EQ(pen, 0);
+    }
+
+    state.colchanged = true;
+    quit(state, ui);
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0], "Die Sammlung ist geändert worden. Soll sie gespeichert werden?");
+}
+
+} // namespace vestrano

@@ -1,0 +1,74 @@
+#include "app/window_arrangement.h"
+
+#include <tuple>
+
+#include <gtest/gtest.h>
+
+#include "app/plot_state.h"
+
+namespace vestrano {
+
+class Arrangement : public ::testing::Test {
+  protected:
+    PlotState state;
+
+    Arrangement() {
+        state.menu.pardock = false;
+        state.layout.clientWidth = 19200;
+        state.layout.clientHeight = 12000;
+        state.layout.term = {0, 0, 7080, 1965, true, true};
+        state.layout.graph = {300, 300, 5000, 5000, true, true};
+        state.paramlist.width = 1650;
+    }
+};
+
+TEST_F(Arrangement, TermAtTheLeftPutsTheGraphBelowIt) {
+    arrangewindows(state);
+    const WindowLayout& l = state.layout;
+    EXPECT_EQ(std::tie(l.term.left, l.term.top), std::make_tuple(0, 0));
+    EXPECT_EQ(std::tie(l.graph.left, l.graph.top, l.graph.width, l.graph.height),
+              std::make_tuple(0, 1965, 7080, 12000 - 1965));
+    EXPECT_EQ(std::tie(state.paramlist.left, state.paramlist.top), std::make_tuple(7081, 1965));
+}
+
+TEST_F(Arrangement, TermMovedAwayFromTheLeftMirrorsEverything) {
+    state.layout.term.left = 15;
+    arrangewindows(state);
+    const WindowLayout& l = state.layout;
+    EXPECT_EQ(l.term.left, 19200 - 7080);
+    EXPECT_EQ(l.graph.left, 19200 - 7080);
+    EXPECT_EQ(state.paramlist.left, 19200 - 7080 - 1650);
+}
+
+TEST_F(Arrangement, HiddenTermLetsTheGraphFillTheColumnAndATooWideTermShrinks) {
+    state.layout.term.visible = false;
+    state.layout.term.width = 25000;
+    arrangewindows(state);
+    const WindowLayout& l = state.layout;
+    EXPECT_EQ(l.term.width, 19200 - 0 - 1);
+    EXPECT_EQ(std::tie(l.graph.top, l.graph.height, l.graph.width),
+              std::make_tuple(0, 12000, 19199));
+}
+
+TEST_F(Arrangement, NothingMovesWhileMinimisedAndAMaximisedChildStays) {
+    state.layout.minimized = true;
+    arrangewindows(state);
+    EXPECT_EQ(state.layout.graph.left, 300);
+
+    state.layout.minimized = false;
+    state.layout.graph.normal = false;
+    arrangewindows(state);
+    EXPECT_EQ(state.layout.graph.left, 300);
+    EXPECT_EQ(state.layout.term.left, 0);
+}
+
+TEST(WindowLimits, InPixelsAtFifteenTwipsPerPixel) {
+    const TrackLimits term = termlimits(15, 15);
+    EXPECT_EQ(std::tie(term.minWidth, term.maxWidth, term.minHeight, term.maxHeight),
+              std::make_tuple(337, 0, 131, 131));
+    const TrackLimits graph = graphlimits(15, 15);
+    EXPECT_EQ(std::tie(graph.minWidth, graph.maxWidth, graph.minHeight, graph.maxHeight),
+              std::make_tuple(167, 0, 267, 0));
+}
+
+} // namespace vestrano

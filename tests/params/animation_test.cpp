@@ -1,0 +1,159 @@
+#include "params/animation.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "param_fixture.h"
+#include "params/param_table.h"
+#include "params/timer_dialog.h"
+
+namespace vestrano {
+namespace {
+
+class Animation : public ParamFixture {
+  protected:
+    void SetUp() override { terms("a*x+b"); }
+
+    void prepare(int s, double value, double step, int mode) {
+        setparb(ctx, s, 0, 10);
+        set(s, value);
+        param(s).parstep = step;
+        param(s).parmode = mode;
+    }
+};
+
+TEST_F(Animation, TickAtTheBoundsWrapsOrTurns) {
+    const struct {
+        double value, step;
+        int mode;
+        double next, nextStep;
+    } cases[] = {{9.5, 1, 0, 0, 1}, {9.5, 1, 1, 8.5, -1}, {9, 1, 0, 10, 1},  {10, 1, 0, 0, 1},
+                 {10, 1, 1, 9, -1}, {0.5, -1, 0, 10, -1}, {25, 1, 1, 24, -1}};
+    for (const auto& c : cases) {
+        prepare(a, c.value, c.step, c.mode);
+        state.timerlist = std::string(1, static_cast<char>(a));
+        tick(ctx);
+        EXPECT_EQ(param(a).parvalue, c.next) << c.value << " " << c.step << " " << c.mode;
+        EXPECT_EQ(param(a).parstep, c.nextStep);
+    }
+}
+
+// Records a and b whenever the calculator follows a change: the order of the slots.
+class SnapshotUi : public ScriptedUi {
+  public:
+    const PlotState* state = nullptr;
+    std::vector<std::pair<double, double>> seen;
+    void changed(Change what) override {
+        if (what == Change::Calculator) {
+            seen.emplace_back(state->params[a].parvalue, state->params[b].parvalue);
+        }
+    }
+};
+
+TEST_F(Animation, TimersRunInStartOrderWithOneRedrawPerTick) {
+    prepare(a, 1, 1, 0);
+    prepare(b, 5, -1, 0);
+    toggletimer(state, ui, b);
+    toggletimer(state, ui, a);
+    SnapshotUi spy;
+    spy.state = &state;
+    ParamContext spied{state, spy, &redraws};
+    redraws.count = 0;
+    tick(spied);
+    tick(spied);
+    EXPECT_EQ(redraws.count, 2);
+    const std::vector<std::pair<double, double>> expected{{1, 4}, {2, 4}, {2, 3}, {3, 3}};
+    EXPECT_EQ(spy.seen, expected);
+}
+
+TEST_F(Animation, CountSlotMovesOnlyDownwardsByHalfSteps) {
+    set(countF, 7);
+    param(countF).parstep = 0.5;
+    toggletimer(state, ui, countF);
+    tick(ctx);
+    tick(ctx);
+    EXPECT_EQ(param(countF).parvalue, 7.0);
+    param(countF).parstep = -0.5;
+    tick(ctx);
+    tick(ctx);
+    EXPECT_EQ(param(countF).parvalue, 5.0);
+    EXPECT_EQ(state.slots[0].anzx, 4);
+}
+
+TEST_F(Animation, StartAllStopAllAndTheTermEditStopsEverything) {
+    timergo(ctx);
+    EXPECT_FALSE(state.timerEnabled);
+    param(b).parstep = 1;
+    param(countF).parstep = -2;
+    timergo(ctx);
+    EXPECT_EQ(state.timerlist, "\x03\x09");
+    EXPECT_STREQ(timergocaption(state), "Alle &Timer anhalten");
+    timergo(ctx);
+    EXPECT_STREQ(timergocaption(state), "Alle &Timer gleichzeitig starten");
+
+    timergo(ctx);
+    terms("a*x+b+1");
+    EXPECT_FALSE(state.timerEnabled);
+    EXPECT_EQ(param(b).parstep, 0.0);
+    EXPECT_EQ(param(countF).parstep, 0.0);
+    tick(ctx);
+    EXPECT_EQ(param(b).parvalue, 1.0);
+    EXPECT_EQ(redraws.count, 0);
+}
+
+TEST_F(Animation, ClosedWindowStopsItsTimerAndStartAllBringsItBack) {
+    param(a).parstep = 1;
+    param(b).parstep = 1;
+    timergo(ctx);
+    closepara(state, a);
+    tick(ctx);
+    EXPECT_EQ(param(a).parvalue, 1.0);
+    EXPECT_EQ(param(b).parvalue, 2.0);
+    closepara(state, b);
+    EXPECT_FALSE(state.timerEnabled);
+    timergo(ctx);
+    EXPECT_EQ(state.timerlist, "\x08\x09");
+    EXPECT_TRUE(paravisible(state, a));
+}
+
+TEST_F(Animation, LowerBoundOutsideTheIntervalStopsAfterOneMessage) {
+    showpara(ctx, 0);
+    param(0).parstep = 1;
+    toggletimer(state, ui, 0);
+    state.xmax = 2; // the interval shrank behind the window's back
+    for (int i = 0; i < 5; ++i) {
+        tick(ctx);
+    }
+    EXPECT_EQ(param(0).parvalue, 2.0);
+    EXPECT_EQ(takeMessage(), "Ungültige Integrationsgrenze:|Die untere Integrationsgrenze muss im "
+                             "vorgegebenen Intervall [-10 ; 2 ] liegen!");
+    EXPECT_FALSE(state.timerEnabled);
+}
+
+TEST_F(Animation, ClockClickAndTheDialogWithItsStepCheck) {
+    // step, buttons (1 left, 2 right) -> dialog opens, timer runs
+    const int cases[][4] = {{0, 1, 1, 0}, {1, 1, 0, 1}, {1, 2, 1, 0}, {1, 3, 1, 1}};
+    for (const auto& c : cases) {
+        state.timerlist.clear();
+        param(a).parstep = c[0];
+        EXPECT_EQ(timerclick(state, ui, a, c[1]), c[2] == 1) << c[0] << " " << c[1];
+        EXPECT_EQ(timerrunning(state, a), c[3] == 1);
+    }
+    param(a).parstep = -0.5;
+    param(a).parmode = 7;
+    const TimerDialog d = opentimerdialog(state, a);
+    EXPECT_EQ(d.caption + " " + d.stepText + " " + std::to_string(d.modeIndex),
+              "Timer für a -0,5 0");
+    EXPECT_FALSE(timerdialogok(ctx, d, "-20,5", 1));
+    EXPECT_EQ(takeMessage(),
+              "Inakzeptable Schrittweite|Schrittweite ist größer als das Intervall!");
+    EXPECT_FALSE(timerdialogok(ctx, d, "x+", 1));
+    EXPECT_EQ(takeMessage(), "Fehlerhafte Eingabe|Die Eingabe ist keine gültige Zahl!");
+    EXPECT_TRUE(timerdialogok(ctx, d, "-20", 1));
+    EXPECT_EQ(param(a).parstep, -20.0);
+    EXPECT_EQ(param(a).parmode, 1);
+}
+
+} // namespace
+} // namespace vestrano

@@ -1,0 +1,46 @@
+#include "params/arrangement.h"
+
+#include <utility>
+#include <vector>
+
+#include "param_fixture.h"
+#include "params/param_table.h"
+
+namespace vestrano {
+namespace {
+
+class Arrangement : public ParamFixture {
+  protected:
+    void SetUp() override { terms("a*x+b+c"); }
+    std::pair<int, int> place(int s) { return {window(s).left, window(s).top}; }
+};
+
+TEST_F(Arrangement, ResizeKeepsTheHeightAndAMinimumWidth) {
+    const ParaLayout l = pararesize(state, b, 3000);
+    EXPECT_EQ(window(b).width, 4000);
+    EXPECT_EQ(window(b).height, 1250);
+    EXPECT_EQ(std::vector<int>({l.barWidth, l.valueWidth, l.upperLeft, l.clockLeft}),
+              std::vector<int>({3880, 3430, 2065, 3510}));
+    pararesize(state, b, 5000.4);
+    init(ctx, 10);
+    EXPECT_EQ(window(10).width, 5000);
+}
+
+TEST_F(Arrangement, WindowsStackFromTheBottomRightOfTheGraph) {
+    arrangepara(state, FrameGeometry{20000, 9000, true, 0, 12000});
+    EXPECT_EQ(place(10), std::make_pair(12000, 7750));
+    EXPECT_EQ(place(8), std::make_pair(12000, 5250));
+    // Hidden graph, or no room beside it: the column starts at the left edge.
+    for (const FrameGeometry f : {FrameGeometry{20000, 9000, false, 0, 12000},
+                                  FrameGeometry{20000, 9000, true, 0, 15261}}) {
+        arrangepara(state, f);
+        EXPECT_EQ(place(10), std::make_pair(0, 7750));
+    }
+    // A full column goes on 300 twips further right, from the bottom again.
+    arrangepara(state, FrameGeometry{20000, 3000, true, 0, 12000});
+    EXPECT_EQ(place(9), std::make_pair(12000, 500));
+    EXPECT_EQ(place(8), std::make_pair(12300, 1750));
+}
+
+} // namespace
+} // namespace vestrano

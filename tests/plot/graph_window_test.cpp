@@ -1,0 +1,65 @@
+#include "plot/graph_layout.h"
+
+#include <gtest/gtest.h>
+
+#include "plot/aspect.h"
+#include "plot/mouse_position.h"
+#include "view_fixture.h"
+
+namespace vestrano {
+
+TEST(GraphLayout, PlacesTheControlsAroundTheDrawingArea) {
+    const GraphLayout g = graphlayout(7000, 6000, 255, 255);
+    EXPECT_EQ(g.picture, (TwipRect{0, 0, 6695, 5295}));
+    EXPECT_EQ(g.vscroll, (TwipRect{6725, 0, 255, 5295}));
+    EXPECT_EQ(g.hscroll, (TwipRect{0, 5325, 6695, 255}));
+    EXPECT_EQ(g.zoomButton, (TwipRect{6725, 5325, 255, 255}));
+    EXPECT_EQ(g.position, (TwipRect{0, 5610, 6695, 390}));
+    EXPECT_EQ(g.aspect, (TwipRect{6725, 5730, 275, 270}));
+    EXPECT_EQ(graphlayout(100, 100, 255, 255).picture, (TwipRect{0, 0, 0, 0}));
+}
+
+TEST_F(ViewFixture, ResizingGivesEveryFunctionOneSamplePerPixelColumn) {
+    terms("x", "x^2", "a*x");
+    graphresize(ctx, 12000, 9000, 15, 15);
+    EXPECT_EQ(redrawer.count, 1);
+    EXPECT_DOUBLE_EQ(state.view.xmu, 12000 / 20.0);
+    EXPECT_DOUBLE_EQ(state.graph.xclip, 24000);
+    for (int i = 0; i < kSlotCount; ++i) {
+        EXPECT_EQ(state.slots[i].anzx, 799) << "slot " << i;
+        EXPECT_EQ(state.params[3 + i].parvalue, 800) << "slot " << i;
+    }
+
+    state.keepcounts = true;
+    graphresize(ctx, 6000, 9000, 15, 15);
+    EXPECT_EQ(state.slots[0].anzx, 799);
+}
+
+TEST_F(ViewFixture, EqualScalesAboutTheCentreOfTheAdaptedAxis) {
+    state.view.picw = 24000;
+    state.view.pich = 12000;
+    einszueins(ctx, 1);
+    EXPECT_EQ(bounds(), std::make_tuple(-10.0, 10.0, -5.0, 5.0));
+    einszueins(ctx, 2);
+    EXPECT_EQ(bounds(), std::make_tuple(-10.0, 10.0, -5.0, 5.0));
+    view(-10, 10, -10, 10);
+    einszueins(ctx, 2);
+    EXPECT_EQ(bounds(), std::make_tuple(-20.0, 20.0, -10.0, 10.0));
+    EXPECT_EQ(redrawer.count, 3);
+
+    state.view.pich = 0; // no drawing area yet: nothing to adapt to
+    einszueins(ctx, 1);
+    einszueins(ctx, 4);
+    EXPECT_EQ(bounds(), std::make_tuple(-20.0, 20.0, -10.0, 10.0));
+}
+
+TEST_F(ViewFixture, PositionTextAndAreaSize) {
+    EXPECT_EQ(positiontext(state, mouseX(2.5), mouseY(-0.25)), "   x: 2,5        y: -0,25");
+    showareasize(state, ui);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "xm = 24000, ym = 15000");
+    EXPECT_EQ(ui.messages[0].title, "Vestrano");
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::None);
+}
+
+} // namespace vestrano

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <tuple>
+
+#include "params/param_context.h"
+#include "plot_fixture.h"
+
+namespace vestrano {
+
+class CountingRedrawer final : public Redrawer {
+  public:
+    void redraw() override { ++count; }
+    int count = 0;
+};
+
+// The plot of a 1600 x 1000 pixel graph window with its redraws counted.
+class ViewFixture : public PlotFixture {
+  protected:
+    CountingRedrawer redrawer;
+    ParamContext ctx{state, ui, &redrawer};
+
+    ViewFixture() { setscale(state); }
+
+    std::tuple<double, double, double, double> bounds() const {
+        return {state.xmin, state.xmax, state.ymin, state.ymax};
+    }
+    // Twips from the top-left corner of the drawing area for a world point.
+    double mouseX(double x) const { return (x - state.xmin) * state.view.xmu; }
+    double mouseY(double y) const { return state.view.pich - (y - state.ymin) * state.view.ymu; }
+};
+
+} // namespace vestrano

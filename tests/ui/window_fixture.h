@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QApplication>
+#include <QImage>
+#include <QMdiSubWindow>
+#include <QTest>
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app/scripted_ui.h"
+#include "plot/graphform.h"
+#include "ui/mother.h"
+#include "ui/termform.h"
+
+namespace vestrano {
+
+// The program started in a 1280 x 800 main window, its dialogs answered by a script.
+class Windows : public ::testing::Test {
+  protected:
+    ScriptedUi dialogs;
+    std::unique_ptr<Mother> mother = std::make_unique<Mother>(&dialogs);
+
+    Windows() {
+        mother->resize(1280, 800);
+        mother->show();
+        QApplication::processEvents();
+        mother->finishStartup();
+    }
+
+    template <class T> T* find(const char* name) {
+        T* widget = mother->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    PlotState& state() { return mother->state(); }
+    QWidget* picture() { return find<QWidget>("Picture1"); }
+
+    void enterTerm(int slot, const QString& text) {
+        auto* line = find<QLineEdit>(qPrintable("Text1_" + QString::number(slot)));
+        line->selectAll();
+        QTest::keyClicks(line, text);
+        QTest::keyClick(line, Qt::Key_Return);
+    }
+
+    void trigger(const char* action) { find<QAction>(action)->trigger(); }
+
+    // Pixels of the drawing area that pass `test`.
+    template <class Test> int countPixels(Test test) const {
+        const QImage image = mother->graph().picture().convertToFormat(QImage::Format_RGB32);
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                n += test(row[x]) ? 1 : 0;
+            }
+        }
+        return n;
+    }
+
+    // The blue of the first graph, antialiased edges included: the grid is grey, the axes
+    // black, the ground white.
+    int bluePixels() const {
+        return countPixels(
+            [](QRgb c) { return qBlue(c) > qRed(c) + 50 && qBlue(c) > qGreen(c) + 50; });
+    }
+
+    // Types `text` as one key event, so that any character arrives.
+    void typeInto(int slot, const QString& text) {
+        auto* line = find<QLineEdit>(qPrintable("Text1_" + QString::number(slot)));
+        line->selectAll();
+        QTest::sendKeyEvent(QTest::Click, line, Qt::Key_unknown, text, Qt::NoModifier);
+        QTest::keyClick(line, Qt::Key_Return);
+    }
+
+    // The pixel of the drawing area where a world point lies.
+    QPoint pixelOf(double x, double y) {
+        const Viewport& v = state().view;
+        return {static_cast<int>(std::lround((x - state().xmin) * v.xmu / v.tppx)),
+                static_cast<int>(std::lround((v.pich - (y - state().ymin) * v.ymu) / v.tppy))};
+    }
+};
+
+} // namespace vestrano

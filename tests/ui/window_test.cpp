@@ -1,0 +1,206 @@
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "ui/qt_dialogs.h"
+#include "window_fixture.h"
+
+namespace vestrano {
+
+TEST_F(Windows, StartShowsTheTermWindowAboveTheGraphWithTheirTexts) {
+    EXPECT_EQ(mother->windowTitle(),
+              "Vestrano - Graphen von Funktionen mit dynamischen Parametern");
+    EXPECT_EQ(mother->terms().windowTitle(), "Funktionsterme");
+    EXPECT_EQ(mother->graph().windowTitle(), "Funktionenplotter");
+    EXPECT_EQ(find<QPushButton>("Command1_1")->text(), "g(x) =");
+    EXPECT_EQ(find<QPushButton>("Command1_1")->toolTip(), "Eingabe übernehmen");
+    EXPECT_EQ(find<QCheckBox>("Check1_2")->toolTip(), "Graph anzeigen oder nicht");
+    EXPECT_EQ(find<QLabel>("Image1")->toolTip(), "Links oder rechts klicken für Zoom");
+    EXPECT_EQ(find<QLabel>("Label2")->text(), "1:1");
+    EXPECT_EQ(find<QLabel>("Label9")->text(), "Ok.");
+
+    const QRect term = mother->termWindow().geometry();
+    const QRect graph = mother->graphWindow().geometry();
+    EXPECT_EQ(term.topLeft(), QPoint(0, 0));
+    EXPECT_EQ(term.size(), QSize(472, 131));
+    EXPECT_EQ(graph.top(), term.bottom() + 1);
+    EXPECT_EQ(graph.width(), term.width());
+    EXPECT_EQ(graph.bottom(), mother->centralWidget()->height() - 1);
+    EXPECT_EQ(state().busy, 0);
+    EXPECT_GT(countPixels([](QRgb c) { return (c & 0xffffff) == 0xd2d2d2; }), 1000); // the grid
+}
+
+TEST_F(Windows, TermWindowKeepsItsHeightAndTheGraphItsLeastSize) {
+    mother->termWindow().resize(900, 400);
+    EXPECT_EQ(mother->termWindow().size(), QSize(900, 131));
+    mother->termWindow().resize(10, 10);
+    EXPECT_EQ(mother->termWindow().size(), QSize(337, 131));
+    mother->graphWindow().resize(10, 10);
+    EXPECT_EQ(mother->graphWindow().size(), QSize(167, 267));
+    EXPECT_GT(state().view.picw, 0);
+    mother->resize(120, 90);
+    QApplication::processEvents();
+    enterTerm(0, "x^2");
+    EXPECT_EQ(state().statusText, "Ok.");
+}
+
+TEST_F(Windows, EnterOrAClickIntoTheLineInterpretsAndDraws) {
+    enterTerm(0, "a*x^2+b");
+    EXPECT_EQ(state().params[8].parname, "a");
+    EXPECT_EQ(state().params[9].parname, "b");
+    EXPECT_GT(bluePixels(), 100);
+
+    auto* g = find<QLineEdit>("Text1_1");
+    QTest::keyClicks(g, "x");
+    QTest::keyRelease(g, Qt::Key_Return); // the Enter that closed a message box elsewhere
+    EXPECT_TRUE(state().slots[1].engtext.empty());
+    QTest::mouseClick(g, Qt::LeftButton);
+    EXPECT_EQ(state().slots[1].engtext, "x");
+}
+
+TEST_F(Windows, UncheckingASlotGreysItsLineAndRemovesItsGraph) {
+    enterTerm(0, "x^2/4");
+    ASSERT_GT(bluePixels(), 100);
+    QTest::mouseClick(find<QCheckBox>("Check1_0"), Qt::LeftButton);
+    EXPECT_EQ(find<QLineEdit>("Text1_0")->palette().color(QPalette::Base), QColor(192, 192, 192));
+    EXPECT_EQ(bluePixels(), 0);
+    EXPECT_FALSE(state().slots[0].engtext.empty());
+}
+
+TEST_F(Windows, ASyntaxErrorShowsItsTextOnDarkRed) {
+    enterTerm(1, "x*/2");
+    auto* status = find<QLabel>("Label9");
+    EXPECT_EQ(status->text(), "g(x): Ungültiger Term");
+    EXPECT_EQ(status->palette().color(QPalette::Window), QColor(150, 0, 0));
+    EXPECT_TRUE(state().slots[1].engtext.empty());
+    enterTerm(1, "x/2");
+    EXPECT_EQ(status->text(), "Ok.");
+}
+
+TEST_F(Windows, ClicksZoomAndPanAboutTheMousePoint) {
+    const QPoint centre = pixelOf(0, 0);
+    QTest::mouseClick(picture(), Qt::LeftButton, Qt::ControlModifier, centre);
+    EXPECT_NEAR(state().xmin, -6.667, 0.05);
+    EXPECT_NEAR(state().xmax, 6.667, 0.05);
+
+    const double ymin = state().ymin;
+    const double yspan = state().ymax - state().ymin;
+    QTest::mouseClick(picture(), Qt::LeftButton, Qt::ShiftModifier, pixelOf(3, 2));
+    EXPECT_NEAR(state().xmin, -6.667 - 3, 0.05);
+    EXPECT_NEAR(state().ymin, ymin - 2, 0.1);
+    EXPECT_NEAR(state().ymax - state().ymin, yspan, 1e-9);
+
+    QTest::mouseClick(picture(), Qt::RightButton, Qt::ShiftModifier, pixelOf(0, 0));
+    EXPECT_NEAR((state().xmin + state().xmax) / 2, 0, 0.05);
+}
+
+TEST_F(Windows, ArrowKeysScrollByOneAndFivePercent) {
+    QTest::keyClick(picture(), Qt::Key_Right);
+    EXPECT_DOUBLE_EQ(state().xmin, -9.8);
+    QTest::keyClick(picture(), Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_DOUBLE_EQ(state().xmin, -10.8);
+    QTest::keyClick(picture(), Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_NEAR(state().xmax - state().xmin, 20 / 1.5, 1e-9);
+}
+
+TEST_F(Windows, LockedZoomIgnoresClicksButStillShowsThePosition) {
+    trigger("mn_zoomtoggle");
+    EXPECT_TRUE(find<QAction>("mn_zoomtoggle")->isChecked());
+    QTest::mouseClick(picture(), Qt::LeftButton, Qt::ControlModifier, pixelOf(0, 0));
+    QTest::mouseClick(find<QLabel>("Image1"), Qt::LeftButton);
+    EXPECT_EQ(state().xmin, -10);
+    QTest::mouseMove(picture(), pixelOf(2.5, 1));
+    EXPECT_TRUE(find<QLabel>("Label1")->text().startsWith("   x: 2,5"));
+}
+
+TEST_F(Windows, BarsButtonsAndLabelsOfTheGraphWindow) {
+    auto* h = find<QScrollBar>("HScroll1");
+    h->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_DOUBLE_EQ(state().xmin, -9.8);
+    EXPECT_EQ(h->value(), 0);
+    const double ymin = state().ymin;
+    const double yspan = state().ymax - state().ymin;
+    find<QScrollBar>("VScroll1")->triggerAction(QAbstractSlider::SliderSingleStepSub); // up
+    EXPECT_NEAR(state().ymin, ymin + yspan / 100, 1e-9);
+
+    QTest::mouseClick(find<QLabel>("Image1"), Qt::RightButton);
+    EXPECT_NEAR(state().xmax - state().xmin, 30, 1e-9);
+    QTest::mouseClick(find<QLabel>("Label2"), Qt::RightButton);
+    EXPECT_NEAR((state().xmax - state().xmin) / (state().ymax - state().ymin),
+                state().view.picw / state().view.pich, 1e-9);
+    QTest::mouseClick(find<QLabel>("Label1"), Qt::LeftButton);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(QString::fromStdString(dialogs.messages[0].text).startsWith("xm = "));
+}
+
+TEST_F(Windows, ModeSwitchTranslatesTheTermsAndCaptions) {
+    enterTerm(0, "sin(x)+a");
+    enterTerm(1, "f(x)*2");
+    trigger("mn_kplot");
+    EXPECT_EQ(find<QLineEdit>("Text1_0")->text(), "sin(t)+a");
+    EXPECT_EQ(find<QLineEdit>("Text1_1")->text(), "x(t)*2");
+    EXPECT_EQ(find<QPushButton>("Command1_2")->text(), "y2(t) =");
+    EXPECT_EQ(mother->graph().windowTitle(), "Kurvenplotter");
+    EXPECT_TRUE(find<QAction>("mn_kplot")->isChecked());
+    EXPECT_FALSE(find<QAction>("mn_fplot")->isChecked());
+    trigger("mn_fplot");
+    EXPECT_EQ(find<QLineEdit>("Text1_1")->text(), "f(x)*2");
+}
+
+TEST_F(Windows, MenuCopiesTermsAndSetsTheAngleUnit) {
+    enterTerm(0, "a*x");
+    state().engine.ucSetVariableValueDbl(state().params[8].parhandle, 2);
+    state().params[8].parvalue = 2;
+    trigger("mn_paracopy");
+    EXPECT_EQ(dialogs.clipboard, "f(x)=2*x");
+    trigger("mn_copytermo");
+    EXPECT_EQ(dialogs.clipboard, "f(x)=a*x");
+
+    trigger("mn_deg");
+    EXPECT_TRUE(find<QAction>("mn_deg")->isChecked());
+    EXPECT_FALSE(find<QAction>("mn_rad")->isChecked());
+    EXPECT_DOUBLE_EQ(state().engine.ucEval("sin(90)"), 1.0);
+}
+
+TEST_F(Windows, ClosedWindowsComeBackFromTheMenuAndQuitAsksNothing) {
+    mother->graphWindow().close();
+    EXPECT_FALSE(state().layout.graph.visible);
+    trigger("mn_graph");
+    EXPECT_TRUE(mother->graphWindow().isVisible());
+    mother->close();
+    EXPECT_TRUE(dialogs.questions.empty());
+}
+
+TEST_F(Windows, AnyTextKeyOrClickLeavesAWorkingProgram) {
+    const QStringList texts{"((",    "x^^2", "1/0",      "wurzel(-1)", "ä€ß", "f(x)", "g(x)+h(x)",
+                            "[{x}]", "x;;",  "10^400*x", "fill",       "\t",  "a b c"};
+    for (int i = 0; i < texts.size(); ++i) {
+        typeInto(i % 3, texts[i]);
+    }
+    const std::vector<Qt::Key> keys{Qt::Key_Up, Qt::Key_Down, Qt::Key_Plus, Qt::Key_Minus,
+                                    Qt::Key_X,  Qt::Key_Y,    Qt::Key_8,    Qt::Key_A};
+    const std::vector<Qt::KeyboardModifiers> mods{Qt::NoModifier, Qt::ControlModifier,
+                                                  Qt::ShiftModifier, Qt::AltModifier};
+    for (int i = 0; i < 200; ++i) {
+        QTest::keyClick(picture(), keys[i % keys.size()], mods[(i / 3) % mods.size()]);
+        QTest::mouseClick(picture(), i % 2 ? Qt::LeftButton : Qt::RightButton,
+                          mods[(i / 5) % mods.size()], QPoint(i * 37 % 400, i * 53 % 600));
+    }
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        enterTerm(slot, "x");
+    }
+    EXPECT_EQ(state().statusText, "Ok.");
+    EXPECT_GT(state().xmax, state().xmin);
+}
+
+TEST(QtDialogs, ClipboardAndQtsOwnTextsInGerman) {
+    QtDialogs dialogs;
+    dialogs.setClipboardText("f(x)=2*x");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "f(x)=2*x");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
+}
+
+} // namespace vestrano
