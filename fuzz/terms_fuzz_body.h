@@ -3,9 +3,10 @@
 // One fuzz round over the term language, shared by the libFuzzer target and the corpus replay
 // test. Input layout, one field per line: f, g, h, points text, interval text; everything after
 // the fifth line break is the additional-lines text with its own line breaks. Every field goes
-// through termconv in both modes; then interpretall runs twice on the same texts, in function
-// mode for inputs of even length and curve mode for odd ones. Returns the first broken
-// invariant, or "" when everything held.
+// through termconv in both modes; then interpretall runs twice on the same texts (the second
+// time as a repeated Enter, which must change nothing), in function mode for inputs of even
+// length and curve mode for odd ones, with automatic integral detection when the length modulo
+// 4 is 2 or 3. Returns the first broken invariant, or "" when everything held.
 
 #include "app/plot_state.h"
 #include "app/scripted_ui.h"
@@ -23,7 +24,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace vestrano::fuzz {
 

@@ -22,6 +22,7 @@ namespace {
 constexpr int kUndefinedVariable = 3;
 constexpr int kLastSyntaxError = 13;
 constexpr int kEvalReleaseCount = 3;
+constexpr int kFactorialOverflow = 7;
 
 // The bookkeeping of one run: parameters seen before, free slots, names found.
 struct Discovery {
@@ -102,6 +103,12 @@ int findParameters(ParamContext& ctx, Discovery& d, const std::string& text) {
     }
 }
 
+// An error in the text itself. A factorial overflows only for some values, like a division by
+// zero, so it would make the status depend on the parameter values of the moment.
+bool isTextError(int code) {
+    return code >= 1 && code <= kLastSyntaxError && code != kFactorialOverflow;
+}
+
 void scanTexts(ParamContext& ctx, Discovery& d) {
     PlotState& state = ctx.state;
     for (int k = 0; k <= kSlotCount; ++k) {
@@ -111,7 +118,7 @@ void scanTexts(ParamContext& ctx, Discovery& d) {
             continue;
         }
         const int code = findParameters(ctx, d, text);
-        if (code >= 1 && code <= kLastSyntaxError && d.message.empty()) {
+        if (isTextError(code) && d.message.empty()) {
             const std::string label = isSlot ? slotName(state.mode, 3 + k) : "Geradenfenster";
             d.message = label + ": " + errtext(state.engine, -1);
         }

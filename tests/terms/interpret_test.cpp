@@ -102,6 +102,18 @@ TEST_F(Interpret, SlotCallingItselfIsReportedNotOk) {
     EXPECT_DOUBLE_EQ(eval("f(3)+h(3)"), 19.0);
 }
 
+// The second Enter on the same term used to report "Faktorieller Überlauf" once "a" was 1.
+TEST_F(Interpret, FactorialOverflowIsAnArithmeticError) {
+    ASSERT_TRUE(run("x/a/(e^6)!"));
+    EXPECT_EQ(state.statusText, "Ok.");
+    ASSERT_TRUE(run("x/a/(e^6)!"));
+    EXPECT_EQ(state.statusText, "Ok.");
+    state.linestext = "y=(x+200)!";
+    ASSERT_TRUE(run("(x+200)!"));
+    EXPECT_EQ(state.statusText, "Ok.");
+    EXPECT_EQ(state.slots[0].engtext, "(x+200)!");
+}
+
 TEST_F(Interpret, ParametersOfLinesPointsAndIntervalsAreFound) {
     state.linestext = "y=m*x+t\r\nx=k";
     state.intervaltext = "x>u";
