@@ -1,15 +1,22 @@
-// The program as a user meets it, offscreen: start-up to the first painted picture, and Enter
-// in a term line to the finished picture of three graphs at the default sample count.
+// The program as a user meets it, offscreen: start-up to the first painted picture, Enter in a
+// term line to the finished picture of three graphs at the default sample count, one animation
+// tick with two running parameters, and a move of a parameter's bar to the finished picture.
 // Wall-clock time; each is put against a floor measured in the same run: for the start-up a bare
 // main window with the same child windows shown and painted; for Enter the core's interpretation
-// and redraw into a picture of the same size, without any window. Paths: `Gui/<case>/window` and
+// and redraw into a picture of the same size, without any window; for the tick and the bar the
+// same core operations drawing into a picture without windows. Paths: `Gui/<case>/window` and
 // `Gui/<case>/floor`.
 
 #include "ratio_table.h"
 
 #include "app/plot_state.h"
 #include "app/scripted_ui.h"
+#include "app/term_input.h"
+#include "params/animation.h"
+#include "params/para.h"
+#include "params/para_windows_qt.h"
 #include "params/param_arithmetic.h"
+#include "params/param_context.h"
 #include "plot/graphform.h"
 #include "plot/qt_canvas.h"
 #include "plot/redraw.h"
@@ -27,6 +34,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -149,6 +158,152 @@ void benchEnterFloor(benchmark::State& st) {
     st.SetItemsProcessed(st.iterations());
 }
 
+// Animation: three graphs of the two parameters a and b on a drawing area of 1600 x 1000 px.
+constexpr QSize kArea(1600, 1000);
+const std::array<std::string, 3> kAnimatedTerms{"sin(a*x)*x+b", "x^3/10-a*x", "wurzel(abs(x))*a-b"};
+constexpr int kSlotA = 8;
+constexpr int kSlotB = 9;
+
+void takeAnimatedTerms(ParamContext& ctx) {
+    for (int i = 0; i < kSlotCount; ++i) {
+        ctx.state.slots[i].text = kAnimatedTerms[i];
+    }
+    findandget(ctx, false);
+    for (int s = 3; s <= 5; ++s) {
+        double samples = kDefaultSamples;
+        setpar(ctx, s, samples);
+    }
+    // Both run to and fro, a in steps of 0.01, b of 0.02.
+    for (const auto& [s, step] : {std::pair{kSlotA, 0.01}, std::pair{kSlotB, 0.02}}) {
+        ctx.state.params[s].parstep = step;
+        ctx.state.params[s].parmode = 1;
+    }
+}
+
+bool animatedAsExpected(const PlotState& state) {
+    return state.statusText == "Ok." && state.slots[2].anzx == kDefaultSamples - 1 &&
+           state.params[kSlotA].parname == "a" && state.params[kSlotB].parname == "b";
+}
+
+// The program with the graph window grown until its drawing area has the wanted size.
+std::unique_ptr<Mother> startAnimated(ScriptedUi& dialogs) {
+    auto mother = startProgram(dialogs);
+    PlotState& state = mother->state();
+    state.menu.dock = false; // the graph window keeps the size it is given
+    state.keepcounts = true;
+    mother->resize(kArea + QSize(800, 400));
+    settle();
+    const QSize picture = mother->findChild<QWidget*>("Picture1")->size();
+    mother->graphWindow().resize(mother->graphWindow().size() + kArea - picture);
+    settle();
+    takeAnimatedTerms(mother->context());
+    settle();
+    return mother;
+}
+
+// Draws into a picture of the area's size through the core alone.
+class PictureRedrawer : public Redrawer {
+  public:
+    PictureRedrawer(PlotState& state, Ui& ui) : state_(state), ui_(ui) {
+        state.view.picw = kArea.width() * 15.0;
+        state.view.pich = kArea.height() * 15.0;
+        fosize(state, canvas_);
+        makepens(state, kSlotPens);
+    }
+    void redraw() override {
+        vestrano::redraw(state_, canvas_, ui_);
+        canvas_.flush();
+    }
+    // A floor that draws nothing would flatter the windows.
+    bool drewGraphs() const {
+        for (int y = 0; y < picture_.height(); ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(picture_.constScanLine(y));
+            for (int x = 0; x < picture_.width(); ++x) {
+                if (qBlue(row[x]) > qRed(row[x]) + 50 && qBlue(row[x]) > qGreen(row[x]) + 50) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+  private:
+    PlotState& state_;
+    Ui& ui_;
+    QImage picture_{kArea, QImage::Format_RGB32};
+    QtCanvas canvas_{picture_};
+};
+
+void benchTick(benchmark::State& st) {
+    ScriptedUi dialogs;
+    auto mother = startAnimated(dialogs);
+    timergo(mother->context());
+    // Only the ticks counted here run.
+    QTimer* timer1 = mother->findChild<QTimer*>("Timer1");
+    timer1->blockSignals(true);
+    const double start = mother->state().params[kSlotA].parvalue;
+    for (auto _ : st) {
+        mother->timer1Tick();
+        settle();
+    }
+    st.SetItemsProcessed(st.iterations());
+    if (!animatedAsExpected(mother->state()) || !timer1->isActive() ||
+        mother->state().params[kSlotA].parvalue == start ||
+        mother->findChild<QWidget*>("Picture1")->size() != kArea) {
+        st.SkipWithError("the animation did not run as expected");
+    }
+}
+
+void benchTickFloor(benchmark::State& st) {
+    ScriptedUi dialogs;
+    auto state = std::make_unique<PlotState>();
+    PictureRedrawer redrawer(*state, dialogs);
+    ParamContext ctx{*state, dialogs, &redrawer};
+    takeAnimatedTerms(ctx);
+    timergo(ctx);
+    for (auto _ : st) {
+        tick(ctx);
+    }
+    st.SetItemsProcessed(st.iterations());
+    if (!animatedAsExpected(*state) || !redrawer.drewGraphs()) {
+        st.SkipWithError("the animation did not run as expected");
+    }
+}
+
+void benchScroll(benchmark::State& st) {
+    ScriptedUi dialogs;
+    auto mother = startAnimated(dialogs);
+    auto* bar = mother->paraWindows().para(kSlotA)->findChild<QScrollBar*>("HScroll1");
+    int pos = 0;
+    for (auto _ : st) {
+        pos = pos == 300 ? 700 : 300;
+        bar->setValue(pos);
+        settle();
+    }
+    st.SetItemsProcessed(st.iterations());
+    if (!animatedAsExpected(mother->state()) ||
+        mother->state().params[kSlotA].window.barpos != pos) {
+        st.SkipWithError("the bar did not move the parameter");
+    }
+}
+
+void benchScrollFloor(benchmark::State& st) {
+    ScriptedUi dialogs;
+    auto state = std::make_unique<PlotState>();
+    PictureRedrawer redrawer(*state, dialogs);
+    ParamContext ctx{*state, dialogs, &redrawer};
+    takeAnimatedTerms(ctx);
+    int pos = 0;
+    for (auto _ : st) {
+        pos = pos == 300 ? 700 : 300;
+        scrollpara(ctx, kSlotA, pos);
+    }
+    st.SetItemsProcessed(st.iterations());
+    if (!animatedAsExpected(*state) || !redrawer.drewGraphs()) {
+        st.SkipWithError("the bar did not move the parameter");
+    }
+}
+
 void registerGuiBenchmarks() {
     benchmark::RegisterBenchmark("Gui/startup/window", benchStartup)
         ->Unit(benchmark::kMillisecond)
@@ -162,6 +317,18 @@ void registerGuiBenchmarks() {
     benchmark::RegisterBenchmark("Gui/enter_to_picture/floor", benchEnterFloor)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
+    benchmark::RegisterBenchmark("Gui/animation_tick/window", benchTick)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("Gui/animation_tick/floor", benchTickFloor)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("Gui/scroll_to_picture/window", benchScroll)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("Gui/scroll_to_picture/floor", benchScrollFloor)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 void printGuiTable(std::ostream& out, const ResultStore& store) {
@@ -173,7 +340,9 @@ void printGuiTable(std::ostream& out, const ResultStore& store) {
         << std::left << std::setw(20) << "case" << std::right << std::setw(10) << "window"
         << std::setw(9) << "floor" << std::setw(14) << "window/floor" << std::setw(22) << "target"
         << '\n';
-    for (const Row& row : {Row{"startup", 500}, Row{"enter_to_picture", 16}}) {
+    // A tick within 10 ms keeps the animation at 100 ticks per second or more.
+    for (const Row& row : {Row{"startup", 500}, Row{"enter_to_picture", 16},
+                           Row{"animation_tick", 10}, Row{"scroll_to_picture", 8}}) {
         const auto ns = [&](const char* path) {
             return store.nsPerItem(std::string("Gui/") + row.name + "/" + path);
         };
@@ -186,6 +355,12 @@ void printGuiTable(std::ostream& out, const ResultStore& store) {
             << row.targetMs << " ms"
             << (window ? (*window / 1e6 < row.targetMs ? " ok" : " MISSED") : "") << '\n';
     }
+    out << "animation_tick and scroll_to_picture: drawing area " << kArea.width() << " x "
+        << kArea.height() << " px";
+    if (const auto tick = store.nsPerItem("Gui/animation_tick/window")) {
+        out << "; " << formatNs(1e9 / *tick) << " ticks per second (target >= 100)";
+    }
+    out << '\n';
 }
 
 } // namespace

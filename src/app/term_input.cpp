@@ -7,6 +7,7 @@
 #include "app/ui.h"
 #include "app/window_arrangement.h"
 #include "params/param_context.h"
+#include "params/param_list.h"
 #include "params/param_table.h"
 #include "terms/interpret.h"
 #include "terms/subst.h"
@@ -25,6 +26,10 @@ std::string withoutBlanks(std::string_view text) {
 
 void findandget(ParamContext& ctx, bool noredraw) {
     interpretall(ctx.state, ctx.ui);
+    if (ctx.state.menu.spal && ctx.nameWidth) {
+        refpar(ctx.state, paramframe(ctx.state), ctx.nameWidth);
+        ctx.ui.changed(Change::Parameters);
+    }
     if (ctx.state.menu.pardock) {
         arrangepara(ctx.state, paramframe(ctx.state));
         ctx.ui.changed(Change::Parameters);

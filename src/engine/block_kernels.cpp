@@ -121,6 +121,21 @@ template <Src A> void mulAddRun(BlockState& st, const BInstr& in) {
         out[i] = v[i] * s1 + s2;
 }
 
+template <bool Add, Src A> void thenMulRun(BlockState& st, const BInstr& in) {
+    const double* v = A == Src::X ? st.x : st.row(st.top);
+    if constexpr (A == Src::X)
+        ++st.top;
+    double* out = st.row(st.top);
+    double s1 = st.slots[in.s1], s2 = st.slots[in.s2];
+    VESTRANO_IVDEP
+    for (std::size_t i = 0; i < kBlock; ++i) {
+        if constexpr (Add)
+            out[i] = (v[i] + s1) * s2;
+        else
+            out[i] = (v[i] - s1) * s2;
+    }
+}
+
 template <bool Add> void addMulRun(BlockState& st, const BInstr& in) {
     double* v = st.row(st.top);
     const double* x = st.x;
@@ -290,6 +305,12 @@ BlockKernel selectKernel(Src yes, Src no) {
     return no == Stack ? &selectRun<Slot, Stack>
            : no == X   ? &selectRun<Slot, X>
                        : &selectRun<Slot, Slot>;
+}
+
+BlockKernel thenMulKernel(bool add, Src a) {
+    if (a == Src::X)
+        return add ? &thenMulRun<true, Src::X> : &thenMulRun<false, Src::X>;
+    return add ? &thenMulRun<true, Src::Stack> : &thenMulRun<false, Src::Stack>;
 }
 
 BlockKernel addMulKernel(bool add) {

@@ -52,6 +52,8 @@ enum class BOp : uint8_t {
     MulAdd,
     AddMul,
     SubMul,
+    AddThenMul,
+    SubThenMul,
     PushX,
     PushSlot,
     Then,
@@ -72,9 +74,10 @@ struct BInstr {
 // Kernels for an instruction; `a` and `b` as in BInstr. Binary: (Slot, Slot) is not allowed.
 BlockKernel unaryKernel(NodeOp op, kernels::Fn fn, Src a);
 BlockKernel binaryKernel(NodeOp op, Src a, Src b);
-BlockKernel mulAddKernel(Src a);     // a * s1 + s2
-BlockKernel addMulKernel(bool add);  // top +/- s1 * x
-BlockKernel controlKernel(BOp kind); // PushX, PushSlot, Then, Else, EndIf
+BlockKernel mulAddKernel(Src a);            // a * s1 + s2
+BlockKernel addMulKernel(bool add);         // top +/- s1 * x
+BlockKernel thenMulKernel(bool add, Src a); // (a +/- s1) * s2
+BlockKernel controlKernel(BOp kind);        // PushX, PushSlot, Then, Else, EndIf
 // Condition row on the stack, yes and no from `yes` and `no` (s1, s2 for slots).
 BlockKernel selectKernel(Src yes, Src no);
 

@@ -106,7 +106,7 @@ class BlockCompiler {
         }
         if (n.op == NodeOp::Iif)
             return emitIif(n);
-        if (emitMulAdd(n) || emitAddMul(n))
+        if (emitMulAdd(n) || emitAddMul(n) || emitThenMul(n))
             return;
         Value a = value(n.a);
         Value b = value(n.b);
@@ -158,6 +158,25 @@ class BlockCompiler {
         BInstr in{addMulKernel(isAdd), isAdd ? BOp::AddMul : BOp::SubMul, n.op};
         in.s1 = slot(xFirst ? p.b : p.a);
         add(in, 0);
+        return true;
+    }
+
+    // (e +/- s1) * s2, the end of every term mapped to the screen
+    bool emitThenMul(const Node& n) {
+        if (n.op != NodeOp::Mul)
+            return false;
+        int32_t scale = varies(n.b) ? n.a : n.b;
+        const Node& sum = node(scale == n.b ? n.a : n.b);
+        bool isSum = sum.op == NodeOp::Add || sum.op == NodeOp::Sub;
+        if (varies(scale) || !isSum || !varies(sum.a) || varies(sum.b))
+            return false;
+        Value e = value(sum.a);
+        bool isAdd = sum.op == NodeOp::Add;
+        BInstr in{thenMulKernel(isAdd, e.src), isAdd ? BOp::AddThenMul : BOp::SubThenMul,
+                  NodeOp::Mul, kernels::Fn::Count, e.src};
+        in.s1 = slot(sum.b);
+        in.s2 = slot(scale);
+        add(in, e.src == Src::X ? 1 : 0);
         return true;
     }
 
@@ -229,27 +248,33 @@ void BlockProgram::runBlock(const double* x, kernels::TrigMode mode) {
 
 namespace {
 
-// Results of one block; an erroneous point is NaN. Written so that it vectorises.
+// Results of one block; an erroneous point is NaN, and every NaN the same one, so that results
+// compare bit for bit. Only a constant count (a full block) lets the loops vectorise.
+template <bool Full>
 [[gnu::noinline]] void storeBlock(const double* rows, const int32_t* errors, std::size_t n,
                                   double* out, int* errs) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    std::size_t count = Full ? kBlock : n;
     VESTRANO_IVDEP
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         double r = rows[i];
         int32_t e = errors[i];
         errs[i] = e;
         double v = e == 0 ? r : nan;
-        out[i] = v == v ? v : nan; // one NaN for all, so results compare bit for bit
+        out[i] = v == v ? v : nan;
     }
 }
 
-[[gnu::noinline]] void storeClean(const double* rows, std::size_t n, double* out) {
+template <bool Full>
+[[gnu::noinline]] void storeClean(const double* rows, std::size_t n, double* out, int* errs) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    std::size_t count = Full ? kBlock : n;
     VESTRANO_IVDEP
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         double v = rows[i];
         out[i] = v == v ? v : nan;
     }
+    std::fill_n(errs, count, 0);
 }
 
 } // namespace
@@ -267,20 +292,22 @@ bool BlockProgram::run(std::span<const double> xs, std::span<double> out, std::s
             x = padded_.data();
         }
         runBlock(x, mode);
+        bool full = n == kBlock;
         if (canFail_) {
-            storeBlock(rows_.data(), errors_.data(), n, &out[start], &errs[start]);
+            auto store = full ? &storeBlock<true> : &storeBlock<false>;
+            store(rows_.data(), errors_.data(), n, &out[start], &errs[start]);
             continue;
         }
-        std::fill_n(&errs[start], n, 0);
-        storeClean(rows_.data(), n, &out[start]);
+        auto store = full ? &storeClean<true> : &storeClean<false>;
+        store(rows_.data(), n, &out[start], &errs[start]);
     }
     return true;
 }
 
 std::string BlockProgram::dump() const {
-    static constexpr const char* kinds[] = {"unary",  "binary", "muladd",   "addmul",
-                                            "submul", "pushx",  "pushslot", "then",
-                                            "else",   "endif",  "select"};
+    static constexpr const char* kinds[] = {
+        "unary", "binary",   "muladd", "addmul", "submul", "addthenmul", "subthenmul",
+        "pushx", "pushslot", "then",   "else",   "endif",  "select"};
     static constexpr const char* srcs[] = {"stack", "x", "slot"};
     std::string out;
     char buf[200];

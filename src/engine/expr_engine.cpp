@@ -80,8 +80,8 @@ struct ExprEngine::Impl {
         LiveSlot& s = live[index];
         int32_t handle = static_cast<int32_t>((uint32_t{s.generation} << 16) | index);
         if (!e->error)
-            ready[index] = ReadyProgram{handle, scalarRunner(e->program), e->program.code.data(),
-                                        e->stack.data()};
+            ready[index] =
+                ReadyProgram{handle, e->program.run, e->program.code.data(), e->stack.data()};
         s.expr = std::move(e);
         releaseOrder.push_back(ReleaseEntry{handle, 0});
         return handle;

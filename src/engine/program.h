@@ -51,7 +51,8 @@ enum class SOp : uint8_t {
     JumpUnlessMM, // jump unless *p1 sub *p2 (a comparison, see `holds`)
     JumpUnlessM,  // pop; jump unless top sub *p1
     Jump,
-    End,
+    Return, // a jump to the end
+    End,    // the last instruction
 };
 
 struct SInstr {
@@ -64,6 +65,7 @@ struct SInstr {
     const double* p2 = nullptr;
     kernels::ScalarKernel call = nullptr;
     kernels::PlainKernel plain = nullptr;
+    const void* handler = nullptr; // the interpreter's code for `op`
 };
 
 // Bit k is set when the comparison holds for the outcome k of comparing a with b: less (0),
@@ -90,26 +92,28 @@ inline bool holds(uint8_t mask, double a, double b) {
     return (mask >> outcome) & 1;
 }
 
+// Runs a program's code; on a domain error sets `err` and returns NaN. `stack` holds stackSize
+// values. Called without a stack it threads the code instead (sets every `handler` up to End),
+// because only the interpreter knows where its handlers are.
+using ScalarRunner = double (*)(const SInstr* code, double* stack, kernels::TrigMode mode,
+                                int& err);
+
 struct ScalarProgram {
     std::vector<SInstr> code;
     std::size_t stackSize = 1;
-    bool calls = false; // whether an instruction calls out of line
+    bool calls = false;         // whether an instruction calls out of line
+    ScalarRunner run = nullptr; // the interpreter the code is threaded for
 };
 
 ScalarProgram compileScalar(const ExprTree& tree, int32_t root);
 
 std::string dumpScalar(const ScalarProgram& p);
 
-// Runs a program's code; on a domain error sets `err` and returns NaN. `stack` holds
-// stackSize values.
-using ScalarRunner = double (*)(const SInstr* code, double* stack, kernels::TrigMode mode,
-                                int& err);
-
-// The interpreter suited to the program.
-ScalarRunner scalarRunner(const ScalarProgram& p);
+// Picks the interpreter suited to the program and threads the code for it.
+void threadScalar(ScalarProgram& p);
 
 inline double runScalar(const ScalarProgram& p, kernels::TrigMode mode, int& err, double* stack) {
-    return scalarRunner(p)(p.code.data(), stack, mode, err);
+    return p.run(p.code.data(), stack, mode, err);
 }
 
 // NaN results all come out as the same quiet NaN, so that results compare bit for bit.

@@ -13,12 +13,22 @@ namespace {
     return applyBinary(op, a, b, e);
 }
 
-// The per-sample hot path. Each handler jumps straight to the next one through a table of
-// label addresses (a GCC/Clang extension): one indirect jump per handler predicts far better
-// than the single shared jump of a switch. The top of the stack lives in a register, and the
-// first domain error ends the run (later errors could not change the code). Programs that
-// call nothing out of line run in a copy without those handlers: a function that makes no
-// calls saves no registers, a good part of a short program's time.
+// Points every instruction up to End at its handler.
+double thread(SInstr* code, void* const* handlers) {
+    for (SInstr* in = code;; ++in) {
+        in->handler = handlers[static_cast<int>(in->op)];
+        if (in->op == SOp::End)
+            return 0;
+    }
+}
+
+// The per-sample hot path. Each handler jumps straight to the next one, whose label address (a
+// GCC/Clang extension) the instruction carries: one indirect jump per handler predicts far
+// better than the single shared jump of a switch, and needs no table look-up. The top of the
+// stack lives in a register, and the first domain error ends the run (later errors could not
+// change the code). Programs that call nothing out of line run in a copy without those
+// handlers: a function that makes no calls saves no registers, a good part of a short
+// program's time.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpedantic"
 template <bool Calls>
@@ -31,18 +41,20 @@ double interpret(const SInstr* code, double* stack, kernels::TrigMode mode, int&
         &&sub,          &&mul,         &&div,       &&bin,          &&addM,         &&subM,
         &&mulM,         &&divM,        &&rsubM,     &&rdivM,        &&binM,         &&binRM,
         &&mulAddMM,     &&addMulMM,    &&subMulMM,  &&addThenMulMM, &&subThenMulMM, &&jumpIfZero,
-        &&jumpUnlessMM, &&jumpUnlessM, &&jump,      &&end};
+        &&jumpUnlessMM, &&jumpUnlessM, &&jump,      &&end,          &&end};
     static_assert(sizeof handlers / sizeof handlers[0] == static_cast<int>(SOp::End) + 1);
+    if (!stack) [[unlikely]]
+        return thread(const_cast<SInstr*>(code), handlers);
     const SInstr* ip = code;
     double* sp = stack; // stack[0] is a dummy below the first value
     double top = 0;
     int e = 0;
-#define VESTRANO_NEXT goto* handlers[static_cast<int>((++ip)->op)]
+#define VESTRANO_NEXT goto*(++ip)->handler
 #define VESTRANO_CHECKED_NEXT                                                                      \
     if (e != 0)                                                                                    \
         goto failed;                                                                               \
     VESTRANO_NEXT
-    goto* handlers[static_cast<int>(ip->op)];
+    goto * ip->handler;
 pushM:
     *++sp = top;
     top = *ip->p1;
@@ -197,8 +209,10 @@ failed:
 
 } // namespace
 
-ScalarRunner scalarRunner(const ScalarProgram& p) {
-    return p.calls ? &interpret<true> : &interpret<false>;
+void threadScalar(ScalarProgram& p) {
+    p.run = p.calls ? &interpret<true> : &interpret<false>;
+    int unused = 0;
+    p.run(p.code.data(), nullptr, kernels::TrigMode::Radians, unused);
 }
 
 } // namespace vestrano

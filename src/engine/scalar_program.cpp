@@ -19,6 +19,7 @@ class ScalarCompiler {
         prog_.stackSize = static_cast<std::size_t>(maxDepth_) + 1;
         for (const SInstr& in : prog_.code)
             prog_.calls = prog_.calls || callsOut(in.op);
+        threadScalar(prog_);
         return std::move(prog_);
     }
 
@@ -27,9 +28,11 @@ class ScalarCompiler {
     void endAtJumpsToEnd() {
         for (std::size_t i = prog_.code.size(); i-- > 0;) {
             SInstr& in = prog_.code[i];
-            if (in.op == SOp::Jump &&
-                prog_.code[i + static_cast<std::size_t>(in.target)].op == SOp::End)
-                in = SInstr{SOp::End};
+            if (in.op != SOp::Jump)
+                continue;
+            SOp next = prog_.code[i + static_cast<std::size_t>(in.target)].op;
+            if (next == SOp::End || next == SOp::Return)
+                in = SInstr{SOp::Return};
         }
     }
 
@@ -248,7 +251,7 @@ const char* sopName(SOp op) {
         "sub",          "mul",         "div",       "bin",          "addm",         "subm",
         "mulm",         "divm",        "rsubm",     "rdivm",        "binm",         "binrm",
         "muladdmm",     "addmulmm",    "submulmm",  "addthenmulmm", "subthenmulmm", "jumpifzero",
-        "jumpunlessmm", "jumpunlessm", "jump",      "end"};
+        "jumpunlessmm", "jumpunlessm", "jump",      "return",       "end"};
     static_assert(sizeof names / sizeof names[0] == static_cast<int>(SOp::End) + 1);
     return names[static_cast<std::size_t>(op)];
 }

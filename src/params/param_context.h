@@ -1,5 +1,7 @@
 #pragma once
 
+#include "params/param_list.h"
+
 namespace vestrano {
 
 struct PlotState;
@@ -19,6 +21,7 @@ struct ParamContext {
     PlotState& state;
     Ui& ui;
     Redrawer* redrawer = nullptr;
+    NameWidth nameWidth{}; // the parameter list's font; empty while there is no list window
 };
 
 // The graph window's redraw; nothing while `busy` batches changes.

@@ -4,10 +4,12 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 #include "app/menu_actions.h"
 #include "app/startup.h"
 #include "app/window_arrangement.h"
+#include "params/para_windows_qt.h"
 #include "plot/graphform.h"
 #include "ui/termform.h"
 #include "ui/twips.h"
@@ -54,6 +56,7 @@ Mother::Mother(Ui* dialogs)
         window->hide();
     }
     ctx_.redrawer = graph_;
+    buildParamWindows();
     buildMenu();
     startup(ctx_);
     refreshMenu();
@@ -62,6 +65,9 @@ Mother::Mother(Ui* dialogs)
 Mother::~Mother() {
     // The children draw through the context; they go before the state does.
     ctx_.redrawer = nullptr;
+    timer1_->stop();
+    // Its windows go with the area; it lets go of them first.
+    paras_.reset();
     for (QMdiSubWindow* window : {graphSub_, termSub_}) {
         window->removeEventFilter(this);
     }
@@ -80,6 +86,7 @@ void Mother::finishStartup() {
 void Mother::closeEvent(QCloseEvent* event) {
     if (!quitDone_) {
         quitDone_ = true;
+        timer1_->stop();
         quit(*state_, ui_);
     }
     event->accept();
@@ -179,8 +186,11 @@ void Mother::changed(Change what) {
         return;
     case Change::Layout:
         applyLayout();
+        syncParams();
         return;
     case Change::Parameters:
+        syncParams();
+        return;
     case Change::Collection:
     case Change::Calculator:
         // Their windows join with their own issues.

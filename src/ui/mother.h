@@ -16,10 +16,13 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QTimer;
 
 namespace vestrano {
 
 class GraphForm;
+class ParameterList;
+class ParaWindows;
 class TermForm;
 
 // The main window: a frame for the child windows, the menu, and the owner of the plot state.
@@ -38,6 +41,11 @@ class Mother final : public QMainWindow {
     TermForm& terms() { return *term_; }
     QMdiSubWindow& graphWindow() { return *graphSub_; }
     QMdiSubWindow& termWindow() { return *termSub_; }
+    ParaWindows& paraWindows() { return *paras_; }
+    ParameterList& paramList() { return *paramList_; }
+
+    // What `Timer1` runs on each tick: every running parameter moves a step.
+    void timer1Tick();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,6 +63,10 @@ class Mother final : public QMainWindow {
     void clientResized();
     void bringForward(QMdiSubWindow& window, ChildWindow& child);
     void setCheck(const char* name, bool checked);
+    void buildParamWindows();
+    void buildParamMenu(QMenu* menu);
+    void refreshParamMenu();
+    void syncParams();
 
     QtDialogs qtDialogs_;
     std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();
@@ -65,6 +77,9 @@ class Mother final : public QMainWindow {
     TermForm* term_ = nullptr;
     QMdiSubWindow* graphSub_ = nullptr;
     QMdiSubWindow* termSub_ = nullptr;
+    std::unique_ptr<ParaWindows> paras_;
+    ParameterList* paramList_ = nullptr;
+    QTimer* timer1_ = nullptr;
     std::map<std::string, QAction*> actions_;
     bool applying_ = false; // the layout is being put on the windows
     bool quitDone_ = false;

@@ -8,6 +8,7 @@
 #include "app/menu_actions.h"
 #include "app/mode_switch.h"
 #include "app/term_input.h"
+#include "params/param_menu.h"
 #include "plot/aspect.h"
 
 namespace vestrano {
@@ -48,6 +49,8 @@ void Mother::buildMenu() {
             [this] { paracopy(*state_, ui_, false); });
     addItem(edit, "mn_paracopy", "Terme mit ersetzten &Parametern in Zwischenablage",
             [this] { paracopy(*state_, ui_, true); });
+
+    buildParamMenu(addMenu(nullptr, kParamMenu[0].name, kParamMenu[0].caption));
 
     QMenu* extra = addMenu(nullptr, "mn_extra", "&Einstellungen");
     QMenu* help = addMenu(extra, "mn_helpum", "Einstellungen für die Hilfslinien");
@@ -103,6 +106,7 @@ void Mother::refreshMenu() {
     setCheck("mn_deg", s.anglemode == 2);
     setCheck("mn_grad", s.anglemode == 3);
     setCheck("mn_dock", s.menu.dock);
+    refreshParamMenu();
 }
 
 } // namespace vestrano

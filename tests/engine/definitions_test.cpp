@@ -1,5 +1,7 @@
 #include "engine_fixture.h"
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 namespace vestrano::test {
@@ -138,6 +140,28 @@ TEST_F(EngineTest, ErrorStaysUntilTheNextCallThatClearsIt) {
     EXPECT_EQ(engine.ucGetErrorData(), "");
     engine.ucSetVariableValueDbl(12345, 1);
     EXPECT_EQ(engine.ucGetError(), 9);
+    // an arithmetic error carries no data, whatever an earlier error named
+    int32_t h = engine.ucParse("1/x");
+    engine.ucEval("yy");
+    engine.ucSetVariableValueDbl(x, 0);
+    engine.ucEvaluate(h);
+    EXPECT_EQ(engine.ucGetError(), 14);
+    EXPECT_EQ(engine.ucGetErrorData(), "");
+}
+
+TEST_F(EngineTest, VariableHandlesStayValidWhileTheTableGrows) {
+    int32_t h = engine.ucParse("x*2");
+    int32_t last = -1;
+    for (int i = 0; i < 1000; ++i)
+        last = engine.ucDefineVariable("v" + std::to_string(i));
+    engine.ucSetVariableValueDbl(x, 21);
+    EXPECT_EQ(engine.ucEvaluate(h), 42);
+    for (int32_t bad : {-1, last + 1, INT32_MIN, INT32_MAX}) {
+        engine.ucSetVariableValueDbl(bad, 1);
+        EXPECT_EQ(engine.ucGetError(), 9) << bad;
+        engine.ucEval(std::nullopt);
+    }
+    EXPECT_EQ(engine.ucEvaluate(h), 42);
 }
 
 TEST_F(EngineTest, HandlesAreReleasedNewestFirst) {

@@ -1,0 +1,14 @@
+#pragma once
+
+class QMdiArea;
+class QMdiSubWindow;
+class QWidget;
+
+namespace vestrano {
+
+// Puts `content` into a small tool window of the main window: a title and a close box, no
+// icon, no minimise or maximise box. The window starts hidden and survives its close box;
+// whoever owns it decides what closing means.
+QMdiSubWindow* addToolWindow(QMdiArea& mdi, QWidget* content);
+
+} // namespace vestrano

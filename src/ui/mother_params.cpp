@@ -1,0 +1,115 @@
+// The main window's side of the parameters: their windows, the list, the animation timer
+// `Timer1` and the parameter menu.
+
+#include "ui/mother.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMenu>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+#include <string_view>
+#include <vector>
+
+#include "app/term_input.h"
+#include "app/window_arrangement.h"
+#include "params/animation.h"
+#include "params/coupling.h"
+#include "params/para_windows_qt.h"
+#include "params/param_menu.h"
+#include "params/parameter_list_qt.h"
+
+namespace vestrano {
+
+namespace {
+
+bool isCheckItem(std::string_view name) {
+    return name == "mn_spal" || name == "mn_koppel" || name == "mn_koppely" ||
+           name == "mn_pardock" || name == "mn_autoint";
+}
+
+} // namespace
+
+void Mother::buildParamWindows() {
+    paras_ = std::make_unique<ParaWindows>(ctx_, *mdi_, *this);
+    paramList_ = new ParameterList(ctx_, *mdi_);
+    ctx_.nameWidth = paramList_->nameWidth();
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    // As short as it gets: the redraw sets the pace of the animation.
+    timer1_->setInterval(1);
+    connect(timer1_, &QTimer::timeout, this, [this] { timer1Tick(); });
+}
+
+void Mother::timer1Tick() {
+    tick(ctx_);
+}
+
+void Mother::buildParamMenu(QMenu* menu) {
+    PlotState& s = *state_;
+    const auto frame = [this] { return paramframe(*state_); };
+    const std::map<std::string_view, std::function<void()>> actions{
+        {"mn_spal", [this, &s, frame] { togglespal(s, frame(), ctx_.nameWidth); }},
+        {"mn_para",
+         [this, &s, frame] {
+             const std::vector<int> order = showallparameters(s, frame(), ctx_.nameWidth);
+             syncParams();
+             paras_->bringForward(order);
+         }},
+        {"mn_koppel", [&s] { togglekoppel(s); }},
+        {"mn_koppely", [&s] { togglekoppely(s); }},
+        {"mn_pardock", [&s, frame] { togglepardock(s, frame()); }},
+        {"mn_ugr", [this] { showlowerbounds(ctx_); }},
+        {"mn_autoint",
+         [this, &s] {
+             if (toggleautoint(s)) {
+                 findandget(ctx_, true);
+             }
+         }},
+        {"mn_timergo", [this] { timergo(ctx_); }},
+    };
+    for (std::size_t i = 1; i < kParamMenu.size(); ++i) {
+        const ParamMenuItem& item = kParamMenu[i];
+        const auto action = actions.find(item.name);
+        if (action == actions.end()) {
+            menu->addSeparator()->setObjectName(item.name);
+            continue;
+        }
+        addItem(
+            menu, item.name, item.caption,
+            [this, run = action->second] {
+                run();
+                syncParams();
+            },
+            isCheckItem(item.name));
+    }
+}
+
+void Mother::refreshParamMenu() {
+    const PlotState& s = *state_;
+    setCheck("mn_spal", s.menu.spal);
+    setCheck("mn_koppel", koppelchecked(s));
+    setCheck("mn_koppely", koppelychecked(s));
+    setCheck("mn_pardock", s.menu.pardock);
+    setCheck("mn_autoint", s.menu.autoint);
+    // Checked on every tick: the menu is only touched when the caption changes.
+    const QString caption = QString::fromUtf8(timergocaption(s));
+    if (const auto found = actions_.find("mn_timergo");
+        found != actions_.end() && found->second->text() != caption) {
+        found->second->setText(caption);
+    }
+    // The timer runs exactly while the core says some parameter does.
+    if (s.timerEnabled != timer1_->isActive()) {
+        s.timerEnabled ? timer1_->start() : timer1_->stop();
+    }
+}
+
+void Mother::syncParams() {
+    paras_->sync();
+    paramList_->sync();
+    refreshParamMenu();
+}
+
+} // namespace vestrano

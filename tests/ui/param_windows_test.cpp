@@ -1,0 +1,291 @@
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "params/para.h"
+#include "params/para_clock_qt.h"
+#include "params/para_windows_qt.h"
+#include "params/param_menu.h"
+#include "params/param_table.h"
+#include "params/parameter_list_qt.h"
+#include "plot/fmtnum.h"
+#include "window_fixture.h"
+
+namespace vestrano {
+
+namespace {
+
+constexpr int a = 8;
+constexpr int b = 9;
+
+} // namespace
+
+// The parabola family a*x^2+b*x+c with its three parameter windows.
+class ParamWindows : public Windows {
+  protected:
+    ParamWindows() { enterTerm(0, "a*x^2+b*x+c"); }
+
+    Para* para(int s) { return mother->paraWindows().para(s); }
+    QMdiSubWindow* window(int s) { return mother->paraWindows().window(s); }
+    template <class T> T* control(int s, const char* name) {
+        T* widget = para(s) ? para(s)->findChild<T*>(name) : nullptr;
+        EXPECT_NE(widget, nullptr) << name << " of slot " << s;
+        return widget;
+    }
+
+    void type(int s, const char* box, const QString& text) {
+        auto* line = control<QLineEdit>(s, box);
+        line->selectAll();
+        QTest::keyClicks(line, text);
+        QTest::keyClick(line, Qt::Key_Return);
+    }
+    QString shown(int s, const char* box) { return control<QLineEdit>(s, box)->text(); }
+    QTimer* timer1() { return find<QTimer>("Timer1"); }
+    QString timergoCaption() { return find<QAction>("mn_timergo")->text(); }
+
+    // The timer dialog of slot s, opened by a right click on its clock and answered by `answer`.
+    template <class Answer> void timerDialog(int s, Answer answer) {
+        QTimer::singleShot(0, mother.get(), [this, answer] {
+            auto* dialog = find<QDialog>("Dialog");
+            answer(*dialog);
+            if (dialog->isVisible()) {
+                dialog->reject(); // a dialog left open would block the test
+            }
+        });
+        QTest::mouseClick(control<ParaClock>(s, "Image1"), Qt::RightButton);
+    }
+    void setStep(int s, const QString& step, int mode) {
+        timerDialog(s, [step, mode](QDialog& d) {
+            d.findChild<QComboBox*>("Combo1")->setCurrentIndex(mode);
+            d.findChild<QLineEdit*>("Text1")->setText(step);
+            d.findChild<QPushButton*>("OKButton")->click();
+        });
+    }
+};
+
+TEST_F(ParamWindows, EveryParameterGetsAWindowWithItsControls) {
+    for (const auto& [s, caption] :
+         {std::pair{a, "Parameter: a"}, {b, "Parameter: b"}, {10, "Parameter: c"}}) {
+        ASSERT_NE(window(s), nullptr);
+        EXPECT_TRUE(window(s)->isVisible());
+        EXPECT_EQ(window(s)->windowTitle(), caption);
+    }
+    EXPECT_EQ(shown(a, "Text1"), "-10");
+    EXPECT_EQ(shown(a, "Text2"), "10");
+    EXPECT_EQ(shown(a, "Text3"), "1");
+    EXPECT_EQ(control<QScrollBar>(a, "HScroll1")->value(), 550);
+    EXPECT_EQ(control<QLineEdit>(a, "Text3")->palette().color(QPalette::Base),
+              QColor(255, 255, 192));
+    EXPECT_EQ(control<QLineEdit>(a, "Text2")->toolTip(),
+              "Anklicken, Wert eintippen und mit Eingabetaste bestätigen");
+    EXPECT_EQ(control<ParaClock>(a, "Image1")->toolTip(),
+              "Rechte Maustaste: Einstellungen  -  linke Maustaste: Timer an / aus");
+    // Stacked right of the graph window from the bottom up, the highest slot lowest.
+    EXPECT_EQ(window(a)->x(), mother->graphWindow().geometry().right() + 1);
+    EXPECT_EQ(window(10)->geometry().bottom(), mother->centralWidget()->height() - 1);
+    EXPECT_NEAR(window(b)->geometry().bottom() + 1, window(10)->y(), 1);
+    EXPECT_NEAR(window(a)->geometry().bottom() + 1, window(b)->y(), 1);
+    EXPECT_EQ(window(a)->height(), 1250 / 15);
+
+    mother->findChild<QMdiArea*>()->setActiveSubWindow(window(b));
+    EXPECT_EQ(state().activepar, b);
+}
+
+TEST_F(ParamWindows, WindowsKeepTheirHeightTheLeastWidthAndCascade) {
+    window(a)->resize(200, 300);
+    EXPECT_EQ(window(a)->size(), QSize(4000 / 15 + 1, 1250 / 15));
+    EXPECT_EQ(state().parawidth, 4005);
+    enterTerm(1, "d");
+    EXPECT_EQ(window(11)->width(), 267); // the last width
+
+    QTest::mouseDClick(control<QLineEdit>(a, "Text2"), Qt::LeftButton);
+    QTest::mouseRelease(control<QLineEdit>(a, "Text2"), Qt::LeftButton);
+    for (const auto& [s, k] : {std::pair{b, 1}, {10, 2}, {11, 3}}) {
+        EXPECT_EQ(window(s)->pos(), window(a)->pos() + QPoint(32 * k, 0)) << s;
+    }
+    QTest::mouseDClick(control<QLineEdit>(a, "Text1"), Qt::LeftButton);
+    QTest::mouseRelease(control<QLineEdit>(a, "Text1"), Qt::LeftButton);
+    EXPECT_EQ(window(11)->pos(), window(a)->pos() + QPoint(0, 48));
+}
+
+TEST_F(ParamWindows, DraggingTheBarMovesTheGraphAndItsEndsGiveTheBounds) {
+    auto* bar = control<QScrollBar>(a, "HScroll1");
+    const QImage before = mother->graph().picture().copy();
+    bar->setValue(750);
+    EXPECT_EQ(state().params[a].parvalue, 5);
+    EXPECT_EQ(shown(a, "Text3"), "5");
+    EXPECT_NE(mother->graph().picture(), before);
+    bar->setValue(0);
+    EXPECT_EQ(state().params[a].parvalue, -10);
+    bar->setValue(1000);
+    EXPECT_EQ(state().params[a].parvalue, 10);
+    EXPECT_EQ(state().engine.ucEval("a"), 10);
+}
+
+TEST_F(ParamWindows, TypedValuesAndBounds) {
+    type(a, "Text3", "25");
+    EXPECT_EQ(state().params[a].parvalue, 25);
+    EXPECT_EQ(shown(a, "Text3"), "25");
+    EXPECT_EQ(control<QScrollBar>(a, "HScroll1")->value(), 1000);
+    for (const QString text : {"3,5", "7/2"}) {
+        type(a, "Text3", text);
+        EXPECT_EQ(state().params[a].parvalue, 3.5) << text.toStdString();
+        EXPECT_EQ(shown(a, "Text3"), "3,5");
+    }
+    type(a, "Text3", "2*");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Die Eingabe ist keine gültige Zahl!");
+    EXPECT_EQ(shown(a, "Text3"), "3,5");
+
+    control<QLineEdit>(a, "Text1")->setText("5");
+    type(a, "Text2", "5");
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].title, "Ungültige Parametergrenzen von a:");
+    EXPECT_EQ(shown(a, "Text1"), "-10");
+    EXPECT_EQ(shown(a, "Text2"), "10");
+    type(a, "Text1", "0");
+    EXPECT_EQ(state().params[a].parmin, 0);
+    EXPECT_EQ(control<QScrollBar>(a, "HScroll1")->value(), 350);
+}
+
+TEST_F(ParamWindows, ATimerStepsItsParameterOnEveryTick) {
+    setStep(a, "30", 1);
+    EXPECT_EQ(dialogs.messages.at(0).text, "Schrittweite ist größer als das Intervall!");
+    EXPECT_EQ(state().params[a].parstep, 0);
+    setStep(a, "1", 1);
+    EXPECT_EQ(state().params[a].parstep, 1);
+    EXPECT_EQ(state().params[a].parmode, 1);
+    timerDialog(a, [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Timer für a");
+        EXPECT_EQ(d.findChild<QLineEdit*>("Text1")->text(), "1");
+        EXPECT_EQ(d.findChild<QComboBox*>("Combo1")->currentText(), "Richtungsumkehr");
+    });
+
+    QTest::mouseClick(control<ParaClock>(a, "Image1"), Qt::LeftButton);
+    EXPECT_TRUE(control<ParaClock>(a, "Image1")->running());
+    EXPECT_FALSE(control<QLineEdit>(a, "Text3")->isEnabled());
+    EXPECT_TRUE(timer1()->isActive());
+    EXPECT_EQ(timergoCaption(), "Alle &Timer anhalten");
+    timer1()->blockSignals(true); // only the ticks below
+    mother->timer1Tick();
+    mother->timer1Tick();
+    EXPECT_EQ(shown(a, "Text3"), "3");
+    EXPECT_EQ(control<QScrollBar>(a, "HScroll1")->value(), 650);
+    timer1()->blockSignals(false);
+
+    // Timer1 itself keeps it going.
+    for (int i = 0; i < 100 && state().params[a].parvalue == 3; ++i) {
+        QTest::qWait(5);
+    }
+    EXPECT_NE(state().params[a].parvalue, 3);
+
+    QTest::mouseClick(control<ParaClock>(a, "Image1"), Qt::LeftButton);
+    EXPECT_FALSE(timer1()->isActive());
+    EXPECT_TRUE(control<QLineEdit>(a, "Text3")->isEnabled());
+    EXPECT_EQ(timergoCaption(), "Alle &Timer gleichzeitig starten");
+}
+
+TEST_F(ParamWindows, ClosingAWindowStopsItsTimerAndTheListBringsItBack) {
+    setStep(a, "0,5", 0);
+    setStep(b, "1", 0);
+    trigger("mn_timergo");
+    EXPECT_EQ(state().timerlist, (std::string{char(a), char(b)}));
+    timer1()->blockSignals(true);
+    window(a)->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window(a), nullptr);
+    EXPECT_EQ(mother->findChild<QWidget*>("para_8"), nullptr);
+    const double value = state().params[a].parvalue;
+    mother->timer1Tick();
+    EXPECT_EQ(state().params[a].parvalue, value);
+    EXPECT_EQ(state().params[b].parvalue, 2);
+    window(b)->close();
+    EXPECT_FALSE(timer1()->isActive());
+    EXPECT_EQ(timergoCaption(), "Alle &Timer gleichzeitig starten");
+    timer1()->blockSignals(false);
+
+    trigger("mn_spal");
+    auto* list = find<QListWidget>("List1");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->checkState(), Qt::Unchecked);
+    list->item(0)->setCheckState(Qt::Checked);
+    ASSERT_NE(window(a), nullptr);
+    EXPECT_TRUE(window(a)->isVisible());
+    EXPECT_EQ(shown(a, "Text3"), QString::fromStdString(valuetext(value)));
+    EXPECT_EQ(state().activepar, a);
+}
+
+TEST_F(ParamWindows, TheListShowsAndHidesTheWindows) {
+    trigger("mn_spal");
+    EXPECT_TRUE(find<QAction>("mn_spal")->isChecked());
+    auto* list = find<QListWidget>("List1");
+    auto* button = find<QPushButton>("Command1");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(1)->text(), "b");
+    EXPECT_EQ(button->text(), "&Keine");
+    EXPECT_EQ(state().paramlist.listHeight, 811);
+    EXPECT_EQ(mother->paramList().window().height(), (360 + 811 + 400 + 7) / 15);
+    EXPECT_EQ(list->palette().color(QPalette::Base), QColor(192, 255, 255));
+
+    list->item(1)->setCheckState(Qt::Unchecked);
+    EXPECT_FALSE(window(b)->isVisible());
+    EXPECT_EQ(button->text(), "&Alle");
+    button->click();
+    EXPECT_TRUE(window(b)->isVisible());
+    EXPECT_EQ(button->text(), "&Keine");
+
+    // A new parameter comes into the shown list at once.
+    enterTerm(1, "d*x");
+    EXPECT_EQ(list->count(), 4);
+    mother->paramList().window().close();
+    EXPECT_FALSE(mother->paramList().window().isVisible());
+    EXPECT_FALSE(find<QAction>("mn_spal")->isChecked());
+}
+
+TEST_F(ParamWindows, AllStepsAndTimersEndWithATermEdit) {
+    setStep(a, "1", 0);
+    trigger("mn_timergo");
+    ASSERT_TRUE(timer1()->isActive());
+    enterTerm(0, "a*x^2");
+    EXPECT_FALSE(timer1()->isActive());
+    EXPECT_EQ(state().params[a].parstep, 0);
+    EXPECT_TRUE(control<QLineEdit>(a, "Text3")->isEnabled());
+    EXPECT_FALSE(window(b)->isVisible());
+    trigger("mn_timergo"); // nothing has a step now
+    EXPECT_FALSE(timer1()->isActive());
+    EXPECT_EQ(timergoCaption(), "Alle &Timer gleichzeitig starten");
+}
+
+TEST_F(ParamWindows, TheParameterMenuInItsOrder) {
+    const QList<QAction*> items = find<QMenu>("mn_pmw")->actions();
+    ASSERT_EQ(items.size(), static_cast<qsizetype>(kParamMenu.size() - 1));
+    for (int i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i]->objectName(), kParamMenu[static_cast<std::size_t>(i) + 1].name);
+    }
+    EXPECT_TRUE(find<QAction>("mn_koppel")->isChecked());
+    EXPECT_FALSE(find<QAction>("mn_koppely")->isChecked());
+    trigger("mn_koppely");
+    EXPECT_EQ(state().couplemode, 3);
+    // The left button drags the active parameter to the mouse's height.
+    mother->findChild<QMdiArea*>()->setActiveSubWindow(window(10));
+    QTest::mousePress(picture(), Qt::LeftButton, {}, pixelOf(0, 4));
+    const double c = state().params[10].parvalue;
+    EXPECT_NEAR(c, 4, 0.05);
+    EXPECT_EQ(shown(10, "Text3"), QString::fromStdString(fmtnum(c, "0.##")));
+    QTest::mouseRelease(picture(), Qt::LeftButton, {}, pixelOf(0, 4));
+    EXPECT_NEAR(control<QScrollBar>(10, "HScroll1")->value(), 700, 3);
+    trigger("mn_ugr");
+    ASSERT_NE(window(0), nullptr);
+    EXPECT_TRUE(window(0)->isVisible());
+    EXPECT_TRUE(control<QLineEdit>(0, "Text1")->isReadOnly());
+    EXPECT_EQ(control<QLineEdit>(0, "Text3")->palette().color(QPalette::Base),
+              QColor(255, 192, 128));
+}
+
+} // namespace vestrano
