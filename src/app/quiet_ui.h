@@ -6,11 +6,17 @@
 
 namespace vestrano {
 
-// Passes everything on to another Ui except messages, which it drops.
+// Passes everything on to another Ui but lets only the first `allowed` messages through.
 class QuietUi : public Ui {
   public:
-    explicit QuietUi(Ui& inner) : inner_(inner) {}
-    void message(const std::string&, const std::string&, MessageIcon) override {}
+    explicit QuietUi(Ui& inner, int allowed = 0) : inner_(inner), allowed_(allowed) {}
+    void message(const std::string& text, const std::string& title, MessageIcon icon) override {
+        if (allowed_ <= 0) {
+            return;
+        }
+        --allowed_;
+        inner_.message(text, title, icon);
+    }
     bool askYesNo(const std::string& text, const std::string& title) override {
         return inner_.askYesNo(text, title);
     }
@@ -19,6 +25,7 @@ class QuietUi : public Ui {
 
   private:
     Ui& inner_;
+    int allowed_;
 };
 
 } // namespace vestrano

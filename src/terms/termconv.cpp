@@ -4,7 +4,7 @@
 #include <array>
 
 #include "app/plot_state.h"
-#include "app/ui.h"
+#include "app/quiet_ui.h"
 #include "terms/text_replace.h"
 
 namespace vestrano {
@@ -39,29 +39,6 @@ constexpr std::array<Mapping, 5> kBracketMap{
 // "exp" has no bracket: it also catches names that merely begin with it.
 constexpr std::array<std::string_view, 6> kArgumentListFunctions{"iif(", "wenn(", "min(",
                                                                  "max(", "log(",  "exp"};
-
-// One conversion reports a bracket error once, however many groups it affects: a modal box
-// per group would bury the user under identical messages.
-class FirstMessageOnly : public Ui {
-  public:
-    explicit FirstMessageOnly(Ui& inner) : inner_(inner) {}
-    void message(const std::string& text, const std::string& title, MessageIcon icon) override {
-        if (shown_) {
-            return;
-        }
-        shown_ = true;
-        inner_.message(text, title, icon);
-    }
-    bool askYesNo(const std::string& text, const std::string& title) override {
-        return inner_.askYesNo(text, title);
-    }
-    void setClipboardText(const std::string& text) override { inner_.setClipboardText(text); }
-    void changed(Change what) override { inner_.changed(what); }
-
-  private:
-    Ui& inner_;
-    bool shown_ = false;
-};
 
 std::string fillText(int mode) {
     return "((Sgn(Sin(dichte*" + slotName(mode, 0) + ")) + 1)/2)";
@@ -102,7 +79,9 @@ std::string logicswap(std::string_view text, int direction) {
 }
 
 std::string termconv(std::string_view text, int mode, Ui& outerUi) {
-    FirstMessageOnly ui(outerUi);
+    // One conversion reports a bracket error once, however many groups it affects: a modal
+    // box per group would bury the user under identical messages.
+    QuietUi ui(outerUi, 1);
     std::string result = logicswap(text, 1);
     for (std::string_view removed : kRemovedCharacters) {
         replaceAll(result, removed, "");
