@@ -51,4 +51,8 @@ inline void PrintTo(const Case& c, std::ostream* os) {
     *os << c.text << " at x=" << c.x;
 }
 
+// A table of texts with their value or error code; the test itself lives in
+// literals_operators_test.cpp, the tables are instantiated where they belong.
+class CaseTable : public EngineTest, public ::testing::WithParamInterface<Case> {};
+
 } // namespace vestrano::test
