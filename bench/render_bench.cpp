@@ -78,9 +78,10 @@ struct PenRun {
     std::vector<QLineF> lines;
 };
 
-QPen plainPen(const PenSpec& spec) {
-    const QColor colour(spec.color & 0xff, (spec.color >> 8) & 0xff, (spec.color >> 16) & 0xff);
-    return QPen(colour, spec.width, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin);
+QPen plainPen(const PenSpec& penSpec) {
+    const QColor colour(penSpec.color & 0xff, (penSpec.color >> 8) & 0xff,
+                        (penSpec.color >> 16) & 0xff);
+    return QPen(colour, penSpec.width, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin);
 }
 
 std::vector<PenRun> recordGraphs(Frame& frame) {

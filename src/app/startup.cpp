@@ -10,7 +10,7 @@
 #include "engine/engine_setup.h"
 #include "params/param_context.h"
 #include "params/param_table.h"
-#include "plot/aspect.h"
+#include "plot/einszueins.h"
 #include "plot/resources.h"
 #include "plot/scale.h"
 

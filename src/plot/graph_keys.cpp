@@ -6,7 +6,7 @@
 
 #include "app/plot_state.h"
 #include "params/param_context.h"
-#include "plot/aspect.h"
+#include "plot/einszueins.h"
 #include "plot/navigation.h"
 
 namespace vestrano {

@@ -7,7 +7,7 @@
 
 #include "app/plot_state.h"
 #include "params/coupling.h"
-#include "plot/aspect.h"
+#include "plot/einszueins.h"
 #include "plot/graph_keys.h"
 #include "plot/graph_layout.h"
 #include "plot/mouse_position.h"

@@ -33,10 +33,10 @@ Qt::PenStyle qtPenStyle(int16_t style) {
 // Square ends make separately drawn segments of a graph meet without notches, like round
 // ends but about five times faster in Qt's raster engine (3 x 1600 antialiased segments of
 // width 2: 2 ms against 9 ms); they overshoot a sharp bend by half the width at most.
-QPen qtPen(const PenSpec& spec) {
-    QPen pen(qtColor(spec.color), spec.width > 0 ? spec.width : 1, qtPenStyle(spec.style),
-             Qt::SquareCap, Qt::RoundJoin);
-    pen.setCosmetic(spec.width <= 0);
+QPen qtPen(const PenSpec& penSpec) {
+    QPen pen(qtColor(penSpec.color), penSpec.width > 0 ? penSpec.width : 1,
+             qtPenStyle(penSpec.style), Qt::SquareCap, Qt::RoundJoin);
+    pen.setCosmetic(penSpec.width <= 0);
     return pen;
 }
 

@@ -22,11 +22,11 @@ bool sameFace(std::string_view a, std::string_view b) {
     });
 }
 
-QFont buildFont(const FontSpec& spec) {
-    QFont font(installedFace(spec.face));
+QFont buildFont(const FontSpec& wanted) {
+    QFont font(installedFace(wanted.face));
     // The height is the character height (em), as the layout measures it.
-    font.setPixelSize(std::max<int>(1, spec.pixelHeight));
-    font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setPixelSize(std::max<int>(1, wanted.pixelHeight));
+    font.setWeight(wanted.weight >= 700 ? QFont::Bold : QFont::Normal);
     return font;
 }
 
@@ -45,14 +45,14 @@ QString installedFace(std::string_view face) {
     return name;
 }
 
-QtFonts::Entry& QtFonts::entry(const FontSpec& spec) {
-    const auto known = std::ranges::find(entries_, spec, &Entry::spec);
+QtFonts::Entry& QtFonts::entry(const FontSpec& wanted) {
+    const auto known = std::ranges::find(entries_, wanted, &Entry::wanted);
     if (known != entries_.end()) {
         return *known;
     }
-    QFont font = buildFont(spec);
+    QFont font = buildFont(wanted);
     QFontMetrics metrics(font, device_);
-    return entries_.emplace_back(Entry{spec, std::move(font), std::move(metrics)});
+    return entries_.emplace_back(Entry{wanted, std::move(font), std::move(metrics)});
 }
 
 } // namespace vestrano

@@ -22,16 +22,16 @@ class QtFonts {
   public:
     explicit QtFonts(QPaintDevice& device) : device_(&device) {}
 
-    const QFont& font(const FontSpec& spec) { return entry(spec).font; }
-    const QFontMetrics& metrics(const FontSpec& spec) { return entry(spec).metrics; }
+    const QFont& font(const FontSpec& wanted) { return entry(wanted).font; }
+    const QFontMetrics& metrics(const FontSpec& wanted) { return entry(wanted).metrics; }
 
   private:
     struct Entry {
-        FontSpec spec;
+        FontSpec wanted;
         QFont font;
         QFontMetrics metrics;
     };
-    Entry& entry(const FontSpec& spec);
+    Entry& entry(const FontSpec& wanted);
 
     QPaintDevice* device_;
     std::deque<Entry> entries_; // a deque keeps handed-out references valid

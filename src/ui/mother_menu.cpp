@@ -9,7 +9,7 @@
 #include "app/mode_switch.h"
 #include "app/term_input.h"
 #include "params/param_menu.h"
-#include "plot/aspect.h"
+#include "plot/einszueins.h"
 
 namespace vestrano {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "plot/aspect.h"
+#include "plot/einszueins.h"
 #include "plot/mouse_position.h"
 #include "view_fixture.h"
 

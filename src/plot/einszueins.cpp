@@ -1,4 +1,4 @@
-#include "plot/aspect.h"
+#include "plot/einszueins.h"
 
 #include <cmath>
 
