@@ -17,12 +17,13 @@ enum class SOp : uint8_t {
     PushAddMM, // push *p1 + *p2
     PushSubMM,
     PushMulMM,
-    PushNegM,  // push -*p1
-    PushCubeM, // push *p1 * *p1 * *p1
-    Call,      // top = call(top, mode): a built-in function that can fail
-    CallPlain, // top = plain(top): one that cannot fail and ignores the angle unit
-    CallTrig,  // plain in radians, call otherwise
-    Unary,     // sub: any other operator on the top
+    PushNegM,    // push -*p1
+    PushCubeM,   // push *p1 * *p1 * *p1
+    PushSqAddMM, // push *p1 * *p1 + *p2
+    Call,        // top = call(top, mode): a built-in function that can fail
+    CallPlain,   // top = plain(top): one that cannot fail and ignores the angle unit
+    CallTrig,    // plain in radians, call otherwise
+    Unary,       // sub: any other operator on the top
     Neg,
     Sq,
     Cube,

@@ -35,13 +35,13 @@ template <bool Calls>
 double interpret(const SInstr* code, double* stack, kernels::TrigMode mode, int& err) {
     // in the order of SOp
     static constexpr void* handlers[] = {
-        &&pushM,        &&pushSqM,     &&pushAddMM, &&pushSubMM,    &&pushMulMM,    &&pushNegM,
-        &&pushCubeM,    &&call,        &&callPlain, &&callTrig,     &&unary,        &&neg,
-        &&sq,           &&cube,        &&abs,       &&sqrt,         &&rootNN,       &&add,
-        &&sub,          &&mul,         &&div,       &&bin,          &&addM,         &&subM,
-        &&mulM,         &&divM,        &&rsubM,     &&rdivM,        &&binM,         &&binRM,
-        &&mulAddMM,     &&addMulMM,    &&subMulMM,  &&addThenMulMM, &&subThenMulMM, &&jumpIfZero,
-        &&jumpUnlessMM, &&jumpUnlessM, &&jump,      &&end,          &&end};
+        &&pushM,      &&pushSqM,      &&pushAddMM,   &&pushSubMM, &&pushMulMM,    &&pushNegM,
+        &&pushCubeM,  &&pushSqAddMM,  &&call,        &&callPlain, &&callTrig,     &&unary,
+        &&neg,        &&sq,           &&cube,        &&abs,       &&sqrt,         &&rootNN,
+        &&add,        &&sub,          &&mul,         &&div,       &&bin,          &&addM,
+        &&subM,       &&mulM,         &&divM,        &&rsubM,     &&rdivM,        &&binM,
+        &&binRM,      &&mulAddMM,     &&addMulMM,    &&subMulMM,  &&addThenMulMM, &&subThenMulMM,
+        &&jumpIfZero, &&jumpUnlessMM, &&jumpUnlessM, &&jump,      &&end,          &&end};
     static_assert(sizeof handlers / sizeof handlers[0] == static_cast<int>(SOp::End) + 1);
     if (!stack) [[unlikely]]
         return thread(const_cast<SInstr*>(code), handlers);
@@ -82,6 +82,10 @@ pushNegM:
 pushCubeM:
     *++sp = top;
     top = *ip->p1 * *ip->p1 * *ip->p1;
+    VESTRANO_NEXT;
+pushSqAddMM:
+    *++sp = top;
+    top = *ip->p1 * *ip->p1 + *ip->p2;
     VESTRANO_NEXT;
 call:
     if constexpr (Calls)

@@ -71,8 +71,8 @@ class ScalarCompiler {
     }
 
     void emitUnary(const Node& n) {
-        bool power = n.op == NodeOp::Sq || n.op == NodeOp::Cube || n.op == NodeOp::Neg;
-        if (power && leaf(n.a)) {
+        bool pushable = n.op == NodeOp::Sq || n.op == NodeOp::Cube || n.op == NodeOp::Neg;
+        if (pushable && leaf(n.a)) {
             SOp op = n.op == NodeOp::Sq     ? SOp::PushSqM
                      : n.op == NodeOp::Cube ? SOp::PushCubeM
                                             : SOp::PushNegM;
@@ -105,13 +105,15 @@ class ScalarCompiler {
         push(in);
     }
 
-    // a + l1*l2, a - l1*l2, e*l + l2, (e + l1)*l2, (e - l1)*l2 in one instruction (l: constant
-    // or variable). The last two end every term mapped to the screen.
+    // a + l1*l2, a - l1*l2, e*l + l2, l1^2 + l2, (e + l1)*l2, (e - l1)*l2 in one instruction
+    // (l: constant or variable). The last two end every term mapped to the screen.
     bool emitFused(const Node& n) {
         if (n.op == NodeOp::Mul)
             return emitScaledSum(n);
         if (n.op != NodeOp::Add && n.op != NodeOp::Sub)
             return false;
+        if (n.op == NodeOp::Add && emitSquarePlus(n))
+            return true;
         const Node& b = node(n.b);
         if (b.op == NodeOp::Mul && leaf(b.a) && leaf(b.b)) {
             emit(n.a);
@@ -128,6 +130,19 @@ class ScalarCompiler {
         emit(factor == a.b ? a.a : a.b);
         push(SInstr{SOp::MulAddMM, NodeOp::Const, kernels::Fn::Count, 0, 0, address(factor),
                     address(n.b)});
+        return true;
+    }
+
+    // l1^2 + l2 or l2 + l1^2, as in x^2+1
+    bool emitSquarePlus(const Node& n) {
+        int32_t square = node(n.a).op == NodeOp::Sq ? n.a : n.b;
+        int32_t term = square == n.a ? n.b : n.a;
+        const Node& sq = node(square);
+        if (sq.op != NodeOp::Sq || !leaf(sq.a) || !leaf(term))
+            return false;
+        push(SInstr{SOp::PushSqAddMM, NodeOp::Const, kernels::Fn::Count, 0, 0, address(sq.a),
+                    address(term)});
+        grow();
         return true;
     }
 
@@ -245,13 +260,13 @@ class ScalarCompiler {
 
 const char* sopName(SOp op) {
     static constexpr const char* names[] = {
-        "push",         "pushsqm",     "pushaddmm", "pushsubmm",    "pushmulmm",    "pushnegm",
-        "pushcubem",    "call",        "callplain", "calltrig",     "unary",        "neg",
-        "sq",           "cube",        "abs",       "sqrt",         "rootnn",       "add",
-        "sub",          "mul",         "div",       "bin",          "addm",         "subm",
-        "mulm",         "divm",        "rsubm",     "rdivm",        "binm",         "binrm",
-        "muladdmm",     "addmulmm",    "submulmm",  "addthenmulmm", "subthenmulmm", "jumpifzero",
-        "jumpunlessmm", "jumpunlessm", "jump",      "return",       "end"};
+        "push",       "pushsqm",      "pushaddmm",   "pushsubmm", "pushmulmm",    "pushnegm",
+        "pushcubem",  "pushsqaddmm",  "call",        "callplain", "calltrig",     "unary",
+        "neg",        "sq",           "cube",        "abs",       "sqrt",         "rootnn",
+        "add",        "sub",          "mul",         "div",       "bin",          "addm",
+        "subm",       "mulm",         "divm",        "rsubm",     "rdivm",        "binm",
+        "binrm",      "muladdmm",     "addmulmm",    "submulmm",  "addthenmulmm", "subthenmulmm",
+        "jumpifzero", "jumpunlessmm", "jumpunlessm", "jump",      "return",       "end"};
     static_assert(sizeof names / sizeof names[0] == static_cast<int>(SOp::End) + 1);
     return names[static_cast<std::size_t>(op)];
 }

@@ -48,18 +48,20 @@ TEST_P(BlockEqualsSample, PointByPoint) {
 
 INSTANTIATE_TEST_SUITE_P(
     Formulas, BlockEqualsSample,
-    ::testing::Values(
-        "a*x^2+b*x+c", "sin(x)*cos(2*x)+sqrt(abs(x))", "((x^3-2*x)/(x^2+1)-m)*a", "iif(x<0,-x,x)",
-        "g(x)", "x", "a*b", "1/x", "sqrt(x)", "ln(x)+sqrt(x)", "sqrt(x)+ln(x)", "x\\(x-1)",
-        "x mod 0.7", "x^a", "m^x", "x^x", "(x-1)!", "log2(x)*log10(-x)", "iif(x>0, sqrt(x), 0)",
-        "iif(x>0, 0, sqrt(x))", "iif(sqrt(x+1)>1, ln(x), 1/(x+3))",
-        "iif(x<0, iif(x<-1, 1/(x+2), x), 2)", "iif(a>0, x, 1/0)", "iif(m>0, x, sqrt(m))",
-        "sqrt(m)+x", "x+sqrt(m)", "min(x, a, -x) + max(x, 1)", "x = 0 or not x < 1 xor x >= 2",
-        "asin(x) + acos(x/4) + atanh(x)", "tan(x) + cot(x) + sec(x) + csc(x)", "2*x+3 - 4*x + x*a",
-        "-x + -(x*x) - x*x*x", "a*(x+1)+1", "sgn(x)*int(x)+frac(x)+round(x)", "exp(x)*exp2(-x)",
-        "iif(x<0, a, b)", "iif(x>1, x*2, a) + iif(x<0, 1, x)",
-        "sqrt(x^2+1) + sqrt(abs(x)) + sqrt(-abs(x))", "((x^2-a)/(x-1)-b)*c", "c*(x+a)", "(x-a)*b",
-        "iif(x<>x, 1, iif(x>=1, x, 2))", "iif(x=0 or x>1, 1, 0)", "exp(x)+sin(x)-atan(x)*sqrt(x)"));
+    ::testing::Values("a*x^2+b*x+c", "sin(x)*cos(2*x)+sqrt(abs(x))", "((x^3-2*x)/(x^2+1)-m)*a",
+                      "iif(x<0,-x,x)", "g(x)", "x", "a*b", "1/x", "sqrt(x)", "ln(x)+sqrt(x)",
+                      "sqrt(x)+ln(x)", "x\\(x-1)", "x mod 0.7", "x^a", "m^x", "x^x", "(x-1)!",
+                      "log2(x)*log10(-x)", "iif(x>0, sqrt(x), 0)", "iif(x>0, 0, sqrt(x))",
+                      "iif(sqrt(x+1)>1, ln(x), 1/(x+3))", "iif(x<0, iif(x<-1, 1/(x+2), x), 2)",
+                      "iif(a>0, x, 1/0)", "iif(m>0, x, sqrt(m))", "sqrt(m)+x", "x+sqrt(m)",
+                      "min(x, a, -x) + max(x, 1)", "x = 0 or not x < 1 xor x >= 2",
+                      "asin(x) + acos(x/4) + atanh(x)", "tan(x) + cot(x) + sec(x) + csc(x)",
+                      "2*x+3 - 4*x + x*a", "-x + -(x*x) - x*x*x", "a*(x+1)+1",
+                      "sgn(x)*int(x)+frac(x)+round(x)", "exp(x)*exp2(-x)", "iif(x<0, a, b)",
+                      "iif(x>1, x*2, a) + iif(x<0, 1, x)",
+                      "sqrt(x^2+1) + sqrt(abs(x)) + sqrt(-abs(x))", "((x^2-a)/(x-1)-b)*c",
+                      "c*(x+a)", "(x-a)*b", "a+x^2", "iif(x<>x, 1, iif(x>=1, x, 2))",
+                      "iif(x=0 or x>1, 1, 0)", "exp(x)+sin(x)-atan(x)*sqrt(x)"));
 
 TEST_F(EngineTest, BlockFollowsTheTrigModeAndOtherVariablesOfTheCall) {
     int32_t a = engine.ucDefineVariable("a");
