@@ -9,6 +9,7 @@
 
 #include "ratio_table.h"
 
+#include "app/interpretall.h"
 #include "app/plot_state.h"
 #include "app/scripted_ui.h"
 #include "app/term_input.h"
@@ -21,7 +22,6 @@
 #include "plot/qt_canvas.h"
 #include "plot/redraw.h"
 #include "plot/resources.h"
-#include "terms/interpret.h"
 #include "ui/mother.h"
 
 #include <benchmark/benchmark.h>

@@ -6,9 +6,9 @@
 
 #include "ratio_table.h"
 
+#include "app/interpretall.h"
 #include "app/plot_state.h"
 #include "app/scripted_ui.h"
-#include "terms/interpret.h"
 
 #include <benchmark/benchmark.h>
 

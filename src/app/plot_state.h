@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/calculator.h"
+#include "app/once_messages.h"
 #include "app/window_layout.h"
 #include "engine/expr_engine.h"
 #include "plot/graph_state.h"
@@ -150,6 +151,8 @@ struct PlotState {
     // The term window's status line.
     std::string statusText;
     uint32_t statusColor = kButtonFaceColor;
+    // Messages the interpretation showed, for the texts they were raised for.
+    OnceMessages inputMessages;
 
     std::string linestext;
     std::string pointstext;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,14 @@ class ScriptedUi : public Ui {
     std::deque<bool> answers;
     std::string clipboard;
     std::vector<Change> changes;
+    // Runs while a message is "open", as a real box would move the focus.
+    std::function<void()> whileShown;
 
     void message(const std::string& text, const std::string& title, MessageIcon icon) override {
         messages.push_back({text, title, icon});
+        if (whileShown) {
+            whileShown();
+        }
     }
     bool askYesNo(const std::string& text, const std::string&) override {
         questions.push_back(text);

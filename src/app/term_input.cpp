@@ -3,13 +3,11 @@
 #include <algorithm>
 
 #include "app/evaltext.h"
+#include "app/interpretall.h"
 #include "app/plot_state.h"
 #include "app/ui.h"
-#include "app/window_arrangement.h"
 #include "params/param_context.h"
-#include "params/param_list.h"
 #include "params/param_table.h"
-#include "terms/interpret.h"
 #include "terms/subst.h"
 
 namespace vestrano {
@@ -24,16 +22,9 @@ std::string withoutBlanks(std::string_view text) {
 
 } // namespace
 
+// The interpretation has already arranged the parameter windows and refreshed their list.
 void findandget(ParamContext& ctx, bool noredraw) {
-    interpretall(ctx.state, ctx.ui);
-    if (ctx.state.menu.spal && ctx.nameWidth) {
-        refpar(ctx.state, paramframe(ctx.state), ctx.nameWidth);
-        ctx.ui.changed(Change::Parameters);
-    }
-    if (ctx.state.menu.pardock) {
-        arrangepara(ctx.state, paramframe(ctx.state));
-        ctx.ui.changed(Change::Parameters);
-    }
+    interpretall(ctx);
     if (!noredraw) {
         redrawGraph(ctx);
     }

@@ -1,22 +1,19 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vestrano {
 
 struct PlotState;
 class Ui;
 
-// Rebuilds the whole term state: engine, slot texts, parameters, slot functions, status line.
-// False when more parameters were found than there are free slots.
-bool interpretall(PlotState& state, Ui& ui);
-
 // Converts and checks slot k; returns an error text or "".
 std::string checkslot(PlotState& state, Ui& ui, int k);
 
 // Run once the slot functions are defined: a slot whose function cannot be expanded (it calls
-// itself, directly or through another slot) is emptied. Returns the errors, "" when none.
-std::string checkslotfunctions(PlotState& state);
+// itself, directly or through another slot) is emptied. Returns one error text per such slot.
+std::vector<std::string> checkslotfunctions(PlotState& state);
 
 // Marks slot k as an integral function or not.
 void integralmark(PlotState& state, Ui& ui, int k);

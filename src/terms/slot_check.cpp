@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "app/plot_state.h"
 #include "engine/engine_setup.h"
@@ -61,8 +62,8 @@ std::string checkslot(PlotState& state, Ui& ui, int k) {
     return result;
 }
 
-std::string checkslotfunctions(PlotState& state) {
-    std::string message;
+std::vector<std::string> checkslotfunctions(PlotState& state) {
+    std::vector<std::string> errors;
     std::array<bool, kSlotCount> broken{};
     for (int k = 0; k < kSlotCount; ++k) {
         if (state.slots[k].engtext.empty()) {
@@ -71,8 +72,7 @@ std::string checkslotfunctions(PlotState& state) {
         const int code = parseSlotText(state, state.slots[k].engtext);
         if (code >= 1 && code <= kLastSyntaxError) {
             broken[k] = true;
-            message += (message.empty() ? "" : "; ") + slotName(state.mode, 3 + k) + ": " +
-                       errtext(state.engine, -1);
+            errors.push_back(slotName(state.mode, 3 + k) + ": " + errtext(state.engine, -1));
         }
         state.engine.ucEval(std::nullopt);
     }
@@ -83,7 +83,7 @@ std::string checkslotfunctions(PlotState& state) {
             deffunc(state.engine, slotName(state.mode, 3 + k) + "=");
         }
     }
-    return message;
+    return errors;
 }
 
 void integralmark(PlotState& state, Ui& ui, int k) {

@@ -81,6 +81,9 @@ void Mother::finishStartup() {
     state_->layout.clientHeight = toTwips(mdi_->viewport()->height(), tpp);
     finishstartup(ctx_, graph_->canvas());
     refreshMenu();
+    // The first keys typed go into f(x), not to the graph's shortcuts.
+    mdi_->setActiveSubWindow(termSub_);
+    term_->focusLine(0);
 }
 
 void Mother::closeEvent(QCloseEvent* event) {
@@ -96,6 +99,12 @@ bool Mother::eventFilter(QObject* watched, QEvent* event) {
     if (watched == mdi_->viewport() && event->type() == QEvent::Resize) {
         clientResized();
         return false;
+    }
+    // Qt would close the window's contents as well and show an empty frame when it comes back.
+    if (event->type() == QEvent::Close && (watched == termSub_ || watched == graphSub_)) {
+        event->ignore();
+        static_cast<QWidget*>(watched)->hide();
+        return true;
     }
     switch (event->type()) {
     case QEvent::Move:
@@ -193,7 +202,7 @@ void Mother::changed(Change what) {
         return;
     case Change::Collection:
     case Change::Calculator:
-        // Their windows join with their own issues.
+        // No window shows these yet.
         return;
     }
 }

@@ -70,8 +70,17 @@ void TermForm::buildSlot(int i) {
             [this, i](bool checked) { showslot(ctx_, i, checked); });
 }
 
-void TermForm::takeOver() {
+// A message box raised by the take-over hands the focus back to whichever line Qt remembers;
+// the typing must go on in the line the user chose.
+void TermForm::takeOver(int fromLine) {
     findandgetpre(ctx_, false);
+    if (fromLine >= 0) {
+        focusLine(fromLine);
+    }
+}
+
+void TermForm::focusLine(int i) {
+    text1_[i]->setFocus(Qt::OtherFocusReason);
 }
 
 int TermForm::slotOf(const QObject* object) const {
@@ -94,7 +103,7 @@ bool TermForm::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            takeOver();
+            takeOver(slot);
         }
         break;
     case QEvent::KeyPress:
@@ -103,7 +112,7 @@ bool TermForm::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyRelease:
         if (isEnter(event) && enterPressedIn_ == slot) {
             enterPressedIn_ = -1;
-            takeOver();
+            takeOver(slot);
         }
         break;
     default:
@@ -131,7 +140,7 @@ void TermForm::refreshTerms() {
 
 void TermForm::refreshStatus() {
     const PlotState& state = ctx_.state;
-    label9_->setText(qtText(state.statusText));
+    fitStatusText();
     QPalette palette = label9_->palette();
     const bool error = state.statusColor == kErrorColor;
     palette.setColor(QPalette::Window,
@@ -139,6 +148,15 @@ void TermForm::refreshStatus() {
     // Black on the dark red would hardly be legible.
     palette.setColor(QPalette::WindowText, error ? Qt::white : Qt::black);
     label9_->setPalette(palette);
+}
+
+// A long list of errors ends in "…" at the window's edge, and the tip shows all of it.
+void TermForm::fitStatusText() {
+    const QString full = qtText(ctx_.state.statusText);
+    const int room = label9_->contentsRect().width() - 2 * label9_->indent();
+    const QString shown = label9_->fontMetrics().elidedText(full, Qt::ElideRight, room);
+    label9_->setText(shown);
+    label9_->setToolTip(shown == full ? QString() : full);
 }
 
 void TermForm::resizeEvent(QResizeEvent*) {
@@ -157,6 +175,7 @@ void TermForm::resizeEvent(QResizeEvent*) {
     const int statusTop = kRowTop + kSlotCount * (kRowHeight + kRowGap);
     label9_->setGeometry(pixelRect(
         {kLeft, statusTop, std::max(windowWidth - kStatusShrink, 0), kStatusHeight}, tpp));
+    fitStatusText();
 }
 
 } // namespace vestrano

@@ -24,6 +24,8 @@ class TermForm final : public QWidget {
     // Renders the slots (texts, check boxes, greyed lines, button captions) from the state.
     void refreshTerms();
     void refreshStatus();
+    // Puts the caret into the input line of slot i.
+    void focusLine(int i);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -31,8 +33,9 @@ class TermForm final : public QWidget {
 
   private:
     void buildSlot(int i);
-    void takeOver();
+    void takeOver(int fromLine = -1);
     int slotOf(const QObject* object) const;
+    void fitStatusText();
 
     ParamContext& ctx_;
     std::array<QPushButton*, kSlotCount> command1_{};

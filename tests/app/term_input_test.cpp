@@ -1,7 +1,10 @@
 #include "app/term_input.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
+#include "app/interpretall.h"
 #include "app_fixture.h"
 #include "params/param_table.h"
 
@@ -44,6 +47,24 @@ TEST_F(AppFixture, ParacopyWritesOneLinePerFilledSlot) {
     term(2, "");
     paracopy(state, ui, true);
     EXPECT_EQ(ui.clipboard, "f(x)=2*x");
+}
+
+// The intervals, lines and points windows interpret without the term window's take-over; the
+// list and the windows used to go stale after their edits.
+TEST_F(AppFixture, InterpretingRefreshesTheListAndArrangesTheWindows) {
+    state.menu.spal = true;
+    state.menu.pardock = true;
+    ctx.nameWidth = [](std::string_view name) { return 120.0 * static_cast<double>(name.size()); };
+    state.linestext = "y=m*x";
+    ASSERT_TRUE(interpretall(ctx));
+    const int m = paramSlot("m");
+    ASSERT_GE(m, kFirstFreeParam);
+    const auto& rows = state.paramlist.rows;
+    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(),
+                            [](const ParamListRow& row) { return row.name == "m"; }));
+    EXPECT_TRUE(state.paramlist.visible);
+    const ParamWindow& window = state.params[m].window;
+    EXPECT_EQ(window.top + window.height, state.layout.clientHeight);
 }
 
 } // namespace vestrano

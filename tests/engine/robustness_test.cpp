@@ -2,6 +2,8 @@
 
 #include <random>
 
+#include "engine/errtext.h"
+
 namespace vestrano::test {
 namespace {
 
@@ -103,12 +105,23 @@ TEST_F(EngineTest, RandomBytesNeverCrash) {
         for (char& ch : text)
             ch = alphabet[rng() % alphabet.size()];
         int32_t h = engine.ucParse(text);
+        const int code = engine.ucGetError();
+        ASSERT_GE(code, 0) << text;
+        ASSERT_LE(code, 32) << text;
+        // Every code the user can meet has a German text (3 names the unknown variable).
+        if (code != 0 && code != 1 && code != 3) {
+            ASSERT_FALSE(errtext(engine, code).empty()) << text << " code " << code;
+        }
         engine.ucEvaluate(h);
         std::vector<double> xs{-1, 0, 1}, out(3);
         std::vector<int> errs(3);
         engine.ucEvaluateBlock(h, x, xs, out, errs);
+        for (int e : errs)
+            ASSERT_TRUE(e >= 0 && e <= 32) << text;
         engine.ucReleaseExpr(1);
         engine.ucEval(text);
+        ASSERT_EQ(engine.ucEval("2*x+1"), 2 * engine.ucEval("x") + 1) << "after " << text;
+        ASSERT_EQ(engine.ucGetError(), 0) << "after " << text;
     }
 }
 

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/interpretall.h"
 #include "app/plot_state.h"
 #include "app/scripted_ui.h"
 #include "params/param_arithmetic.h"
 #include "params/param_context.h"
-#include "terms/interpret.h"
 
 namespace vestrano {
 

@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/interpretall.h"
 #include "app/plot_state.h"
 #include "app/scripted_ui.h"
 #include "plot/recording_canvas.h"
 #include "plot/redraw.h"
 #include "plot/resources.h"
 #include "plot/scale.h"
-#include "terms/interpret.h"
 
 namespace vestrano {
 

@@ -6,6 +6,8 @@
 #include <QTest>
 
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -29,9 +31,13 @@ class Windows : public ::testing::Test {
         mother->finishStartup();
     }
 
+    // A control that is missing fails the test that wanted it; the exception keeps the null
+    // pointer from taking the other tests down with it.
     template <class T> T* find(const char* name) {
         T* widget = mother->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
+        if (!widget) {
+            throw std::runtime_error(std::string("no control named ") + name);
+        }
         return widget;
     }
 
@@ -49,7 +55,10 @@ class Windows : public ::testing::Test {
 
     // Pixels of the drawing area that pass `test`.
     template <class Test> int countPixels(Test test) const {
-        const QImage image = mother->graph().picture().convertToFormat(QImage::Format_RGB32);
+        return countPixels(mother->graph().picture(), test);
+    }
+    template <class Test> static int countPixels(const QImage& picture, Test test) {
+        const QImage image = picture.convertToFormat(QImage::Format_RGB32);
         int n = 0;
         for (int y = 0; y < image.height(); ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -62,9 +71,10 @@ class Windows : public ::testing::Test {
 
     // The blue of the first graph, antialiased edges included: the grid is grey, the axes
     // black, the ground white.
-    int bluePixels() const {
+    int bluePixels() const { return bluePixels(mother->graph().picture()); }
+    static int bluePixels(const QImage& image) {
         return countPixels(
-            [](QRgb c) { return qBlue(c) > qRed(c) + 50 && qBlue(c) > qGreen(c) + 50; });
+            image, [](QRgb c) { return qBlue(c) > qRed(c) + 50 && qBlue(c) > qGreen(c) + 50; });
     }
 
     // Types `text` as one key event, so that any character arrives.

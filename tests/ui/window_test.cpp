@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -167,13 +168,71 @@ TEST_F(Windows, MenuCopiesTermsAndSetsTheAngleUnit) {
     EXPECT_DOUBLE_EQ(state().engine.ucEval("sin(90)"), 1.0);
 }
 
-TEST_F(Windows, ClosedWindowsComeBackFromTheMenuAndQuitAsksNothing) {
+// Both windows used to come back as empty frames.
+TEST_F(Windows, ClosedWindowsComeBackWholeFromTheMenuAndQuitAsksNothing) {
+    enterTerm(0, "sin(x)");
+    const int blue = bluePixels(mother->graphWindow().grab().toImage());
+    ASSERT_GT(blue, 100);
     mother->graphWindow().close();
+    mother->termWindow().close();
     EXPECT_FALSE(state().layout.graph.visible);
+    EXPECT_FALSE(state().layout.term.visible);
     trigger("mn_graph");
-    EXPECT_TRUE(mother->graphWindow().isVisible());
+    trigger("mn_term");
+    QApplication::processEvents();
+    for (const char* name : {"Picture1", "HScroll1", "VScroll1", "Image1", "Text1_0", "Command1_2",
+                             "Check1_1", "Label9"}) {
+        EXPECT_TRUE(find<QWidget>(name)->isVisible()) << name;
+    }
+    EXPECT_EQ(find<QLineEdit>("Text1_0")->text(), "sin(x)");
+    EXPECT_EQ(find<QPushButton>("Command1_0")->text(), "f(x) =");
+    EXPECT_EQ(bluePixels(mother->graphWindow().grab().toImage()), blue);
     mother->close();
     EXPECT_TRUE(dialogs.questions.empty());
+}
+
+TEST_F(Windows, TheFirstKeysGoIntoTheFirstLine) {
+    EXPECT_EQ(mother->focusWidget(), find<QLineEdit>("Text1_0"));
+    EXPECT_EQ(mother->findChild<QMdiArea*>()->activeSubWindow(), &mother->termWindow());
+}
+
+// The box came back on every click, and the typing after it landed in another line.
+TEST_F(Windows, AMessageFromTakingOverComesOnceAndTypingStaysInTheLine) {
+    auto* f = find<QLineEdit>("Text1_0");
+    auto* g = find<QLineEdit>("Text1_1");
+    dialogs.whileShown = [f] { f->setFocus(); }; // where a closing box may hand the focus
+    QTest::keyClicks(g, "min(1;2*x");
+    for (QLineEdit* line : {g, g, f, g}) {
+        QTest::mouseClick(line, Qt::LeftButton);
+    }
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Fehlerhafte Klammersetzung!");
+    EXPECT_EQ(state().statusColor, kErrorColor);
+    EXPECT_EQ(mother->focusWidget(), g);
+
+    QTest::keyClicks(g, "+1");
+    QTest::mouseClick(g, Qt::LeftButton);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(mother->focusWidget(), g);
+    EXPECT_EQ(f->text(), "");
+}
+
+TEST_F(Windows, ALongStatusEndsInDotsAndItsTipShowsAll) {
+    mother->termWindow().resize(10, 10);
+    QApplication::processEvents();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        typeInto(slot, "x*/2");
+    }
+    auto* status = find<QLabel>("Label9");
+    EXPECT_TRUE(status->text().endsWith(QChar(0x2026))) << status->text().toStdString();
+    EXPECT_EQ(status->toolTip().toStdString(), state().statusText);
+    EXPECT_EQ(state().statusText,
+              "f(x): Ungültiger Term; g(x): Ungültiger Term; h(x): Ungültiger Term");
+    const int height = status->height();
+    mother->termWindow().resize(1200, 10);
+    QApplication::processEvents();
+    EXPECT_EQ(status->text().toStdString(), state().statusText);
+    EXPECT_EQ(status->height(), height);
 }
 
 TEST_F(Windows, AnyTextKeyOrClickLeavesAWorkingProgram) {

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/interpretall.h"
 #include "app/plot_state.h"
 #include "app/ui.h"
 #include "params/param_table.h"
 #include "plot/resources.h"
 #include "plot/scale.h"
-#include "terms/interpret.h"
 
 namespace vestrano {
 

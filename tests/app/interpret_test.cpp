@@ -1,4 +1,4 @@
-#include "terms/interpret.h"
+#include "app/interpretall.h"
 
 #include <gtest/gtest.h>
 
@@ -156,6 +156,44 @@ TEST_F(Interpret, MoreThanTwentyOneParametersAreRefused) {
     EXPECT_EQ(state.busy, 0);
     // Nothing is drawn from half-defined terms.
     EXPECT_EQ(state.slots[0].engtext, "");
+}
+
+// Every click into a line interprets again; the boxes used to come back each time and swallow
+// the typing.
+TEST_F(Interpret, AMessageComesOnceForTheSameTexts) {
+    std::string many = "x";
+    for (char c = 'a'; c <= 'v'; ++c) {
+        many += std::string("+k") + c;
+    }
+    const struct {
+        std::string g, message;
+    } cases[] = {{"min(1;2*x", "Fehlerhafte Klammersetzung!"},
+                 {many, "Fehler: mehr als 28 Parameter!"}};
+    for (const auto& c : cases) {
+        ui.messages.clear();
+        run("x", c.g);
+        run("x", c.g);
+        run("x", c.g);
+        ASSERT_EQ(ui.messages.size(), 1u) << c.g;
+        EXPECT_EQ(ui.messages[0].text, c.message);
+        EXPECT_EQ(state.statusColor, kErrorColor) << c.g;
+        run("x^2", c.g); // another text: the box comes again
+        EXPECT_EQ(ui.messages.size(), 2u) << c.g;
+    }
+}
+
+TEST_F(Interpret, EachErrorIsReportedOnce) {
+    const struct {
+        std::string f, g, status;
+    } cases[] = {
+        {"a+sin()", "", "f(x): Ungültige Anzahl von Argumenten in sin"},
+        {"a+wurzel()", "", "f(x): Ungültige Anzahl von Argumenten in wurzel"},
+        {"x", "b+sin()", "g(x): Ungültige Anzahl von Argumenten in sin"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(run(c.f, c.g));
+        EXPECT_EQ(state.statusText, c.status) << c.f << " " << c.g;
+    }
 }
 
 } // namespace

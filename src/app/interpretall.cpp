@@ -1,4 +1,4 @@
-#include "terms/interpret.h"
+#include "app/interpretall.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,13 +6,17 @@
 #include <vector>
 
 #include "app/calculator.h"
+#include "app/once_ui.h"
 #include "app/plot_state.h"
 #include "app/ui.h"
+#include "app/window_arrangement.h"
 #include "engine/engine_setup.h"
 #include "engine/errtext.h"
 #include "params/param_context.h"
+#include "params/param_list.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
+#include "terms/interpret.h"
 #include "terms/text_replace.h"
 
 namespace vestrano {
@@ -152,9 +156,73 @@ void setStatus(PlotState& state, const std::string& message) {
     state.statusColor = message.empty() ? kButtonFaceColor : kErrorColor;
 }
 
+// Everything the messages of one run depend on: a changed text shows them again.
+std::string messageCause(const PlotState& state) {
+    std::string cause = std::to_string(state.mode);
+    for (const TermSlot& slot : state.slots) {
+        cause += '\x1f' + slot.text;
+    }
+    for (const std::string* text : {&state.linestext, &state.pointstext, &state.intervaltext}) {
+        cause += '\x1f' + *text;
+    }
+    return cause;
+}
+
+bool hasEntry(const std::string& message, const std::string& entry) {
+    std::size_t from = 0;
+    while (from <= message.size()) {
+        const std::size_t end = std::min(message.find("; ", from), message.size());
+        if (message.compare(from, end - from, entry) == 0) {
+            return true;
+        }
+        from = end + 2;
+    }
+    return false;
+}
+
+// The list and the windows follow the parameters just found.
+void refreshParamWindows(ParamContext& ctx) {
+    PlotState& state = ctx.state;
+    if (state.menu.spal && ctx.nameWidth) {
+        refpar(state, paramframe(state), ctx.nameWidth);
+    }
+    if (state.menu.pardock) {
+        arrangepara(state, paramframe(state));
+    }
+}
+
+void refuseTooManyParameters(PlotState& state, Ui& ui) {
+    ui.message("Fehler: mehr als 28 Parameter!", "Vestrano", MessageIcon::Critical);
+    // Leaving the placeholder slot functions would draw every term as the constant 1.
+    for (TermSlot& slot : state.slots) {
+        slot.engtext.clear();
+    }
+    defslotsordered(state, "", "", "");
+    setStatus(state, "Fehler: mehr als 28 Parameter!");
+    ui.changed(Change::Parameters);
+    ui.changed(Change::Status);
+}
+
+// The slot functions in dependency order; their errors replace the others. A slot that cannot
+// be expanded is reported unless its error is already in the message.
+std::string defineSlotFunctions(PlotState& state, const std::string& message) {
+    const std::string r = defslotsordered(state, state.slots[0].engtext, state.slots[1].engtext,
+                                          state.slots[2].engtext);
+    std::string status = r.empty() ? message : r;
+    for (const std::string& entry : checkslotfunctions(state)) {
+        if (hasEntry(status, entry)) {
+            continue;
+        }
+        status += (status.empty() || status.ends_with("; ") ? "" : "; ") + entry;
+    }
+    return status;
+}
+
 } // namespace
 
-bool interpretall(PlotState& state, Ui& ui) {
+bool interpretall(ParamContext& ctx) {
+    PlotState& state = ctx.state;
+    OnceUi ui(ctx.ui, state.inputMessages, messageCause(state));
     state.timerlist.clear();
     state.timerEnabled = false;
     const int16_t savedBusy = state.busy;
@@ -179,32 +247,23 @@ bool interpretall(PlotState& state, Ui& ui) {
         releasepara(state, slot);
     }
     if (!assignNewParameters(params, found)) {
-        ui.message("Fehler: mehr als 28 Parameter!", "Vestrano", MessageIcon::Critical);
-        // Leaving the placeholder slot functions would draw every term as the constant 1.
-        for (TermSlot& slot : state.slots) {
-            slot.engtext.clear();
-        }
-        defslotsordered(state, "", "", "");
-        setStatus(state, "Fehler: mehr als 28 Parameter!");
+        refuseTooManyParameters(state, ui);
         state.busy = savedBusy;
-        ui.changed(Change::Parameters);
-        ui.changed(Change::Status);
         return false;
     }
+    refreshParamWindows(ctx);
     ui.changed(Change::Parameters);
     state.busy = savedBusy;
-    const std::string r = defslotsordered(state, state.slots[0].engtext, state.slots[1].engtext,
-                                          state.slots[2].engtext);
-    std::string status = r.empty() ? found.message : r;
-    const std::string unusable = checkslotfunctions(state);
-    if (!unusable.empty()) {
-        status += (status.empty() || status.ends_with("; ") ? "" : "; ") + unusable;
-    }
-    setStatus(state, status);
+    setStatus(state, defineSlotFunctions(state, found.message));
     ui.changed(Change::Status);
     setscale(state);
     docalc(state, ui);
     return true;
+}
+
+bool interpretall(PlotState& state, Ui& ui) {
+    ParamContext ctx{state, ui};
+    return interpretall(ctx);
 }
 
 } // namespace vestrano
