@@ -17,7 +17,6 @@ namespace vestrano {
 
 namespace {
 
-constexpr int kUndefinedName = 3;
 constexpr int kMostDecimals = 22;
 
 // Rounds on the exact decimal value, so 0.125 goes to 0.12 as printed.
@@ -30,7 +29,7 @@ double roundDecimals(double value, int decimals) {
 
 std::string resultText(const ExprEngine& engine, double value, int decimals) {
     const int code = engine.ucGetError();
-    if (code == kUndefinedName) {
+    if (code == number(ErrorCode::undefinedVariable)) {
         return "Error: Syntax";
     }
     if (code != 0) {

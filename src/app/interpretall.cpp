@@ -23,10 +23,7 @@ namespace vestrano {
 
 namespace {
 
-constexpr int kUndefinedVariable = 3;
-constexpr int kLastSyntaxError = 13;
 constexpr int kEvalReleaseCount = 3;
-constexpr int kFactorialOverflow = 7;
 
 // The bookkeeping of one run: parameters seen before, free slots, names found.
 struct Discovery {
@@ -89,7 +86,7 @@ int findParameters(ParamContext& ctx, Discovery& d, const std::string& text) {
         engine.ucEval(text);
         engine.ucReleaseExpr(kEvalReleaseCount);
         const int code = engine.ucGetError();
-        if (code != kUndefinedVariable) {
+        if (code != number(ErrorCode::undefinedVariable)) {
             return code;
         }
         const std::string name = lower(engine.ucGetErrorData());
@@ -109,8 +106,8 @@ int findParameters(ParamContext& ctx, Discovery& d, const std::string& text) {
 
 // An error in the text itself. A factorial overflows only for some values, like a division by
 // zero, so it would make the status depend on the parameter values of the moment.
-bool isTextError(int code) {
-    return code >= 1 && code <= kLastSyntaxError && code != kFactorialOverflow;
+bool isFixedTextError(int code) {
+    return isTextError(code) && code != number(ErrorCode::factorialOverflow);
 }
 
 void scanTexts(ParamContext& ctx, Discovery& d) {
@@ -122,7 +119,7 @@ void scanTexts(ParamContext& ctx, Discovery& d) {
             continue;
         }
         const int code = findParameters(ctx, d, text);
-        if (isTextError(code) && d.message.empty()) {
+        if (isFixedTextError(code) && d.message.empty()) {
             const std::string label = isSlot ? slotName(state.mode, 3 + k) : "Geradenfenster";
             d.message = label + ": " + errtext(state.engine, -1);
         }

@@ -129,14 +129,14 @@ double factorial(double x, int& err) {
         return x;
     if (std::floor(x) == x) {
         if (x < 0 || x >= static_cast<double>(kFactorials.size())) {
-            fail(err, errc::factorialOverflow);
+            fail(err, ErrorCode::factorialOverflow);
             return HUGE_VAL;
         }
         return kFactorials[static_cast<std::size_t>(x)];
     }
     double r = std::tgamma(x + 1);
     if (!std::isfinite(r))
-        fail(err, errc::factorialOverflow);
+        fail(err, ErrorCode::factorialOverflow);
     return r;
 }
 

@@ -6,53 +6,66 @@
 
 namespace vestrano {
 
-// Error codes of the engine; errtext() turns them into messages.
-namespace errc {
-inline constexpr int none = 0;
-inline constexpr int dataOnly = 1;
-inline constexpr int brackets = 2;
-inline constexpr int undefinedVariable = 3;
-inline constexpr int badBinary = 4;
-inline constexpr int badOctal = 5;
-inline constexpr int badHex = 6;
-inline constexpr int factorialOverflow = 7;
-inline constexpr int quote = 8;
-inline constexpr int invalidTerm = 9;
-inline constexpr int definitionsFull = 10;
-inline constexpr int undefinedFunction = 11;
-inline constexpr int argumentCount = 12;
-inline constexpr int argumentType = 13;
-inline constexpr int divisionByZero = 14;
-inline constexpr int integerDivisionByZero = 15;
-inline constexpr int exponent = 16;
-inline constexpr int sqrtDomain = 17;
-inline constexpr int log2Domain = 18;
-inline constexpr int log10Domain = 19;
-inline constexpr int lnDomain = 20;
-inline constexpr int asinDomain = 21;
-inline constexpr int acosDomain = 22;
-inline constexpr int secDomain = 23;
-inline constexpr int cscDomain = 24;
-inline constexpr int cotDomain = 25;
-inline constexpr int cothDomain = 26;
-inline constexpr int cschDomain = 27;
-inline constexpr int acoshDomain = 28;
-inline constexpr int atanhDomain = 29;
-inline constexpr int acothDomain = 30;
-inline constexpr int asechDomain = 31;
-inline constexpr int acschDomain = 32;
-} // namespace errc
+// Error codes of the engine; errtext() turns them into messages. The engine hands them out
+// as numbers (ucGetError), which are these values.
+enum class ErrorCode : int {
+    none = 0,
+    dataOnly = 1,
+    brackets = 2,
+    undefinedVariable = 3,
+    badBinary = 4,
+    badOctal = 5,
+    badHex = 6,
+    factorialOverflow = 7,
+    quote = 8,
+    invalidTerm = 9,
+    definitionsFull = 10,
+    undefinedFunction = 11,
+    argumentCount = 12,
+    argumentType = 13,
+    divisionByZero = 14,
+    integerDivisionByZero = 15,
+    exponent = 16,
+    sqrtDomain = 17,
+    log2Domain = 18,
+    log10Domain = 19,
+    lnDomain = 20,
+    asinDomain = 21,
+    acosDomain = 22,
+    secDomain = 23,
+    cscDomain = 24,
+    cotDomain = 25,
+    cothDomain = 26,
+    cschDomain = 27,
+    acoshDomain = 28,
+    atanhDomain = 29,
+    acothDomain = 30,
+    asechDomain = 31,
+    acschDomain = 32,
+};
+
+constexpr int number(ErrorCode code) {
+    return static_cast<int>(code);
+}
+
+inline constexpr int kLastErrorCode = number(ErrorCode::acschDomain);
+
+// Codes up to argumentType are faults of the text itself; the higher ones faults of the values
+// it met (a division by zero, a root of a negative number).
+constexpr bool isTextError(int code) {
+    return code >= number(ErrorCode::dataOnly) && code <= number(ErrorCode::argumentType);
+}
 
 // What went wrong, where in the text (0-based byte offset) and which name it concerns.
 struct EngineError {
-    int code = errc::none;
+    ErrorCode code = ErrorCode::none;
     std::size_t pos = 0;
     std::string data;
 
-    explicit operator bool() const { return code != errc::none; }
+    explicit operator bool() const { return code != ErrorCode::none; }
 };
 
-inline EngineError makeError(int code, std::size_t pos, std::string data = {}) {
+inline EngineError makeError(ErrorCode code, std::size_t pos, std::string data = {}) {
     return EngineError{code, pos, std::move(data)};
 }
 

@@ -9,8 +9,6 @@ namespace vestrano {
 
 namespace {
 
-constexpr int kUndefinedFunction = 11;
-
 void setParamVariable(PlotState& state, int slot, const std::string& name, double value) {
     ParamEntry& p = state.params[slot];
     p.parhandle = defvar(state.engine, name);
@@ -116,7 +114,7 @@ std::string defslotsordered(PlotState& state, std::string_view a, std::string_vi
             }
             state.engine.ucEval(bodies[k]);
             const int code = state.engine.ucGetError();
-            if (code != kUndefinedFunction) {
+            if (code != number(ErrorCode::undefinedFunction)) {
                 pending[k] = false;
                 if (!bodies[k].empty()) {
                     defineSlot(state, k, bodies[k]);

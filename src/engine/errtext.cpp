@@ -6,79 +6,90 @@ namespace vestrano {
 
 namespace {
 
-// Texts without the error data; nullptr for codes that have no text.
-const char* baseText(int code) {
+// Texts without the error data. No default: a code without a text is a compiler warning.
+const char* baseText(ErrorCode code) {
     switch (code) {
-    case 1:
+    case ErrorCode::none:
         return "";
-    case 2:
+    case ErrorCode::dataOnly:
+        return "";
+    case ErrorCode::brackets:
         return "Fehlerhafte Klammersetzung";
-    case 3:
+    case ErrorCode::undefinedVariable:
         return "Undefined variable: ";
-    case 4:
+    case ErrorCode::badBinary:
         return "Ungültige Binärzahl";
-    case 5:
+    case ErrorCode::badOctal:
         return "Ungültige Oktalzahl";
-    case 6:
+    case ErrorCode::badHex:
         return "Ungültige Hexadecimalzahl";
-    case 7:
+    case ErrorCode::factorialOverflow:
         return "Faktorieller Überlauf";
-    case 8:
+    case ErrorCode::quote:
         return "Fahlschplatzierte Anführungsstriche";
-    case 9:
+    case ErrorCode::invalidTerm:
         return "Ungültiger Term";
-    case 10:
+    case ErrorCode::definitionsFull:
         return "Speicher für Definitionen ist voll";
-    case 11:
+    case ErrorCode::undefinedFunction:
         return "Nicht definierte Funktion: ";
-    case 12:
+    case ErrorCode::argumentCount:
         return "Ungültige Anzahl von Argumenten in ";
-    case 13:
+    case ErrorCode::argumentType:
         return "Ungültiger Argumenttyp in ";
-    case 14:
+    case ErrorCode::divisionByZero:
         return "Division durch 0";
-    case 15:
+    case ErrorCode::integerDivisionByZero:
         return "Ganzzahldivision durch 0 (mit \\ oder DIV) ";
-    case 16:
+    case ErrorCode::exponent:
         return "Ungültiger Wert im Exponenten";
-    case 17:
+    case ErrorCode::sqrtDomain:
         return "Ungültiger Wert unter der Wurzel";
-    case 18:
+    case ErrorCode::log2Domain:
         return "Ungültiger Wert für LOG2";
-    case 19:
+    case ErrorCode::log10Domain:
         return "Ungültiger Wert für LOG10";
-    case 20:
+    case ErrorCode::lnDomain:
         return "Ungültiger Wert für LOG oder LN";
-    case 21:
+    case ErrorCode::asinDomain:
         return "Ungültiger Wert für ARCSIN";
-    case 22:
+    case ErrorCode::acosDomain:
         return "Ungültiger Wert für ARCCOS";
-    case 23:
+    case ErrorCode::secDomain:
         return "Ungültiger Wert für SEC";
-    case 24:
+    case ErrorCode::cscDomain:
         return "Ungültiger Wert für CSC";
-    case 25:
+    case ErrorCode::cotDomain:
         return "Ungültiger Wert für COT";
-    case 26:
+    case ErrorCode::cothDomain:
         return "Ungültiger Wert für COTH";
-    case 27:
+    case ErrorCode::cschDomain:
         return "Ungültiger Wert für CSCH";
-    case 28:
+    case ErrorCode::acoshDomain:
         return "Ungültiger Wert für ACOSH";
-    case 29:
+    case ErrorCode::atanhDomain:
         return "Ungültiger Wert für ATANH";
-    case 30:
+    case ErrorCode::acothDomain:
         return "Ungültiger Wert für ACOTH";
-    case 31:
+    case ErrorCode::asechDomain:
         return "Ungültiger Wert für ASECH";
-    case 32:
+    case ErrorCode::acschDomain:
         return "Ungültiger Wert für ACSCH";
     }
-    return nullptr;
+    return "";
 }
 
-bool carriesData(int code) {
-    return code == 1 || code == 3 || (code >= 11 && code <= 13);
+bool carriesData(ErrorCode code) {
+    switch (code) {
+    case ErrorCode::dataOnly:
+    case ErrorCode::undefinedVariable:
+    case ErrorCode::undefinedFunction:
+    case ErrorCode::argumentCount:
+    case ErrorCode::argumentType:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -87,11 +98,12 @@ std::string errtext(const ExprEngine& engine, int code) {
     if (code == -1) {
         code = engine.ucGetError();
     }
-    const char* text = baseText(code);
-    if (text == nullptr) {
+    if (code <= 0 || code > kLastErrorCode) {
         return {};
     }
-    if (!carriesData(code)) {
+    const auto typed = static_cast<ErrorCode>(code);
+    const char* text = baseText(typed);
+    if (!carriesData(typed)) {
         return text;
     }
     return text + engine.ucGetErrorData();

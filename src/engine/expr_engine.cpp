@@ -135,7 +135,7 @@ void ExprEngine::refreshVariables() {
 }
 
 void ExprEngine::unknownVariable() {
-    setError(errc::invalidTerm);
+    setError(ErrorCode::invalidTerm);
 }
 
 [[gnu::cold]] double ExprEngine::evaluationFailed(int32_t expr) {
@@ -143,7 +143,7 @@ void ExprEngine::unknownVariable() {
     if (e)
         setError(e->error.code, e->error.data);
     else
-        setError(errc::invalidTerm);
+        setError(ErrorCode::invalidTerm);
     return kNaN;
 }
 
@@ -174,14 +174,14 @@ int32_t ExprEngine::ucDefineVariable(std::string_view definition) {
         if (!e->error)
             value = e->evaluate(kernels::TrigMode::Radians, err);
         if (e->error || err != 0) {
-            setError(e->error ? e->error.code : err, e->error.data);
+            setError(e->error ? number(e->error.code) : err, e->error.data);
             return -1;
         }
     }
     int32_t handle = m.symbols.defineVariable(lowerName(def.name));
     refreshVariables();
     if (handle < 0) {
-        setError(errc::definitionsFull);
+        setError(ErrorCode::definitionsFull);
         return -1;
     }
     *m.symbols.storage(handle) = value;
@@ -205,7 +205,7 @@ void ExprEngine::ucDefineFunctionDbl(std::string_view definition, int /*callback
     }
     std::string key = lowerName(f.name);
     if (!m.symbols.defineFunction(key, std::move(f)))
-        setError(errc::definitionsFull);
+        setError(ErrorCode::definitionsFull);
 }
 
 void ExprEngine::ucAlias(std::string_view newName, std::string_view existingName) {
@@ -213,11 +213,11 @@ void ExprEngine::ucAlias(std::string_view newName, std::string_view existingName
     clearError();
     std::string name = lowerName(newName);
     if (!isValidName(newName) || !isValidName(existingName) || operatorWord(name) != Tok::Name) {
-        setError(errc::invalidTerm, std::string(newName));
+        setError(ErrorCode::invalidTerm, std::string(newName));
         return;
     }
     if (!m.symbols.defineAlias(name, lowerName(existingName)))
-        setError(errc::invalidTerm, std::string(newName));
+        setError(ErrorCode::invalidTerm, std::string(newName));
 }
 
 int32_t ExprEngine::ucParse(std::string_view text) {
@@ -228,7 +228,7 @@ int32_t ExprEngine::ucParse(std::string_view text) {
         setError(e->error.code, e->error.data);
     int32_t handle = m.store(std::move(e));
     if (handle < 0)
-        setError(errc::definitionsFull);
+        setError(ErrorCode::definitionsFull);
     return handle;
 }
 
@@ -295,7 +295,7 @@ void ExprEngine::ucEvaluateBlock(int32_t expr, int32_t varHandle, std::span<cons
     xs = xs.first(n);
     Expression* e = m.find(expr);
     double* var = m.symbols.storage(varHandle);
-    int code = !e || !var ? errc::invalidTerm : e->error.code;
+    int code = number(!e || !var ? ErrorCode::invalidTerm : e->error.code);
     if (code != 0) {
         std::fill_n(out.begin(), n, kNaN);
         std::fill_n(errs.begin(), n, code);
@@ -321,7 +321,7 @@ std::string ExprEngine::dump(int32_t expr) const {
     if (!e)
         return "invalid handle\n";
     if (e->error)
-        return "error " + std::to_string(e->error.code) + " " + e->error.data + "\n";
+        return "error " + std::to_string(number(e->error.code)) + " " + e->error.data + "\n";
     std::string out =
         "tree:\n" + dumpTree(e->tree, e->root) + "program:\n" + dumpScalar(e->program);
     if (e->block)

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/engine_error.h"
+
 namespace vestrano {
 
 // Parses a term once into an expression handle and evaluates it many times with
@@ -57,6 +59,9 @@ class ExprEngine {
     struct Impl;
 
     void setError(int code, std::string data = {});
+    void setError(ErrorCode code, std::string data = {}) {
+        setError(number(code), std::move(data));
+    }
     void clearError() { error_ = 0; }
     void refreshVariables();
     void unknownVariable();

@@ -30,7 +30,7 @@ class Lexer {
     EngineError run() {
         // A quote is reported wherever it stands, before anything else.
         if (auto q = text_.find('"'); q != std::string_view::npos)
-            return makeError(errc::quote, q);
+            return makeError(ErrorCode::quote, q);
         while (true) {
             while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t'))
                 ++pos_;
@@ -63,11 +63,11 @@ class Lexer {
             digits += skipDigits();
         }
         if (digits == 0)
-            return makeError(errc::invalidTerm, start);
+            return makeError(ErrorCode::invalidTerm, start);
         exponent();
         // "1.2.3" or "1.5.": a second point cannot start anything
         if (pos_ < text_.size() && text_[pos_] == '.')
-            return makeError(errc::invalidTerm, pos_);
+            return makeError(ErrorCode::invalidTerm, pos_);
         // from_chars, unlike strtod, ignores the user's locale (a German one reads "1,5")
         double value = 0;
         std::string_view literal = text_.substr(start, pos_ - start);
@@ -116,12 +116,14 @@ class Lexer {
         std::size_t start = pos_;
         ++pos_;
         if (pos_ >= text_.size())
-            return makeError(errc::invalidTerm, start);
+            return makeError(ErrorCode::invalidTerm, start);
         char kind = lower(text_[pos_]);
         int base = kind == 'h' ? 16 : kind == 'o' ? 8 : kind == 'b' ? 2 : 0;
         if (base == 0)
-            return makeError(errc::invalidTerm, start);
-        int code = base == 16 ? errc::badHex : base == 8 ? errc::badOctal : errc::badBinary;
+            return makeError(ErrorCode::invalidTerm, start);
+        ErrorCode code = base == 16  ? ErrorCode::badHex
+                         : base == 8 ? ErrorCode::badOctal
+                                     : ErrorCode::badBinary;
         ++pos_;
         double value = 0;
         std::size_t digits = 0;
@@ -175,7 +177,7 @@ class Lexer {
             pos_ += spelling.size();
             return {};
         }
-        return makeError(errc::invalidTerm, pos_);
+        return makeError(ErrorCode::invalidTerm, pos_);
     }
 
     void push(Tok kind, std::size_t start, double value) {

@@ -63,8 +63,8 @@ inline double fromRadians(double r, TrigMode m) {
     return r * (fullTurn(m) / 2) / kPi;
 }
 
-inline void fail(int& err, int code) {
-    err = code;
+inline void fail(int& err, ErrorCode code) {
+    err = number(code);
 }
 
 // Built-in functions of one argument.
@@ -133,18 +133,18 @@ template <Fn F> inline double applyTrig(double x, TrigMode m, int& err) {
     if constexpr (F == Cot) {
         double s = sinUnit(x, m);
         if (s == 0)
-            fail(err, errc::cotDomain);
+            fail(err, ErrorCode::cotDomain);
         return cosUnit(x, m) / s;
     }
     if constexpr (F == Sec) {
         double c = cosUnit(x, m);
         if (c == 0)
-            fail(err, errc::secDomain);
+            fail(err, ErrorCode::secDomain);
         return 1 / c;
     }
     double s = sinUnit(x, m);
     if (s == 0)
-        fail(err, errc::cscDomain);
+        fail(err, ErrorCode::cscDomain);
     return 1 / s;
 }
 
@@ -152,12 +152,12 @@ template <Fn F> inline double applyArc(double x, TrigMode m, int& err) {
     using enum Fn;
     if constexpr (F == Asin) {
         if (std::fabs(x) > 1)
-            fail(err, errc::asinDomain);
+            fail(err, ErrorCode::asinDomain);
         return fromRadians(std::asin(x), m);
     }
     if constexpr (F == Acos) {
         if (std::fabs(x) > 1)
-            fail(err, errc::acosDomain);
+            fail(err, ErrorCode::acosDomain);
         return fromRadians(std::acos(x), m);
     }
     if constexpr (F == Atan)
@@ -168,11 +168,11 @@ template <Fn F> inline double applyArc(double x, TrigMode m, int& err) {
     // asec(x) = acos(1/x) and acsc(x) = asin(1/x) report the codes of acos and asin
     if constexpr (F == Asec) {
         if (std::fabs(x) < 1)
-            fail(err, errc::acosDomain);
+            fail(err, ErrorCode::acosDomain);
         return fromRadians(std::acos(1 / x), m);
     }
     if (std::fabs(x) < 1)
-        fail(err, errc::asinDomain);
+        fail(err, ErrorCode::asinDomain);
     return fromRadians(std::asin(1 / x), m);
 }
 
@@ -186,13 +186,13 @@ template <Fn F> inline double applyHyperbolic(double x, int& err) {
         return std::tanh(x);
     if constexpr (F == Coth) {
         if (x == 0)
-            fail(err, errc::cothDomain);
+            fail(err, ErrorCode::cothDomain);
         return 1 / std::tanh(x);
     }
     if constexpr (F == Sech)
         return 1 / std::cosh(x);
     if (x == 0)
-        fail(err, errc::cschDomain);
+        fail(err, ErrorCode::cschDomain);
     return 1 / std::sinh(x);
 }
 
@@ -202,26 +202,26 @@ template <Fn F> inline double applyAreaHyperbolic(double x, int& err) {
         return std::asinh(x);
     if constexpr (F == Acosh) {
         if (x < 1)
-            fail(err, errc::acoshDomain);
+            fail(err, ErrorCode::acoshDomain);
         return std::acosh(x);
     }
     if constexpr (F == Atanh) {
         if (std::fabs(x) >= 1)
-            fail(err, errc::atanhDomain);
+            fail(err, ErrorCode::atanhDomain);
         return std::atanh(x);
     }
     if constexpr (F == Acoth) {
         if (std::fabs(x) <= 1)
-            fail(err, errc::acothDomain);
+            fail(err, ErrorCode::acothDomain);
         return std::atanh(1 / x);
     }
     if constexpr (F == Asech) {
         if (x <= 0 || x > 1)
-            fail(err, errc::asechDomain);
+            fail(err, ErrorCode::asechDomain);
         return std::acosh(1 / x);
     }
     if (x == 0)
-        fail(err, errc::acschDomain);
+        fail(err, ErrorCode::acschDomain);
     return std::asinh(1 / x);
 }
 
@@ -233,21 +233,21 @@ template <Fn F> inline double applyExpLog(double x, int& err) {
         return std::exp2(x);
     if constexpr (F == Ln) {
         if (x <= 0)
-            fail(err, errc::lnDomain);
+            fail(err, ErrorCode::lnDomain);
         return std::log(x);
     }
     if constexpr (F == Log2) {
         if (x <= 0)
-            fail(err, errc::log2Domain);
+            fail(err, ErrorCode::log2Domain);
         return std::log2(x);
     }
     if constexpr (F == Log10) {
         if (x <= 0)
-            fail(err, errc::log10Domain);
+            fail(err, ErrorCode::log10Domain);
         return std::log10(x);
     }
     if (x < 0)
-        fail(err, errc::sqrtDomain);
+        fail(err, ErrorCode::sqrtDomain);
     return std::sqrt(x);
 }
 
@@ -315,14 +315,14 @@ inline double truth(bool b) {
 
 inline double divide(double a, double b, int& err) {
     if (b == 0)
-        fail(err, errc::divisionByZero);
+        fail(err, ErrorCode::divisionByZero);
     return a / b;
 }
 
 // "\" and "div": the quotient truncated toward zero.
 inline double intDivide(double a, double b, int& err) {
     if (b == 0)
-        fail(err, errc::integerDivisionByZero);
+        fail(err, ErrorCode::integerDivisionByZero);
     return std::trunc(a / b);
 }
 
@@ -330,14 +330,14 @@ inline double intDivide(double a, double b, int& err) {
 // plain division by zero: code 15 names only "\" and DIV.
 inline double modulo(double a, double b, int& err) {
     if (b == 0)
-        fail(err, errc::divisionByZero);
+        fail(err, ErrorCode::divisionByZero);
     return std::fmod(a, b);
 }
 
 inline double power(double a, double b, int& err) {
     bool nonInteger = std::floor(b) != b && b == b;
     if ((a < 0 && nonInteger) || (a == 0 && b < 0))
-        fail(err, errc::exponent);
+        fail(err, ErrorCode::exponent);
     return std::pow(a, b);
 }
 

@@ -63,7 +63,7 @@ class Parser {
     int32_t parse() {
         int32_t root = expression();
         if (!err_ && t_[i_].kind != Tok::End)
-            fail(errc::invalidTerm, t_[i_].pos);
+            fail(ErrorCode::invalidTerm, t_[i_].pos);
         return err_ ? -1 : root;
     }
     EngineError error() const { return err_; }
@@ -78,14 +78,14 @@ class Parser {
         return true;
     }
     // Errors inside an inlined body are placed at the call.
-    int32_t fail(int code, std::size_t pos, std::string data = {}) {
+    int32_t fail(ErrorCode code, std::size_t pos, std::string data = {}) {
         if (!err_)
             err_ = makeError(code, errPos_ == npos ? pos : errPos_, std::move(data));
         return -1;
     }
     bool enter() {
         if (++ctx_.depth > kMaxDepth) {
-            fail(errc::dataOnly, peek().pos, kTooComplex);
+            fail(ErrorCode::dataOnly, peek().pos, kTooComplex);
             return false;
         }
         return true;
@@ -93,9 +93,9 @@ class Parser {
     void leave() { --ctx_.depth; }
     bool limitsPassed() {
         if (tree().tooBig())
-            fail(errc::definitionsFull, peek().pos);
+            fail(ErrorCode::definitionsFull, peek().pos);
         if (tree().tooDeep())
-            fail(errc::dataOnly, peek().pos, kTooComplex);
+            fail(ErrorCode::dataOnly, peek().pos, kTooComplex);
         return static_cast<bool>(err_);
     }
 
@@ -210,7 +210,7 @@ class Parser {
         case Tok::LParen: {
             int32_t a = expression();
             if (a >= 0 && !accept(Tok::RParen))
-                return fail(errc::brackets, peek().pos);
+                return fail(ErrorCode::brackets, peek().pos);
             return a;
         }
         case Tok::Name:
@@ -218,7 +218,7 @@ class Parser {
                 return call(tok);
             return name(tok);
         default:
-            return fail(errc::invalidTerm, tok.pos);
+            return fail(ErrorCode::invalidTerm, tok.pos);
         }
     }
 
@@ -231,8 +231,8 @@ class Parser {
             return tree().variable(storage);
         // "sin" or "f" without an argument list
         if (ctx_.symbols.hasFunction(key) || findBuiltin(key))
-            return fail(errc::argumentCount, tok.pos, std::string(tok.text));
-        return fail(errc::undefinedVariable, tok.pos, std::string(tok.text));
+            return fail(ErrorCode::argumentCount, tok.pos, std::string(tok.text));
+        return fail(ErrorCode::undefinedVariable, tok.pos, std::string(tok.text));
     }
 
     int32_t parameter(const std::string& lower) const {
@@ -249,7 +249,7 @@ class Parser {
         const Builtin* builtin = findBuiltin(key);
         // Reported before the arguments, so the first unknown name in the text comes first.
         if (!builtin && !ctx_.symbols.hasFunction(key))
-            return fail(errc::undefinedFunction, tok.pos, std::string(tok.text));
+            return fail(ErrorCode::undefinedFunction, tok.pos, std::string(tok.text));
         std::vector<int32_t> args;
         if (!arguments(args))
             return -1;
@@ -257,7 +257,7 @@ class Parser {
             return inlineCall(*f, key, std::move(args), tok.pos);
         if (builtin && acceptsArgCount(*builtin, args.size()))
             return builtinCall(*builtin, args);
-        return fail(errc::argumentCount, tok.pos, std::string(tok.text));
+        return fail(ErrorCode::argumentCount, tok.pos, std::string(tok.text));
     }
 
     bool arguments(std::vector<int32_t>& args) {
@@ -271,7 +271,7 @@ class Parser {
             args.push_back(a);
         } while (accept(Tok::Comma));
         if (!accept(Tok::RParen)) {
-            fail(errc::brackets, peek().pos);
+            fail(ErrorCode::brackets, peek().pos);
             return false;
         }
         return true;
@@ -300,7 +300,7 @@ class Parser {
         std::pair<std::string, std::size_t> id{key, args.size()};
         for (const auto& active : ctx_.expanding)
             if (active == id)
-                return fail(errc::dataOnly, pos, "Rekursive Definition: " + f.name);
+                return fail(ErrorCode::dataOnly, pos, "Rekursive Definition: " + f.name);
         // A function defined with an empty body ("f(x)=") is 0, whatever its arguments.
         if (f.body.find_first_not_of(" \t") == std::string::npos)
             return tree().constant(0);

@@ -117,7 +117,7 @@ abs:
     VESTRANO_NEXT;
 sqrt:
     if (top < 0)
-        e = errc::sqrtDomain;
+        e = number(ErrorCode::sqrtDomain);
     top = kernels::squareRoot(top);
     VESTRANO_CHECKED_NEXT;
 rootNN:

@@ -26,18 +26,18 @@ EngineError checkBrackets(const std::vector<Token>& t) {
         if (tok.kind != Tok::RParen)
             continue;
         if (depth == 0) // "1+2)"
-            return makeError(errc::brackets, tok.pos);
+            return makeError(ErrorCode::brackets, tok.pos);
         --depth;
     }
     if (depth > 0) // "(1+2"
-        return makeError(errc::brackets, lastOpen);
+        return makeError(ErrorCode::brackets, lastOpen);
     return {};
 }
 
 // What may follow token i (i is not the last token).
 EngineError checkFollower(const std::vector<Token>& t, std::size_t i, bool insideCall) {
     const Token& next = t[i + 1];
-    auto reject = [&] { return makeError(errc::invalidTerm, next.pos); };
+    auto reject = [&] { return makeError(ErrorCode::invalidTerm, next.pos); };
     if (endsOperand(t, i)) {
         // "2 3", "x (1)", "2 not 1": an operand is followed by an operator, ")" "," "!" or the end
         if (isBinaryOperator(next.kind) || next.kind == Tok::RParen || next.kind == Tok::Bang ||
@@ -90,7 +90,7 @@ EngineError checkSyntax(const std::vector<Token>& t) {
         return err;
     // "" and "*2": the text starts with an operand
     if (!startsOperand(t.front().kind))
-        return makeError(errc::invalidTerm, t.front().pos);
+        return makeError(ErrorCode::invalidTerm, t.front().pos);
     // For each open bracket: does it open an argument list?
     std::vector<bool> callStack;
     for (std::size_t i = 0; i + 1 < t.size(); ++i) {

@@ -15,9 +15,7 @@ namespace vestrano {
 
 namespace {
 
-constexpr int kUndefinedVariable = 3;
 constexpr int kParseReleaseCount = 4;
-constexpr int kLastSyntaxError = 13;
 
 bool usesIntegralFunction(PlotState& state, int k) {
     std::string& engtext = state.slots[k].engtext;
@@ -55,7 +53,7 @@ std::string checkslot(PlotState& state, Ui& ui, int k) {
     ExprEngine& engine = state.engine;
     const int code = parseSlotText(state, t);
     std::string result;
-    if (code != 0 && code != kUndefinedVariable) {
+    if (code != 0 && code != number(ErrorCode::undefinedVariable)) {
         result = errtext(engine, -1);
     }
     engine.ucEval(std::nullopt);
@@ -70,7 +68,7 @@ std::vector<std::string> checkslotfunctions(PlotState& state) {
             continue;
         }
         const int code = parseSlotText(state, state.slots[k].engtext);
-        if (code >= 1 && code <= kLastSyntaxError) {
+        if (isTextError(code)) {
             broken[k] = true;
             errors.push_back(slotName(state.mode, 3 + k) + ": " + errtext(state.engine, -1));
         }
