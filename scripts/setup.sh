@@ -9,6 +9,7 @@ packages=(
     libmuparser-dev
     qt6-base-dev qt6-svg-dev fonts-liberation xvfb imagemagick
     qt6-translations-l10n xdotool
+    clang-format-16
 )
 
 missing=()

@@ -27,19 +27,21 @@ struct Operand {
 };
 
 template <Src S> inline double at(const Operand& o, std::size_t i) {
-    if constexpr (S == Src::Slot)
+    if constexpr (S == Src::Slot) {
         return o.value;
-    else
+    } else {
         return o.row[i];
+    }
 }
 
 template <Src S> Operand operand(const BlockState& st, int stackRow, int32_t slot) {
-    if constexpr (S == Src::Stack)
+    if constexpr (S == Src::Stack) {
         return Operand{st.row(stackRow), 0};
-    else if constexpr (S == Src::X)
+    } else if constexpr (S == Src::X) {
         return Operand{st.x, 0};
-    else
+    } else {
         return Operand{nullptr, st.slots[slot]};
+    }
 }
 
 template <NodeOp Op, Src A, Src B> void binaryRun(BlockState& st, const BInstr& in) {
@@ -49,18 +51,21 @@ template <NodeOp Op, Src A, Src B> void binaryRun(BlockState& st, const BInstr& 
     int rowA = stackOperands == 2 ? st.top - 1 : st.top;
     Operand a = operand<A>(st, rowA, in.s1);
     Operand b = operand<B>(st, st.top, in.s2);
-    if constexpr (stackOperands == 2)
+    if constexpr (stackOperands == 2) {
         --st.top;
-    if constexpr (stackOperands == 0)
+    }
+    if constexpr (stackOperands == 0) {
         ++st.top;
+    }
     double* out = st.row(st.top);
     int32_t* e = st.err(st.errTop);
     VESTRANO_IVDEP
     for (std::size_t i = 0; i < kBlock; ++i) {
         int code = 0;
         out[i] = applyBinary(Op, at<A>(a, i), at<B>(b, i), code);
-        if constexpr (canFail(Op, Fn::Count))
+        if constexpr (canFail(Op, Fn::Count)) {
             e[i] = keepFirst(e[i], code);
+        }
     }
 }
 
@@ -69,15 +74,18 @@ template <NodeOp Op, Src A, Src B> void binaryRun(BlockState& st, const BInstr& 
 template <bool Checked> void sqrtRow(const double* in, double* out, int32_t* e) {
     if constexpr (Checked) {
         VESTRANO_IVDEP
-        for (std::size_t i = 0; i < kBlock; ++i)
+        for (std::size_t i = 0; i < kBlock; ++i) {
             e[i] = keepFirst(e[i], in[i] < 0 ? number(ErrorCode::sqrtDomain) : 0);
+        }
     }
 #if defined(__SSE2__)
-    for (std::size_t i = 0; i < kBlock; i += 2)
+    for (std::size_t i = 0; i < kBlock; i += 2) {
         _mm_storeu_pd(out + i, _mm_sqrt_pd(_mm_loadu_pd(in + i)));
+    }
 #else
-    for (std::size_t i = 0; i < kBlock; ++i)
+    for (std::size_t i = 0; i < kBlock; ++i) {
         out[i] = std::sqrt(in[i]);
+    }
 #endif
 }
 
@@ -87,52 +95,61 @@ template <NodeOp Op, Fn F>
     VESTRANO_IVDEP
     for (std::size_t i = 0; i < kBlock; ++i) {
         int code = 0;
-        if constexpr (Op == NodeOp::Func)
+        if constexpr (Op == NodeOp::Func) {
             out[i] = kernels::apply<F>(in[i], mode, code);
-        else
+        } else {
             out[i] = applyUnary(Op, F, in[i], mode, code);
-        if constexpr (canFail(Op, F))
+        }
+        if constexpr (canFail(Op, F)) {
             e[i] = keepFirst(e[i], code);
+        }
     }
 }
 
 template <NodeOp Op, Fn F, Src A> void unaryRun(BlockState& st, const BInstr&) {
     const double* in = A == Src::X ? st.x : st.row(st.top);
-    if constexpr (A == Src::X)
+    if constexpr (A == Src::X) {
         ++st.top;
+    }
     double* out = st.row(st.top);
     int32_t* e = st.err(st.errTop);
-    if constexpr (Op == NodeOp::Func && (F == Fn::Sqrt || F == Fn::SqrtOfNonNegative))
+    if constexpr (Op == NodeOp::Func && (F == Fn::Sqrt || F == Fn::SqrtOfNonNegative)) {
         return sqrtRow<F == Fn::Sqrt>(in, out, e);
+    }
     // radians with the unit test taken out of the loop
-    if (Op == NodeOp::Func && kernels::usesTrigMode(F) && st.mode == kernels::TrigMode::Radians)
+    if (Op == NodeOp::Func && kernels::usesTrigMode(F) && st.mode == kernels::TrigMode::Radians) {
         return unaryLoop<Op, F>(in, out, e, kernels::TrigMode::Radians);
+    }
     unaryLoop<Op, F>(in, out, e, st.mode);
 }
 
 template <Src A> void mulAddRun(BlockState& st, const BInstr& in) {
     const double* v = A == Src::X ? st.x : st.row(st.top);
-    if constexpr (A == Src::X)
+    if constexpr (A == Src::X) {
         ++st.top;
-    double* out = st.row(st.top);
-    double s1 = st.slots[in.s1], s2 = st.slots[in.s2];
-    VESTRANO_IVDEP
-    for (std::size_t i = 0; i < kBlock; ++i)
-        out[i] = v[i] * s1 + s2;
-}
-
-template <bool Add, Src A> void thenMulRun(BlockState& st, const BInstr& in) {
-    const double* v = A == Src::X ? st.x : st.row(st.top);
-    if constexpr (A == Src::X)
-        ++st.top;
+    }
     double* out = st.row(st.top);
     double s1 = st.slots[in.s1], s2 = st.slots[in.s2];
     VESTRANO_IVDEP
     for (std::size_t i = 0; i < kBlock; ++i) {
-        if constexpr (Add)
+        out[i] = v[i] * s1 + s2;
+    }
+}
+
+template <bool Add, Src A> void thenMulRun(BlockState& st, const BInstr& in) {
+    const double* v = A == Src::X ? st.x : st.row(st.top);
+    if constexpr (A == Src::X) {
+        ++st.top;
+    }
+    double* out = st.row(st.top);
+    double s1 = st.slots[in.s1], s2 = st.slots[in.s2];
+    VESTRANO_IVDEP
+    for (std::size_t i = 0; i < kBlock; ++i) {
+        if constexpr (Add) {
             out[i] = (v[i] + s1) * s2;
-        else
+        } else {
             out[i] = (v[i] - s1) * s2;
+        }
     }
 }
 
@@ -142,10 +159,11 @@ template <bool Add> void addMulRun(BlockState& st, const BInstr& in) {
     double s = st.slots[in.s1];
     VESTRANO_IVDEP
     for (std::size_t i = 0; i < kBlock; ++i) {
-        if constexpr (Add)
+        if constexpr (Add) {
             v[i] = v[i] + s * x[i];
-        else
+        } else {
             v[i] = v[i] - s * x[i];
+        }
     }
 }
 
@@ -201,14 +219,16 @@ template <Src Y, Src N> void selectRun(BlockState& st, const BInstr& in) {
 
 template <NodeOp Op> BlockKernel binaryFor(Src a, Src b) {
     using enum Src;
-    if (a == Stack)
+    if (a == Stack) {
         return b == Stack ? &binaryRun<Op, Stack, Stack>
                : b == X   ? &binaryRun<Op, Stack, X>
                           : &binaryRun<Op, Stack, Slot>;
-    if (a == X)
+    }
+    if (a == X) {
         return b == Stack ? &binaryRun<Op, X, Stack>
                : b == X   ? &binaryRun<Op, X, X>
                           : &binaryRun<Op, X, Slot>;
+    }
     return b == Stack ? &binaryRun<Op, Slot, Stack> : &binaryRun<Op, Slot, X>;
 }
 
@@ -294,22 +314,25 @@ BlockKernel mulAddKernel(Src a) {
 
 BlockKernel selectKernel(Src yes, Src no) {
     using enum Src;
-    if (yes == Stack)
+    if (yes == Stack) {
         return no == Stack ? &selectRun<Stack, Stack>
                : no == X   ? &selectRun<Stack, X>
                            : &selectRun<Stack, Slot>;
-    if (yes == X)
+    }
+    if (yes == X) {
         return no == Stack ? &selectRun<X, Stack>
                : no == X   ? &selectRun<X, X>
                            : &selectRun<X, Slot>;
+    }
     return no == Stack ? &selectRun<Slot, Stack>
            : no == X   ? &selectRun<Slot, X>
                        : &selectRun<Slot, Slot>;
 }
 
 BlockKernel thenMulKernel(bool add, Src a) {
-    if (a == Src::X)
+    if (a == Src::X) {
         return add ? &thenMulRun<true, Src::X> : &thenMulRun<false, Src::X>;
+    }
     return add ? &thenMulRun<true, Src::Stack> : &thenMulRun<false, Src::Stack>;
 }
 

@@ -28,12 +28,14 @@ class BlockCompiler {
 
     bool varies(int32_t i) {
         auto& memo = varies_[static_cast<std::size_t>(i)];
-        if (memo >= 0)
+        if (memo >= 0) {
             return memo != 0;
+        }
         const Node& n = node(i);
         bool v = n.op == NodeOp::Var && n.var == prog_.variable_;
-        for (int32_t child : {n.a, n.b, n.c})
+        for (int32_t child : {n.a, n.b, n.c}) {
             v = v || (child >= 0 && varies(child));
+        }
         memo = v ? 1 : 0;
         return v;
     }
@@ -41,13 +43,17 @@ class BlockCompiler {
     // Whether a part evaluated per point can set an error code.
     bool failing(int32_t i) {
         const Node& n = node(i);
-        if (!varies(i))
+        if (!varies(i)) {
             return false;
-        if (canFail(n.op, n.fn))
+        }
+        if (canFail(n.op, n.fn)) {
             return true;
-        for (int32_t child : {n.a, n.b, n.c})
-            if (child >= 0 && failing(child))
+        }
+        for (int32_t child : {n.a, n.b, n.c}) {
+            if (child >= 0 && failing(child)) {
                 return true;
+            }
+        }
         return false;
     }
 
@@ -78,18 +84,21 @@ class BlockCompiler {
 
     // Code for node i where needed; says where its value is.
     Value value(int32_t i) {
-        if (!varies(i))
+        if (!varies(i)) {
             return Value{Src::Slot, slot(i)};
-        if (isX(i))
+        }
+        if (isX(i)) {
             return Value{Src::X};
+        }
         emit(i);
         return Value{Src::Stack};
     }
 
     void materialize(int32_t i) {
         Value v = value(i);
-        if (v.src == Src::Stack)
+        if (v.src == Src::Stack) {
             return;
+        }
         BOp kind = v.src == Src::X ? BOp::PushX : BOp::PushSlot;
         BInstr in{controlKernel(kind), kind};
         in.s1 = v.slot;
@@ -104,10 +113,12 @@ class BlockCompiler {
             add(in, a.src == Src::X ? 1 : 0);
             return;
         }
-        if (n.op == NodeOp::Iif)
+        if (n.op == NodeOp::Iif) {
             return emitIif(n);
-        if (emitMulAdd(n) || emitAddMul(n) || emitThenMul(n))
+        }
+        if (emitMulAdd(n) || emitAddMul(n) || emitThenMul(n)) {
             return;
+        }
         Value a = value(n.a);
         Value b = value(n.b);
         BInstr in{binaryKernel(n.op, a.src, b.src),
@@ -124,15 +135,18 @@ class BlockCompiler {
 
     // e*s1 + s2 (in any order of the factors and terms)
     bool emitMulAdd(const Node& n) {
-        if (n.op != NodeOp::Add)
+        if (n.op != NodeOp::Add) {
             return false;
+        }
         int32_t product = node(n.a).op == NodeOp::Mul ? n.a : n.b;
         int32_t term = product == n.a ? n.b : n.a;
         const Node& p = node(product);
-        if (p.op != NodeOp::Mul || varies(term) || !varies(product))
+        if (p.op != NodeOp::Mul || varies(term) || !varies(product)) {
             return false;
-        if (varies(p.a) && varies(p.b))
+        }
+        if (varies(p.a) && varies(p.b)) {
             return false;
+        }
         int32_t factor = varies(p.a) ? p.b : p.a;
         Value e = value(factor == p.a ? p.b : p.a);
         BInstr in{mulAddKernel(e.src), BOp::MulAdd, NodeOp::Add, kernels::Fn::Count, e.src};
@@ -144,15 +158,18 @@ class BlockCompiler {
 
     // e +/- s*x
     bool emitAddMul(const Node& n) {
-        if (n.op != NodeOp::Add && n.op != NodeOp::Sub)
+        if (n.op != NodeOp::Add && n.op != NodeOp::Sub) {
             return false;
+        }
         const Node& p = node(n.b);
-        if (p.op != NodeOp::Mul || !varies(n.a))
+        if (p.op != NodeOp::Mul || !varies(n.a)) {
             return false;
+        }
         bool xFirst = isX(p.a) && !varies(p.b);
         bool xSecond = isX(p.b) && !varies(p.a);
-        if (!xFirst && !xSecond)
+        if (!xFirst && !xSecond) {
             return false;
+        }
         materialize(n.a);
         bool isAdd = n.op == NodeOp::Add;
         BInstr in{addMulKernel(isAdd), isAdd ? BOp::AddMul : BOp::SubMul, n.op};
@@ -163,13 +180,15 @@ class BlockCompiler {
 
     // (e +/- s1) * s2, the end of every term mapped to the screen
     bool emitThenMul(const Node& n) {
-        if (n.op != NodeOp::Mul)
+        if (n.op != NodeOp::Mul) {
             return false;
+        }
         int32_t scale = varies(n.b) ? n.a : n.b;
         const Node& sum = node(scale == n.b ? n.a : n.b);
         bool isSum = sum.op == NodeOp::Add || sum.op == NodeOp::Sub;
-        if (varies(scale) || !isSum || !varies(sum.a) || varies(sum.b))
+        if (varies(scale) || !isSum || !varies(sum.a) || varies(sum.b)) {
             return false;
+        }
         Value e = value(sum.a);
         bool isAdd = sum.op == NodeOp::Add;
         BInstr in{thenMulKernel(isAdd, e.src), isAdd ? BOp::AddThenMul : BOp::SubThenMul,
@@ -227,8 +246,9 @@ bool BlockProgram::computeSlots(kernels::TrigMode mode) {
         }
         int err = 0;
         slots_[k] = runScalar(s.program, mode, err, s.stack.data());
-        if (err != 0)
+        if (err != 0) {
             return false;
+        }
     }
     return true;
 }
@@ -240,10 +260,12 @@ void BlockProgram::runBlock(const double* x, kernels::TrigMode mode) {
     st.x = x;
     st.slots = slots_.data();
     st.mode = mode;
-    if (canFail_)
+    if (canFail_) {
         std::fill(errors_.begin(), errors_.begin() + kBlock, 0);
-    for (const BInstr& in : code_)
+    }
+    for (const BInstr& in : code_) {
         in.run(st, in);
+    }
 }
 
 namespace {
@@ -281,8 +303,9 @@ template <bool Full>
 
 bool BlockProgram::run(std::span<const double> xs, std::span<double> out, std::span<int> errs,
                        kernels::TrigMode mode) {
-    if (!computeSlots(mode))
+    if (!computeSlots(mode)) {
         return false;
+    }
     for (std::size_t start = 0; start < xs.size(); start += kBlock) {
         std::size_t n = std::min(kBlock, xs.size() - start);
         const double* x = xs.data() + start;
@@ -313,12 +336,13 @@ std::string BlockProgram::dump() const {
     char buf[200];
     for (std::size_t k = 0; k < sources_.size(); ++k) {
         const SlotSource& s = sources_[k];
-        if (s.address)
+        if (s.address) {
             std::snprintf(buf, sizeof buf, "slot %zu = [%p]\n", k,
                           static_cast<const void*>(s.address));
-        else
+        } else {
             std::snprintf(buf, sizeof buf, "slot %zu = program of %zu instructions\n", k,
                           s.program.code.size());
+        }
         out += buf;
     }
     for (const BInstr& in : code_) {

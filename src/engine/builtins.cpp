@@ -55,8 +55,9 @@ constexpr std::array kBuiltins{
 constexpr std::array<double, 171> kFactorials = [] {
     std::array<double, 171> t{};
     t[0] = 1;
-    for (std::size_t i = 1; i < t.size(); ++i)
+    for (std::size_t i = 1; i < t.size(); ++i) {
         t[i] = t[i - 1] * static_cast<double>(i);
+    }
     return t;
 }();
 
@@ -84,9 +85,11 @@ kernels::PlainKernel plainKernelOf(kernels::Fn f, std::index_sequence<I...>) {
 } // namespace
 
 const Builtin* findBuiltin(std::string_view lowerName) {
-    for (const Builtin& b : kBuiltins)
-        if (b.name == lowerName)
+    for (const Builtin& b : kBuiltins) {
+        if (b.name == lowerName) {
             return &b;
+        }
+    }
     return nullptr;
 }
 
@@ -104,11 +107,14 @@ bool acceptsArgCount(const Builtin& b, std::size_t argc) {
 }
 
 std::string_view fnName(kernels::Fn f) {
-    if (f == kernels::Fn::SqrtOfNonNegative)
+    if (f == kernels::Fn::SqrtOfNonNegative) {
         return "sqrt";
-    for (const Builtin& b : kBuiltins)
-        if (b.kind == BuiltinKind::Unary && b.fn == f)
+    }
+    for (const Builtin& b : kBuiltins) {
+        if (b.kind == BuiltinKind::Unary && b.fn == f) {
             return b.name;
+        }
+    }
     return "?";
 }
 
@@ -125,8 +131,9 @@ PlainKernel plainKernel(Fn f) {
 // x! is Gamma(x + 1): exact products for 0..170, the gamma function between the integers.
 // The poles at the negative integers and results beyond the largest double are an overflow.
 double factorial(double x, int& err) {
-    if (x != x)
+    if (x != x) {
         return x;
+    }
     if (std::floor(x) == x) {
         if (x < 0 || x >= static_cast<double>(kFactorials.size())) {
             fail(err, ErrorCode::factorialOverflow);
@@ -135,8 +142,9 @@ double factorial(double x, int& err) {
         return kFactorials[static_cast<std::size_t>(x)];
     }
     double r = std::tgamma(x + 1);
-    if (!std::isfinite(r))
+    if (!std::isfinite(r)) {
         fail(err, ErrorCode::factorialOverflow);
+    }
     return r;
 }
 

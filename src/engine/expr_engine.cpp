@@ -49,18 +49,21 @@ struct ExprEngine::Impl {
 
     const ReadyProgram* readyProgram(int32_t handle) const {
         auto index = static_cast<uint32_t>(handle) & (kMaxLive - 1);
-        if (index >= ready.size() || ready[index].handle != handle)
+        if (index >= ready.size() || ready[index].handle != handle) {
             return nullptr;
+        }
         return &ready[index];
     }
 
     Expression* find(int32_t handle) {
-        if (handle < 0)
+        if (handle < 0) {
             return nullptr;
+        }
         auto index = static_cast<uint32_t>(handle) & (kMaxLive - 1);
         auto gen = static_cast<uint32_t>(handle) >> 16;
-        if (index >= live.size() || live[index].generation != gen)
+        if (index >= live.size() || live[index].generation != gen) {
             return nullptr;
+        }
         return live[index].expr.get();
     }
 
@@ -79,17 +82,19 @@ struct ExprEngine::Impl {
         }
         LiveSlot& s = live[index];
         int32_t handle = static_cast<int32_t>((uint32_t{s.generation} << 16) | index);
-        if (!e->error)
+        if (!e->error) {
             ready[index] =
                 ReadyProgram{handle, e->program.run, e->program.code.data(), e->stack.data()};
+        }
         s.expr = std::move(e);
         releaseOrder.push_back(ReleaseEntry{handle, 0});
         return handle;
     }
 
     void drop(int32_t handle) {
-        if (!find(handle))
+        if (!find(handle)) {
             return;
+        }
         auto index = static_cast<uint32_t>(handle) & (kMaxLive - 1);
         LiveSlot& s = live[index];
         s.expr.reset();
@@ -110,8 +115,9 @@ struct ExprEngine::Impl {
     std::unique_ptr<Expression> parse(std::string_view text) {
         auto e = std::make_unique<Expression>();
         e->error = parseExpression(text, symbols, e->tree, e->root);
-        if (e->error)
+        if (e->error) {
             return e;
+        }
         e->program = compileScalar(e->tree, e->root);
         e->stack.resize(e->program.stackSize);
         return e;
@@ -140,10 +146,11 @@ void ExprEngine::unknownVariable() {
 
 [[gnu::cold]] double ExprEngine::evaluationFailed(int32_t expr) {
     const Expression* e = impl_->find(expr);
-    if (e)
+    if (e) {
         setError(e->error.code, e->error.data);
-    else
+    } else {
         setError(ErrorCode::invalidTerm);
+    }
     return kNaN;
 }
 
@@ -151,9 +158,11 @@ void ExprEngine::ucReset() {
     Impl& m = *impl_;
     m.symbols.clear();
     refreshVariables();
-    for (std::size_t i = 0; i < m.live.size(); ++i)
-        if (m.live[i].expr)
+    for (std::size_t i = 0; i < m.live.size(); ++i) {
+        if (m.live[i].expr) {
             m.drop(static_cast<int32_t>((uint32_t{m.live[i].generation} << 16) | i));
+        }
+    }
     m.releaseOrder.clear();
     clearError();
 }
@@ -171,8 +180,9 @@ int32_t ExprEngine::ucDefineVariable(std::string_view definition) {
         // The defining text is read in radians, so that pi=2*asin(1) is pi in any angle unit.
         auto e = m.parse(def.value);
         int err = 0;
-        if (!e->error)
+        if (!e->error) {
             value = e->evaluate(kernels::TrigMode::Radians, err);
+        }
         if (e->error || err != 0) {
             setError(e->error ? number(e->error.code) : err, e->error.data);
             return -1;
@@ -204,8 +214,9 @@ void ExprEngine::ucDefineFunctionDbl(std::string_view definition, int /*callback
         }
     }
     std::string key = lowerName(f.name);
-    if (!m.symbols.defineFunction(key, std::move(f)))
+    if (!m.symbols.defineFunction(key, std::move(f))) {
         setError(ErrorCode::definitionsFull);
+    }
 }
 
 void ExprEngine::ucAlias(std::string_view newName, std::string_view existingName) {
@@ -216,19 +227,22 @@ void ExprEngine::ucAlias(std::string_view newName, std::string_view existingName
         setError(ErrorCode::invalidTerm, std::string(newName));
         return;
     }
-    if (!m.symbols.defineAlias(name, lowerName(existingName)))
+    if (!m.symbols.defineAlias(name, lowerName(existingName))) {
         setError(ErrorCode::invalidTerm, std::string(newName));
+    }
 }
 
 int32_t ExprEngine::ucParse(std::string_view text) {
     Impl& m = *impl_;
     clearError();
     auto e = m.parse(text);
-    if (e->error)
+    if (e->error) {
         setError(e->error.code, e->error.data);
+    }
     int32_t handle = m.store(std::move(e));
-    if (handle < 0)
+    if (handle < 0) {
         setError(ErrorCode::definitionsFull);
+    }
     return handle;
 }
 
@@ -237,16 +251,18 @@ double ExprEngine::ucEvaluate(int32_t expr) {
     const Impl& m = *impl_;
     clearError();
     const ReadyProgram* p = m.readyProgram(expr);
-    if (!p) [[unlikely]]
+    if (!p) [[unlikely]] {
         return evaluationFailed(expr);
+    }
     return p->run(p->code, p->stack, m.mode, error_);
 }
 
 double ExprEngine::ucEval(std::optional<std::string_view> text) {
     Impl& m = *impl_;
     clearError();
-    if (!text)
+    if (!text) {
         return 0;
+    }
     auto e = m.parse(*text);
     if (e->error) {
         setError(e->error.code, e->error.data);
@@ -254,8 +270,9 @@ double ExprEngine::ucEval(std::optional<std::string_view> text) {
     }
     int err = 0;
     double v = e->evaluate(m.mode, err);
-    if (err != 0)
+    if (err != 0) {
         setError(err);
+    }
     return v;
 }
 
@@ -265,8 +282,9 @@ std::string ExprEngine::ucGetErrorData() const {
 
 // Any other number leaves the unit as it is.
 void ExprEngine::ucSetTrigMode(int mode) {
-    if (mode >= 1 && mode <= 3)
+    if (mode >= 1 && mode <= 3) {
         impl_->mode = static_cast<kernels::TrigMode>(mode);
+    }
 }
 
 void ExprEngine::ucReleaseExpr(int count) {
@@ -282,8 +300,9 @@ void ExprEngine::ucReleaseExpr(int count) {
         uint32_t n = std::min<uint32_t>(top.definitions, static_cast<uint32_t>(count));
         top.definitions -= n;
         count -= static_cast<int>(n);
-        if (top.definitions == 0)
+        if (top.definitions == 0) {
             m.releaseOrder.pop_back();
+        }
     }
 }
 
@@ -301,10 +320,12 @@ void ExprEngine::ucEvaluateBlock(int32_t expr, int32_t varHandle, std::span<cons
         std::fill_n(errs.begin(), n, code);
         return;
     }
-    if (n == 0)
+    if (n == 0) {
         return;
-    if (!e->block || e->block->variable() != var)
+    }
+    if (!e->block || e->block->variable() != var) {
         e->block = std::make_unique<BlockProgram>(e->tree, e->root, var);
+    }
     if (!e->block->run(xs, out, errs, m.mode)) {
         for (std::size_t i = 0; i < n; ++i) {
             *var = xs[i];
@@ -318,14 +339,17 @@ void ExprEngine::ucEvaluateBlock(int32_t expr, int32_t varHandle, std::span<cons
 
 std::string ExprEngine::dump(int32_t expr) const {
     Expression* e = impl_->find(expr);
-    if (!e)
+    if (!e) {
         return "invalid handle\n";
-    if (e->error)
+    }
+    if (e->error) {
         return "error " + std::to_string(number(e->error.code)) + " " + e->error.data + "\n";
+    }
     std::string out =
         "tree:\n" + dumpTree(e->tree, e->root) + "program:\n" + dumpScalar(e->program);
-    if (e->block)
+    if (e->block) {
         out += "block program:\n" + e->block->dump();
+    }
     return out;
 }
 

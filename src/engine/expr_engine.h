@@ -32,8 +32,9 @@ class ExprEngine {
     int32_t ucParse(std::string_view text);
     void ucSetVariableValueDbl(int32_t handle, double value) {
         auto index = static_cast<uint64_t>(int64_t{handle} - firstVariable_);
-        if (index >= variableCount_) [[unlikely]]
+        if (index >= variableCount_) [[unlikely]] {
             return unknownVariable();
+        }
         *variables_[index] = value;
     }
     double ucEvaluate(int32_t expr);

@@ -21,17 +21,20 @@ int32_t ExprTree::add(Node n) {
     uint64_t size = 1;
     uint32_t height = 0;
     for (int32_t child : {n.a, n.b, n.c}) {
-        if (child < 0)
+        if (child < 0) {
             continue;
+        }
         size += (*this)[child].size;
         height = std::max(height, (*this)[child].height);
     }
     n.size = static_cast<uint32_t>(std::min<uint64_t>(size, std::numeric_limits<uint32_t>::max()));
     n.height = height + 1;
-    if (n.size > kMaxSize || nodes_.size() >= kMaxSize)
+    if (n.size > kMaxSize || nodes_.size() >= kMaxSize) {
         tooBig_ = true;
-    if (n.height > kMaxHeight)
+    }
+    if (n.height > kMaxHeight) {
         tooDeep_ = true;
+    }
     nodes_.push_back(n);
     return static_cast<int32_t>(nodes_.size() - 1);
 }
@@ -52,24 +55,28 @@ int32_t ExprTree::variable(double* storage) {
 bool ExprTree::nonNegative(int32_t i) const {
     using enum kernels::Fn;
     const Node& n = (*this)[i];
-    if (n.op == NodeOp::Const)
+    if (n.op == NodeOp::Const) {
         return n.value >= 0;
-    if (n.op == NodeOp::Sq)
+    }
+    if (n.op == NodeOp::Sq) {
         return true;
+    }
     return n.op == NodeOp::Func && (n.fn == Abs || n.fn == Exp || n.fn == Exp2 || n.fn == Cosh ||
                                     n.fn == Sqrt || n.fn == SqrtOfNonNegative);
 }
 
 int32_t ExprTree::unary(NodeOp op, int32_t a, kernels::Fn fn) {
     // sqrt(abs(x)), sqrt(x^2+1)...: no domain check needed, so blocks need no error rows
-    if (op == NodeOp::Func && fn == kernels::Fn::Sqrt && nonNegative(a))
+    if (op == NodeOp::Func && fn == kernels::Fn::Sqrt && nonNegative(a)) {
         fn = kernels::Fn::SqrtOfNonNegative;
+    }
     bool modeDependent = op == NodeOp::Func && kernels::usesTrigMode(fn);
     if (isConst(a) && !modeDependent) {
         int err = 0;
         double v = applyUnary(op, fn, (*this)[a].value, kernels::TrigMode::Radians, err);
-        if (err == 0)
+        if (err == 0) {
             return constant(v);
+        }
     }
     Node n;
     n.op = op;
@@ -82,16 +89,19 @@ int32_t ExprTree::binary(NodeOp op, int32_t a, int32_t b) {
     if (isConst(a) && isConst(b)) {
         int err = 0;
         double v = applyBinary(op, (*this)[a].value, (*this)[b].value, err);
-        if (err == 0)
+        if (err == 0) {
             return constant(v);
+        }
     }
     // x^2 and x^3 as products; x*x as a square
-    if (op == NodeOp::Pow && isConst(b) && ((*this)[b].value == 2 || (*this)[b].value == 3))
+    if (op == NodeOp::Pow && isConst(b) && ((*this)[b].value == 2 || (*this)[b].value == 3)) {
         return unary((*this)[b].value == 2 ? NodeOp::Sq : NodeOp::Cube, a);
+    }
     bool sameVar = (*this)[a].op == NodeOp::Var && (*this)[b].op == NodeOp::Var &&
                    (*this)[a].var == (*this)[b].var;
-    if (op == NodeOp::Mul && (a == b || sameVar))
+    if (op == NodeOp::Mul && (a == b || sameVar)) {
         return unary(NodeOp::Sq, a);
+    }
     Node n;
     n.op = op;
     n.a = a;
@@ -100,8 +110,9 @@ int32_t ExprTree::binary(NodeOp op, int32_t a, int32_t b) {
 }
 
 int32_t ExprTree::iif(int32_t cond, int32_t yes, int32_t no) {
-    if (isConst(cond))
+    if (isConst(cond)) {
         return (*this)[cond].value != 0 ? yes : no;
+    }
     Node n;
     n.op = NodeOp::Iif;
     n.a = cond;
@@ -132,9 +143,11 @@ void dumpNode(const ExprTree& tree, int32_t i, int indent, std::string& out) {
         out += fnName(n.fn);
     }
     out += '\n';
-    for (int32_t child : {n.a, n.b, n.c})
-        if (child >= 0)
+    for (int32_t child : {n.a, n.b, n.c}) {
+        if (child >= 0) {
             dumpNode(tree, child, indent + 1, out);
+        }
+    }
 }
 
 } // namespace

@@ -29,15 +29,19 @@ class Lexer {
 
     EngineError run() {
         // A quote is reported wherever it stands, before anything else.
-        if (auto q = text_.find('"'); q != std::string_view::npos)
+        if (auto q = text_.find('"'); q != std::string_view::npos) {
             return makeError(ErrorCode::quote, q);
+        }
         while (true) {
-            while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t'))
+            while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) {
                 ++pos_;
-            if (pos_ >= text_.size())
+            }
+            if (pos_ >= text_.size()) {
                 break;
-            if (auto err = next())
+            }
+            if (auto err = next()) {
                 return err;
+            }
         }
         out_.push_back(Token{Tok::End, text_.size(), {}, 0});
         return {};
@@ -46,12 +50,15 @@ class Lexer {
   private:
     EngineError next() {
         char c = text_[pos_];
-        if (isDigit(c) || c == '.')
+        if (isDigit(c) || c == '.') {
             return number();
-        if (isLetter(c))
+        }
+        if (isLetter(c)) {
             return name();
-        if (c == '&')
+        }
+        if (c == '&') {
             return radixNumber();
+        }
         return symbol();
     }
 
@@ -62,50 +69,59 @@ class Lexer {
             ++pos_;
             digits += skipDigits();
         }
-        if (digits == 0)
+        if (digits == 0) {
             return makeError(ErrorCode::invalidTerm, start);
+        }
         exponent();
         // "1.2.3" or "1.5.": a second point cannot start anything
-        if (pos_ < text_.size() && text_[pos_] == '.')
+        if (pos_ < text_.size() && text_[pos_] == '.') {
             return makeError(ErrorCode::invalidTerm, pos_);
+        }
         // from_chars, unlike strtod, ignores the user's locale (a German one reads "1,5")
         double value = 0;
         std::string_view literal = text_.substr(start, pos_ - start);
         auto res = std::from_chars(literal.data(), literal.data() + literal.size(), value);
-        if (res.ec == std::errc::result_out_of_range) // "1E400" is infinite, "1E-400" is zero
+        if (res.ec == std::errc::result_out_of_range) { // "1E400" is infinite, "1E-400" is zero
             value = literal.find('-') == std::string_view::npos ? HUGE_VAL : 0.0;
+        }
         push(Tok::Number, start, value);
         return {};
     }
 
     // Takes "e3", "E-10", "e+3"; an "e" without digits is left for the name that follows.
     void exponent() {
-        if (pos_ >= text_.size() || lower(text_[pos_]) != 'e')
+        if (pos_ >= text_.size() || lower(text_[pos_]) != 'e') {
             return;
+        }
         std::size_t p = pos_ + 1;
-        if (p < text_.size() && (text_[p] == '+' || text_[p] == '-'))
+        if (p < text_.size() && (text_[p] == '+' || text_[p] == '-')) {
             ++p;
-        if (p >= text_.size() || !isDigit(text_[p]))
+        }
+        if (p >= text_.size() || !isDigit(text_[p])) {
             return;
+        }
         pos_ = p;
         skipDigits();
     }
 
     std::size_t skipDigits() {
         std::size_t start = pos_;
-        while (pos_ < text_.size() && isDigit(text_[pos_]))
+        while (pos_ < text_.size() && isDigit(text_[pos_])) {
             ++pos_;
+        }
         return pos_ - start;
     }
 
     EngineError name() {
         std::size_t start = pos_;
-        while (pos_ < text_.size() && isNameChar(text_[pos_]))
+        while (pos_ < text_.size() && isNameChar(text_[pos_])) {
             ++pos_;
+        }
         std::string_view written = text_.substr(start, pos_ - start);
         std::string key = lowerName(written);
-        if (auto it = aliases_.find(key); it != aliases_.end())
+        if (auto it = aliases_.find(key); it != aliases_.end()) {
             key = it->second;
+        }
         Token t{operatorWord(key), start, written, 0};
         out_.push_back(t);
         return {};
@@ -115,12 +131,14 @@ class Lexer {
     EngineError radixNumber() {
         std::size_t start = pos_;
         ++pos_;
-        if (pos_ >= text_.size())
+        if (pos_ >= text_.size()) {
             return makeError(ErrorCode::invalidTerm, start);
+        }
         char kind = lower(text_[pos_]);
         int base = kind == 'h' ? 16 : kind == 'o' ? 8 : kind == 'b' ? 2 : 0;
-        if (base == 0)
+        if (base == 0) {
             return makeError(ErrorCode::invalidTerm, start);
+        }
         ErrorCode code = base == 16  ? ErrorCode::badHex
                          : base == 8 ? ErrorCode::badOctal
                                      : ErrorCode::badBinary;
@@ -129,24 +147,28 @@ class Lexer {
         std::size_t digits = 0;
         while (pos_ < text_.size() && isNameChar(text_[pos_])) {
             int d = digitValue(text_[pos_]);
-            if (d < 0 || d >= base)
+            if (d < 0 || d >= base) {
                 return makeError(code, start);
+            }
             value = value * base + d;
             ++digits;
             ++pos_;
         }
-        if (digits == 0)
+        if (digits == 0) {
             return makeError(code, start);
+        }
         push(Tok::Number, start, value);
         return {};
     }
 
     static int digitValue(char c) {
-        if (isDigit(c))
+        if (isDigit(c)) {
             return c - '0';
+        }
         char l = lower(c);
-        if (l >= 'a' && l <= 'f')
+        if (l >= 'a' && l <= 'f') {
             return l - 'a' + 10;
+        }
         return -1;
     }
 
@@ -171,8 +193,9 @@ class Lexer {
         }};
         std::string_view rest = text_.substr(pos_);
         for (const auto& [spelling, kind] : table) {
-            if (!rest.starts_with(spelling))
+            if (!rest.starts_with(spelling)) {
                 continue;
+            }
             push(kind, pos_, 0);
             pos_ += spelling.size();
             return {};
@@ -194,17 +217,21 @@ class Lexer {
 
 std::string lowerName(std::string_view name) {
     std::string s(name);
-    for (char& c : s)
+    for (char& c : s) {
         c = lower(c);
+    }
     return s;
 }
 
 bool isValidName(std::string_view name) {
-    if (name.empty() || !isLetter(name.front()))
+    if (name.empty() || !isLetter(name.front())) {
         return false;
-    for (char c : name)
-        if (!isNameChar(c))
+    }
+    for (char c : name) {
+        if (!isNameChar(c)) {
             return false;
+        }
+    }
     return true;
 }
 
@@ -219,9 +246,11 @@ Tok operatorWord(std::string_view lower) {
         {"eqv", Tok::Eqv},
         {"imp", Tok::Imp},
     }};
-    for (const auto& [word, kind] : words)
-        if (word == lower)
+    for (const auto& [word, kind] : words) {
+        if (word == lower) {
             return kind;
+        }
+    }
     return Tok::Name;
 }
 

@@ -27,8 +27,9 @@ inline double fullTurn(TrigMode m) {
 }
 
 inline double sinUnit(double x, TrigMode m) {
-    if (m == TrigMode::Radians)
+    if (m == TrigMode::Radians) {
         return std::sin(x);
+    }
     double full = fullTurn(m);
     double r = std::fmod(x, full);
     if (std::fmod(r, full / 4) == 0) {
@@ -39,8 +40,9 @@ inline double sinUnit(double x, TrigMode m) {
 }
 
 inline double cosUnit(double x, TrigMode m) {
-    if (m == TrigMode::Radians)
+    if (m == TrigMode::Radians) {
         return std::cos(x);
+    }
     double full = fullTurn(m);
     double r = std::fmod(x, full);
     if (std::fmod(r, full / 4) == 0) {
@@ -51,15 +53,17 @@ inline double cosUnit(double x, TrigMode m) {
 }
 
 inline double tanUnit(double x, TrigMode m) {
-    if (m == TrigMode::Radians)
+    if (m == TrigMode::Radians) {
         return std::tan(x);
+    }
     return sinUnit(x, m) / cosUnit(x, m);
 }
 
 // An angle in radians, given in the current unit.
 inline double fromRadians(double r, TrigMode m) {
-    if (m == TrigMode::Radians)
+    if (m == TrigMode::Radians) {
         return r;
+    }
     return r * (fullTurn(m) / 2) / kPi;
 }
 
@@ -124,144 +128,178 @@ constexpr bool canFail(Fn f) {
 
 template <Fn F> inline double applyTrig(double x, TrigMode m, int& err) {
     using enum Fn;
-    if constexpr (F == Sin)
+    if constexpr (F == Sin) {
         return sinUnit(x, m);
-    if constexpr (F == Cos)
+    }
+    if constexpr (F == Cos) {
         return cosUnit(x, m);
-    if constexpr (F == Tan)
+    }
+    if constexpr (F == Tan) {
         return tanUnit(x, m);
+    }
     if constexpr (F == Cot) {
         double s = sinUnit(x, m);
-        if (s == 0)
+        if (s == 0) {
             fail(err, ErrorCode::cotDomain);
+        }
         return cosUnit(x, m) / s;
     }
     if constexpr (F == Sec) {
         double c = cosUnit(x, m);
-        if (c == 0)
+        if (c == 0) {
             fail(err, ErrorCode::secDomain);
+        }
         return 1 / c;
     }
     double s = sinUnit(x, m);
-    if (s == 0)
+    if (s == 0) {
         fail(err, ErrorCode::cscDomain);
+    }
     return 1 / s;
 }
 
 template <Fn F> inline double applyArc(double x, TrigMode m, int& err) {
     using enum Fn;
     if constexpr (F == Asin) {
-        if (std::fabs(x) > 1)
+        if (std::fabs(x) > 1) {
             fail(err, ErrorCode::asinDomain);
+        }
         return fromRadians(std::asin(x), m);
     }
     if constexpr (F == Acos) {
-        if (std::fabs(x) > 1)
+        if (std::fabs(x) > 1) {
             fail(err, ErrorCode::acosDomain);
+        }
         return fromRadians(std::acos(x), m);
     }
-    if constexpr (F == Atan)
+    if constexpr (F == Atan) {
         return fromRadians(std::atan(x), m);
+    }
     // arccot with values in (0, pi), continuous at 0 as taught at school
-    if constexpr (F == Acot)
+    if constexpr (F == Acot) {
         return fromRadians(kPi / 2 - std::atan(x), m);
+    }
     // asec(x) = acos(1/x) and acsc(x) = asin(1/x) report the codes of acos and asin
     if constexpr (F == Asec) {
-        if (std::fabs(x) < 1)
+        if (std::fabs(x) < 1) {
             fail(err, ErrorCode::acosDomain);
+        }
         return fromRadians(std::acos(1 / x), m);
     }
-    if (std::fabs(x) < 1)
+    if (std::fabs(x) < 1) {
         fail(err, ErrorCode::asinDomain);
+    }
     return fromRadians(std::asin(1 / x), m);
 }
 
 template <Fn F> inline double applyHyperbolic(double x, int& err) {
     using enum Fn;
-    if constexpr (F == Sinh)
+    if constexpr (F == Sinh) {
         return std::sinh(x);
-    if constexpr (F == Cosh)
+    }
+    if constexpr (F == Cosh) {
         return std::cosh(x);
-    if constexpr (F == Tanh)
+    }
+    if constexpr (F == Tanh) {
         return std::tanh(x);
+    }
     if constexpr (F == Coth) {
-        if (x == 0)
+        if (x == 0) {
             fail(err, ErrorCode::cothDomain);
+        }
         return 1 / std::tanh(x);
     }
-    if constexpr (F == Sech)
+    if constexpr (F == Sech) {
         return 1 / std::cosh(x);
-    if (x == 0)
+    }
+    if (x == 0) {
         fail(err, ErrorCode::cschDomain);
+    }
     return 1 / std::sinh(x);
 }
 
 template <Fn F> inline double applyAreaHyperbolic(double x, int& err) {
     using enum Fn;
-    if constexpr (F == Asinh)
+    if constexpr (F == Asinh) {
         return std::asinh(x);
+    }
     if constexpr (F == Acosh) {
-        if (x < 1)
+        if (x < 1) {
             fail(err, ErrorCode::acoshDomain);
+        }
         return std::acosh(x);
     }
     if constexpr (F == Atanh) {
-        if (std::fabs(x) >= 1)
+        if (std::fabs(x) >= 1) {
             fail(err, ErrorCode::atanhDomain);
+        }
         return std::atanh(x);
     }
     if constexpr (F == Acoth) {
-        if (std::fabs(x) <= 1)
+        if (std::fabs(x) <= 1) {
             fail(err, ErrorCode::acothDomain);
+        }
         return std::atanh(1 / x);
     }
     if constexpr (F == Asech) {
-        if (x <= 0 || x > 1)
+        if (x <= 0 || x > 1) {
             fail(err, ErrorCode::asechDomain);
+        }
         return std::acosh(1 / x);
     }
-    if (x == 0)
+    if (x == 0) {
         fail(err, ErrorCode::acschDomain);
+    }
     return std::asinh(1 / x);
 }
 
 template <Fn F> inline double applyExpLog(double x, int& err) {
     using enum Fn;
-    if constexpr (F == Exp)
+    if constexpr (F == Exp) {
         return std::exp(x);
-    if constexpr (F == Exp2)
+    }
+    if constexpr (F == Exp2) {
         return std::exp2(x);
+    }
     if constexpr (F == Ln) {
-        if (x <= 0)
+        if (x <= 0) {
             fail(err, ErrorCode::lnDomain);
+        }
         return std::log(x);
     }
     if constexpr (F == Log2) {
-        if (x <= 0)
+        if (x <= 0) {
             fail(err, ErrorCode::log2Domain);
+        }
         return std::log2(x);
     }
     if constexpr (F == Log10) {
-        if (x <= 0)
+        if (x <= 0) {
             fail(err, ErrorCode::log10Domain);
+        }
         return std::log10(x);
     }
-    if (x < 0)
+    if (x < 0) {
         fail(err, ErrorCode::sqrtDomain);
+    }
     return std::sqrt(x);
 }
 
 template <Fn F> inline double applyRounding(double x) {
     using enum Fn;
-    if constexpr (F == Abs)
+    if constexpr (F == Abs) {
         return std::fabs(x);
-    if constexpr (F == Sgn)
+    }
+    if constexpr (F == Sgn) {
         return x > 0 ? 1.0 : x < 0 ? -1.0 : x;
-    if constexpr (F == Int)
+    }
+    if constexpr (F == Int) {
         return std::floor(x);
+    }
     // frac(x) = x - int(x), so it lies in [0, 1) also for negative x
-    if constexpr (F == Frac)
+    if constexpr (F == Frac) {
         return x - std::floor(x);
+    }
     // halves away from zero, as taught at school
     return std::round(x);
 }
@@ -278,20 +316,21 @@ inline double squareRoot(double x) {
 
 template <Fn F> inline double apply(double x, TrigMode m, int& err) {
     using enum Fn;
-    if constexpr (F == SqrtOfNonNegative)
+    if constexpr (F == SqrtOfNonNegative) {
         return squareRoot(x);
-    else if constexpr (F <= Csc)
+    } else if constexpr (F <= Csc) {
         return applyTrig<F>(x, m, err);
-    else if constexpr (F <= Acsc)
+    } else if constexpr (F <= Acsc) {
         return applyArc<F>(x, m, err);
-    else if constexpr (F <= Csch)
+    } else if constexpr (F <= Csch) {
         return applyHyperbolic<F>(x, err);
-    else if constexpr (F <= Acsch)
+    } else if constexpr (F <= Acsch) {
         return applyAreaHyperbolic<F>(x, err);
-    else if constexpr (F <= Sqrt)
+    } else if constexpr (F <= Sqrt) {
         return applyExpLog<F>(x, err);
-    else
+    } else {
         return applyRounding<F>(x);
+    }
 }
 
 using ScalarKernel = double (*)(double, TrigMode, int&);
@@ -314,30 +353,34 @@ inline double truth(bool b) {
 }
 
 inline double divide(double a, double b, int& err) {
-    if (b == 0)
+    if (b == 0) {
         fail(err, ErrorCode::divisionByZero);
+    }
     return a / b;
 }
 
 // "\" and "div": the quotient truncated toward zero.
 inline double intDivide(double a, double b, int& err) {
-    if (b == 0)
+    if (b == 0) {
         fail(err, ErrorCode::integerDivisionByZero);
+    }
     return std::trunc(a / b);
 }
 
 // The remainder has the sign of the dividend (7 mod -2 = 1, -7 mod 2 = -1). "mod 0" is a
 // plain division by zero: code 15 names only "\" and DIV.
 inline double modulo(double a, double b, int& err) {
-    if (b == 0)
+    if (b == 0) {
         fail(err, ErrorCode::divisionByZero);
+    }
     return std::fmod(a, b);
 }
 
 inline double power(double a, double b, int& err) {
     bool nonInteger = std::floor(b) != b && b == b;
-    if ((a < 0 && nonInteger) || (a == 0 && b < 0))
+    if ((a < 0 && nonInteger) || (a == 0 && b < 0)) {
         fail(err, ErrorCode::exponent);
+    }
     return std::pow(a, b);
 }
 

@@ -17,8 +17,9 @@ namespace {
 double thread(SInstr* code, void* const* handlers) {
     for (SInstr* in = code;; ++in) {
         in->handler = handlers[static_cast<int>(in->op)];
-        if (in->op == SOp::End)
+        if (in->op == SOp::End) {
             return 0;
+        }
     }
 }
 
@@ -43,13 +44,14 @@ double interpret(const SInstr* code, double* stack, kernels::TrigMode mode, int&
         &&binRM,      &&mulAddMM,     &&addMulMM,    &&subMulMM,  &&addThenMulMM, &&subThenMulMM,
         &&jumpIfZero, &&jumpUnlessMM, &&jumpUnlessM, &&jump,      &&end,          &&end};
     static_assert(sizeof handlers / sizeof handlers[0] == static_cast<int>(SOp::End) + 1);
-    if (!stack) [[unlikely]]
+    if (!stack) [[unlikely]] {
         return thread(const_cast<SInstr*>(code), handlers);
+    }
     const SInstr* ip = code;
     double* sp = stack; // stack[0] is a dummy below the first value
     double top = 0;
     int e = 0;
-#define VESTRANO_NEXT goto*(++ip)->handler
+#define VESTRANO_NEXT goto * (++ip)->handler
 #define VESTRANO_CHECKED_NEXT                                                                      \
     if (e != 0)                                                                                    \
         goto failed;                                                                               \
@@ -88,20 +90,24 @@ pushSqAddMM:
     top = *ip->p1 * *ip->p1 + *ip->p2;
     VESTRANO_NEXT;
 call:
-    if constexpr (Calls)
+    if constexpr (Calls) {
         top = ip->call(top, mode, e);
+    }
     VESTRANO_CHECKED_NEXT;
 callPlain:
-    if constexpr (Calls)
+    if constexpr (Calls) {
         top = ip->plain(top);
+    }
     VESTRANO_NEXT;
 callTrig:
-    if constexpr (Calls)
+    if constexpr (Calls) {
         top = mode == kernels::TrigMode::Radians ? ip->plain(top) : ip->call(top, mode, e);
+    }
     VESTRANO_NEXT;
 unary:
-    if constexpr (Calls)
+    if constexpr (Calls) {
         top = unarySlow(*ip, top, mode, e);
+    }
     VESTRANO_CHECKED_NEXT;
 neg:
     top = -top;
@@ -116,8 +122,9 @@ abs:
     top = std::fabs(top);
     VESTRANO_NEXT;
 sqrt:
-    if (top < 0)
+    if (top < 0) {
         e = number(ErrorCode::sqrtDomain);
+    }
     top = kernels::squareRoot(top);
     VESTRANO_CHECKED_NEXT;
 rootNN:
@@ -136,8 +143,9 @@ div:
     top = kernels::divide(*sp--, top, e);
     VESTRANO_CHECKED_NEXT;
 bin:
-    if constexpr (Calls)
+    if constexpr (Calls) {
         top = binarySlow(ip->sub, *sp--, top, e);
+    }
     VESTRANO_CHECKED_NEXT;
 addM:
     top = top + *ip->p1;
@@ -158,12 +166,14 @@ rdivM:
     top = kernels::divide(*ip->p1, top, e);
     VESTRANO_CHECKED_NEXT;
 binM:
-    if constexpr (Calls)
+    if constexpr (Calls) {
         top = binarySlow(ip->sub, top, *ip->p1, e);
+    }
     VESTRANO_CHECKED_NEXT;
 binRM:
-    if constexpr (Calls)
+    if constexpr (Calls) {
         top = binarySlow(ip->sub, *ip->p1, top, e);
+    }
     VESTRANO_CHECKED_NEXT;
 mulAddMM:
     top = top * *ip->p1 + *ip->p2;
@@ -183,19 +193,22 @@ subThenMulMM:
 jumpIfZero : {
     bool no = top == 0;
     top = *sp--;
-    if (no)
+    if (no) {
         ip += ip->target - 1;
+    }
     VESTRANO_NEXT;
 }
 jumpUnlessMM:
-    if (!holds(ip->holds, *ip->p1, *ip->p2))
+    if (!holds(ip->holds, *ip->p1, *ip->p2)) {
         ip += ip->target - 1;
+    }
     VESTRANO_NEXT;
 jumpUnlessM : {
     bool yes = holds(ip->holds, top, *ip->p1);
     top = *sp--;
-    if (!yes)
+    if (!yes) {
         ip += ip->target - 1;
+    }
     VESTRANO_NEXT;
 }
 jump:

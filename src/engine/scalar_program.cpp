@@ -17,8 +17,9 @@ class ScalarCompiler {
         push(SInstr{SOp::End});
         endAtJumpsToEnd();
         prog_.stackSize = static_cast<std::size_t>(maxDepth_) + 1;
-        for (const SInstr& in : prog_.code)
+        for (const SInstr& in : prog_.code) {
             prog_.calls = prog_.calls || callsOut(in.op);
+        }
         threadScalar(prog_);
         return std::move(prog_);
     }
@@ -28,11 +29,13 @@ class ScalarCompiler {
     void endAtJumpsToEnd() {
         for (std::size_t i = prog_.code.size(); i-- > 0;) {
             SInstr& in = prog_.code[i];
-            if (in.op != SOp::Jump)
+            if (in.op != SOp::Jump) {
                 continue;
+            }
             SOp next = prog_.code[i + static_cast<std::size_t>(in.target)].op;
-            if (next == SOp::End || next == SOp::Return)
+            if (next == SOp::End || next == SOp::Return) {
                 in = SInstr{SOp::Return};
+            }
         }
     }
 
@@ -51,8 +54,9 @@ class ScalarCompiler {
     void push(SInstr in) { prog_.code.push_back(in); }
     void grow() {
         ++depth_;
-        if (depth_ > maxDepth_)
+        if (depth_ > maxDepth_) {
             maxDepth_ = depth_;
+        }
     }
 
     void emit(int32_t i) {
@@ -62,12 +66,15 @@ class ScalarCompiler {
             grow();
             return;
         }
-        if (isUnary(n.op))
+        if (isUnary(n.op)) {
             return emitUnary(n);
-        if (n.op == NodeOp::Iif)
+        }
+        if (n.op == NodeOp::Iif) {
             return emitIif(n);
-        if (!emitFused(n))
+        }
+        if (!emitFused(n)) {
             emitBinary(n);
+        }
     }
 
     void emitUnary(const Node& n) {
@@ -81,8 +88,9 @@ class ScalarCompiler {
             return;
         }
         emit(n.a);
-        if (n.op == NodeOp::Func)
+        if (n.op == NodeOp::Func) {
             return emitCall(n.fn);
+        }
         SOp op = n.op == NodeOp::Neg    ? SOp::Neg
                  : n.op == NodeOp::Sq   ? SOp::Sq
                  : n.op == NodeOp::Cube ? SOp::Cube
@@ -100,20 +108,24 @@ class ScalarCompiler {
         SInstr in{SOp::Call, NodeOp::Func, fn};
         in.call = kernels::scalarKernel(fn);
         in.plain = kernels::plainKernel(fn);
-        if (in.plain)
+        if (in.plain) {
             in.op = kernels::usesTrigMode(fn) ? SOp::CallTrig : SOp::CallPlain;
+        }
         push(in);
     }
 
     // a + l1*l2, a - l1*l2, e*l + l2, l1^2 + l2, (e + l1)*l2, (e - l1)*l2 in one instruction
     // (l: constant or variable). The last two end every term mapped to the screen.
     bool emitFused(const Node& n) {
-        if (n.op == NodeOp::Mul)
+        if (n.op == NodeOp::Mul) {
             return emitScaledSum(n);
-        if (n.op != NodeOp::Add && n.op != NodeOp::Sub)
+        }
+        if (n.op != NodeOp::Add && n.op != NodeOp::Sub) {
             return false;
-        if (n.op == NodeOp::Add && emitSquarePlus(n))
+        }
+        if (n.op == NodeOp::Add && emitSquarePlus(n)) {
             return true;
+        }
         const Node& b = node(n.b);
         if (b.op == NodeOp::Mul && leaf(b.a) && leaf(b.b)) {
             emit(n.a);
@@ -122,10 +134,12 @@ class ScalarCompiler {
             return true;
         }
         const Node& a = node(n.a);
-        if (n.op != NodeOp::Add || a.op != NodeOp::Mul || !leaf(n.b))
+        if (n.op != NodeOp::Add || a.op != NodeOp::Mul || !leaf(n.b)) {
             return false;
-        if (!leaf(a.a) && !leaf(a.b))
+        }
+        if (!leaf(a.a) && !leaf(a.b)) {
             return false;
+        }
         int32_t factor = leaf(a.b) ? a.b : a.a;
         emit(factor == a.b ? a.a : a.b);
         push(SInstr{SOp::MulAddMM, NodeOp::Const, kernels::Fn::Count, 0, 0, address(factor),
@@ -138,8 +152,9 @@ class ScalarCompiler {
         int32_t square = node(n.a).op == NodeOp::Sq ? n.a : n.b;
         int32_t term = square == n.a ? n.b : n.a;
         const Node& sq = node(square);
-        if (sq.op != NodeOp::Sq || !leaf(sq.a) || !leaf(term))
+        if (sq.op != NodeOp::Sq || !leaf(sq.a) || !leaf(term)) {
             return false;
+        }
         push(SInstr{SOp::PushSqAddMM, NodeOp::Const, kernels::Fn::Count, 0, 0, address(sq.a),
                     address(term)});
         grow();
@@ -150,8 +165,9 @@ class ScalarCompiler {
         int32_t scale = leaf(n.b) ? n.b : n.a;
         const Node& sum = node(scale == n.b ? n.a : n.b);
         bool isSum = sum.op == NodeOp::Add || sum.op == NodeOp::Sub;
-        if (!leaf(scale) || !isSum || !leaf(sum.b))
+        if (!leaf(scale) || !isSum || !leaf(sum.b)) {
             return false;
+        }
         emit(sum.a);
         SOp op = sum.op == NodeOp::Add ? SOp::AddThenMulMM : SOp::SubThenMulMM;
         push(SInstr{op, NodeOp::Const, kernels::Fn::Count, 0, 0, address(sum.b), address(scale)});
@@ -202,8 +218,9 @@ class ScalarCompiler {
 
     // `reversed`: the memory operand is the left one.
     static SOp memoryOp(NodeOp op, bool reversed) {
-        if (reversed)
+        if (reversed) {
             return op == NodeOp::Sub ? SOp::RSubM : op == NodeOp::Div ? SOp::RDivM : SOp::BinRM;
+        }
         switch (op) {
         case NodeOp::Add:
             return SOp::AddM;
@@ -284,19 +301,23 @@ std::string dumpScalar(const ScalarProgram& p) {
         const SInstr& in = p.code[i];
         int n = std::snprintf(buf, sizeof buf, "%3zu %-10s", i, sopName(in.op));
         std::string line(buf, static_cast<std::size_t>(n));
-        if (in.op == SOp::Unary || in.op == SOp::Bin || in.op == SOp::BinM || in.op == SOp::BinRM)
+        if (in.op == SOp::Unary || in.op == SOp::Bin || in.op == SOp::BinM || in.op == SOp::BinRM) {
             line += std::string(" ") + nodeOpName(in.sub);
-        if (in.op == SOp::Call || in.op == SOp::CallPlain || in.op == SOp::CallTrig)
+        }
+        if (in.op == SOp::Call || in.op == SOp::CallPlain || in.op == SOp::CallTrig) {
             line += std::string(" ") + std::string(fnName(in.fn));
+        }
         for (const double* p : {in.p1, in.p2}) {
-            if (!p)
+            if (!p) {
                 continue;
+            }
             std::snprintf(buf, sizeof buf, " [%p]=%.17g", static_cast<const void*>(p), *p);
             line += buf;
         }
         if (in.op == SOp::Jump || in.op == SOp::JumpIfZero || in.op == SOp::JumpUnlessM ||
-            in.op == SOp::JumpUnlessMM)
+            in.op == SOp::JumpUnlessMM) {
             line += " -> " + std::to_string(static_cast<int32_t>(i) + in.target);
+        }
         out += line + "\n";
     }
     return out;

@@ -14,8 +14,9 @@ int32_t SymbolTable::defineVariable(const std::string& lower) {
         *storage(it->second) = 0;
         return it->second;
     }
-    if (full())
+    if (full()) {
         return -1;
+    }
     values_.push_back(std::make_unique<double>(0));
     addresses_.push_back(values_.back().get());
     int32_t handle = firstHandle_ + static_cast<int32_t>(values_.size() - 1);
@@ -33,8 +34,9 @@ bool SymbolTable::defineFunction(const std::string& lower, UserFunction f) {
     auto& byArity = functions_[lower];
     std::size_t argc = f.params.size();
     if (byArity.count(argc) == 0) {
-        if (full())
+        if (full()) {
             return false;
+        }
         ++functionCount_;
     }
     byArity[argc] = std::move(f);
@@ -43,8 +45,9 @@ bool SymbolTable::defineFunction(const std::string& lower, UserFunction f) {
 
 const UserFunction* SymbolTable::findFunction(const std::string& lower, std::size_t argc) const {
     auto it = functions_.find(lower);
-    if (it == functions_.end())
+    if (it == functions_.end()) {
         return nullptr;
+    }
     auto f = it->second.find(argc);
     return f == it->second.end() ? nullptr : &f->second;
 }
@@ -58,10 +61,12 @@ bool SymbolTable::hasFunction(const std::string& lower) const {
 // is parsed.
 bool SymbolTable::defineAlias(const std::string& newLower, const std::string& existingLower) {
     std::string target = resolve(existingLower);
-    if (target == newLower)
+    if (target == newLower) {
         return false;
-    if (aliases_.count(newLower) == 0 && full())
+    }
+    if (aliases_.count(newLower) == 0 && full()) {
         return false;
+    }
     aliases_[newLower] = target;
     return true;
 }

@@ -28,8 +28,9 @@ class SymbolTable {
     int32_t defineVariable(const std::string& lower);
     double* storage(int32_t handle) {
         int64_t index = int64_t{handle} - firstHandle_;
-        if (index < 0 || index >= static_cast<int64_t>(addresses_.size()))
+        if (index < 0 || index >= static_cast<int64_t>(addresses_.size())) {
             return nullptr;
+        }
         return addresses_[static_cast<std::size_t>(index)];
     }
     // The storage of handle firstHandle() + i is addresses()[i]; valid until the next

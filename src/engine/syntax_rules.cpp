@@ -10,8 +10,9 @@ bool startsOperand(Tok k) {
 
 bool endsOperand(const std::vector<Token>& t, std::size_t i) {
     Tok k = t[i].kind;
-    if (k == Tok::Name)
+    if (k == Tok::Name) {
         return t[i + 1].kind != Tok::LParen;
+    }
     return k == Tok::Number || k == Tok::RParen || k == Tok::Bang;
 }
 
@@ -23,14 +24,17 @@ EngineError checkBrackets(const std::vector<Token>& t) {
             ++depth;
             lastOpen = tok.pos;
         }
-        if (tok.kind != Tok::RParen)
+        if (tok.kind != Tok::RParen) {
             continue;
-        if (depth == 0) // "1+2)"
+        }
+        if (depth == 0) { // "1+2)"
             return makeError(ErrorCode::brackets, tok.pos);
+        }
         --depth;
     }
-    if (depth > 0) // "(1+2"
+    if (depth > 0) { // "(1+2"
         return makeError(ErrorCode::brackets, lastOpen);
+    }
     return {};
 }
 
@@ -41,18 +45,23 @@ EngineError checkFollower(const std::vector<Token>& t, std::size_t i, bool insid
     if (endsOperand(t, i)) {
         // "2 3", "x (1)", "2 not 1": an operand is followed by an operator, ")" "," "!" or the end
         if (isBinaryOperator(next.kind) || next.kind == Tok::RParen || next.kind == Tok::Bang ||
-            next.kind == Tok::End)
+            next.kind == Tok::End) {
             return {};
-        if (next.kind == Tok::Comma && insideCall)
+        }
+        if (next.kind == Tok::Comma && insideCall) {
             return {};
+        }
         return reject(); // also "(1, 2)": a comma outside an argument list
     }
     // A call may have no arguments: "f()"
-    if (t[i].kind == Tok::LParen && i > 0 && t[i - 1].kind == Tok::Name && next.kind == Tok::RParen)
+    if (t[i].kind == Tok::LParen && i > 0 && t[i - 1].kind == Tok::Name &&
+        next.kind == Tok::RParen) {
         return {};
+    }
     // "2*/3", "(*2", "f(1,)", "-)", "2+": after an operator, "(" or "," an operand must start
-    if (!startsOperand(next.kind))
+    if (!startsOperand(next.kind)) {
         return reject();
+    }
     return {};
 }
 
@@ -86,21 +95,26 @@ bool isBinaryOperator(Tok k) {
 }
 
 EngineError checkSyntax(const std::vector<Token>& t) {
-    if (auto err = checkBrackets(t))
+    if (auto err = checkBrackets(t)) {
         return err;
+    }
     // "" and "*2": the text starts with an operand
-    if (!startsOperand(t.front().kind))
+    if (!startsOperand(t.front().kind)) {
         return makeError(ErrorCode::invalidTerm, t.front().pos);
+    }
     // For each open bracket: does it open an argument list?
     std::vector<bool> callStack;
     for (std::size_t i = 0; i + 1 < t.size(); ++i) {
-        if (t[i].kind == Tok::LParen)
+        if (t[i].kind == Tok::LParen) {
             callStack.push_back(i > 0 && t[i - 1].kind == Tok::Name);
-        if (t[i].kind == Tok::RParen)
+        }
+        if (t[i].kind == Tok::RParen) {
             callStack.pop_back();
+        }
         bool insideCall = !callStack.empty() && callStack.back();
-        if (auto err = checkFollower(t, i, insideCall))
+        if (auto err = checkFollower(t, i, insideCall)) {
             return err;
+        }
     }
     return {};
 }

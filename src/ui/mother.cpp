@@ -32,9 +32,8 @@ void limitSize(QMdiSubWindow& window, const TrackLimits& limits) {
 } // namespace
 
 Mother::Mother(Ui* dialogs)
-    : ui_(dialogs ? *dialogs : qtDialogs_, [this](Change what) { changed(what); }), ctx_{*state_,
-                                                                                         ui_,
-                                                                                         nullptr} {
+    : ui_(dialogs ? *dialogs : qtDialogs_, [this](Change what) { changed(what); }),
+      ctx_{*state_, ui_, nullptr} {
     setObjectName("mother");
     setWindowTitle("Vestrano - Graphen von Funktionen mit dynamischen Parametern");
     qtDialogs_.setParent(this);

@@ -24,10 +24,12 @@ class BlockEqualsSample : public EngineTest, public ::testing::WithParamInterfac
 // the points where domain errors start, infinities and NaN.
 TEST_P(BlockEqualsSample, PointByPoint) {
     std::vector<double> xs;
-    for (int i = 0; i <= 700; ++i)
+    for (int i = 0; i <= 700; ++i) {
         xs.push_back(-3.5 + i * 0.01);
-    for (double special : {std::nan(""), HUGE_VAL, -HUGE_VAL, 0.0, -0.0})
+    }
+    for (double special : {std::nan(""), HUGE_VAL, -HUGE_VAL, 0.0, -0.0}) {
         xs.push_back(special);
+    }
     int32_t h = engine.ucParse(GetParam());
     ASSERT_EQ(engine.ucGetError(), 0) << GetParam();
     std::vector<double> out(xs.size());

@@ -114,8 +114,9 @@ TEST_F(EngineTest, UndefinedNamesAreReportedOneByOneInTextOrder) {
     std::vector<std::string> found;
     for (int round = 0; round < 10; ++round) {
         engine.ucEval("Bb*x^2 + sin(a*x) + f(c) + bb");
-        if (engine.ucGetError() != 3)
+        if (engine.ucGetError() != 3) {
             break;
+        }
         found.push_back(engine.ucGetErrorData());
         engine.ucEval(std::nullopt);
         engine.ucDefineVariable(found.back());
@@ -152,8 +153,9 @@ TEST_F(EngineTest, ErrorStaysUntilTheNextCallThatClearsIt) {
 TEST_F(EngineTest, VariableHandlesStayValidWhileTheTableGrows) {
     int32_t h = engine.ucParse("x*2");
     int32_t last = -1;
-    for (int i = 0; i < 1000; ++i)
+    for (int i = 0; i < 1000; ++i) {
         last = engine.ucDefineVariable("v" + std::to_string(i));
+    }
     engine.ucSetVariableValueDbl(x, 21);
     EXPECT_EQ(engine.ucEvaluate(h), 42);
     for (int32_t bad : {-1, last + 1, INT32_MIN, INT32_MAX}) {
@@ -212,8 +214,9 @@ TEST_F(EngineTest, ParsingInALoopWithReleaseStaysBounded) {
     }
     // without releasing, the engine runs full instead of growing without end
     int32_t last = 0;
-    for (int i = 0; i < 70000 && last >= 0; ++i)
+    for (int i = 0; i < 70000 && last >= 0; ++i) {
         last = engine.ucParse("1");
+    }
     EXPECT_EQ(last, -1);
     EXPECT_EQ(engine.ucGetError(), 10);
 }

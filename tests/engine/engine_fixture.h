@@ -22,8 +22,9 @@ class EngineTest : public ::testing::Test {
         const char* aliases[][2] = {{"nicht", "not"},   {"wenn", "iif"},    {"arcsin", "asin"},
                                     {"arccos", "acos"}, {"arctan", "atan"}, {"sinhyp", "sinh"},
                                     {"coshyp", "cosh"}, {"tanhyp", "tanh"}, {"betrag", "abs"}};
-        for (auto& [alias, name] : aliases)
+        for (auto& [alias, name] : aliases) {
             engine.ucAlias(alias, name);
+        }
         x = engine.ucDefineVariable("x");
     }
 

@@ -74,8 +74,9 @@ TEST_F(EngineTest, DegreesAndGradsHitTheQuadrantsExactly) {
         {"cos(540)", -1}, {"asin(1)", 90}, {"acos(0)", 90}, {"atan(1)", 45},
         {"acot(0)", 90},  {"sinh(0)", 0},  {"tan(45)", 1},  {"sin(30)", std::sin(kPi / 6)}};
     int code = -1;
-    for (auto [text, value] : exact)
+    for (auto [text, value] : exact) {
         EXPECT_DOUBLE_EQ(eval(text, 0, code), value) << text;
+    }
     EXPECT_EQ(eval("sin(180)", 0, code), 0.0);
     eval("sec(90)", 0, code);
     EXPECT_EQ(code, 23);

@@ -60,20 +60,23 @@ TEST_F(EngineTest, HugeAndDeepTextsAreRefusedNotCrashed) {
     engine.ucEval(std::string(50000, '(') + "x");
     EXPECT_EQ(engine.ucGetError(), 2);
     std::string chain = "2";
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < 3000; ++i) {
         chain += "^2";
+    }
     engine.ucEval(chain);
     expectTooComplex();
     // 100 000 characters of a flat sum: too deep a tree for the compiler, refused plainly
     std::string sum = "x";
-    while (sum.size() < 100000)
+    while (sum.size() < 100000) {
         sum += "+x";
+    }
     engine.ucEval(sum);
     expectTooComplex();
     // but a long sum of constants folds
     std::string ones = "1";
-    for (int i = 1; i < 50000; ++i)
+    for (int i = 1; i < 50000; ++i) {
         ones += "+1";
+    }
     EXPECT_EQ(engine.ucEval(ones), 50000);
     // 200 nested brackets are fine
     EXPECT_EQ(engine.ucEval(std::string(200, '(') + "1" + std::string(200, ')')), 1);
@@ -81,16 +84,18 @@ TEST_F(EngineTest, HugeAndDeepTextsAreRefusedNotCrashed) {
 
 TEST_F(EngineTest, FunctionsThatDoubleAtEachLevelRunFull) {
     engine.ucDefineFunctionDbl("f0(x)=x+x");
-    for (int i = 1; i < 40; ++i)
+    for (int i = 1; i < 40; ++i) {
         engine.ucDefineFunctionDbl("f" + std::to_string(i) + "(x)=f" + std::to_string(i - 1) +
                                    "(x)*f" + std::to_string(i - 1) + "(x)");
+    }
     engine.ucEval("f39(x)");
     EXPECT_EQ(engine.ucGetError(), 10);
     EXPECT_EQ(engine.ucEval("f3(1)"), 256);
     // a long chain of functions calling the next
-    for (int i = 0; i < 2000; ++i)
+    for (int i = 0; i < 2000; ++i) {
         engine.ucDefineFunctionDbl("c" + std::to_string(i) + "(x)=c" + std::to_string(i + 1) +
                                    "(x)+1");
+    }
     engine.ucDefineFunctionDbl("c2000(x)=x");
     engine.ucEval("c0(1)");
     EXPECT_EQ(engine.ucGetError(), 1);
@@ -102,8 +107,9 @@ TEST_F(EngineTest, RandomBytesNeverCrash) {
     const std::string alphabet = "x()+-*/^\\!=<>,.0123456789eE&HOBsinmodtr \"\x01\xC3";
     for (int i = 0; i < 20000; ++i) {
         std::string text(rng() % 24, ' ');
-        for (char& ch : text)
+        for (char& ch : text) {
             ch = alphabet[rng() % alphabet.size()];
+        }
         int32_t h = engine.ucParse(text);
         const int code = engine.ucGetError();
         ASSERT_GE(code, 0) << text;
@@ -116,8 +122,9 @@ TEST_F(EngineTest, RandomBytesNeverCrash) {
         std::vector<double> xs{-1, 0, 1}, out(3);
         std::vector<int> errs(3);
         engine.ucEvaluateBlock(h, x, xs, out, errs);
-        for (int e : errs)
+        for (int e : errs) {
             ASSERT_TRUE(e >= 0 && e <= 32) << text;
+        }
         engine.ucReleaseExpr(1);
         engine.ucEval(text);
         ASSERT_EQ(engine.ucEval("2*x+1"), 2 * engine.ucEval("x") + 1) << "after " << text;
