@@ -1,6 +1,7 @@
 #include "params/param_arithmetic.h"
 
 #include "param_fixture.h"
+#include "params/animation.h"
 #include "params/param_table.h"
 
 namespace vestrano {
@@ -109,6 +110,32 @@ TEST_F(Arithmetic, RefusedInputShowsTheOldBoundsAndValueAgain) {
         EXPECT_EQ(window(c.slot).valueText, before.window.valueText);
     }
     EXPECT_EQ(window(a).upperText, "5");
+}
+
+TEST_F(Arithmetic, BoundsWhoseDistanceOverflowsAreRefused) {
+    const std::string tooFar = "Fehlerhafte Eingabe|Der Abstand der Grenzen ist zu groß!";
+    chpari(ctx, a, "-1E308", "1E308");
+    EXPECT_EQ(takeMessage(), tooFar);
+    EXPECT_EQ(param(a).parmax, 10.0);
+    EXPECT_EQ(window(a).lowerText, "-10");
+    EXPECT_EQ(window(a).upperText, "10");
+    // The lower bounds of the integrals follow the interval, and refuse it likewise.
+    showpara(ctx, 0);
+    setparb(ctx, 0, -1e308, 1e308);
+    EXPECT_EQ(takeMessage(), tooFar);
+    EXPECT_EQ(param(0).parmin, -10.0);
+
+    // The widest distance that is a number: every bar position and timer step stays finite.
+    chpari(ctx, a, "-1E308", "7E307");
+    EXPECT_EQ(takeMessage(), "");
+    scrollpara(ctx, a, 500);
+    EXPECT_DOUBLE_EQ(param(a).parvalue, -1.5e307);
+    param(a).parstep = 1.7e308;
+    toggletimer(state, ui, a);
+    tick(ctx);
+    EXPECT_EQ(param(a).parvalue, -1e308);
+    tick(ctx);
+    EXPECT_DOUBLE_EQ(param(a).parvalue, 7e307);
 }
 
 TEST_F(Arithmetic, BoundsAreTakenAsTypedAndShownRounded) {
