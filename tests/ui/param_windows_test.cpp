@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 
 #include "params/para.h"
@@ -95,6 +96,58 @@ TEST_F(ParamWindows, EveryParameterGetsAWindowWithItsControls) {
 
     mother->findChild<QMdiArea*>()->setActiveSubWindow(window(b));
     EXPECT_EQ(state().activepar, b);
+}
+
+TEST_F(ParamWindows, AllParametersComeInFrontWithTheLowestSlotFrontmost) {
+    mother->resize(700, 500);
+    mother->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mother.get()));
+    QMdiArea* mdi = mother->findChild<QMdiArea*>();
+    for (int i = 0; i < 2; ++i) {
+        QTest::mouseClick(picture(), Qt::LeftButton, {}, QPoint(300, 100));
+        trigger("mn_para");
+    }
+    const QList<QMdiSubWindow*> stack = mdi->subWindowList(QMdiArea::StackingOrder);
+    const auto place = [&](QMdiSubWindow* w) { return stack.indexOf(w); };
+    const qsizetype covering =
+        std::max(place(&mother->graphWindow()), place(&mother->termWindow()));
+    EXPECT_GT(place(&mother->paramList().window()), covering);
+    EXPECT_GT(place(window(10)), covering);
+    EXPECT_GT(place(window(b)), place(window(10)));
+    EXPECT_GT(place(window(a)), place(window(b)));
+    EXPECT_EQ(window(b)->x(), 0);
+    EXPECT_EQ(mdi->activeSubWindow(), window(a));
+}
+
+TEST_F(ParamWindows, LowerBoundWindowsComeInFrontSideBySideWithTheirWholeCaption) {
+    QMdiArea* mdi = mother->findChild<QMdiArea*>();
+    const auto inFront = [&](int s) {
+        const QList<QMdiSubWindow*> stack = mdi->subWindowList(QMdiArea::StackingOrder);
+        return stack.indexOf(window(s)) > stack.indexOf(&mother->graphWindow()) &&
+               stack.indexOf(window(s)) > stack.indexOf(&mother->termWindow());
+    };
+    trigger("mn_autoint");
+    enterTerm(2, "F(x)");
+    ASSERT_NE(window(2), nullptr);
+    EXPECT_TRUE(window(2)->isVisible());
+    EXPECT_TRUE(inFront(2));
+    mdi->setActiveSubWindow(&mother->graphWindow());
+    mother->graphWindow().raise();
+    ASSERT_FALSE(inFront(2));
+    trigger("mn_ugr");
+    const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+    const int buttons = 2 * window(0)->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    for (int s = 0; s < 3; ++s) {
+        ASSERT_NE(window(s), nullptr);
+        EXPECT_TRUE(window(s)->isVisible());
+        EXPECT_TRUE(inFront(s)) << "slot " << s;
+        EXPECT_GT(window(s)->width(), title.horizontalAdvance(window(s)->windowTitle()) + buttons);
+        for (int t = 0; t < s; ++t) {
+            EXPECT_FALSE(window(s)->geometry().intersects(window(t)->geometry())) << s << t;
+        }
+    }
+    EXPECT_EQ(window(1)->windowTitle(), "ug = untere Grenze für Integralfunktion in g(x)");
+    EXPECT_EQ(mdi->activeSubWindow(), &mother->graphWindow());
 }
 
 TEST_F(ParamWindows, WindowsKeepTheirHeightTheLeastWidthAndCascade) {
