@@ -181,6 +181,27 @@ TEST_F(ParamWindows, DraggingTheBarMovesTheGraphAndItsEndsGiveTheBounds) {
     EXPECT_EQ(state().engine.ucEval("a"), 10);
 }
 
+// Keys after a click on the bar used to move the caret in a bound box and type into it; the
+// arrows move the thumb their way.
+TEST_F(ParamWindows, AClickOnTheBarGivesItTheKeys) {
+    mother->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mother.get()));
+    auto* bar = control<QScrollBar>(a, "HScroll1");
+    control<QLineEdit>(a, "Text1")->setFocus();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 30, bar->height() / 2));
+    ASSERT_EQ(QApplication::focusWidget(), bar);
+    EXPECT_EQ(bar->value(), 560);
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_Left}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    QTest::keyClicks(QApplication::focusWidget(), "5-8,3");
+    EXPECT_EQ(bar->value(), 571);
+    EXPECT_EQ(shown(a, "Text3"), "1,42");
+    EXPECT_EQ(shown(a, "Text1"), "-10");
+    EXPECT_EQ(shown(a, "Text2"), "10");
+    EXPECT_EQ(state().params[a].parmin, -10);
+}
+
 TEST_F(ParamWindows, TypedValuesAndBounds) {
     type(a, "Text3", "25");
     EXPECT_EQ(state().params[a].parvalue, 25);
