@@ -23,6 +23,16 @@ double powerOfTen(int k) {
     return p;
 }
 
+// The sum rounded to k decimals; beyond 2^53 a double has no decimals left to clean.
+double ongrid(double sum, int k) {
+    const double scale = powerOfTen(k);
+    const double scaled = sum * scale;
+    if (!(std::fabs(scaled) < kExactIntegers)) {
+        return sum;
+    }
+    return roundEven(scaled) / scale;
+}
+
 } // namespace
 
 int decimals(double v) {
@@ -41,23 +51,24 @@ int decimals(double v) {
 
 double gridsum(double v, double d) {
     const double sum = v + d;
-    if (d == 0) {
-        return sum;
-    }
     const int stepDecimals = decimals(d);
-    if (stepDecimals > kMostGridDecimals) {
+    if (d == 0 || stepDecimals > kMostGridDecimals) {
         return sum;
     }
     const int valueDecimals = decimals(v);
-    const int k =
-        valueDecimals > kMostGridDecimals ? stepDecimals : std::max(valueDecimals, stepDecimals);
-    const double scale = powerOfTen(k);
-    const double scaled = sum * scale;
-    // Beyond 2^53 a double has no decimals left to clean.
-    if (!(std::fabs(scaled) < kExactIntegers)) {
+    if (valueDecimals > kMostGridDecimals) {
+        return ongrid(sum, stepDecimals);
+    }
+    return ongrid(sum, std::max(valueDecimals, stepDecimals));
+}
+
+double decimalsum(double a, double b) {
+    const double sum = a + b;
+    const int k = std::max(decimals(a), decimals(b));
+    if (a == 0 || b == 0 || k > kMostGridDecimals) {
         return sum;
     }
-    return roundEven(scaled) / scale;
+    return ongrid(sum, k);
 }
 
 } // namespace vestrano

@@ -12,4 +12,8 @@ int decimals(double v);
 // d has more than ten decimals, or is 0, the plain sum.
 double gridsum(double v, double d);
 
+// a + b as decimal numbers: rounded to the finer decimals of the two when both have no more
+// than ten (10.8 - 10 gives 0.8); else, or when either is 0, the plain sum.
+double decimalsum(double a, double b);
+
 } // namespace vestrano

@@ -8,6 +8,7 @@
 #include "app/plot_state.h"
 #include "app/rounding.h"
 #include "app/ui.h"
+#include "params/decimal_grid.h"
 #include "params/param_context.h"
 #include "params/param_table.h"
 #include "plot/fmtnum.h"
@@ -45,7 +46,8 @@ double barValue(const ParamEntry& p, int pos) {
     const double scaled = span * pos;
     // Spans near the largest number overflow when multiplied first.
     const double offset = std::isfinite(scaled) ? scaled / 1000 : span / 1000 * pos;
-    return offset + p.parmin;
+    // Added as decimals: bounds -10 and 10 give 0,8 at 540, not 0,800000000000001.
+    return decimalsum(offset, p.parmin);
 }
 
 int barPosition(double v, double lo, double hi) {

@@ -1,5 +1,7 @@
 #include "params/param_arithmetic.h"
 
+#include <tuple>
+
 #include "param_fixture.h"
 #include "params/animation.h"
 #include "params/param_table.h"
@@ -16,7 +18,7 @@ class Arithmetic : public ParamFixture {
     void SetUp() override { terms("a*x^2"); }
 };
 
-TEST_F(Arithmetic, BarEndsGiveExactlyTheBounds) {
+TEST_F(Arithmetic, BarPositionsGiveTheBoundsAndDecimalValues) {
     const struct {
         double lower, upper;
     } cases[] = {{-10, 10}, {-5, -1.8}, {0.1, 0.7}, {-1e-3, 3e5}};
@@ -26,6 +28,14 @@ TEST_F(Arithmetic, BarEndsGiveExactlyTheBounds) {
         EXPECT_EQ(param(a).parvalue, c.lower);
         scrollpara(ctx, a, 1000);
         EXPECT_EQ(engineValue("a"), c.upper);
+    }
+    // Positions between give the decimal value, without binary noise.
+    setparb(ctx, a, -10, 10);
+    for (const auto& [pos, value, shown] :
+         {std::tuple{540, 0.8, "0,8"}, {571, 1.42, "1,42"}, {1, -9.98, "-9,98"}}) {
+        scrollpara(ctx, a, pos);
+        EXPECT_EQ(param(a).parvalue, value) << pos;
+        EXPECT_EQ(window(a).valueText, shown);
     }
 }
 
