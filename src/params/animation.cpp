@@ -6,6 +6,7 @@
 
 #include "app/plot_state.h"
 #include "app/ui.h"
+#include "params/decimal_grid.h"
 #include "params/param_arithmetic.h"
 #include "params/param_context.h"
 #include "params/param_table.h"
@@ -23,11 +24,12 @@ void timerschanged(PlotState& state, Ui& ui) {
 }
 
 // The value after one step: at a bound the value wraps to the other bound (the overshoot is
-// dropped) or the step turns round before the bound would be crossed.
+// dropped) or the step turns round before the bound would be crossed. The bounds are weighed
+// against the sum on its decimal grid, so that 0.2 + 0.1 reaches an upper bound of 0.3.
 double nextValue(ParamEntry& p) {
     double v = p.parvalue;
     double d = p.parstep;
-    if (v + d > p.parmax) {
+    if (gridsum(v, d) > p.parmax) {
         if (p.parmode == kReverse) {
             d = -std::fabs(d);
             p.parstep = d;
@@ -36,7 +38,7 @@ double nextValue(ParamEntry& p) {
             d = 0;
         }
     }
-    if (v + d < p.parmin) {
+    if (gridsum(v, d) < p.parmin) {
         if (p.parmode == kReverse) {
             d = std::fabs(d);
             p.parstep = d;
@@ -45,7 +47,7 @@ double nextValue(ParamEntry& p) {
             d = 0;
         }
     }
-    return v + d;
+    return gridsum(v, d);
 }
 
 // Every slot in use that has a step runs, in slot order.

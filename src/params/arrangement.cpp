@@ -20,6 +20,12 @@ bool shown(const PlotState& state, int s) {
     return slotinuse(state, s) && paravisible(state, s);
 }
 
+// Right of the graph window when a window of this width fits there, else at the left edge.
+int columnLeft(const FrameGeometry& frame, int width) {
+    const int x = frame.graphVisible ? frame.graphLeft + frame.graphWidth : 0;
+    return x + width > frame.width ? 0 : x;
+}
+
 } // namespace
 
 ParaLayout pararesize(PlotState& state, int s, double width) {
@@ -27,7 +33,10 @@ ParaLayout pararesize(PlotState& state, int s, double width) {
     const double rounded = std::nearbyint(width);
     w.width = static_cast<int>(std::clamp<double>(rounded, kParaMinWidth, kMostTwips));
     w.height = kParaHeight;
-    state.parawidth = static_cast<int16_t>(w.width);
+    // The lower-bound windows are as wide as their long captions; the others keep theirs.
+    if (!isBoundSlot(s)) {
+        state.parawidth = static_cast<int16_t>(w.width);
+    }
     ParaLayout layout;
     layout.barWidth = w.width - 120;
     layout.valueWidth = layout.barWidth - 450;
@@ -39,10 +48,7 @@ ParaLayout pararesize(PlotState& state, int s, double width) {
 void arrangepara(PlotState& state, const FrameGeometry& frame) {
     const int h = state.params[0].window.height;
     const int y0 = frame.height - h;
-    int x = frame.graphVisible ? frame.graphLeft + frame.graphWidth : 0;
-    if (x + state.parawidth > frame.width) {
-        x = 0;
-    }
+    int x = columnLeft(frame, state.parawidth);
     int y = y0;
     for (int s = kParamCount - 1; s >= kFirstCountParam; --s) {
         if (!shown(state, s)) {
@@ -57,6 +63,13 @@ void arrangepara(PlotState& state, const FrameGeometry& frame) {
             x += kColumnShift;
         }
     }
+}
+
+void placebound(PlotState& state, const FrameGeometry& frame, int s, int width) {
+    ParamWindow& w = state.params[s].window;
+    w.width = std::max(w.width, width);
+    w.left = columnLeft(frame, w.width);
+    w.top = s * w.height;
 }
 
 std::vector<int> frontpara(PlotState& state) {

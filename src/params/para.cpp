@@ -80,6 +80,12 @@ void Para::buildControls() {
     bar_->setSingleStep(1);
     bar_->setPageStep(10);
     bar_->setProperty("helpContext", kParaHelpContext);
+    // A click on the bar takes the focus from the boxes, so that the keys move the bar
+    // instead of typing into a bound.
+    bar_->setFocusPolicy(Qt::StrongFocus);
+    // Scroll bars turn their keys round for vertical use; this one lies flat, so Right and
+    // Page Up raise the value.
+    bar_->setInvertedControls(false);
     // Program-made moves are set with signals blocked: only the user's moves get here.
     connect(bar_, &QScrollBar::valueChanged, this,
             [this](int pos) { scrollpara(ctx_, slot_, pos); });

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/ui.h"
 #include "params/arrangement.h"
@@ -19,8 +20,9 @@
 
 namespace vestrano {
 
-ParaWindows::ParaWindows(ParamContext& ctx, QMdiArea& mdi, QWidget& dialogParent)
-    : ctx_(ctx), mdi_(mdi) {
+ParaWindows::ParaWindows(ParamContext& ctx, QMdiArea& mdi, QWidget& dialogParent,
+                         std::function<FrameGeometry()> frame)
+    : ctx_(ctx), mdi_(mdi), frame_(std::move(frame)) {
     dialog_ = new TimerDialogForm(ctx, &dialogParent);
     connect(&mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         const int s = slotOf(window);
@@ -39,12 +41,11 @@ ParaWindows::~ParaWindows() {
     }
 }
 
-// Windows that appear do not take the focus: the user goes on typing where he was, and the
-// active parameter stays the one he chose.
+// Windows that appear come to the front without taking the focus: the user goes on typing
+// where he was, and the active parameter stays the one he chose.
 void ParaWindows::sync() {
-    QMdiSubWindow* active = mdi_.activeSubWindow();
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    bool appeared = false;
+    const ActiveWindow before = activeWindow();
+    std::vector<QMdiSubWindow*> appeared;
     showing_ = true;
     for (int s = 0; s < kParamCount; ++s) {
         const ParamWindow& w = ctx_.state.params[s].window;
@@ -56,19 +57,47 @@ void ParaWindows::sync() {
             create(s);
         }
         paras_[s]->render();
+        fitCaption(s);
         place(s);
         if (subs_[s]->isHidden() == w.visible) {
             subs_[s]->setVisible(w.visible);
-            appeared = appeared || w.visible;
+            if (w.visible) {
+                appeared.push_back(subs_[s]);
+            }
         }
     }
-    if (appeared && mdi_.activeSubWindow() != active) {
-        mdi_.setActiveSubWindow(active && active->isVisible() ? active : nullptr);
-        if (focus) {
-            focus->setFocus();
-        }
+    if (!appeared.empty()) {
+        giveBack(before);
+    }
+    for (QMdiSubWindow* window : appeared) {
+        window->raise();
     }
     showing_ = false;
+}
+
+ParaWindows::ActiveWindow ParaWindows::activeWindow() const {
+    ActiveWindow now{mdi_.activeSubWindow(), nullptr, QApplication::focusWidget()};
+    const QList<QMdiSubWindow*> stack = mdi_.subWindowList(QMdiArea::StackingOrder);
+    const qsizetype at = stack.indexOf(now.window);
+    if (at >= 0 && at + 1 < stack.size()) {
+        now.cover = stack[at + 1];
+    }
+    return now;
+}
+
+// Activating a window lifts it to the top: it goes back under the window that covered it.
+void ParaWindows::giveBack(const ActiveWindow& before) {
+    if (mdi_.activeSubWindow() == before.window) {
+        return;
+    }
+    const bool shown = before.window && before.window->isVisible();
+    mdi_.setActiveSubWindow(shown ? before.window.data() : nullptr);
+    if (shown && before.cover) {
+        before.window->stackUnder(before.cover);
+    }
+    if (before.focus) {
+        before.focus->setFocus();
+    }
 }
 
 void ParaWindows::create(int s) {
@@ -86,6 +115,26 @@ void ParaWindows::create(int s) {
     window->installEventFilter(this);
     subs_[s] = window;
     paras_[s] = para;
+    if (isBoundSlot(s)) {
+        fitCaption(s);
+        placebound(ctx_.state, frame_(), s, toTwips(window->minimumWidth(), tpp));
+    }
+}
+
+// The captions of the lower-bound windows are long; their windows grow to show them whole,
+// all three alike.
+void ParaWindows::fitCaption(int s) {
+    if (!isBoundSlot(s)) {
+        return;
+    }
+    QMdiSubWindow* window = subs_[s];
+    int least = toPixels(kParaMinWidth, twipsPerPixel(*window));
+    for (int bound = 0; bound < kFirstCountParam; ++bound) {
+        least = std::max(least, captionWidth(*window, qtText(paraname(ctx_.state, bound))));
+    }
+    if (window->minimumWidth() != least) {
+        window->setMinimumWidth(least);
+    }
 }
 
 // The window goes once its own events are over: closing runs inside them.
@@ -144,17 +193,28 @@ void ParaWindows::closed(int s) {
     ctx_.ui.changed(Change::Menu);
 }
 
+// Activating a window may lift the one active before right under it, so the windows are
+// raised only once the last of them is active.
 void ParaWindows::bringForward(const std::vector<int>& order) {
     QMdiSubWindow* last = nullptr;
     for (const int s : order) {
         if (QMdiSubWindow* window = subs_[static_cast<std::size_t>(s)]) {
             window->show();
-            window->raise();
             last = window;
         }
     }
-    if (last) {
-        mdi_.setActiveSubWindow(last);
+    if (!last) {
+        return;
+    }
+    mdi_.setActiveSubWindow(last);
+    raiseInOrder(order);
+}
+
+void ParaWindows::raiseInOrder(const std::vector<int>& order) {
+    for (const int s : order) {
+        if (QMdiSubWindow* window = subs_[static_cast<std::size_t>(s)]) {
+            window->raise();
+        }
     }
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <QMdiSubWindow>
 #include <QObject>
+#include <QPointer>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "app/plot_state.h"
+#include "params/arrangement.h"
 
 class QMdiArea;
-class QMdiSubWindow;
 
 namespace vestrano {
 
@@ -21,14 +24,17 @@ class TimerDialogForm;
 // sizes, activation and closing go to the core; the core's state comes back through sync.
 class ParaWindows final : public QObject {
   public:
-    // The timer dialog opens over `dialogParent`.
-    ParaWindows(ParamContext& ctx, QMdiArea& mdi, QWidget& dialogParent);
+    // The timer dialog opens over `dialogParent`; `frame` tells where the windows may go.
+    ParaWindows(ParamContext& ctx, QMdiArea& mdi, QWidget& dialogParent,
+                std::function<FrameGeometry()> frame);
     ~ParaWindows() override;
 
     // Creates, destroys, renders, places, shows and hides the windows as the state says.
     void sync();
     // Brings the windows forward in this order; the last one becomes the active window.
     void bringForward(const std::vector<int>& order);
+    // Raises the windows in this order, the last frontmost; the active window stays.
+    void raiseInOrder(const std::vector<int>& order);
 
     Para* para(int s) const { return paras_[static_cast<std::size_t>(s)]; }
     QMdiSubWindow* window(int s) const { return subs_[static_cast<std::size_t>(s)]; }
@@ -37,7 +43,18 @@ class ParaWindows final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The active window, the one just above it and the focus, to be given back after
+    // windows appeared.
+    struct ActiveWindow {
+        QPointer<QMdiSubWindow> window;
+        QPointer<QMdiSubWindow> cover;
+        QPointer<QWidget> focus;
+    };
+    ActiveWindow activeWindow() const;
+    void giveBack(const ActiveWindow& before);
+
     void create(int s);
+    void fitCaption(int s);
     void destroy(int s);
     void place(int s);
     void resized(int s);
@@ -48,6 +65,7 @@ class ParaWindows final : public QObject {
 
     ParamContext& ctx_;
     QMdiArea& mdi_;
+    std::function<FrameGeometry()> frame_;
     TimerDialogForm* dialog_ = nullptr;
     std::array<QMdiSubWindow*, kParamCount> subs_{};
     std::array<Para*, kParamCount> paras_{};

@@ -8,6 +8,7 @@
 #include "app/plot_state.h"
 #include "app/rounding.h"
 #include "app/ui.h"
+#include "params/decimal_grid.h"
 #include "params/param_context.h"
 #include "params/param_table.h"
 #include "plot/fmtnum.h"
@@ -19,6 +20,7 @@ namespace {
 
 const char* const kBadInputTitle = "Fehlerhafte Eingabe";
 const char* const kCountRangeText = "Stützstellenanzahl muss im Bereich [2; 20000] liegen!";
+const char* const kSpanText = "Der Abstand der Grenzen ist zu groß!";
 
 std::pair<double, double> interval(const PlotState& state) {
     if (state.mode == 0) {
@@ -40,7 +42,12 @@ double barValue(const ParamEntry& p, int pos) {
     if (pos >= 1000) {
         return p.parmax;
     }
-    return (p.parmax - p.parmin) * pos / 1000 + p.parmin;
+    const double span = p.parmax - p.parmin;
+    const double scaled = span * pos;
+    // Spans near the largest number overflow when multiplied first.
+    const double offset = std::isfinite(scaled) ? scaled / 1000 : span / 1000 * pos;
+    // Added as decimals: bounds -10 and 10 give 0,8 at 540, not 0,800000000000001.
+    return decimalsum(offset, p.parmin);
 }
 
 int barPosition(double v, double lo, double hi) {
@@ -180,6 +187,12 @@ bool setpar(ParamContext& ctx, int s, double& v) {
 void setparb(ParamContext& ctx, int s, double lower, double upper) {
     PlotState& state = ctx.state;
     ParamEntry& p = state.params[s];
+    // Without a finite distance the bar has no scale: every position would give infinity.
+    if (!std::isfinite(upper - lower)) {
+        ctx.ui.message(kSpanText, kBadInputTitle, MessageIcon::Critical);
+        lower = p.parmin;
+        upper = p.parmax;
+    }
     p.window.lowerText = fmtnum(lower, state.fmtx);
     p.window.upperText = fmtnum(upper, state.fmtx);
     p.parmin = lower;

@@ -23,7 +23,8 @@ void changepar(ParamContext& ctx, int s);
 // nothing changes.
 bool setpar(ParamContext& ctx, int s, double& v);
 
-// Shows and stores new bounds, then puts the value at its new place on the bar.
+// Shows and stores new bounds, then puts the value at its new place on the bar. Bounds whose
+// distance is no finite number are refused with a message, and the old ones are shown again.
 void setparb(ParamContext& ctx, int s, double lower, double upper);
 
 // The bound boxes were left or confirmed with these texts. Refused bounds show the old ones

@@ -29,12 +29,15 @@ void togglepardock(PlotState& state, const FrameGeometry& frame) {
     arrangepara(state, frame);
 }
 
-void showlowerbounds(ParamContext& ctx) {
+std::vector<int> showlowerbounds(ParamContext& ctx) {
+    std::vector<int> order;
     for (int s = 0; s < kFirstCountParam; ++s) {
         if (!paravisible(ctx.state, s)) {
             showpara(ctx, s);
         }
+        order.insert(order.begin(), s);
     }
+    return order;
 }
 
 bool toggleautoint(PlotState& state) {

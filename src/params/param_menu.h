@@ -44,8 +44,9 @@ std::vector<int> showallparameters(PlotState& state, const FrameGeometry& frame,
 // mn_pardock: toggles, then arranges the parameter windows.
 void togglepardock(PlotState& state, const FrameGeometry& frame);
 
-// mn_ugr: the lower-bound windows of slots 0..2, each unless already visible.
-void showlowerbounds(ParamContext& ctx);
+// mn_ugr: the lower-bound windows of slots 0..2, each unless already visible. Returns them in
+// the order to bring them forward, so that none stays covered by another window.
+std::vector<int> showlowerbounds(ParamContext& ctx);
 
 // mn_autoint: toggles; true when it became checked, and the terms must be read again.
 bool toggleautoint(PlotState& state);

@@ -1,9 +1,13 @@
 #include "params/tool_window_qt.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 
 namespace vestrano {
 
@@ -18,6 +22,25 @@ QMdiSubWindow* addToolWindow(QMdiArea& mdi, QWidget* content) {
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->hide();
     return window;
+}
+
+int captionWidth(const QMdiSubWindow& window, const QString& caption) {
+    QStyleOptionTitleBar option;
+    option.initFrom(&window);
+    option.text = caption;
+    option.titleBarFlags = window.windowFlags();
+    option.subControls = QStyle::SC_All;
+    const QStyle* style = window.style();
+    option.rect = QRect(0, 0, window.width(),
+                        style->pixelMetric(QStyle::PM_TitleBarHeight, &option, &window));
+    const QRect label =
+        style->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarLabel, &window);
+    // Styles may write the title in bold and keep a margin inside the label.
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    constexpr int kLabelMargin = 16;
+    return window.width() - label.width() + QFontMetrics(font).horizontalAdvance(option.text) +
+           kLabelMargin;
 }
 
 } // namespace vestrano

@@ -2,6 +2,7 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class QString;
 class QWidget;
 
 namespace vestrano {
@@ -10,5 +11,8 @@ namespace vestrano {
 // icon, no minimise or maximise box. The window starts hidden and survives its close box;
 // whoever owns it decides what closing means.
 QMdiSubWindow* addToolWindow(QMdiArea& mdi, QWidget* content);
+
+// The width in pixels at which the window's title bar shows the whole of `caption`.
+int captionWidth(const QMdiSubWindow& window, const QString& caption);
 
 } // namespace vestrano

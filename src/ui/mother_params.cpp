@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QTimer>
 
@@ -30,10 +31,20 @@ bool isCheckItem(std::string_view name) {
            name == "mn_pardock" || name == "mn_autoint";
 }
 
+// The list comes forward too, right behind the parameter windows brought forward in `order`.
+void listBehind(QMdiSubWindow& list, const ParaWindows& paras, const std::vector<int>& order) {
+    if (order.empty()) {
+        list.raise();
+        return;
+    }
+    list.stackUnder(paras.window(order.front()));
+}
+
 } // namespace
 
 void Mother::buildParamWindows() {
-    paras_ = std::make_unique<ParaWindows>(ctx_, *mdi_, *this);
+    paras_ =
+        std::make_unique<ParaWindows>(ctx_, *mdi_, *this, [this] { return paramframe(*state_); });
     paramList_ = new ParameterList(ctx_, *mdi_);
     ctx_.nameWidth = paramList_->nameWidth();
     timer1_ = new QTimer(this);
@@ -57,11 +68,17 @@ void Mother::buildParamMenu(QMenu* menu) {
              const std::vector<int> order = showallparameters(s, frame(), ctx_.nameWidth);
              syncParams();
              paras_->bringForward(order);
+             listBehind(paramList_->window(), *paras_, order);
          }},
         {"mn_koppel", [&s] { togglekoppel(s); }},
         {"mn_koppely", [&s] { togglekoppely(s); }},
         {"mn_pardock", [&s, frame] { togglepardock(s, frame()); }},
-        {"mn_ugr", [this] { showlowerbounds(ctx_); }},
+        {"mn_ugr",
+         [this] {
+             const std::vector<int> order = showlowerbounds(ctx_);
+             syncParams();
+             paras_->raiseInOrder(order);
+         }},
         {"mn_autoint",
          [this, &s] {
              if (toggleautoint(s)) {

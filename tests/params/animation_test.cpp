@@ -39,6 +39,37 @@ TEST_F(Animation, TickAtTheBoundsWrapsOrTurns) {
     }
 }
 
+// Binary noise would show as 0,300000000000001 and skip a bound such as 0,3.
+TEST_F(Animation, SteppedValuesLandOnTheDecimalGridAndReachTheBounds) {
+    const struct {
+        double lower, upper, value, step;
+        int mode, ticks;
+        double last;
+    } cases[] = {{0, 10, 0, 0.1, 0, 76, 7.6},     {0, 0.3, 0.2, 0.1, 0, 1, 0.3},
+                 {0, 0.3, 0.2, 0.1, 0, 2, 0},     {0, 1, 1, -0.05, 1, 20, 0},
+                 {0, 1, 1, -0.05, 1, 21, 0.05},   {-1, 1, 0.85, 0.1, 0, 1, 0.95},
+                 {0, 1, 1.0 / 3, 0.1, 0, 1, 0.4}, {-5, 5, -5, 0.7, 1, 600, 3.4}};
+    for (const auto& c : cases) {
+        setparb(ctx, a, c.lower, c.upper);
+        set(a, c.value);
+        param(a).parstep = c.step;
+        param(a).parmode = c.mode;
+        state.timerlist = std::string(1, static_cast<char>(a));
+        for (int i = 0; i < c.ticks; ++i) {
+            tick(ctx);
+            const std::string& shown = window(a).valueText;
+            const std::size_t comma = shown.find(',');
+            ASSERT_TRUE(comma == std::string::npos || shown.size() - comma <= 3) << shown;
+        }
+        EXPECT_EQ(param(a).parvalue, c.last) << c.value << " " << c.step;
+    }
+    // Finer steps are added as they come: rounding would stop them.
+    set(a, 0.1);
+    param(a).parstep = 1e-11;
+    tick(ctx);
+    EXPECT_EQ(param(a).parvalue, 0.1 + 1e-11);
+}
+
 // Records a and b whenever the calculator follows a change: the order of the slots.
 class SnapshotUi : public ScriptedUi {
   public:

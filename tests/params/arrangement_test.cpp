@@ -42,5 +42,20 @@ TEST_F(Arrangement, WindowsStackFromTheBottomRightOfTheGraph) {
     EXPECT_EQ(place(8), std::make_pair(12300, 1750));
 }
 
+TEST_F(Arrangement, LowerBoundWindowsTakeOneRowEachAtTheTopOfTheColumn) {
+    const FrameGeometry frame{20000, 9000, true, 0, 12000};
+    for (int s = 0; s < 3; ++s) {
+        placebound(state, frame, s, 6000);
+        EXPECT_EQ(place(s), std::make_pair(12000, 1250 * s));
+    }
+    EXPECT_EQ(window(1).width, 6000);
+    placebound(state, frame, 2, 8500); // no room beside the graph
+    EXPECT_EQ(place(2), std::make_pair(0, 2500));
+    // Sized for their captions, they leave the width of other windows alone.
+    const int16_t width = state.parawidth;
+    pararesize(state, 1, 7000);
+    EXPECT_EQ(state.parawidth, width);
+}
+
 } // namespace
 } // namespace vestrano

@@ -1,6 +1,9 @@
 #include "params/param_arithmetic.h"
 
+#include <tuple>
+
 #include "param_fixture.h"
+#include "params/animation.h"
 #include "params/param_table.h"
 
 namespace vestrano {
@@ -15,7 +18,7 @@ class Arithmetic : public ParamFixture {
     void SetUp() override { terms("a*x^2"); }
 };
 
-TEST_F(Arithmetic, BarEndsGiveExactlyTheBounds) {
+TEST_F(Arithmetic, BarPositionsGiveTheBoundsAndDecimalValues) {
     const struct {
         double lower, upper;
     } cases[] = {{-10, 10}, {-5, -1.8}, {0.1, 0.7}, {-1e-3, 3e5}};
@@ -25,6 +28,14 @@ TEST_F(Arithmetic, BarEndsGiveExactlyTheBounds) {
         EXPECT_EQ(param(a).parvalue, c.lower);
         scrollpara(ctx, a, 1000);
         EXPECT_EQ(engineValue("a"), c.upper);
+    }
+    // Positions between give the decimal value, without binary noise.
+    setparb(ctx, a, -10, 10);
+    for (const auto& [pos, value, shown] :
+         {std::tuple{540, 0.8, "0,8"}, {571, 1.42, "1,42"}, {1, -9.98, "-9,98"}}) {
+        scrollpara(ctx, a, pos);
+        EXPECT_EQ(param(a).parvalue, value) << pos;
+        EXPECT_EQ(window(a).valueText, shown);
     }
 }
 
@@ -109,6 +120,32 @@ TEST_F(Arithmetic, RefusedInputShowsTheOldBoundsAndValueAgain) {
         EXPECT_EQ(window(c.slot).valueText, before.window.valueText);
     }
     EXPECT_EQ(window(a).upperText, "5");
+}
+
+TEST_F(Arithmetic, BoundsWhoseDistanceOverflowsAreRefused) {
+    const std::string tooFar = "Fehlerhafte Eingabe|Der Abstand der Grenzen ist zu groß!";
+    chpari(ctx, a, "-1E308", "1E308");
+    EXPECT_EQ(takeMessage(), tooFar);
+    EXPECT_EQ(param(a).parmax, 10.0);
+    EXPECT_EQ(window(a).lowerText, "-10");
+    EXPECT_EQ(window(a).upperText, "10");
+    // The lower bounds of the integrals follow the interval, and refuse it likewise.
+    showpara(ctx, 0);
+    setparb(ctx, 0, -1e308, 1e308);
+    EXPECT_EQ(takeMessage(), tooFar);
+    EXPECT_EQ(param(0).parmin, -10.0);
+
+    // The widest distance that is a number: every bar position and timer step stays finite.
+    chpari(ctx, a, "-1E308", "7E307");
+    EXPECT_EQ(takeMessage(), "");
+    scrollpara(ctx, a, 500);
+    EXPECT_DOUBLE_EQ(param(a).parvalue, -1.5e307);
+    param(a).parstep = 1.7e308;
+    toggletimer(state, ui, a);
+    tick(ctx);
+    EXPECT_EQ(param(a).parvalue, -1e308);
+    tick(ctx);
+    EXPECT_DOUBLE_EQ(param(a).parvalue, 7e307);
 }
 
 TEST_F(Arithmetic, BoundsAreTakenAsTypedAndShownRounded) {

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 
 #include "params/para.h"
@@ -97,6 +98,58 @@ TEST_F(ParamWindows, EveryParameterGetsAWindowWithItsControls) {
     EXPECT_EQ(state().activepar, b);
 }
 
+TEST_F(ParamWindows, AllParametersComeInFrontWithTheLowestSlotFrontmost) {
+    mother->resize(700, 500);
+    mother->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mother.get()));
+    QMdiArea* mdi = mother->findChild<QMdiArea*>();
+    for (int i = 0; i < 2; ++i) {
+        QTest::mouseClick(picture(), Qt::LeftButton, {}, QPoint(300, 100));
+        trigger("mn_para");
+    }
+    const QList<QMdiSubWindow*> stack = mdi->subWindowList(QMdiArea::StackingOrder);
+    const auto place = [&](QMdiSubWindow* w) { return stack.indexOf(w); };
+    const qsizetype covering =
+        std::max(place(&mother->graphWindow()), place(&mother->termWindow()));
+    EXPECT_GT(place(&mother->paramList().window()), covering);
+    EXPECT_GT(place(window(10)), covering);
+    EXPECT_GT(place(window(b)), place(window(10)));
+    EXPECT_GT(place(window(a)), place(window(b)));
+    EXPECT_EQ(window(b)->x(), 0);
+    EXPECT_EQ(mdi->activeSubWindow(), window(a));
+}
+
+TEST_F(ParamWindows, LowerBoundWindowsComeInFrontSideBySideWithTheirWholeCaption) {
+    QMdiArea* mdi = mother->findChild<QMdiArea*>();
+    const auto inFront = [&](int s) {
+        const QList<QMdiSubWindow*> stack = mdi->subWindowList(QMdiArea::StackingOrder);
+        return stack.indexOf(window(s)) > stack.indexOf(&mother->graphWindow()) &&
+               stack.indexOf(window(s)) > stack.indexOf(&mother->termWindow());
+    };
+    trigger("mn_autoint");
+    enterTerm(2, "F(x)");
+    ASSERT_NE(window(2), nullptr);
+    EXPECT_TRUE(window(2)->isVisible());
+    EXPECT_TRUE(inFront(2));
+    mdi->setActiveSubWindow(&mother->graphWindow());
+    mother->graphWindow().raise();
+    ASSERT_FALSE(inFront(2));
+    trigger("mn_ugr");
+    const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+    const int buttons = 2 * window(0)->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    for (int s = 0; s < 3; ++s) {
+        ASSERT_NE(window(s), nullptr);
+        EXPECT_TRUE(window(s)->isVisible());
+        EXPECT_TRUE(inFront(s)) << "slot " << s;
+        EXPECT_GT(window(s)->width(), title.horizontalAdvance(window(s)->windowTitle()) + buttons);
+        for (int t = 0; t < s; ++t) {
+            EXPECT_FALSE(window(s)->geometry().intersects(window(t)->geometry())) << s << t;
+        }
+    }
+    EXPECT_EQ(window(1)->windowTitle(), "ug = untere Grenze für Integralfunktion in g(x)");
+    EXPECT_EQ(mdi->activeSubWindow(), &mother->graphWindow());
+}
+
 TEST_F(ParamWindows, WindowsKeepTheirHeightTheLeastWidthAndCascade) {
     window(a)->resize(200, 300);
     EXPECT_EQ(window(a)->size(), QSize(4000 / 15 + 1, 1250 / 15));
@@ -126,6 +179,27 @@ TEST_F(ParamWindows, DraggingTheBarMovesTheGraphAndItsEndsGiveTheBounds) {
     bar->setValue(1000);
     EXPECT_EQ(state().params[a].parvalue, 10);
     EXPECT_EQ(state().engine.ucEval("a"), 10);
+}
+
+// Keys after a click on the bar used to move the caret in a bound box and type into it; the
+// arrows move the thumb their way.
+TEST_F(ParamWindows, AClickOnTheBarGivesItTheKeys) {
+    mother->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mother.get()));
+    auto* bar = control<QScrollBar>(a, "HScroll1");
+    control<QLineEdit>(a, "Text1")->setFocus();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 30, bar->height() / 2));
+    ASSERT_EQ(QApplication::focusWidget(), bar);
+    EXPECT_EQ(bar->value(), 560);
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_Left}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    QTest::keyClicks(QApplication::focusWidget(), "5-8,3");
+    EXPECT_EQ(bar->value(), 571);
+    EXPECT_EQ(shown(a, "Text3"), "1,42");
+    EXPECT_EQ(shown(a, "Text1"), "-10");
+    EXPECT_EQ(shown(a, "Text2"), "10");
+    EXPECT_EQ(state().params[a].parmin, -10);
 }
 
 TEST_F(ParamWindows, TypedValuesAndBounds) {
