@@ -7,22 +7,23 @@
 // same core operations drawing into a picture without windows. Paths: `Gui/<case>/window` and
 // `Gui/<case>/floor`.
 
+#include "app/calculator.h"
 #include "ratio_table.h"
 
 #include "app/interpretall.h"
-#include "app/plot_state.h"
-#include "app/scripted_ui.h"
 #include "app/term_input.h"
 #include "params/animation.h"
-#include "params/para.h"
-#include "params/para_windows_qt.h"
 #include "params/param_arithmetic.h"
-#include "params/param_context.h"
-#include "plot/graphform.h"
-#include "plot/qt_canvas.h"
 #include "plot/redraw.h"
 #include "plot/resources.h"
-#include "ui/mother.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "support/scripted_ui.h"
+#include "ui/canvas/qt_canvas.h"
+#include "ui/main_window/mother.h"
+#include "ui/params/para.h"
+#include "ui/params/para_windows.h"
+#include "ui/plot/graphform.h"
 
 #include <benchmark/benchmark.h>
 
@@ -164,7 +165,7 @@ const std::array<std::string, 3> kAnimatedTerms{"sin(a*x)*x+b", "x^3/10-a*x", "w
 constexpr int kSlotA = 8;
 constexpr int kSlotB = 9;
 
-void takeAnimatedTerms(ParamContext& ctx) {
+void takeAnimatedTerms(ProgramContext& ctx) {
     for (int i = 0; i < kSlotCount; ++i) {
         ctx.state.slots[i].text = kAnimatedTerms[i];
     }
@@ -237,7 +238,7 @@ class PictureRedrawer : public Redrawer {
 void benchTick(benchmark::State& st) {
     ScriptedUi dialogs;
     auto mother = startAnimated(dialogs);
-    timergo(mother->context());
+    timerGo(mother->context());
     // Only the ticks counted here run.
     QTimer* timer1 = mother->findChild<QTimer*>("Timer1");
     timer1->blockSignals(true);
@@ -258,9 +259,9 @@ void benchTickFloor(benchmark::State& st) {
     ScriptedUi dialogs;
     auto state = std::make_unique<PlotState>();
     PictureRedrawer redrawer(*state, dialogs);
-    ParamContext ctx{*state, dialogs, &redrawer};
+    ProgramContext ctx{*state, dialogs, &redrawer, {}, docalc};
     takeAnimatedTerms(ctx);
-    timergo(ctx);
+    timerGo(ctx);
     for (auto _ : st) {
         tick(ctx);
     }
@@ -291,12 +292,12 @@ void benchScrollFloor(benchmark::State& st) {
     ScriptedUi dialogs;
     auto state = std::make_unique<PlotState>();
     PictureRedrawer redrawer(*state, dialogs);
-    ParamContext ctx{*state, dialogs, &redrawer};
+    ProgramContext ctx{*state, dialogs, &redrawer, {}, docalc};
     takeAnimatedTerms(ctx);
     int pos = 0;
     for (auto _ : st) {
         pos = pos == 300 ? 700 : 300;
-        scrollpara(ctx, kSlotA, pos);
+        scrollPara(ctx, kSlotA, pos);
     }
     st.SetItemsProcessed(st.iterations());
     if (!animatedAsExpected(*state) || !redrawer.drewGraphs()) {

@@ -7,8 +7,8 @@
 #include "ratio_table.h"
 
 #include "app/interpretall.h"
-#include "app/plot_state.h"
-#include "app/scripted_ui.h"
+#include "state/plot_state.h"
+#include "support/scripted_ui.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,12 +7,12 @@
 
 #include "ratio_table.h"
 
-#include "app/plot_state.h"
-#include "app/scripted_ui.h"
-#include "plot/qt_canvas.h"
 #include "plot/recording_canvas.h"
 #include "plot/redraw.h"
 #include "render_scene.h"
+#include "state/plot_state.h"
+#include "support/scripted_ui.h"
+#include "ui/canvas/qt_canvas.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,11 +5,11 @@
 // every line is parsed, sampled, block-evaluated and searched for parameters the way the
 // program does it. Returns the first broken invariant, or "" when the engine held up.
 
-#include "app/plot_state.h"
-#include "engine/engine_setup.h"
 #include "engine/errtext.h"
 #include "engine/expr_engine.h"
 #include "fuzz_text.h"
+#include "state/plot_state.h"
+#include "terms/engine_setup.h"
 
 #include <array>
 #include <cctype>
@@ -37,7 +37,7 @@ class EngineFuzzRound {
     explicit EngineFuzzRound(std::string_view input) : input_(input) {}
 
     std::string run() {
-        setupengine(state_);
+        setupEngine(state_);
         engine().ucSetVariableValueDbl(state_.handles.sw, 0.001);
         engine().ucSetTrigMode(1 + static_cast<int>(input_.size() % 3));
         const auto lines = splitLines();

@@ -9,10 +9,10 @@
 // 4 is 2 or 3. Returns the first broken invariant, or "" when everything held.
 
 #include "app/interpretall.h"
-#include "app/plot_state.h"
-#include "app/scripted_ui.h"
 #include "engine/expr_engine.h"
 #include "fuzz_text.h"
+#include "state/plot_state.h"
+#include "support/scripted_ui.h"
 #include "terms/termconv.h"
 #include "terms/text_replace.h"
 

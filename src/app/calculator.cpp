@@ -1,16 +1,17 @@
 #include "app/calculator.h"
+#include "state/general_number.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/evaltext.h"
-#include "app/plot_state.h"
-#include "app/quiet_ui.h"
-#include "app/rounding.h"
-#include "app/ui.h"
 #include "engine/errtext.h"
 #include "plot/fmtnum.h"
+#include "state/plot_state.h"
+#include "state/quiet_ui.h"
+#include "state/rounding.h"
+#include "state/ui.h"
+#include "terms/evaltext.h"
 #include "terms/termconv.h"
 
 namespace vestrano {
@@ -24,7 +25,7 @@ double roundDecimals(double value, int decimals) {
     if (!std::isfinite(value)) {
         return value;
     }
-    return std::strtod(fixedtext(value, decimals).c_str(), nullptr);
+    return std::strtod(fixedText(value, decimals).c_str(), nullptr);
 }
 
 std::string resultText(const ExprEngine& engine, double value, int decimals) {
@@ -35,7 +36,7 @@ std::string resultText(const ExprEngine& engine, double value, int decimals) {
     if (code != 0) {
         return "Error: " + errtext(engine, -1);
     }
-    return generalnum(roundDecimals(value, decimals));
+    return generalNumber(roundDecimals(value, decimals));
 }
 
 // An input the engine cannot read is refused like an out-of-range count.
@@ -51,21 +52,6 @@ bool takeDecimals(PlotState& state, Ui& ui, std::string_view text) {
 }
 
 } // namespace
-
-std::string generalnum(double value) {
-    if (std::isnan(value)) {
-        return "nicht definiert";
-    }
-    if (std::isinf(value)) {
-        return value > 0 ? "unendlich" : "-unendlich";
-    }
-    if (value == 0) {
-        return "0"; // also for -0
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "%.15G", value);
-    return text;
-}
 
 void docalc(PlotState& state, Ui& ui) {
     // The result follows every parameter move; a broken input is reported once, not per move.

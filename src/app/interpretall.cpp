@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "app/calculator.h"
-#include "app/once_ui.h"
-#include "app/plot_state.h"
-#include "app/ui.h"
 #include "app/window_arrangement.h"
-#include "engine/engine_setup.h"
 #include "engine/errtext.h"
-#include "params/param_context.h"
 #include "params/param_list.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
+#include "state/once_ui.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
+#include "terms/engine_setup.h"
 #include "terms/interpret.h"
 #include "terms/text_replace.h"
 
@@ -62,7 +62,7 @@ Discovery startDiscovery(PlotState& state) {
     return d;
 }
 
-void takeName(ParamContext& ctx, Discovery& d, const std::string& name, int32_t handle) {
+void takeName(ProgramContext& ctx, Discovery& d, const std::string& name, int32_t handle) {
     PlotState& state = ctx.state;
     const auto it = std::find_if(d.old.begin(), d.old.end(),
                                  [&](const auto& entry) { return entry.first == name; });
@@ -78,7 +78,7 @@ void takeName(ParamContext& ctx, Discovery& d, const std::string& name, int32_t 
 }
 
 // Evaluates `text` until the engine knows every name in it; returns the last error code.
-int findParameters(ParamContext& ctx, Discovery& d, const std::string& text) {
+int findParameters(ProgramContext& ctx, Discovery& d, const std::string& text) {
     PlotState& state = ctx.state;
     ExprEngine& engine = state.engine;
     for (;;) {
@@ -110,11 +110,11 @@ bool isFixedTextError(int code) {
     return isTextError(code) && code != number(ErrorCode::factorialOverflow);
 }
 
-void scanTexts(ParamContext& ctx, Discovery& d) {
+void scanTexts(ProgramContext& ctx, Discovery& d) {
     PlotState& state = ctx.state;
     for (int k = 0; k <= kSlotCount; ++k) {
         const bool isSlot = k < kSlotCount;
-        const std::string text = isSlot ? state.slots[k].engtext : combinedtext(state);
+        const std::string text = isSlot ? state.slots[k].engtext : combinedText(state);
         if (trimBlanks(text).empty()) {
             continue;
         }
@@ -127,7 +127,7 @@ void scanTexts(ParamContext& ctx, Discovery& d) {
     }
 }
 
-bool assignNewParameters(ParamContext& ctx, Discovery& d) {
+bool assignNewParameters(ProgramContext& ctx, Discovery& d) {
     PlotState& state = ctx.state;
     for (const auto& [name, handle] : d.fresh) {
         if (d.free.empty()) {
@@ -143,7 +143,7 @@ bool assignNewParameters(ParamContext& ctx, Discovery& d) {
         p.parmax = density ? 1025 : 10;
         p.parvalue = density ? 25 : 1;
         init(ctx, s);
-        showpara(ctx, s);
+        showParamWindow(ctx, s);
     }
     return true;
 }
@@ -178,13 +178,13 @@ bool hasEntry(const std::string& message, const std::string& entry) {
 }
 
 // The list and the windows follow the parameters just found.
-void refreshParamWindows(ParamContext& ctx) {
+void refreshParamWindows(ProgramContext& ctx) {
     PlotState& state = ctx.state;
     if (state.menu.spal && ctx.nameWidth) {
-        refpar(state, paramframe(state), ctx.nameWidth);
+        refpar(state, paramFrame(state), ctx.nameWidth);
     }
     if (state.menu.pardock) {
-        arrangepara(state, paramframe(state));
+        arrangepara(state, paramFrame(state));
     }
 }
 
@@ -206,7 +206,7 @@ std::string defineSlotFunctions(PlotState& state, const std::string& message) {
     const std::string r = defslotsordered(state, state.slots[0].engtext, state.slots[1].engtext,
                                           state.slots[2].engtext);
     std::string status = r.empty() ? message : r;
-    for (const std::string& entry : checkslotfunctions(state)) {
+    for (const std::string& entry : checkSlotFunctions(state)) {
         if (hasEntry(status, entry)) {
             continue;
         }
@@ -217,15 +217,17 @@ std::string defineSlotFunctions(PlotState& state, const std::string& message) {
 
 } // namespace
 
-bool interpretall(ParamContext& ctx) {
+bool interpretall(ProgramContext& ctx) {
     PlotState& state = ctx.state;
     OnceUi ui(ctx.ui, state.inputMessages, messageCause(state));
     state.timerlist.clear();
     state.timerEnabled = false;
     const int16_t savedBusy = state.busy;
     state.busy = 1;
-    setupengine(state);
+    setupEngine(state);
 
+    // No picture is drawn here: the caller redraws once the terms are read.
+    ProgramContext params{state, ui};
     std::string message;
     for (int k = 0; k < kSlotCount; ++k) {
         const std::string e = checkslot(state, ui, k);
@@ -233,15 +235,13 @@ bool interpretall(ParamContext& ctx) {
             state.slots[k].engtext.clear();
             appendMessage(message, slotName(state.mode, 3 + k) + ": " + e);
         }
-        integralmark(state, ui, k);
+        integralmark(params, k);
     }
     Discovery found = startDiscovery(state);
     found.message = message;
-    // No picture is drawn here: the caller redraws once the terms are read.
-    ParamContext params{state, ui};
     scanTexts(params, found);
     for (const auto& [name, slot] : found.old) {
-        releasepara(state, slot);
+        releaseParam(state, slot);
     }
     if (!assignNewParameters(params, found)) {
         refuseTooManyParameters(state, ui);
@@ -258,8 +258,20 @@ bool interpretall(ParamContext& ctx) {
     return true;
 }
 
+void integralmark(ProgramContext& ctx, int k) {
+    const bool uses = markIntegral(ctx.state, ctx.ui, k);
+    if (!ctx.state.menu.autoint) {
+        return;
+    }
+    if (uses) {
+        showParamWindow(ctx, k);
+    } else {
+        hideParamWindow(ctx.state, k);
+    }
+}
+
 bool interpretall(PlotState& state, Ui& ui) {
-    ParamContext ctx{state, ui};
+    ProgramContext ctx{state, ui};
     return interpretall(ctx);
 }
 

@@ -1,9 +1,9 @@
 #include "app/menu_actions.h"
 
-#include "app/plot_state.h"
-#include "app/ui.h"
 #include "app/window_arrangement.h"
-#include "params/param_context.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
 
 namespace vestrano {
 
@@ -23,14 +23,14 @@ bool GraphState::*displayFlag(DisplayItem item) {
     return &GraphState::mn_helpline;
 }
 
-void arrange(ParamContext& ctx) {
-    arrangewindows(ctx.state);
+void arrange(ProgramContext& ctx) {
+    arrangeWindows(ctx.state);
     ctx.ui.changed(Change::Layout);
 }
 
 } // namespace
 
-void winkelmas(ParamContext& ctx, int m) {
+void winkelmas(ProgramContext& ctx, int m) {
     if (m < 1 || m > 3) {
         return;
     }
@@ -40,11 +40,11 @@ void winkelmas(ParamContext& ctx, int m) {
     redrawGraph(ctx);
 }
 
-bool displaychecked(const PlotState& state, DisplayItem item) {
+bool displayChecked(const PlotState& state, DisplayItem item) {
     return state.graph.*displayFlag(item);
 }
 
-void toggledisplay(ParamContext& ctx, DisplayItem item) {
+void toggleDisplay(ProgramContext& ctx, DisplayItem item) {
     bool& flag = ctx.state.graph.*displayFlag(item);
     flag = !flag;
     ctx.ui.changed(Change::Menu);
@@ -52,18 +52,18 @@ void toggledisplay(ParamContext& ctx, DisplayItem item) {
     redrawGraph(ctx);
 }
 
-void togglezoomlock(ParamContext& ctx) {
+void toggleZoomLock(ProgramContext& ctx) {
     ctx.state.menu.zoomtoggle = !ctx.state.menu.zoomtoggle;
     ctx.ui.changed(Change::Menu);
 }
 
-void toggledock(ParamContext& ctx) {
+void toggleDock(ProgramContext& ctx) {
     ctx.state.menu.dock = !ctx.state.menu.dock;
     ctx.ui.changed(Change::Menu);
     arrange(ctx);
 }
 
-void mainresized(ParamContext& ctx, int clientWidth, int clientHeight, bool minimized) {
+void mainResized(ProgramContext& ctx, int clientWidth, int clientHeight, bool minimized) {
     WindowLayout& layout = ctx.state.layout;
     layout.clientWidth = clientWidth;
     layout.clientHeight = clientHeight;

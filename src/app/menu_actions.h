@@ -2,27 +2,27 @@
 
 namespace vestrano {
 
-struct ParamContext;
+struct ProgramContext;
 struct PlotState;
 
 // The angle unit of the trigonometric functions: 1 radians, 2 degrees, 3 grads.
-void winkelmas(ParamContext& ctx, int m);
+void winkelmas(ProgramContext& ctx, int m);
 
 // The four display items of the help-line menu; each click toggles its check mark and draws
 // the background anew.
 enum class DisplayItem { HelpLines, Numbers, Axes, AxisNames };
-bool displaychecked(const PlotState& state, DisplayItem item);
-void toggledisplay(ParamContext& ctx, DisplayItem item);
+bool displayChecked(const PlotState& state, DisplayItem item);
+void toggleDisplay(ProgramContext& ctx, DisplayItem item);
 
 // "Zoom sperren": mouse clicks and zoom keys leave the view alone while it is checked.
-void togglezoomlock(ParamContext& ctx);
+void toggleZoomLock(ProgramContext& ctx);
 
 // "Hauptfenster andocken": the child windows follow the main window; checking it arranges
 // them at once.
-void toggledock(ParamContext& ctx);
+void toggleDock(ProgramContext& ctx);
 
 // The main window changed its size (twips) or was minimised; the children follow while
 // docked.
-void mainresized(ParamContext& ctx, int clientWidth, int clientHeight, bool minimized);
+void mainResized(ProgramContext& ctx, int clientWidth, int clientHeight, bool minimized);
 
 } // namespace vestrano

@@ -1,11 +1,11 @@
 #include "app/mode_switch.h"
 
-#include "app/plot_state.h"
 #include "app/term_input.h"
-#include "app/ui.h"
-#include "params/param_context.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
 #include "terms/subst.h"
 #include "terms/termconv.h"
 
@@ -26,14 +26,14 @@ void freeNewVariable(PlotState& state) {
     for (int s = kFirstCountParam; s < kParamCount; ++s) {
         const ParamEntry& p = state.params[s];
         if (p.parhandle >= 0 && p.parname == variable) {
-            releasepara(state, s);
+            releaseParam(state, s);
         }
     }
 }
 
 } // namespace
 
-std::string translateterm(std::string_view text, int oldmode, int newmode) {
+std::string translateTerm(std::string_view text, int oldmode, int newmode) {
     const std::string& newVariable = slotName(newmode, 0);
     std::string t = logicswap(text, 1);
     t = subst(t, newVariable, newVariable + "0", 3);
@@ -46,7 +46,7 @@ std::string translateterm(std::string_view text, int oldmode, int newmode) {
     return logicswap(t, 2);
 }
 
-void togglefork(ParamContext& ctx, int newmode) {
+void togglefork(ProgramContext& ctx, int newmode) {
     PlotState& state = ctx.state;
     const int oldmode = state.mode;
     state.mode = static_cast<int16_t>(newmode);
@@ -55,17 +55,17 @@ void togglefork(ParamContext& ctx, int newmode) {
     // Translating into the same mode would append "0" to every variable.
     if (oldmode != newmode) {
         for (TermSlot& slot : state.slots) {
-            slot.text = translateterm(slot.text, oldmode, newmode);
+            slot.text = translateTerm(slot.text, oldmode, newmode);
         }
     }
     ctx.ui.changed(Change::Terms);
-    setboundlabels(state);
+    setBoundLabels(state);
     ctx.ui.changed(Change::Parameters);
     setscale(state);
     findandget(ctx, false);
 }
 
-void choosemode(ParamContext& ctx, int newmode) {
+void chooseMode(ProgramContext& ctx, int newmode) {
     if (ctx.state.mode == newmode) {
         return;
     }

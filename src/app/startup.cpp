@@ -4,15 +4,15 @@
 #include <string>
 
 #include "app/mode_switch.h"
-#include "app/plot_state.h"
-#include "app/ui.h"
 #include "app/window_arrangement.h"
-#include "engine/engine_setup.h"
-#include "params/param_context.h"
 #include "params/param_table.h"
 #include "plot/einszueins.h"
 #include "plot/resources.h"
 #include "plot/scale.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
+#include "terms/engine_setup.h"
 
 namespace vestrano {
 
@@ -59,7 +59,7 @@ void parameterTable(PlotState& state) {
         state.params[s].parmin = state.mode == 0 ? state.xmin : state.tmin;
         state.params[s].parmax = state.mode == 0 ? state.xmax : state.tmax;
     }
-    setboundlabels(state);
+    setBoundLabels(state);
     definevars(state);
 }
 
@@ -70,7 +70,7 @@ std::string labelDecimals(int16_t komma) {
 
 } // namespace
 
-void startup(ParamContext& ctx) {
+void startup(ProgramContext& ctx) {
     PlotState& state = ctx.state;
     state.engine.ucEval("");
     state.engine.ucEval(std::nullopt);
@@ -87,7 +87,7 @@ void startup(ParamContext& ctx) {
     togglefork(ctx, 0);
 }
 
-void finishstartup(ParamContext& ctx, TextMetrics& metrics) {
+void completeStartup(ProgramContext& ctx, TextMetrics& metrics) {
     PlotState& state = ctx.state;
     WindowLayout& layout = state.layout;
     layout.term.visible = true;
@@ -97,7 +97,7 @@ void finishstartup(ParamContext& ctx, TextMetrics& metrics) {
     layout.graph.visible = true;
     ctx.ui.changed(Change::Layout);
     state.busy = 0;
-    arrangewindows(state);
+    arrangeWindows(state);
     ctx.ui.changed(Change::Layout);
     einszueins(ctx, 1);
 }

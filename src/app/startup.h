@@ -2,7 +2,7 @@
 
 namespace vestrano {
 
-struct ParamContext;
+struct ProgramContext;
 struct PlotState;
 class TextMetrics;
 class Ui;
@@ -10,11 +10,11 @@ class Ui;
 // The start-up up to the mode switch, while the windows exist but are not shown: start
 // values, built-in settings, parameter table, engine, view, function mode. Leaves `busy` at
 // 1, so nothing is drawn yet.
-void startup(ParamContext& ctx);
+void startup(ProgramContext& ctx);
 
 // The rest of the start-up: the fonts measured, the term and graph windows shown and
 // arranged, `busy` cleared, both axes given the same scale. Draws the first picture.
-void finishstartup(ParamContext& ctx, TextMetrics& metrics);
+void completeStartup(ProgramContext& ctx, TextMetrics& metrics);
 
 // The shutdown: a changed collection may be saved; the graphics objects are let go.
 void quit(PlotState& state, Ui& ui);

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/evaltext.h"
 #include "app/interpretall.h"
-#include "app/plot_state.h"
-#include "app/ui.h"
-#include "params/param_context.h"
 #include "params/param_table.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
+#include "terms/evaltext.h"
 #include "terms/subst.h"
 
 namespace vestrano {
@@ -23,19 +23,19 @@ std::string withoutBlanks(std::string_view text) {
 } // namespace
 
 // The interpretation has already arranged the parameter windows and refreshed their list.
-void findandget(ParamContext& ctx, bool noredraw) {
+void findandget(ProgramContext& ctx, bool noredraw) {
     interpretall(ctx);
     if (!noredraw) {
         redrawGraph(ctx);
     }
 }
 
-void findandgetpre(ParamContext& ctx, bool noredraw) {
+void findandgetpre(ProgramContext& ctx, bool noredraw) {
     findandget(ctx, noredraw);
     // The collection window keeps its working entry up to date once it exists.
 }
 
-void showslot(ParamContext& ctx, int i, bool visible) {
+void showSlot(ProgramContext& ctx, int i, bool visible) {
     ctx.state.slots[i].visible = visible;
     ctx.ui.changed(Change::Terms);
     redrawGraph(ctx);
@@ -55,7 +55,7 @@ std::string entpara(PlotState& state, std::string_view text) {
             engine.ucEval(std::nullopt);
             continue;
         }
-        const std::string number = valuetext(value);
+        const std::string number = formatParamValue(value);
         result = subst(result, p.parname, value < 0 ? "(" + number + ")" : number, 3);
     }
     return result;

@@ -5,20 +5,20 @@
 
 namespace vestrano {
 
-struct ParamContext;
+struct ProgramContext;
 struct PlotState;
 class Ui;
 
 // Takes over the term window's inputs: interprets all terms, arranges the parameter windows
 // when they are arranged, and redraws unless told not to.
-void findandget(ParamContext& ctx, bool noredraw);
+void findandget(ProgramContext& ctx, bool noredraw);
 
 // The same, from the term window itself (Enter, the slot button, a click into a line).
-void findandgetpre(ParamContext& ctx, bool noredraw);
+void findandgetpre(ProgramContext& ctx, bool noredraw);
 
 // The check box of slot i: a hidden slot's line turns grey and its graph goes, without
 // interpreting the terms again.
-void showslot(ParamContext& ctx, int i, bool visible);
+void showSlot(ProgramContext& ctx, int i, bool visible);
 
 // `text` with every parameter in use replaced by its current value, written with a decimal
 // comma and bracketed when negative.

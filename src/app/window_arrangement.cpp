@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/plot_state.h"
-#include "app/rounding.h"
+#include "state/plot_state.h"
+#include "state/rounding.h"
 
 namespace vestrano {
 
@@ -55,7 +55,7 @@ void placeParamList(PlotState& state, int left) {
 
 } // namespace
 
-void arrangewindows(PlotState& state) {
+void arrangeWindows(PlotState& state) {
     WindowLayout& layout = state.layout;
     if (layout.minimized) {
         return;
@@ -64,11 +64,11 @@ void arrangewindows(PlotState& state) {
     placeGraph(layout, left);
     placeParamList(state, left);
     if (state.menu.pardock) {
-        arrangepara(state, paramframe(state));
+        arrangepara(state, paramFrame(state));
     }
 }
 
-FrameGeometry paramframe(const PlotState& state) {
+FrameGeometry paramFrame(const PlotState& state) {
     const WindowLayout& layout = state.layout;
     FrameGeometry frame;
     frame.width = layout.clientWidth;
@@ -79,12 +79,12 @@ FrameGeometry paramframe(const PlotState& state) {
     return frame;
 }
 
-TrackLimits termlimits(int tppx, int tppy) {
+TrackLimits termLimits(int tppx, int tppy) {
     const int height = pixels(kTermHeight, tppy);
     return {pixels(kTermMinWidth, tppx), 0, height, height};
 }
 
-TrackLimits graphlimits(int tppx, int tppy) {
+TrackLimits graphLimits(int tppx, int tppy) {
     return {pixels(kGraphMinWidth, tppx), 0, pixels(kGraphMinHeight, tppy), 0};
 }
 

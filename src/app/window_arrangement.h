@@ -9,10 +9,10 @@ struct PlotState;
 // Puts the term window at the left or right edge of the main window, the graph window in the
 // column below it, the parameter list beside the graph and, when they are arranged, the
 // parameter windows. Nothing happens while the main window is minimised.
-void arrangewindows(PlotState& state);
+void arrangeWindows(PlotState& state);
 
 // Where the parameter windows may go, read from the current layout.
-FrameGeometry paramframe(const PlotState& state);
+FrameGeometry paramFrame(const PlotState& state);
 
 // Size limits of a window in pixels, 0 = none: the term window keeps its height and has a
 // smallest width, the graph window a smallest width and height.
@@ -22,7 +22,7 @@ struct TrackLimits {
     int minHeight = 0;
     int maxHeight = 0;
 };
-TrackLimits termlimits(int tppx, int tppy);
-TrackLimits graphlimits(int tppx, int tppy);
+TrackLimits termLimits(int tppx, int tppy);
+TrackLimits graphLimits(int tppx, int tppy);
 
 } // namespace vestrano

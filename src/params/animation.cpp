@@ -4,12 +4,12 @@
 #include <cmath>
 #include <string>
 
-#include "app/plot_state.h"
-#include "app/ui.h"
 #include "params/decimal_grid.h"
 #include "params/param_arithmetic.h"
-#include "params/param_context.h"
 #include "params/param_table.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
 
 namespace vestrano {
 
@@ -29,7 +29,7 @@ void timerschanged(PlotState& state, Ui& ui) {
 double nextValue(ParamEntry& p) {
     double v = p.parvalue;
     double d = p.parstep;
-    if (gridsum(v, d) > p.parmax) {
+    if (gridSum(v, d) > p.parmax) {
         if (p.parmode == kReverse) {
             d = -std::fabs(d);
             p.parstep = d;
@@ -38,7 +38,7 @@ double nextValue(ParamEntry& p) {
             d = 0;
         }
     }
-    if (gridsum(v, d) < p.parmin) {
+    if (gridSum(v, d) < p.parmin) {
         if (p.parmode == kReverse) {
             d = std::fabs(d);
             p.parstep = d;
@@ -47,36 +47,36 @@ double nextValue(ParamEntry& p) {
             d = 0;
         }
     }
-    return gridsum(v, d);
+    return gridSum(v, d);
 }
 
 // Every slot in use that has a step runs, in slot order.
-void startStepped(ParamContext& ctx) {
+void startStepped(ProgramContext& ctx) {
     PlotState& state = ctx.state;
     for (int s = 0; s < kParamCount; ++s) {
-        if (state.params[s].parstep == 0 || !slotinuse(state, s)) {
+        if (state.params[s].parstep == 0 || !slotInUse(state, s)) {
             continue;
         }
         state.timerlist += static_cast<char>(s);
         // A closed window comes back, so that nothing runs out of sight.
         if (!state.params[s].window.loaded) {
-            showpara(ctx, s);
+            showParamWindow(ctx, s);
         }
     }
 }
 
 } // namespace
 
-const char* timergocaption(const PlotState& state) {
+const char* timerGoCaption(const PlotState& state) {
     return state.timerEnabled ? "Alle &Timer anhalten" : "Alle &Timer gleichzeitig starten";
 }
 
-bool timerrunning(const PlotState& state, int s) {
+bool timerRunning(const PlotState& state, int s) {
     return state.timerlist.find(static_cast<char>(s)) != std::string::npos;
 }
 
-void toggletimer(PlotState& state, Ui& ui, int s) {
-    if (timerrunning(state, s)) {
+void toggleTimer(PlotState& state, Ui& ui, int s) {
+    if (timerRunning(state, s)) {
         std::erase(state.timerlist, static_cast<char>(s));
     } else {
         state.timerlist += static_cast<char>(s);
@@ -84,21 +84,21 @@ void toggletimer(PlotState& state, Ui& ui, int s) {
     timerschanged(state, ui);
 }
 
-void stoptimer(PlotState& state, int s) {
+void stopTimer(PlotState& state, int s) {
     std::erase(state.timerlist, static_cast<char>(s));
     state.timerEnabled = !state.timerlist.empty();
 }
 
-bool timerclick(PlotState& state, Ui& ui, int s, int buttons) {
+bool timerClick(PlotState& state, Ui& ui, int s, int buttons) {
     const bool stepSet = state.params[s].parstep != 0;
     const bool left = (buttons & 1) != 0;
     if (stepSet && left) {
-        toggletimer(state, ui, s);
+        toggleTimer(state, ui, s);
     }
     return (buttons & 2) != 0 || (!stepSet && left);
 }
 
-void timergo(ParamContext& ctx) {
+void timerGo(ProgramContext& ctx) {
     PlotState& state = ctx.state;
     const bool starting = !state.timerEnabled;
     state.timerEnabled = false;
@@ -109,7 +109,7 @@ void timergo(ParamContext& ctx) {
     timerschanged(state, ctx.ui);
 }
 
-void tick(ParamContext& ctx) {
+void tick(ProgramContext& ctx) {
     PlotState& state = ctx.state;
     if (state.timerlist.empty()) {
         timerschanged(state, ctx.ui);
@@ -123,7 +123,7 @@ void tick(ParamContext& ctx) {
         // A lower bound the interval refuses stops, instead of repeating its message on
         // every tick.
         if (!setpar(ctx, s, v)) {
-            stoptimer(state, s);
+            stopTimer(state, s);
             ctx.ui.changed(Change::Menu);
         }
     }

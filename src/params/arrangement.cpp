@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/plot_state.h"
 #include "params/param_design.h"
 #include "params/param_table.h"
+#include "state/plot_state.h"
 
 namespace vestrano {
 
@@ -17,7 +17,7 @@ constexpr int kCascadeRight = 480;
 constexpr int kMostTwips = 32767; // parawidth is 16 bits
 
 bool shown(const PlotState& state, int s) {
-    return slotinuse(state, s) && paravisible(state, s);
+    return slotInUse(state, s) && paraVisible(state, s);
 }
 
 // Right of the graph window when a window of this width fits there, else at the left edge.
@@ -28,7 +28,7 @@ int columnLeft(const FrameGeometry& frame, int width) {
 
 } // namespace
 
-ParaLayout pararesize(PlotState& state, int s, double width) {
+ParaLayout paraResize(PlotState& state, int s, double width) {
     ParamWindow& w = state.params[s].window;
     const double rounded = std::nearbyint(width);
     w.width = static_cast<int>(std::clamp<double>(rounded, kParaMinWidth, kMostTwips));
@@ -65,7 +65,7 @@ void arrangepara(PlotState& state, const FrameGeometry& frame) {
     }
 }
 
-void placebound(PlotState& state, const FrameGeometry& frame, int s, int width) {
+void placeBoundWindow(PlotState& state, const FrameGeometry& frame, int s, int width) {
     ParamWindow& w = state.params[s].window;
     w.width = std::max(w.width, width);
     w.left = columnLeft(frame, w.width);
@@ -80,7 +80,7 @@ std::vector<int> frontpara(PlotState& state) {
         }
     }
     if (!order.empty()) {
-        activatepara(state, order.back());
+        activateParamWindow(state, order.back());
     }
     return order;
 }
@@ -92,7 +92,7 @@ std::vector<int> showallpara(PlotState& state, const FrameGeometry& frame) {
     return frontpara(state);
 }
 
-std::vector<int> cascadepara(PlotState& state, int s, bool fromUpperBox) {
+std::vector<int> cascadeParamWindows(PlotState& state, int s, bool fromUpperBox) {
     const ParamWindow& self = state.params[s].window;
     std::vector<int> order;
     for (int other = 0; other < kParamCount; ++other) {

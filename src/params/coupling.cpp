@@ -3,12 +3,12 @@
 #include <cmath>
 #include <string>
 
-#include "app/plot_state.h"
-#include "app/ui.h"
 #include "params/param_arithmetic.h"
-#include "params/param_context.h"
 #include "params/param_table.h"
 #include "plot/fmtnum.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
 
 namespace vestrano {
 
@@ -17,48 +17,48 @@ namespace {
 // The world coordinate behind a mouse position in twips.
 double worldValue(const PlotState& state, double v, int button) {
     const Viewport& view = state.view;
-    if (button == kRightButton) {
+    if (button == kButtonRight) {
         return v / view.xmu + state.xmin;
     }
     return (view.pich - v) / view.ymu + state.ymin;
 }
 
 const std::string& valueFormat(const PlotState& state, int button) {
-    return button == kRightButton ? state.fmtx : state.fmty;
+    return button == kButtonRight ? state.fmtx : state.fmty;
 }
 
 bool hasActiveParameter(const PlotState& state) {
-    return state.activepar > -1 && slotinuse(state, state.activepar);
+    return state.activepar > -1 && slotInUse(state, state.activepar);
 }
 
 } // namespace
 
-bool koppelchecked(const PlotState& state) {
-    return (state.couplemode & kRightButton) != 0;
+bool xCouplingChecked(const PlotState& state) {
+    return (state.couplemode & kButtonRight) != 0;
 }
 
-bool koppelychecked(const PlotState& state) {
-    return (state.couplemode & kLeftButton) != 0;
+bool yCouplingChecked(const PlotState& state) {
+    return (state.couplemode & kButtonLeft) != 0;
 }
 
-void togglekoppel(PlotState& state) {
-    const int checked = koppelchecked(state) ? 0 : kRightButton;
-    state.couplemode = static_cast<uint8_t>((state.couplemode & kLeftButton) | checked);
+void toggleXCoupling(PlotState& state) {
+    const int checked = xCouplingChecked(state) ? 0 : kButtonRight;
+    state.couplemode = static_cast<uint8_t>((state.couplemode & kButtonLeft) | checked);
 }
 
-void togglekoppely(PlotState& state) {
-    const int checked = koppelychecked(state) ? 0 : kLeftButton;
-    state.couplemode = static_cast<uint8_t>((state.couplemode & kRightButton) | checked);
+void toggleYCoupling(PlotState& state) {
+    const int checked = yCouplingChecked(state) ? 0 : kButtonLeft;
+    state.couplemode = static_cast<uint8_t>((state.couplemode & kButtonRight) | checked);
 }
 
-void mousecouple(ParamContext& ctx, int buttons, int shift, double x, double y) {
+void mouseCouple(ProgramContext& ctx, int buttons, int shift, double x, double y) {
     if ((ctx.state.couplemode & buttons) == 0 || shift != 0) {
         return;
     }
-    parkop(ctx, buttons == kRightButton ? x : y, buttons);
+    parkop(ctx, buttons == kButtonRight ? x : y, buttons);
 }
 
-void parkop(ParamContext& ctx, double v, int button) {
+void parkop(ProgramContext& ctx, double v, int button) {
     PlotState& state = ctx.state;
     if (!hasActiveParameter(state)) {
         return;
@@ -68,22 +68,23 @@ void parkop(ParamContext& ctx, double v, int button) {
         return; // no drawing area yet
     }
     const int s = state.activepar;
-    setwert(state, s, value);
+    storeParamValue(state, s, value);
     state.params[s].window.valueText = fmtnum(value, valueFormat(state, button));
     redrawAndCalc(ctx);
     ctx.ui.changed(Change::Parameters);
 }
 
-void couplerelease(ParamContext& ctx, int button, int shift, double x, double y, bool zoomLocked) {
+void coupleOnRelease(ProgramContext& ctx, int button, int shift, double x, double y,
+                     bool zoomLocked) {
     PlotState& state = ctx.state;
-    if (zoomLocked || shift != 0 || (button != kLeftButton && button != kRightButton)) {
+    if (zoomLocked || shift != 0 || (button != kButtonLeft && button != kButtonRight)) {
         return;
     }
     if ((state.couplemode & button) == 0 || !hasActiveParameter(state)) {
         return;
     }
     const int s = state.activepar;
-    double value = worldValue(state, button == kRightButton ? x : y, button);
+    double value = worldValue(state, button == kButtonRight ? x : y, button);
     if (!std::isfinite(value)) {
         return;
     }
@@ -95,8 +96,8 @@ void couplerelease(ParamContext& ctx, int button, int shift, double x, double y,
     // The drag set a lower bound outside the interval without asking; the last accepted one
     // comes back.
     const double kept = state.lowerbounds[state.mode * 3 + s];
-    setwert(state, s, kept);
-    state.params[s].window.valueText = valuetext(kept);
+    storeParamValue(state, s, kept);
+    state.params[s].window.valueText = formatParamValue(kept);
     redrawAndCalc(ctx);
     ctx.ui.changed(Change::Parameters);
 }

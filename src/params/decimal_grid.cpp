@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/rounding.h"
+#include "state/rounding.h"
 
 namespace vestrano {
 
@@ -49,7 +49,7 @@ int decimals(double v) {
     return std::max(0, digits - std::atoi(text + e + 1));
 }
 
-double gridsum(double v, double d) {
+double gridSum(double v, double d) {
     const double sum = v + d;
     const int stepDecimals = decimals(d);
     if (d == 0 || stepDecimals > kMostGridDecimals) {
@@ -62,7 +62,7 @@ double gridsum(double v, double d) {
     return ongrid(sum, std::max(valueDecimals, stepDecimals));
 }
 
-double decimalsum(double a, double b) {
+double decimalSum(double a, double b) {
     const double sum = a + b;
     const int k = std::max(decimals(a), decimals(b));
     if (a == 0 || b == 0 || k > kMostGridDecimals) {

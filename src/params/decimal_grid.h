@@ -10,10 +10,10 @@ int decimals(double v);
 // stepped again and again gathers no binary noise (0.1 + 0.2 gives 0.3), a typed 0.85 keeps
 // its offset, and a value with a long tail (1/3, a mouse position) joins the step's grid. When
 // d has more than ten decimals, or is 0, the plain sum.
-double gridsum(double v, double d);
+double gridSum(double v, double d);
 
 // a + b as decimal numbers: rounded to the finer decimals of the two when both have no more
 // than ten (10.8 - 10 gives 0.8); else, or when either is 0, the plain sum.
-double decimalsum(double a, double b);
+double decimalSum(double a, double b);
 
 } // namespace vestrano

@@ -3,16 +3,15 @@
 #include <cmath>
 #include <utility>
 
-#include "app/calculator.h"
-#include "app/evaltext.h"
-#include "app/plot_state.h"
-#include "app/rounding.h"
-#include "app/ui.h"
 #include "params/decimal_grid.h"
-#include "params/param_context.h"
 #include "params/param_table.h"
 #include "plot/fmtnum.h"
 #include "plot/scale.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/rounding.h"
+#include "state/ui.h"
+#include "terms/evaltext.h"
 
 namespace vestrano {
 
@@ -47,7 +46,7 @@ double barValue(const ParamEntry& p, int pos) {
     // Spans near the largest number overflow when multiplied first.
     const double offset = std::isfinite(scaled) ? scaled / 1000 : span / 1000 * pos;
     // Added as decimals: bounds -10 and 10 give 0,8 at 540, not 0,800000000000001.
-    return decimalsum(offset, p.parmin);
+    return decimalSum(offset, p.parmin);
 }
 
 int barPosition(double v, double lo, double hi) {
@@ -73,7 +72,7 @@ double wholeCount(double v) {
 
 // The value, its engine variable and, for the lower bounds, the bound of the term slot.
 void storeValue(PlotState& state, int s, double v) {
-    setwert(state, s, v);
+    storeParamValue(state, s, v);
     if (isBoundSlot(s)) {
         state.lowerbounds[state.mode * 3 + s] = v;
     }
@@ -86,26 +85,26 @@ void storeCount(PlotState& state, int s, double v) {
     } else {
         state.slots[s - 5].anzt = intervals;
     }
-    state.params[s].window.valueText = valuetext(v);
-    setwert(state, s, v);
+    state.params[s].window.valueText = formatParamValue(v);
+    storeParamValue(state, s, v);
     setsteps(state);
 }
 
-bool boundInInterval(ParamContext& ctx, double v) {
+bool boundInInterval(ProgramContext& ctx, double v) {
     const auto [lo, hi] = interval(ctx.state);
     if (lo <= v && v <= hi) {
         return true;
     }
     ctx.ui.message("Die untere Integrationsgrenze muss im vorgegebenen Intervall [" +
-                       valuetext(lo) + " ; " + valuetext(hi) + " ] liegen!",
+                       formatParamValue(lo) + " ; " + formatParamValue(hi) + " ] liegen!",
                    "Ungültige Integrationsgrenze:", MessageIcon::Critical);
     return false;
 }
 
 // Says why typed bounds are refused; true when they can be taken.
-bool boundsAccepted(ParamContext& ctx, int s, bool numbers, double lower, double upper) {
+bool boundsAccepted(ProgramContext& ctx, int s, bool numbers, double lower, double upper) {
     if (!numbers) {
-        numbermessage(ctx);
+        numberMessage(ctx);
         return false;
     }
     if (lower >= upper) {
@@ -121,34 +120,34 @@ bool boundsAccepted(ParamContext& ctx, int s, bool numbers, double lower, double
     return true;
 }
 
-void showValue(ParamContext& ctx, int s, std::string text) {
+void showValue(ProgramContext& ctx, int s, std::string text) {
     ctx.state.params[s].window.valueText = std::move(text);
     ctx.ui.changed(Change::Parameters);
 }
 
 } // namespace
 
-bool validnumber(const ParamContext& ctx, double v) {
+bool validNumber(const ProgramContext& ctx, double v) {
     return ctx.state.engine.ucGetError() == 0 && std::isfinite(v);
 }
 
-void numbermessage(ParamContext& ctx) {
+void numberMessage(ProgramContext& ctx) {
     ctx.ui.message("Die Eingabe ist keine gültige Zahl!", kBadInputTitle, MessageIcon::Critical);
 }
 
-void scrollpara(ParamContext& ctx, int s, int pos) {
+void scrollPara(ProgramContext& ctx, int s, int pos) {
     ctx.state.params[s].window.barpos = pos < 0 ? 0 : (pos > 1000 ? 1000 : pos);
     changepar(ctx, s);
 }
 
-void changepar(ParamContext& ctx, int s) {
+void changepar(ProgramContext& ctx, int s) {
     PlotState& state = ctx.state;
     ParamEntry& p = state.params[s];
     ParamWindow& w = p.window;
     double v = p.parvalue;
     if (!w.setting) {
         v = barValue(p, w.barpos);
-        w.valueText = valuetext(v);
+        w.valueText = formatParamValue(v);
     }
     storeValue(state, s, v);
     if (isCountSlot(s)) {
@@ -158,7 +157,7 @@ void changepar(ParamContext& ctx, int s) {
     ctx.ui.changed(Change::Parameters);
 }
 
-bool setpar(ParamContext& ctx, int s, double& v) {
+bool setpar(ProgramContext& ctx, int s, double& v) {
     PlotState& state = ctx.state;
     ParamWindow& w = state.params[s].window;
     if (isBoundSlot(s) && !boundInInterval(ctx, v)) {
@@ -180,11 +179,11 @@ bool setpar(ParamContext& ctx, int s, double& v) {
         redrawAndCalc(ctx);
     }
     w.setting = false;
-    showValue(ctx, s, valuetext(v));
+    showValue(ctx, s, formatParamValue(v));
     return true;
 }
 
-void setparb(ParamContext& ctx, int s, double lower, double upper) {
+void setparb(ProgramContext& ctx, int s, double lower, double upper) {
     PlotState& state = ctx.state;
     ParamEntry& p = state.params[s];
     // Without a finite distance the bar has no scale: every position would give infinity.
@@ -202,34 +201,34 @@ void setparb(ParamContext& ctx, int s, double lower, double upper) {
     ctx.ui.changed(Change::Parameters);
 }
 
-void chpari(ParamContext& ctx, int s, std::string_view lowerText, std::string_view upperText) {
+void chpari(ProgramContext& ctx, int s, std::string_view lowerText, std::string_view upperText) {
     if (isBoundSlot(s)) {
         return; // locked boxes: the interval gives these bounds
     }
     const ParamEntry& p = ctx.state.params[s];
     ExprEngine& engine = ctx.state.engine;
     const double lower = evaltext(engine, lowerText);
-    const bool lowerValid = validnumber(ctx, lower);
+    const bool lowerValid = validNumber(ctx, lower);
     const double upper = evaltext(engine, upperText);
-    if (!boundsAccepted(ctx, s, lowerValid && validnumber(ctx, upper), lower, upper)) {
+    if (!boundsAccepted(ctx, s, lowerValid && validNumber(ctx, upper), lower, upper)) {
         setparb(ctx, s, p.parmin, p.parmax);
         return;
     }
     setparb(ctx, s, lower, upper);
 }
 
-void entervalue(ParamContext& ctx, int s, std::string_view text) {
+void enterValue(ProgramContext& ctx, int s, std::string_view text) {
     const ParamEntry& p = ctx.state.params[s];
     double v = evaltext(ctx.state.engine, text);
-    if (!validnumber(ctx, v)) {
-        numbermessage(ctx);
-        showValue(ctx, s, valuetext(p.parvalue));
+    if (!validNumber(ctx, v)) {
+        numberMessage(ctx);
+        showValue(ctx, s, formatParamValue(p.parvalue));
         return;
     }
     const double count = std::trunc(std::fabs(v));
     if (isCountSlot(s) && (count < kFewestSamples || count > kMostSamples)) {
         ctx.ui.message(kCountRangeText, kBadInputTitle, MessageIcon::Critical);
-        showValue(ctx, s, valuetext(p.parvalue));
+        showValue(ctx, s, formatParamValue(p.parvalue));
         return;
     }
     if (!setpar(ctx, s, v)) {

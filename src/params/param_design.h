@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/plot_state.h"
+#include "state/plot_state.h"
 
 namespace vestrano {
 

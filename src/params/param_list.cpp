@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/plot_state.h"
-#include "app/ui.h"
 #include "params/arrangement.h"
-#include "params/param_context.h"
 #include "params/param_design.h"
 #include "params/param_table.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
 
 namespace vestrano {
 
@@ -18,7 +18,7 @@ constexpr int kRowHeight = 237;
 constexpr int kNameMargin = 800;
 
 bool listed(const PlotState& state, int s) {
-    if (!slotinuse(state, s) || isCountSlot(s)) {
+    if (!slotInUse(state, s) || isCountSlot(s)) {
         return false;
     }
     return !isBoundSlot(s) || !state.slots[s].integrand.empty();
@@ -44,12 +44,12 @@ void placeList(ParamListWindow& list, const FrameGeometry& frame, int widest) {
     list.height = std::max(kListRows.top + list.listHeight + 400, kListMinHeight);
 }
 
-void showRow(ParamContext& ctx, int s, bool checked) {
+void showRow(ProgramContext& ctx, int s, bool checked) {
     if (checked) {
-        showpara(ctx, s);
+        showParamWindow(ctx, s);
         return;
     }
-    hidepara(ctx.state, s);
+    hideParamWindow(ctx.state, s);
 }
 
 } // namespace
@@ -62,8 +62,8 @@ void refpar(PlotState& state, const FrameGeometry& frame, const NameWidth& nameW
         if (!listed(state, s)) {
             continue;
         }
-        const std::string name = paraname(state, s);
-        list.rows.push_back({s, name, paravisible(state, s)});
+        const std::string name = paramName(state, s);
+        list.rows.push_back({s, name, paraVisible(state, s)});
         widest = std::max(widest, nameWidth(name));
     }
     placeList(list, frame, static_cast<int>(std::nearbyint(widest)));
@@ -71,7 +71,7 @@ void refpar(PlotState& state, const FrameGeometry& frame, const NameWidth& nameW
     list.visible = true;
 }
 
-void listclick(ParamContext& ctx, const FrameGeometry& frame, int row, bool checked) {
+void listClick(ProgramContext& ctx, const FrameGeometry& frame, int row, bool checked) {
     PlotState& state = ctx.state;
     ParamListWindow& list = state.paramlist;
     if (row < 0 || row >= static_cast<int>(list.rows.size())) {
@@ -81,14 +81,14 @@ void listclick(ParamContext& ctx, const FrameGeometry& frame, int row, bool chec
     r.checked = checked;
     showRow(ctx, r.slot, checked);
     updateButton(list);
-    activatepara(state, r.slot);
+    activateParamWindow(state, r.slot);
     if (state.menu.pardock) {
         arrangepara(state, frame);
     }
     ctx.ui.changed(Change::Parameters);
 }
 
-void listbutton(ParamContext& ctx, const FrameGeometry& frame) {
+void listButton(ProgramContext& ctx, const FrameGeometry& frame) {
     PlotState& state = ctx.state;
     ParamListWindow& list = state.paramlist;
     const bool check = std::any_of(list.rows.begin(), list.rows.end(),
@@ -114,7 +114,7 @@ void schalt(PlotState& state, int s) {
     updateButton(list);
 }
 
-ListLayout listlayout(int clientWidth, int clientHeight) {
+ListLayout listLayout(int clientWidth, int clientHeight) {
     ListLayout layout;
     layout.rowsWidth = clientWidth;
     layout.rowsHeight = std::max(clientHeight - kListRows.top, 0);

@@ -1,16 +1,12 @@
 #pragma once
 
-#include <functional>
-#include <string_view>
+#include "state/program_context.h"
 
 namespace vestrano {
 
 struct PlotState;
-struct ParamContext;
+struct ProgramContext;
 struct FrameGeometry;
-
-// Width of a name in the list's font, in twips.
-using NameWidth = std::function<double(std::string_view)>;
 
 // Places of the list's controls for the window's client size.
 struct ListLayout {
@@ -24,14 +20,14 @@ struct ListLayout {
 void refpar(PlotState& state, const FrameGeometry& frame, const NameWidth& nameWidth);
 
 // The user checked or unchecked a row: its window follows and becomes the active parameter.
-void listclick(ParamContext& ctx, const FrameGeometry& frame, int row, bool checked);
+void listClick(ProgramContext& ctx, const FrameGeometry& frame, int row, bool checked);
 
 // "&Alle" checks every row and shows every window, "&Keine" unchecks and hides them.
-void listbutton(ParamContext& ctx, const FrameGeometry& frame);
+void listButton(ProgramContext& ctx, const FrameGeometry& frame);
 
 // The window of slot s was closed: its row loses the check.
 void schalt(PlotState& state, int s);
 
-ListLayout listlayout(int clientWidth, int clientHeight);
+ListLayout listLayout(int clientWidth, int clientHeight);
 
 } // namespace vestrano

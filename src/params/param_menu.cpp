@@ -1,13 +1,13 @@
 #include "params/param_menu.h"
 
-#include "app/plot_state.h"
 #include "params/arrangement.h"
-#include "params/param_context.h"
 #include "params/param_table.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
 
 namespace vestrano {
 
-void togglespal(PlotState& state, const FrameGeometry& frame, const NameWidth& nameWidth) {
+void toggleParamList(PlotState& state, const FrameGeometry& frame, const NameWidth& nameWidth) {
     state.menu.spal = !state.menu.spal;
     if (state.menu.spal) {
         refpar(state, frame, nameWidth);
@@ -16,7 +16,7 @@ void togglespal(PlotState& state, const FrameGeometry& frame, const NameWidth& n
     state.paramlist.visible = false;
 }
 
-std::vector<int> showallparameters(PlotState& state, const FrameGeometry& frame,
+std::vector<int> showAllParameters(PlotState& state, const FrameGeometry& frame,
                                    const NameWidth& nameWidth) {
     std::vector<int> order = showallpara(state, frame);
     state.menu.spal = true;
@@ -24,23 +24,23 @@ std::vector<int> showallparameters(PlotState& state, const FrameGeometry& frame,
     return order;
 }
 
-void togglepardock(PlotState& state, const FrameGeometry& frame) {
+void toggleParDock(PlotState& state, const FrameGeometry& frame) {
     state.menu.pardock = !state.menu.pardock;
     arrangepara(state, frame);
 }
 
-std::vector<int> showlowerbounds(ParamContext& ctx) {
+std::vector<int> showLowerBounds(ProgramContext& ctx) {
     std::vector<int> order;
     for (int s = 0; s < kFirstCountParam; ++s) {
-        if (!paravisible(ctx.state, s)) {
-            showpara(ctx, s);
+        if (!paraVisible(ctx.state, s)) {
+            showParamWindow(ctx, s);
         }
         order.insert(order.begin(), s);
     }
     return order;
 }
 
-bool toggleautoint(PlotState& state) {
+bool toggleAutoInt(PlotState& state) {
     state.menu.autoint = !state.menu.autoint;
     return state.menu.autoint;
 }

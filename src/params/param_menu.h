@@ -8,7 +8,7 @@
 namespace vestrano {
 
 struct PlotState;
-struct ParamContext;
+struct ProgramContext;
 struct FrameGeometry;
 
 // A menu item: its object name and caption ("-" a separator).
@@ -18,7 +18,7 @@ struct ParamMenuItem {
 };
 
 // The parameter menu of the main window, in order. The caption of mn_timergo changes with the
-// timers (timergocaption).
+// timers (timerGoCaption).
 inline constexpr std::array<ParamMenuItem, 11> kParamMenu{{
     {"mn_pmw", "&Parameter"},
     {"mn_spal", "Parameteraus&wahlliste anzeigen"},
@@ -34,21 +34,21 @@ inline constexpr std::array<ParamMenuItem, 11> kParamMenu{{
 }};
 
 // mn_spal: shows the refreshed parameter list when it becomes checked, hides it otherwise.
-void togglespal(PlotState& state, const FrameGeometry& frame, const NameWidth& nameWidth);
+void toggleParamList(PlotState& state, const FrameGeometry& frame, const NameWidth& nameWidth);
 
 // mn_para: every visible parameter window forward, the list checked and refreshed. Returns
 // the windows in the order to bring them forward.
-std::vector<int> showallparameters(PlotState& state, const FrameGeometry& frame,
+std::vector<int> showAllParameters(PlotState& state, const FrameGeometry& frame,
                                    const NameWidth& nameWidth);
 
 // mn_pardock: toggles, then arranges the parameter windows.
-void togglepardock(PlotState& state, const FrameGeometry& frame);
+void toggleParDock(PlotState& state, const FrameGeometry& frame);
 
 // mn_ugr: the lower-bound windows of slots 0..2, each unless already visible. Returns them in
 // the order to bring them forward, so that none stays covered by another window.
-std::vector<int> showlowerbounds(ParamContext& ctx);
+std::vector<int> showLowerBounds(ProgramContext& ctx);
 
 // mn_autoint: toggles; true when it became checked, and the terms must be read again.
-bool toggleautoint(PlotState& state);
+bool toggleAutoInt(PlotState& state);
 
 } // namespace vestrano

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "app/calculator.h"
-#include "app/plot_state.h"
-#include "app/ui.h"
 #include "params/animation.h"
 #include "params/param_arithmetic.h"
-#include "params/param_context.h"
 #include "params/param_list.h"
+#include "state/general_number.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
 
 namespace vestrano {
 
@@ -25,7 +25,7 @@ std::string captionOf(const PlotState& state, int s) {
     if (s >= kFirstFreeParam) {
         return "Parameter: " + p.parname;
     }
-    return paraname(state, s);
+    return paramName(state, s);
 }
 
 // Sampling points of the graph behind count slot s.
@@ -38,7 +38,7 @@ double countValue(const PlotState& state, int s) {
 
 } // namespace
 
-void setboundlabels(PlotState& state) {
+void setBoundLabels(PlotState& state) {
     for (int s = 0; s < kFirstCountParam; ++s) {
         state.params[s].label = collectionKey(kFirstBoundKey + s).substr(0, 2) +
                                 " = untere Grenze für Integralfunktion in " +
@@ -46,7 +46,7 @@ void setboundlabels(PlotState& state) {
     }
 }
 
-std::string paraname(const PlotState& state, int s) {
+std::string paramName(const PlotState& state, int s) {
     const ParamEntry& p = state.params[s];
     if (isBoundSlot(s) && !p.label.empty()) {
         return p.label;
@@ -54,13 +54,13 @@ std::string paraname(const PlotState& state, int s) {
     return p.parname;
 }
 
-std::string valuetext(double v) {
-    std::string text = generalnum(v);
+std::string formatParamValue(double v) {
+    std::string text = generalNumber(v);
     std::replace(text.begin(), text.end(), '.', ',');
     return text;
 }
 
-void setwert(PlotState& state, int s, double v) {
+void storeParamValue(PlotState& state, int s, double v) {
     ParamEntry& p = state.params[s];
     p.parvalue = v;
     if (p.parhandle >= 0) {
@@ -68,7 +68,7 @@ void setwert(PlotState& state, int s, double v) {
     }
 }
 
-void init(ParamContext& ctx, int s) {
+void init(ProgramContext& ctx, int s) {
     PlotState& state = ctx.state;
     ParamEntry& p = state.params[s];
     ParamWindow& w = p.window;
@@ -84,19 +84,19 @@ void init(ParamContext& ctx, int s) {
     } else if (isBoundSlot(s)) {
         p.parvalue = state.lowerbounds[state.mode * 3 + s];
     }
-    setwert(state, s, p.parvalue);
+    storeParamValue(state, s, p.parvalue);
     w.width = state.parawidth;
     w.setting = false;
     setparb(ctx, s, p.parmin, p.parmax);
     ctx.ui.changed(Change::Parameters);
 }
 
-void showpara(ParamContext& ctx, int s) {
+void showParamWindow(ProgramContext& ctx, int s) {
     ParamWindow& w = ctx.state.params[s].window;
     if (!w.loaded) {
         // Loading a window prepares it only for a slot in use.
         w.loaded = true;
-        if (slotinuse(ctx.state, s)) {
+        if (slotInUse(ctx.state, s)) {
             init(ctx, s);
         }
     }
@@ -104,35 +104,35 @@ void showpara(ParamContext& ctx, int s) {
     ctx.ui.changed(Change::Parameters);
 }
 
-void hidepara(PlotState& state, int s) {
+void hideParamWindow(PlotState& state, int s) {
     state.params[s].window.visible = false;
 }
 
-bool paravisible(const PlotState& state, int s) {
+bool paraVisible(const PlotState& state, int s) {
     const ParamWindow& w = state.params[s].window;
     return w.loaded && w.visible;
 }
 
-bool slotinuse(const PlotState& state, int s) {
+bool slotInUse(const PlotState& state, int s) {
     return state.params[s].parhandle >= 0;
 }
 
-void releasepara(PlotState& state, int s) {
+void releaseParam(PlotState& state, int s) {
     ParamEntry& p = state.params[s];
     p.parhandle = -1;
     p.parname.clear();
-    hidepara(state, s);
+    hideParamWindow(state, s);
 }
 
-void closepara(PlotState& state, int s) {
+void closeParamWindow(PlotState& state, int s) {
     ParamWindow& w = state.params[s].window;
     w.loaded = false;
     w.visible = false;
     schalt(state, s);
-    stoptimer(state, s);
+    stopTimer(state, s);
 }
 
-void activatepara(PlotState& state, int s) {
+void activateParamWindow(PlotState& state, int s) {
     state.activepar = static_cast<int16_t>(s);
 }
 

@@ -5,7 +5,7 @@
 namespace vestrano {
 
 struct PlotState;
-struct ParamContext;
+struct ProgramContext;
 
 constexpr int kFirstCountParam = 3;
 constexpr int kLastCountParam = 7;
@@ -19,34 +19,34 @@ inline bool isCountSlot(int s) {
 
 // Labels of the integral lower-bound slots 0..2 for the current mode, e.g.
 // "uf = untere Grenze für Integralfunktion in f(x)".
-void setboundlabels(PlotState& state);
+void setBoundLabels(PlotState& state);
 
 // The name a slot shows in captions and in the parameter list.
-std::string paraname(const PlotState& state, int s);
+std::string paramName(const PlotState& state, int s);
 
 // A value as the value box shows it: up to 15 significant digits, decimal comma.
-std::string valuetext(double v);
+std::string formatParamValue(double v);
 
 // Prepares slot s's window for its parameter: caption, colours, value and bounds, and passes
 // the value to the engine. A window that was closed is loaded again, which shows it.
-void init(ParamContext& ctx, int s);
+void init(ProgramContext& ctx, int s);
 
-void showpara(ParamContext& ctx, int s);
-void hidepara(PlotState& state, int s);
-bool paravisible(const PlotState& state, int s);
-bool slotinuse(const PlotState& state, int s);
+void showParamWindow(ProgramContext& ctx, int s);
+void hideParamWindow(PlotState& state, int s);
+bool paraVisible(const PlotState& state, int s);
+bool slotInUse(const PlotState& state, int s);
 
 // Writes the slot's value and its engine variable.
-void setwert(PlotState& state, int s, double v);
+void storeParamValue(PlotState& state, int s, double v);
 
 // Frees a slot whose parameter disappeared.
-void releasepara(PlotState& state, int s);
+void releaseParam(PlotState& state, int s);
 
 // The user closed the window: it is destroyed, its list row unchecked and its timer stopped,
 // so nothing moves behind a window that is gone.
-void closepara(PlotState& state, int s);
+void closeParamWindow(PlotState& state, int s);
 
 // The window became the active one: mouse coupling now works on its slot.
-void activatepara(PlotState& state, int s);
+void activateParamWindow(PlotState& state, int s);
 
 } // namespace vestrano

@@ -2,34 +2,34 @@
 
 #include <cmath>
 
-#include "app/evaltext.h"
-#include "app/plot_state.h"
-#include "app/ui.h"
 #include "params/param_arithmetic.h"
-#include "params/param_context.h"
 #include "params/param_table.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
+#include "terms/evaltext.h"
 
 namespace vestrano {
 
-TimerDialog opentimerdialog(const PlotState& state, int s) {
+TimerDialog openTimerDialog(const PlotState& state, int s) {
     const ParamEntry& p = state.params[s];
     TimerDialog d;
     d.slot = s;
     // A mode read from a collection may be anything; the list only knows these two.
     d.modeIndex = p.parmode == 1 ? 1 : 0;
-    d.stepText = valuetext(p.parstep);
-    d.caption = "Timer für " + paraname(state, s);
+    d.stepText = formatParamValue(p.parstep);
+    d.caption = "Timer für " + paramName(state, s);
     d.left = p.window.left + p.window.width;
     d.top = p.window.top;
     return d;
 }
 
-bool timerdialogok(ParamContext& ctx, const TimerDialog& dialog, std::string_view stepText,
+bool timerDialogOk(ProgramContext& ctx, const TimerDialog& dialog, std::string_view stepText,
                    int modeIndex) {
     ParamEntry& p = ctx.state.params[dialog.slot];
     const double step = evaltext(ctx.state.engine, stepText);
-    if (!validnumber(ctx, step)) {
-        numbermessage(ctx);
+    if (!validNumber(ctx, step)) {
+        numberMessage(ctx);
         return false;
     }
     if (std::fabs(step) > p.parmax - p.parmin) {

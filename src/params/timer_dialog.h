@@ -7,7 +7,7 @@
 namespace vestrano {
 
 struct PlotState;
-struct ParamContext;
+struct ProgramContext;
 
 // Entries of the dialog's mode list; an entry's index is its item data (`parmode`).
 inline constexpr std::array<const char*, 2> kTimerModes{"Schleife", "Richtungsumkehr"};
@@ -23,11 +23,11 @@ struct TimerDialog {
 };
 
 // Fills the dialog for slot s and places it beside the slot's window.
-TimerDialog opentimerdialog(const PlotState& state, int s);
+TimerDialog openTimerDialog(const PlotState& state, int s);
 
 // OK with the typed step and the chosen mode. False when the step is refused: the message is
 // shown and the dialog stays open.
-bool timerdialogok(ParamContext& ctx, const TimerDialog& dialog, std::string_view stepText,
+bool timerDialogOk(ProgramContext& ctx, const TimerDialog& dialog, std::string_view stepText,
                    int modeIndex);
 
 } // namespace vestrano

@@ -4,8 +4,8 @@
 #include <span>
 #include <string_view>
 
-#include "plot/drawing_objects.h"
 #include "plot/text_metrics.h"
+#include "state/drawing_objects.h"
 
 namespace vestrano {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/plot_state.h"
-#include "app/ui.h"
+#include "state/plot_state.h"
+#include "state/ui.h"
 
 namespace vestrano {
 
@@ -33,7 +33,7 @@ void rememberTerms(PlotState& state) {
 
 } // namespace
 
-void showonce(PlotState& state, Ui& ui, const std::string& text) {
+void showOnce(PlotState& state, Ui& ui, const std::string& text) {
     if (!sameTerms(state)) {
         rememberTerms(state);
     }

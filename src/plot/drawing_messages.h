@@ -9,6 +9,6 @@ class Ui;
 
 // Shows a message a drawing routine raises, once for the current terms: a redraw runs on
 // every parameter move and animation tick, and a modal box on each would lock the program.
-void showonce(PlotState& state, Ui& ui, const std::string& text);
+void showOnce(PlotState& state, Ui& ui, const std::string& text);
 
 } // namespace vestrano

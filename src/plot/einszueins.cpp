@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/plot_state.h"
-#include "params/param_context.h"
 #include "plot/scale.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
 
 namespace vestrano {
 
@@ -25,7 +25,7 @@ bool centredSpan(double& lo, double& hi, double span) {
 
 } // namespace
 
-void einszueins(ParamContext& ctx, int k) {
+void einszueins(ProgramContext& ctx, int k) {
     PlotState& state = ctx.state;
     const double w = state.view.picw;
     const double h = state.view.pich;

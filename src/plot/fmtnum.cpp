@@ -6,7 +6,7 @@
 
 namespace vestrano {
 
-std::string fixedtext(double value, int decimals) {
+std::string fixedText(double value, int decimals) {
     // Room for 309 integer digits, sign, point and the decimals.
     std::string text(static_cast<std::size_t>(std::max(decimals, 0)) + 320, '\0');
     const auto end = std::to_chars(text.data(), text.data() + text.size(), value,
@@ -21,7 +21,7 @@ std::string fmtnum(double value, std::string_view format) {
         return "";
     }
     const auto decimals = static_cast<int>(std::count(format.begin(), format.end(), '#'));
-    std::string text = fixedtext(value, decimals);
+    std::string text = fixedText(value, decimals);
     if (text.find('.') != std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.') {

@@ -10,6 +10,6 @@ namespace vestrano {
 std::string fmtnum(double value, std::string_view format);
 
 // `value` with exactly `decimals` places and "."; correctly rounded, exact halves to even.
-std::string fixedtext(double value, int decimals);
+std::string fixedText(double value, int decimals);
 
 } // namespace vestrano

@@ -2,11 +2,11 @@
 
 #include <span>
 
-#include "app/plot_state.h"
 #include "plot/drawing_messages.h"
 #include "plot/expr_pass.h"
 #include "plot/mapping.h"
 #include "plot/sample_drawing.h"
+#include "state/plot_state.h"
 
 namespace vestrano {
 
@@ -44,10 +44,10 @@ void drawf(PlotState& state, Canvas& canvas, std::string_view term, int slot) {
             continue;
         }
         double sampley = b.y[j];
-        clampy(trace, sampley, g.yclip);
+        clampY(trace, sampley, g.yclip);
         if (!trace.skip) {
             const double i = first + static_cast<double>(j);
-            drawsample(state, canvas, trace, slot, v.picw * i / g.curnx / v.tppx,
+            drawSample(state, canvas, trace, slot, v.picw * i / g.curnx / v.tppx,
                        (v.pich - sampley) / v.tppy);
         }
     }
@@ -58,7 +58,7 @@ void drawk(PlotState& state, Canvas& canvas, Ui& ui, std::string_view term, int 
     const Viewport& v = state.view;
     const std::string& xterm = state.slots[0].engtext;
     if (xterm.empty()) {
-        showonce(state, ui, "Kann gar nicht sein!");
+        showOnce(state, ui, "Kann gar nicht sein!");
     }
     ExprPass pass(state.engine);
     const int32_t hx = pass.parse(makemx(xterm));
@@ -79,9 +79,9 @@ void drawk(PlotState& state, Canvas& canvas, Ui& ui, std::string_view term, int 
         }
         double samplex = b.x[j];
         double sampley = b.y[j];
-        clampxy(trace, samplex, sampley, g.xclip, g.yclip);
+        clampXY(trace, samplex, sampley, g.xclip, g.yclip);
         if (!trace.skip) {
-            drawsample(state, canvas, trace, slot, samplex / v.tppx, (v.pich - sampley) / v.tppy);
+            drawSample(state, canvas, trace, slot, samplex / v.tppx, (v.pich - sampley) / v.tppy);
         }
     }
 }

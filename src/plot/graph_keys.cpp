@@ -4,18 +4,18 @@
 #include <array>
 #include <cstdint>
 
-#include "app/plot_state.h"
-#include "params/param_context.h"
 #include "plot/einszueins.h"
 #include "plot/navigation.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
 
 namespace vestrano {
 
 namespace {
 
-void zoomCentre(ParamContext& ctx, int button, int shift) {
+void zoomCentre(ProgramContext& ctx, int button, int shift) {
     const Viewport& v = ctx.state.view;
-    zoom(ctx, button, shift, v.picw / 2, v.pich / 2);
+    zoomView(ctx, button, shift, v.picw / 2, v.pich / 2);
 }
 
 struct Arrow {
@@ -31,7 +31,7 @@ constexpr std::array<Arrow, 4> kArrows{{{kKeyUp, kButtonLeft, kModAlt, 1},
                                         {kKeyRight, kButtonLeft, kModCtrl, 1}}};
 
 // The arrows: Ctrl alone zooms the axis, anything else scrolls it.
-bool arrowKey(ParamContext& ctx, int key, int shift) {
+bool arrowKey(ProgramContext& ctx, int key, int shift) {
     const auto arrow = std::find_if(kArrows.begin(), kArrows.end(),
                                     [key](const Arrow& a) { return a.key == key; });
     if (arrow == kArrows.end()) {
@@ -52,7 +52,7 @@ bool arrowKey(ParamContext& ctx, int key, int shift) {
 
 } // namespace
 
-void graphkey(ParamContext& ctx, int key, int shift) {
+void graphKey(ProgramContext& ctx, int key, int shift) {
     if (arrowKey(ctx, key, shift)) {
         return;
     }

@@ -2,7 +2,7 @@
 
 namespace vestrano {
 
-struct ParamContext;
+struct ProgramContext;
 
 // Key codes of the drawing area's keys.
 inline constexpr int kKeyLeft = 37;
@@ -23,6 +23,6 @@ inline constexpr int kKeyMinus = 189;
 // A key pressed in the drawing area with the modifiers added up (Shift 1, Ctrl 2, Alt 4).
 // Arrows scroll by 1 % of the span, with Shift alone by 5 %; with Ctrl alone they zoom one
 // axis; "+" and "-" zoom both axes about the centre; X and Y give both axes the same scale.
-void graphkey(ParamContext& ctx, int key, int shift);
+void graphKey(ProgramContext& ctx, int key, int shift);
 
 } // namespace vestrano

@@ -4,8 +4,6 @@
 
 namespace vestrano {
 
-struct ParamContext;
-
 // A control's place in the graph window, twips.
 struct TwipRect {
     int left = 0;
@@ -29,10 +27,6 @@ struct GraphLayout {
 
 // Places the controls in an inner area of width x height twips; scroll bars keep their
 // thickness. A window too small for the drawing area gets an empty one.
-GraphLayout graphlayout(int width, int height, int vscrollWidth, int hscrollHeight);
-
-// The drawing area has a new size (twips, with the screen's twips per pixel): one sample per
-// pixel column for every function unless the counts are kept, the new scale, one redraw.
-void graphresize(ParamContext& ctx, double picw, double pich, int16_t tppx, int16_t tppy);
+GraphLayout graphLayout(int width, int height, int vscrollWidth, int hscrollHeight);
 
 } // namespace vestrano

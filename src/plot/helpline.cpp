@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "app/plot_state.h"
-#include "app/rounding.h"
 #include "plot/canvas.h"
 #include "plot/fmtnum.h"
+#include "state/plot_state.h"
+#include "state/rounding.h"
 
 namespace vestrano {
 

@@ -4,12 +4,12 @@
 #include <optional>
 #include <string>
 
-#include "app/plot_state.h"
 #include "engine/errtext.h"
 #include "plot/drawing_messages.h"
 #include "plot/expr_pass.h"
 #include "plot/mapping.h"
 #include "plot/sample_drawing.h"
+#include "state/plot_state.h"
 
 namespace vestrano {
 
@@ -79,12 +79,12 @@ void stammfDirection(PlotState& state, Canvas& canvas, ExprPass& pass, const std
         if (error.failed() || error.evaluate(test) == 0) {
             return;
         }
-        clampy(trace, sampley, g.yclip);
+        clampY(trace, sampley, g.yclip);
         if (sampleidx > last || sampleidx < first) {
             trace.skip = true;
         }
         if (!trace.skip &&
-            !drawsample(state, canvas, trace, slot, v.picw * sampleidx / g.curnx / v.tppx,
+            !drawSample(state, canvas, trace, slot, v.picw * sampleidx / g.curnx / v.tppx,
                         (v.pich - sampley) / v.tppy)) {
             return;
         }
@@ -126,12 +126,12 @@ void stammkDirection(PlotState& state, Canvas& canvas, Ui& ui, ExprPass& pass, c
             return;
         }
         if (error.failed()) {
-            showonce(state, ui,
+            showOnce(state, ui,
                      "Bei Integralfkt im Kurvenmodus unmöglicher Fehler " + error.text());
             return;
         }
-        clampxy(trace, samplex, sampley, g.xclip, g.yclip);
-        if (!trace.skip && !drawsample(state, canvas, trace, slot, samplex / v.tppx,
+        clampXY(trace, samplex, sampley, g.xclip, g.yclip);
+        if (!trace.skip && !drawSample(state, canvas, trace, slot, samplex / v.tppx,
                                        (v.pich - sampley) / v.tppy)) {
             return;
         }

@@ -1,6 +1,6 @@
 #include "plot/mapping.h"
 
-#include "app/plot_state.h"
+#include "state/plot_state.h"
 
 namespace vestrano {
 
@@ -12,23 +12,23 @@ std::string makemy(std::string_view term) {
     return "((" + std::string(term) + ")-ymi)*ymu";
 }
 
-double twipsx(const PlotState& state, double x) {
+double twipsX(const PlotState& state, double x) {
     return (x - state.xmin) * state.view.xmu;
 }
 
-double twipsy(const PlotState& state, double y) {
+double twipsY(const PlotState& state, double y) {
     return (y - state.ymin) * state.view.ymu;
 }
 
-double pixelcolumn(const Viewport& view, double twipsFromLeft) {
+double pixelColumn(const Viewport& view, double twipsFromLeft) {
     return twipsFromLeft / view.tppx;
 }
 
-double pixelrow(const Viewport& view, double twipsFromBottom) {
+double pixelRow(const Viewport& view, double twipsFromBottom) {
     return (view.pich - twipsFromBottom) / view.tppy;
 }
 
-WorldPoint mouseworld(const PlotState& state, double mouseX, double mouseY) {
+WorldPoint mouseWorld(const PlotState& state, double mouseX, double mouseY) {
     const Viewport& view = state.view;
     return {mouseX / view.xmu + state.xmin, (view.pich - mouseY) / view.ymu + state.ymin};
 }

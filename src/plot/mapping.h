@@ -14,12 +14,12 @@ std::string makemx(std::string_view term);
 std::string makemy(std::string_view term);
 
 // World to drawing area, in twips: horizontal from the left, vertical from the bottom.
-double twipsx(const PlotState& state, double x);
-double twipsy(const PlotState& state, double y);
+double twipsX(const PlotState& state, double x);
+double twipsY(const PlotState& state, double y);
 
 // Drawing area to pixels, counted from the top-left corner; not yet rounded.
-double pixelcolumn(const Viewport& view, double twipsFromLeft);
-double pixelrow(const Viewport& view, double twipsFromBottom);
+double pixelColumn(const Viewport& view, double twipsFromLeft);
+double pixelRow(const Viewport& view, double twipsFromBottom);
 
 struct WorldPoint {
     double x = 0;
@@ -27,6 +27,6 @@ struct WorldPoint {
 };
 
 // The world point under the mouse; the mouse position is in twips from the top-left.
-WorldPoint mouseworld(const PlotState& state, double mouseX, double mouseY);
+WorldPoint mouseWorld(const PlotState& state, double mouseX, double mouseY);
 
 } // namespace vestrano

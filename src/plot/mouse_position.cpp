@@ -1,20 +1,21 @@
 #include "plot/mouse_position.h"
 
-#include "app/calculator.h"
-#include "app/plot_state.h"
-#include "app/ui.h"
 #include "plot/fmtnum.h"
 #include "plot/mapping.h"
+#include "state/general_number.h"
+#include "state/plot_state.h"
+#include "state/ui.h"
 
 namespace vestrano {
 
-std::string positiontext(const PlotState& state, double x, double y) {
-    const WorldPoint w = mouseworld(state, x, y);
+std::string positionText(const PlotState& state, double x, double y) {
+    const WorldPoint w = mouseWorld(state, x, y);
     return "   x: " + fmtnum(w.x, state.fmtx) + "        y: " + fmtnum(w.y, state.fmty);
 }
 
-void showareasize(const PlotState& state, Ui& ui) {
-    ui.message("xm = " + generalnum(state.view.picw) + ", ym = " + generalnum(state.view.pich),
+void showAreaSize(const PlotState& state, Ui& ui) {
+    ui.message("xm = " + generalNumber(state.view.picw) +
+                   ", ym = " + generalNumber(state.view.pich),
                "Vestrano", MessageIcon::None);
 }
 

@@ -9,9 +9,9 @@ class Ui;
 
 // The position display under the graph: the world point at (x, y), twips from the drawing
 // area's top-left corner, in the label formats of the axes.
-std::string positiontext(const PlotState& state, double x, double y);
+std::string positionText(const PlotState& state, double x, double y);
 
 // A click on the position display tells the drawing area's size in twips.
-void showareasize(const PlotState& state, Ui& ui);
+void showAreaSize(const PlotState& state, Ui& ui);
 
 } // namespace vestrano

@@ -2,12 +2,11 @@
 
 #include <cmath>
 
-#include "app/plot_state.h"
-#include "app/rounding.h"
-#include "params/coupling.h"
-#include "params/param_context.h"
 #include "plot/mapping.h"
 #include "plot/scale.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/rounding.h"
 
 namespace vestrano {
 
@@ -38,7 +37,7 @@ bool linesApart(double lo, double start, double hstep) {
 // Sets the scale for the changed bounds; a view that fails the guard gets `saved` back.
 void applyView(PlotState& state, const Bounds& saved) {
     setscale(state);
-    if (viewprecise(state)) {
+    if (viewPrecise(state)) {
         return;
     }
     setBounds(state, saved);
@@ -46,7 +45,7 @@ void applyView(PlotState& state, const Bounds& saved) {
 }
 
 // The intervals window shows the new ranges once it exists.
-void showView(ParamContext& ctx, const Bounds& saved) {
+void showView(ProgramContext& ctx, const Bounds& saved) {
     applyView(ctx.state, saved);
     redrawGraph(ctx);
 }
@@ -86,7 +85,7 @@ void zoomAbout(PlotState& state, int button, int shift, WorldPoint w) {
     }
 }
 
-void shiftView(ParamContext& ctx, double dx, double dy) {
+void shiftView(ProgramContext& ctx, double dx, double dy) {
     PlotState& state = ctx.state;
     const Bounds saved = boundsOf(state);
     setBounds(state, {state.xmin + dx, state.xmax + dx, state.ymin + dy, state.ymax + dy});
@@ -95,32 +94,28 @@ void shiftView(ParamContext& ctx, double dx, double dy) {
 
 } // namespace
 
-bool viewprecise(const PlotState& state) {
+bool viewPrecise(const PlotState& state) {
     const Viewport& v = state.view;
     return linesApart(state.xmin, v.startx, v.hstepx) && linesApart(state.ymin, v.starty, v.hstepy);
 }
 
-void scrlr(ParamContext& ctx, int16_t v) {
+void scrlr(ProgramContext& ctx, int16_t v) {
     if (v != 0) {
         shiftView(ctx, v * ctx.state.view.xspan / 100, 0);
     }
 }
 
-void scrud(ParamContext& ctx, int16_t v) {
+void scrud(ProgramContext& ctx, int16_t v) {
     if (v != 0) {
         shiftView(ctx, 0, v * ctx.state.view.yspan / 100);
     }
 }
 
-void zoom(ParamContext& ctx, int button, int shift, double x, double y) {
+void zoomView(ProgramContext& ctx, int button, int shift, double x, double y) {
     PlotState& state = ctx.state;
     const Bounds saved = boundsOf(state);
-    const WorldPoint w = mouseworld(state, x, y);
-    if (state.menu.zoomtoggle) {
-        return;
-    }
-    if (shift == 0) {
-        couplerelease(ctx, button, shift, x, y, false);
+    const WorldPoint w = mouseWorld(state, x, y);
+    if (state.menu.zoomtoggle || shift == 0) {
         return;
     }
     if (shift == kModShift) {

@@ -1,11 +1,11 @@
 #include "plot/redraw.h"
 
-#include "app/plot_state.h"
-#include "app/ui.h"
 #include "plot/canvas.h"
 #include "plot/graph_drawing.h"
 #include "plot/helpline.h"
 #include "plot/integral_drawing.h"
+#include "state/plot_state.h"
+#include "state/ui.h"
 
 namespace vestrano {
 

@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "app/plot_state.h"
-#include "app/rounding.h"
 #include "plot/text_metrics.h"
+#include "state/plot_state.h"
+#include "state/rounding.h"
 
 namespace vestrano {
 

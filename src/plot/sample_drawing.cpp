@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/plot_state.h"
-#include "app/rounding.h"
 #include "plot/canvas.h"
+#include "state/plot_state.h"
+#include "state/rounding.h"
 
 namespace vestrano {
 
@@ -42,14 +42,14 @@ bool drawvertex(Canvas& canvas, const SampleTrace& trace, double column, double 
 
 } // namespace
 
-void clampy(SampleTrace& trace, double& sampley, double yclip) {
+void clampY(SampleTrace& trace, double& sampley, double yclip) {
     if (clampAxis(trace, sampley, yclip, trace.lasty)) {
         trace.skip = false;
         trace.lasty = 0;
     }
 }
 
-void clampxy(SampleTrace& trace, double& samplex, double& sampley, double xclip, double yclip) {
+void clampXY(SampleTrace& trace, double& samplex, double& sampley, double xclip, double yclip) {
     const bool insideY = clampAxis(trace, sampley, yclip, trace.lasty);
     const bool insideX = clampAxis(trace, samplex, xclip, trace.lastx);
     if (insideY && insideX) {
@@ -74,7 +74,7 @@ bool drawdot(const PlotState& state, Canvas& canvas, double x, double y, int slo
     return true;
 }
 
-bool drawsample(const PlotState& state, Canvas& canvas, SampleTrace& trace, int slot, double column,
+bool drawSample(const PlotState& state, Canvas& canvas, SampleTrace& trace, int slot, double column,
                 double row) {
     const bool drawn = state.graph.ltyp[slot] > 0
                            ? drawdot(state, canvas, column + 1, row + 1, slot)

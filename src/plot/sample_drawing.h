@@ -16,13 +16,13 @@ struct SampleTrace {
 // Keeps a sample far outside the view from giving absurd coordinates: the first sample
 // beyond a limit is drawn at the limit, further ones beyond it only start a new segment.
 // Function graphs and integrals are clamped in y only; curves in both directions.
-void clampy(SampleTrace& trace, double& sampley, double yclip);
-void clampxy(SampleTrace& trace, double& samplex, double& sampley, double xclip, double yclip);
+void clampY(SampleTrace& trace, double& sampley, double yclip);
+void clampXY(SampleTrace& trace, double& samplex, double& sampley, double xclip, double yclip);
 
 // Draws one sample at a pixel position not yet rounded: moved to or joined, or a dot one
 // pixel right of and below the vertex when the slot draws dots. A position that does not
 // fit 16 bits breaks the line there; returns false then.
-bool drawsample(const PlotState& state, Canvas& canvas, SampleTrace& trace, int slot, double column,
+bool drawSample(const PlotState& state, Canvas& canvas, SampleTrace& trace, int slot, double column,
                 double row);
 
 // A filled dot of radius curltyp in the slot colour; false when it does not fit 16 bits.

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/plot_state.h"
-#include "app/rounding.h"
+#include "state/plot_state.h"
+#include "state/rounding.h"
 
 namespace vestrano {
 
 namespace {
 
-// 2 to the power of log2(m * r) rounded. Both tests of helpstep use the ratio of the
+// 2 to the power of log2(m * r) rounded. Both tests of helpStep use the ratio of the
 // requested step, even after the first one has changed the step. A bound of 0 read from
 // the settings leaves the step as it is instead of dividing by 0.
 double powerOfTwoNear(double m, double r) {
@@ -22,7 +22,7 @@ double powerOfTwoNear(double m, double r) {
 
 } // namespace
 
-double helpstep(double step, double span, int hmin, int hmax) {
+double helpStep(double step, double span, int hmin, int hmax) {
     // A negative step draws the same lines; zero or a broken value would leave the help-line
     // loop without progress, so the default step stands in.
     double hstep = std::fabs(step);
@@ -42,7 +42,7 @@ double helpstep(double step, double span, int hmin, int hmax) {
     return hstep;
 }
 
-std::string labelformat(double hstep, int komma) {
+std::string labelFormat(double hstep, int komma) {
     // log/log rather than log10, so that exact powers of ten round as they always have.
     const auto rounded = toInt16(std::fabs(std::log(hstep) / std::log(10.0)) + 0.5);
     const int decimals = std::max<int>(rounded.value_or(komma), komma);
@@ -72,10 +72,10 @@ void setscale(PlotState& state) {
     engine.ucSetVariableValueDbl(state.handles.ymu, view.ymu);
     engine.ucSetVariableValueDbl(state.handles.ymi, state.ymin);
 
-    view.hstepx = helpstep(view.stepx, view.xspan, view.hminx, view.hmaxx);
-    view.hstepy = helpstep(view.stepy, view.yspan, view.hminy, view.hmaxy);
-    state.fmtx = labelformat(view.hstepx, view.kommax);
-    state.fmty = labelformat(view.hstepy, view.kommay);
+    view.hstepx = helpStep(view.stepx, view.xspan, view.hminx, view.hmaxx);
+    view.hstepy = helpStep(view.stepy, view.yspan, view.hminy, view.hmaxy);
+    state.fmtx = labelFormat(view.hstepx, view.kommax);
+    state.fmty = labelFormat(view.hstepy, view.kommay);
     view.backgroundValid = false;
 }
 

@@ -16,9 +16,9 @@ void setsteps(PlotState& state);
 
 // Effective help-line step: the requested step halved or doubled until the count of lines
 // across `span` lies near hmin..hmax.
-double helpstep(double step, double span, int hmin, int hmax);
+double helpStep(double step, double span, int hmin, int hmax);
 
 // "0." followed by one "#" per label decimal, at least `komma` of them.
-std::string labelformat(double hstep, int komma);
+std::string labelFormat(double hstep, int komma);
 
 } // namespace vestrano

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "plot/drawing_objects.h"
+#include "state/drawing_objects.h"
 
 namespace vestrano {
 

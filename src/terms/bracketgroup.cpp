@@ -1,4 +1,4 @@
-#include "app/ui.h"
+#include "state/ui.h"
 #include "terms/termconv.h"
 
 namespace vestrano {

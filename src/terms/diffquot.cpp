@@ -1,6 +1,6 @@
 #include "terms/termconv.h"
 
-#include "app/plot_state.h"
+#include "state/plot_state.h"
 #include "terms/text_replace.h"
 
 namespace vestrano {

@@ -13,12 +13,12 @@ std::string checkslot(PlotState& state, Ui& ui, int k);
 
 // Run once the slot functions are defined: a slot whose function cannot be expanded (it calls
 // itself, directly or through another slot) is emptied. Returns one error text per such slot.
-std::vector<std::string> checkslotfunctions(PlotState& state);
+std::vector<std::string> checkSlotFunctions(PlotState& state);
 
-// Marks slot k as an integral function or not.
-void integralmark(PlotState& state, Ui& ui, int k);
+// Marks slot k as an integral function or not; true when it uses the integral function F(x).
+bool markIntegral(PlotState& state, Ui& ui, int k);
 
 // The lines, points and interval texts in one expression, only evaluated to find parameters.
-std::string combinedtext(const PlotState& state);
+std::string combinedText(const PlotState& state);
 
 } // namespace vestrano

@@ -2,11 +2,9 @@
 #include <array>
 #include <vector>
 
-#include "app/plot_state.h"
-#include "engine/engine_setup.h"
 #include "engine/errtext.h"
-#include "params/param_context.h"
-#include "params/param_table.h"
+#include "state/plot_state.h"
+#include "terms/engine_setup.h"
 #include "terms/interpret.h"
 #include "terms/termconv.h"
 #include "terms/text_replace.h"
@@ -60,7 +58,7 @@ std::string checkslot(PlotState& state, Ui& ui, int k) {
     return result;
 }
 
-std::vector<std::string> checkslotfunctions(PlotState& state) {
+std::vector<std::string> checkSlotFunctions(PlotState& state) {
     std::vector<std::string> errors;
     std::array<bool, kSlotCount> broken{};
     for (int k = 0; k < kSlotCount; ++k) {
@@ -84,25 +82,16 @@ std::vector<std::string> checkslotfunctions(PlotState& state) {
     return errors;
 }
 
-void integralmark(PlotState& state, Ui& ui, int k) {
+bool markIntegral(PlotState& state, Ui& ui, int k) {
     TermSlot& slot = state.slots[k];
     slot.integrand.clear();
     if (slot.engtext.starts_with("integral(")) {
         slot.integrand = bracketgroup(slot.engtext, 9, ui);
     }
-    const bool uses = usesIntegralFunction(state, k);
-    if (!state.menu.autoint) {
-        return;
-    }
-    if (uses) {
-        ParamContext params{state, ui};
-        showpara(params, k);
-    } else {
-        hidepara(state, k);
-    }
+    return usesIntegralFunction(state, k);
 }
 
-std::string combinedtext(const PlotState& state) {
+std::string combinedText(const PlotState& state) {
     std::string lines = state.linestext;
     replaceAll(lines, "\r\n", "+");
     std::replace(lines.begin(), lines.end(), '\n', '+');

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "app/plot_state.h"
-#include "app/quiet_ui.h"
+#include "state/plot_state.h"
+#include "state/quiet_ui.h"
 #include "terms/text_replace.h"
 
 namespace vestrano {

@@ -5,8 +5,8 @@
 #include <QPixmap>
 #include <QScreen>
 
-#include "ui/german.h"
-#include "ui/mother.h"
+#include "ui/main_window/german.h"
+#include "ui/main_window/mother.h"
 
 namespace {
 

@@ -4,12 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/plot_state.h"
-#include "app/scripted_ui.h"
+#include "app/calculator.h"
 #include "app/startup.h"
-#include "params/param_context.h"
 #include "plot/recording_canvas.h"
 #include "plot/redraw.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "support/scripted_ui.h"
 
 namespace vestrano {
 
@@ -35,7 +36,7 @@ class AppFixture : public ::testing::Test {
     PlotState state;
     ScriptedUi ui;
     RecordingRedrawer redrawer{state, ui};
-    ParamContext ctx{state, ui, &redrawer};
+    ProgramContext ctx{state, ui, &redrawer, {}, docalc};
 
     AppFixture() {
         startup(ctx);
@@ -43,7 +44,7 @@ class AppFixture : public ::testing::Test {
         state.layout.clientHeight = 18000;
         state.view.picw = 24000;
         state.view.pich = 15000;
-        finishstartup(ctx, redrawer.canvas);
+        completeStartup(ctx, redrawer.canvas);
         redrawer.count = 0;
         redrawer.canvas.events.clear();
         ui.changes.clear();

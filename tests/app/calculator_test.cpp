@@ -1,12 +1,13 @@
 #include "app/calculator.h"
+#include "state/general_number.h"
 
 #include <cmath>
 
 #include <gtest/gtest.h>
 
-#include "app/plot_state.h"
-#include "app/scripted_ui.h"
-#include "engine/engine_setup.h"
+#include "state/plot_state.h"
+#include "support/scripted_ui.h"
+#include "terms/engine_setup.h"
 
 namespace vestrano {
 
@@ -24,13 +25,13 @@ TEST(GeneralNum, FifteenDigitsExponentOutsideTheUsualRange) {
                  {-1e-10, "-1E-10"},
                  {INFINITY, "unendlich"}};
     for (const auto& c : cases) {
-        EXPECT_EQ(generalnum(c.value), c.expected) << c.value;
+        EXPECT_EQ(generalNumber(c.value), c.expected) << c.value;
     }
 }
 
 class Calculator : public ::testing::Test {
   protected:
-    void SetUp() override { setupengine(state); }
+    void SetUp() override { setupEngine(state); }
 
     std::string calc(const std::string& input) {
         state.calculator.input = input;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/plot_state.h"
-#include "app/scripted_ui.h"
+#include "state/plot_state.h"
+#include "support/scripted_ui.h"
 
 namespace vestrano {
 namespace {

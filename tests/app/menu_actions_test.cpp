@@ -23,9 +23,9 @@ TEST_F(AppFixture, DisplayItemsToggleAndRebuildTheBackground) {
     for (DisplayItem item : {DisplayItem::HelpLines, DisplayItem::Numbers, DisplayItem::Axes,
                              DisplayItem::AxisNames}) {
         const int before = redrawer.count;
-        EXPECT_TRUE(displaychecked(state, item));
-        toggledisplay(ctx, item);
-        EXPECT_FALSE(displaychecked(state, item));
+        EXPECT_TRUE(displayChecked(state, item));
+        toggleDisplay(ctx, item);
+        EXPECT_FALSE(displayChecked(state, item));
         EXPECT_EQ(redrawer.count, before + 1);
         EXPECT_EQ(redrawer.canvas.count(RecordingCanvas::Kind::CaptureBackground), 1u);
         redrawer.canvas.events.clear();
@@ -33,15 +33,15 @@ TEST_F(AppFixture, DisplayItemsToggleAndRebuildTheBackground) {
 }
 
 TEST_F(AppFixture, TheChildrenFollowTheMainWindowOnlyWhileDocked) {
-    mainresized(ctx, 40000, 20000, false);
+    mainResized(ctx, 40000, 20000, false);
     EXPECT_EQ(state.layout.graph.height, 20000 - 1965);
 
-    toggledock(ctx);
+    toggleDock(ctx);
     EXPECT_FALSE(state.menu.dock);
-    mainresized(ctx, 40000, 25000, false);
+    mainResized(ctx, 40000, 25000, false);
     EXPECT_EQ(state.layout.graph.height, 20000 - 1965);
 
-    toggledock(ctx); // checking it arranges at once
+    toggleDock(ctx); // checking it arranges at once
     EXPECT_EQ(state.layout.graph.height, 25000 - 1965);
 }
 

@@ -16,7 +16,7 @@ class TranslateTerm : public ::testing::TestWithParam<Translation> {};
 
 TEST_P(TranslateTerm, IntoTheOtherModesNames) {
     const Translation& t = GetParam();
-    EXPECT_EQ(translateterm(t.from, t.oldmode, 1 - t.oldmode), t.to);
+    EXPECT_EQ(translateTerm(t.from, t.oldmode, 1 - t.oldmode), t.to);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -31,7 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(AppFixture, SwitchingToCurvesRenamesTheBoundsAndDrawsOnce) {
     term(0, "sin(x)+a");
-    choosemode(ctx, 1);
+    chooseMode(ctx, 1);
     EXPECT_EQ(state.statusText, "Ok.");
     EXPECT_EQ(state.params[0].label, "uf = untere Grenze für Integralfunktion in x(t)");
     EXPECT_EQ(redrawer.count, 1);
@@ -43,7 +43,7 @@ TEST_F(AppFixture, AParameterNamedLikeTheNewVariableIsFreedAndRenamed) {
     const int t = paramSlot("t");
     ASSERT_GE(t, 0);
 
-    choosemode(ctx, 1);
+    chooseMode(ctx, 1);
     EXPECT_EQ(state.slots[0].text, "t0*t");
     EXPECT_EQ(paramSlot("t"), -1);
     EXPECT_GE(paramSlot("t0"), 0);
@@ -51,7 +51,7 @@ TEST_F(AppFixture, AParameterNamedLikeTheNewVariableIsFreedAndRenamed) {
 
 TEST_F(AppFixture, ChoosingTheModeThatIsOnChangesNothing) {
     term(0, "x^2");
-    choosemode(ctx, 0);
+    chooseMode(ctx, 0);
     EXPECT_EQ(state.slots[0].text, "x^2");
     EXPECT_EQ(redrawer.count, 0);
     EXPECT_TRUE(ui.changes.empty());

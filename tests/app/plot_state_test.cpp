@@ -1,4 +1,4 @@
-#include "app/plot_state.h"
+#include "state/plot_state.h"
 
 #include <gtest/gtest.h>
 

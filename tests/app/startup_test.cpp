@@ -1,3 +1,4 @@
+#include "app/calculator.h"
 #include "app/startup.h"
 
 #include <tuple>
@@ -12,7 +13,7 @@ TEST(Startup, LeavesFunctionModeWithFixedVariablesAndNothingDrawn) {
     PlotState state;
     ScriptedUi ui;
     RecordingRedrawer redrawer{state, ui};
-    ParamContext ctx{state, ui, &redrawer};
+    ProgramContext ctx{state, ui, &redrawer, {}, docalc};
     startup(ctx);
 
     EXPECT_EQ(state.mode, 0);
@@ -36,13 +37,13 @@ TEST(Startup, FinishingDrawsOnceWithEqualScalesAndShowsBothWindows) {
     PlotState fresh;
     ScriptedUi freshUi;
     RecordingRedrawer counter{fresh, freshUi};
-    ParamContext freshCtx{fresh, freshUi, &counter};
+    ProgramContext freshCtx{fresh, freshUi, &counter};
     startup(freshCtx);
     fresh.layout.clientWidth = 30000;
     fresh.layout.clientHeight = 18000;
     fresh.view.picw = 24000;
     fresh.view.pich = 12000;
-    finishstartup(freshCtx, counter.canvas);
+    completeStartup(freshCtx, counter.canvas);
 
     EXPECT_EQ(fresh.busy, 0);
     EXPECT_EQ(counter.count, 1);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/plot_state.h"
+#include "state/plot_state.h"
 
 namespace vestrano {
 
@@ -23,7 +23,7 @@ class Arrangement : public ::testing::Test {
 };
 
 TEST_F(Arrangement, TermAtTheLeftPutsTheGraphBelowIt) {
-    arrangewindows(state);
+    arrangeWindows(state);
     const WindowLayout& l = state.layout;
     EXPECT_EQ(std::tie(l.term.left, l.term.top), std::make_tuple(0, 0));
     EXPECT_EQ(std::tie(l.graph.left, l.graph.top, l.graph.width, l.graph.height),
@@ -33,7 +33,7 @@ TEST_F(Arrangement, TermAtTheLeftPutsTheGraphBelowIt) {
 
 TEST_F(Arrangement, TermMovedAwayFromTheLeftMirrorsEverything) {
     state.layout.term.left = 15;
-    arrangewindows(state);
+    arrangeWindows(state);
     const WindowLayout& l = state.layout;
     EXPECT_EQ(l.term.left, 19200 - 7080);
     EXPECT_EQ(l.graph.left, 19200 - 7080);
@@ -43,7 +43,7 @@ TEST_F(Arrangement, TermMovedAwayFromTheLeftMirrorsEverything) {
 TEST_F(Arrangement, HiddenTermLetsTheGraphFillTheColumnAndATooWideTermShrinks) {
     state.layout.term.visible = false;
     state.layout.term.width = 25000;
-    arrangewindows(state);
+    arrangeWindows(state);
     const WindowLayout& l = state.layout;
     EXPECT_EQ(l.term.width, 19200 - 0 - 1);
     EXPECT_EQ(std::tie(l.graph.top, l.graph.height, l.graph.width),
@@ -52,21 +52,21 @@ TEST_F(Arrangement, HiddenTermLetsTheGraphFillTheColumnAndATooWideTermShrinks) {
 
 TEST_F(Arrangement, NothingMovesWhileMinimisedAndAMaximisedChildStays) {
     state.layout.minimized = true;
-    arrangewindows(state);
+    arrangeWindows(state);
     EXPECT_EQ(state.layout.graph.left, 300);
 
     state.layout.minimized = false;
     state.layout.graph.normal = false;
-    arrangewindows(state);
+    arrangeWindows(state);
     EXPECT_EQ(state.layout.graph.left, 300);
     EXPECT_EQ(state.layout.term.left, 0);
 }
 
 TEST(WindowLimits, InPixelsAtFifteenTwipsPerPixel) {
-    const TrackLimits term = termlimits(15, 15);
+    const TrackLimits term = termLimits(15, 15);
     EXPECT_EQ(std::tie(term.minWidth, term.maxWidth, term.minHeight, term.maxHeight),
               std::make_tuple(337, 0, 131, 131));
-    const TrackLimits graph = graphlimits(15, 15);
+    const TrackLimits graph = graphLimits(15, 15);
     EXPECT_EQ(std::tie(graph.minWidth, graph.maxWidth, graph.minHeight, graph.maxHeight),
               std::make_tuple(167, 0, 267, 0));
 }

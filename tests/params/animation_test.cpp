@@ -1,3 +1,4 @@
+#include "app/calculator.h"
 #include "params/animation.h"
 
 #include <string>
@@ -85,11 +86,11 @@ class SnapshotUi : public ScriptedUi {
 TEST_F(Animation, TimersRunInStartOrderWithOneRedrawPerTick) {
     prepare(a, 1, 1, 0);
     prepare(b, 5, -1, 0);
-    toggletimer(state, ui, b);
-    toggletimer(state, ui, a);
+    toggleTimer(state, ui, b);
+    toggleTimer(state, ui, a);
     SnapshotUi spy;
     spy.state = &state;
-    ParamContext spied{state, spy, &redraws};
+    ProgramContext spied{state, spy, &redraws, {}, docalc};
     redraws.count = 0;
     tick(spied);
     tick(spied);
@@ -101,7 +102,7 @@ TEST_F(Animation, TimersRunInStartOrderWithOneRedrawPerTick) {
 TEST_F(Animation, CountSlotMovesOnlyDownwardsByHalfSteps) {
     set(countF, 7);
     param(countF).parstep = 0.5;
-    toggletimer(state, ui, countF);
+    toggleTimer(state, ui, countF);
     tick(ctx);
     tick(ctx);
     EXPECT_EQ(param(countF).parvalue, 7.0);
@@ -113,17 +114,17 @@ TEST_F(Animation, CountSlotMovesOnlyDownwardsByHalfSteps) {
 }
 
 TEST_F(Animation, StartAllStopAllAndTheTermEditStopsEverything) {
-    timergo(ctx);
+    timerGo(ctx);
     EXPECT_FALSE(state.timerEnabled);
     param(b).parstep = 1;
     param(countF).parstep = -2;
-    timergo(ctx);
+    timerGo(ctx);
     EXPECT_EQ(state.timerlist, "\x03\x09");
-    EXPECT_STREQ(timergocaption(state), "Alle &Timer anhalten");
-    timergo(ctx);
-    EXPECT_STREQ(timergocaption(state), "Alle &Timer gleichzeitig starten");
+    EXPECT_STREQ(timerGoCaption(state), "Alle &Timer anhalten");
+    timerGo(ctx);
+    EXPECT_STREQ(timerGoCaption(state), "Alle &Timer gleichzeitig starten");
 
-    timergo(ctx);
+    timerGo(ctx);
     terms("a*x+b+1");
     EXPECT_FALSE(state.timerEnabled);
     EXPECT_EQ(param(b).parstep, 0.0);
@@ -136,22 +137,22 @@ TEST_F(Animation, StartAllStopAllAndTheTermEditStopsEverything) {
 TEST_F(Animation, ClosedWindowStopsItsTimerAndStartAllBringsItBack) {
     param(a).parstep = 1;
     param(b).parstep = 1;
-    timergo(ctx);
-    closepara(state, a);
+    timerGo(ctx);
+    closeParamWindow(state, a);
     tick(ctx);
     EXPECT_EQ(param(a).parvalue, 1.0);
     EXPECT_EQ(param(b).parvalue, 2.0);
-    closepara(state, b);
+    closeParamWindow(state, b);
     EXPECT_FALSE(state.timerEnabled);
-    timergo(ctx);
+    timerGo(ctx);
     EXPECT_EQ(state.timerlist, "\x08\x09");
-    EXPECT_TRUE(paravisible(state, a));
+    EXPECT_TRUE(paraVisible(state, a));
 }
 
 TEST_F(Animation, LowerBoundOutsideTheIntervalStopsAfterOneMessage) {
-    showpara(ctx, 0);
+    showParamWindow(ctx, 0);
     param(0).parstep = 1;
-    toggletimer(state, ui, 0);
+    toggleTimer(state, ui, 0);
     state.xmax = 2; // the interval shrank behind the window's back
     for (int i = 0; i < 5; ++i) {
         tick(ctx);
@@ -168,20 +169,20 @@ TEST_F(Animation, ClockClickAndTheDialogWithItsStepCheck) {
     for (const auto& c : cases) {
         state.timerlist.clear();
         param(a).parstep = c[0];
-        EXPECT_EQ(timerclick(state, ui, a, c[1]), c[2] == 1) << c[0] << " " << c[1];
-        EXPECT_EQ(timerrunning(state, a), c[3] == 1);
+        EXPECT_EQ(timerClick(state, ui, a, c[1]), c[2] == 1) << c[0] << " " << c[1];
+        EXPECT_EQ(timerRunning(state, a), c[3] == 1);
     }
     param(a).parstep = -0.5;
     param(a).parmode = 7;
-    const TimerDialog d = opentimerdialog(state, a);
+    const TimerDialog d = openTimerDialog(state, a);
     EXPECT_EQ(d.caption + " " + d.stepText + " " + std::to_string(d.modeIndex),
               "Timer für a -0,5 0");
-    EXPECT_FALSE(timerdialogok(ctx, d, "-20,5", 1));
+    EXPECT_FALSE(timerDialogOk(ctx, d, "-20,5", 1));
     EXPECT_EQ(takeMessage(),
               "Inakzeptable Schrittweite|Schrittweite ist größer als das Intervall!");
-    EXPECT_FALSE(timerdialogok(ctx, d, "x+", 1));
+    EXPECT_FALSE(timerDialogOk(ctx, d, "x+", 1));
     EXPECT_EQ(takeMessage(), "Fehlerhafte Eingabe|Die Eingabe ist keine gültige Zahl!");
-    EXPECT_TRUE(timerdialogok(ctx, d, "-20", 1));
+    EXPECT_TRUE(timerDialogOk(ctx, d, "-20", 1));
     EXPECT_EQ(param(a).parstep, -20.0);
     EXPECT_EQ(param(a).parmode, 1);
 }

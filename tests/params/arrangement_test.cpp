@@ -16,12 +16,12 @@ class Arrangement : public ParamFixture {
 };
 
 TEST_F(Arrangement, ResizeKeepsTheHeightAndAMinimumWidth) {
-    const ParaLayout l = pararesize(state, b, 3000);
+    const ParaLayout l = paraResize(state, b, 3000);
     EXPECT_EQ(window(b).width, 4000);
     EXPECT_EQ(window(b).height, 1250);
     EXPECT_EQ(std::vector<int>({l.barWidth, l.valueWidth, l.upperLeft, l.clockLeft}),
               std::vector<int>({3880, 3430, 2065, 3510}));
-    pararesize(state, b, 5000.4);
+    paraResize(state, b, 5000.4);
     init(ctx, 10);
     EXPECT_EQ(window(10).width, 5000);
 }
@@ -45,15 +45,15 @@ TEST_F(Arrangement, WindowsStackFromTheBottomRightOfTheGraph) {
 TEST_F(Arrangement, LowerBoundWindowsTakeOneRowEachAtTheTopOfTheColumn) {
     const FrameGeometry frame{20000, 9000, true, 0, 12000};
     for (int s = 0; s < 3; ++s) {
-        placebound(state, frame, s, 6000);
+        placeBoundWindow(state, frame, s, 6000);
         EXPECT_EQ(place(s), std::make_pair(12000, 1250 * s));
     }
     EXPECT_EQ(window(1).width, 6000);
-    placebound(state, frame, 2, 8500); // no room beside the graph
+    placeBoundWindow(state, frame, 2, 8500); // no room beside the graph
     EXPECT_EQ(place(2), std::make_pair(0, 2500));
     // Sized for their captions, they leave the width of other windows alone.
     const int16_t width = state.parawidth;
-    pararesize(state, 1, 7000);
+    paraResize(state, 1, 7000);
     EXPECT_EQ(state.parawidth, width);
 }
 

@@ -11,54 +11,54 @@ class Coupling : public ParamFixture {
   protected:
     void SetUp() override {
         terms("x^2+a");
-        activatepara(state, a);
+        activateParamWindow(state, a);
     }
 };
 
 TEST_F(Coupling, DraggingSetsTheValueButNotTheBar) {
-    togglekoppely(state);
-    togglekoppel(state);
+    toggleYCoupling(state);
+    toggleXCoupling(state);
     ASSERT_EQ(state.couplemode, 1);
-    mousecouple(ctx, kLeftButton, 0, 100, 3750);
+    mouseCouple(ctx, kButtonLeft, 0, 100, 3750);
     EXPECT_EQ(engineValue("f(0)"), 5.0);
     EXPECT_EQ(window(a).valueText, "5");
     EXPECT_EQ(window(a).barpos, 550);
     EXPECT_EQ(redraws.count, 1);
     // The uncoupled button, a modifier, no button, no active parameter: nothing.
-    mousecouple(ctx, kRightButton, 0, 100, 7500);
-    mousecouple(ctx, kLeftButton, kCtrlKey, 100, 7500);
-    mousecouple(ctx, 0, 0, 100, 7500);
-    couplerelease(ctx, kRightButton, 0, 100, 7500, false);
+    mouseCouple(ctx, kButtonRight, 0, 100, 7500);
+    mouseCouple(ctx, kButtonLeft, kModCtrl, 100, 7500);
+    mouseCouple(ctx, 0, 0, 100, 7500);
+    coupleOnRelease(ctx, kButtonRight, 0, 100, 7500, false);
     state.activepar = 20;
-    mousecouple(ctx, kLeftButton, 0, 100, 7500);
+    mouseCouple(ctx, kButtonLeft, 0, 100, 7500);
     EXPECT_EQ(param(a).parvalue, 5.0);
     EXPECT_EQ(redraws.count, 1);
 }
 
 TEST_F(Coupling, ReleaseSetsThroughTheWindowUnlessCtrlOrLocked) {
-    mousecouple(ctx, kRightButton, 0, 14400, 0);
+    mouseCouple(ctx, kButtonRight, 0, 14400, 0);
     EXPECT_EQ(param(a).parvalue, 2.0);
-    couplerelease(ctx, kRightButton, kCtrlKey, 18000, 0, false);
-    couplerelease(ctx, kRightButton, 0, 18000, 0, true);
+    coupleOnRelease(ctx, kButtonRight, kModCtrl, 18000, 0, false);
+    coupleOnRelease(ctx, kButtonRight, 0, 18000, 0, true);
     EXPECT_EQ(param(a).parvalue, 2.0);
     EXPECT_EQ(window(a).barpos, 550);
-    couplerelease(ctx, kRightButton, 0, 18000, 0, false);
+    coupleOnRelease(ctx, kButtonRight, 0, 18000, 0, false);
     EXPECT_EQ(param(a).parvalue, 5.0);
     EXPECT_EQ(window(a).barpos, 750);
 
-    activatepara(state, countF);
-    couplerelease(ctx, kRightButton, 0, 19000, 0, false);
+    activateParamWindow(state, countF);
+    coupleOnRelease(ctx, kButtonRight, 0, 19000, 0, false);
     EXPECT_EQ(state.slots[0].anzx, 4);
     EXPECT_EQ(window(countF).valueText, "5");
 }
 
 TEST_F(Coupling, LowerBoundDraggedOutOfTheIntervalComesBackOnRelease) {
     state.lowerbounds[0] = 1;
-    showpara(ctx, 0);
-    activatepara(state, 0);
-    mousecouple(ctx, kRightButton, 0, 25200, 0);
+    showParamWindow(ctx, 0);
+    activateParamWindow(state, 0);
+    mouseCouple(ctx, kButtonRight, 0, 25200, 0);
     EXPECT_EQ(param(0).parvalue, 11.0);
-    couplerelease(ctx, kRightButton, 0, 25200, 0, false);
+    coupleOnRelease(ctx, kButtonRight, 0, 25200, 0, false);
     EXPECT_EQ(takeMessage(), "Ungültige Integrationsgrenze:|Die untere Integrationsgrenze muss im "
                              "vorgegebenen Intervall [-10 ; 10 ] liegen!");
     EXPECT_EQ(engineValue("uf"), 1.0);

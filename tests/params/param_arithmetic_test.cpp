@@ -24,16 +24,16 @@ TEST_F(Arithmetic, BarPositionsGiveTheBoundsAndDecimalValues) {
     } cases[] = {{-10, 10}, {-5, -1.8}, {0.1, 0.7}, {-1e-3, 3e5}};
     for (const auto& c : cases) {
         setparb(ctx, a, c.lower, c.upper);
-        scrollpara(ctx, a, 0);
+        scrollPara(ctx, a, 0);
         EXPECT_EQ(param(a).parvalue, c.lower);
-        scrollpara(ctx, a, 1000);
+        scrollPara(ctx, a, 1000);
         EXPECT_EQ(engineValue("a"), c.upper);
     }
     // Positions between give the decimal value, without binary noise.
     setparb(ctx, a, -10, 10);
     for (const auto& [pos, value, shown] :
          {std::tuple{540, 0.8, "0,8"}, {571, 1.42, "1,42"}, {1, -9.98, "-9,98"}}) {
-        scrollpara(ctx, a, pos);
+        scrollPara(ctx, a, pos);
         EXPECT_EQ(param(a).parvalue, value) << pos;
         EXPECT_EQ(window(a).valueText, shown);
     }
@@ -50,7 +50,7 @@ TEST_F(Arithmetic, TypedValuesAreKeptAndPinTheBarOutsideTheBounds) {
                  {"3,5", 3.5, "3,5", 675},
                  {"7/2", 3.5, "3,5", 675}};
     for (const auto& c : cases) {
-        entervalue(ctx, a, c.text);
+        enterValue(ctx, a, c.text);
         EXPECT_EQ(param(a).parvalue, c.value) << c.text;
         EXPECT_EQ(window(a).valueText, c.shown);
         EXPECT_EQ(window(a).barpos, c.bar);
@@ -73,7 +73,7 @@ TEST_F(Arithmetic, SetparKeepsTheExactValueWithOneRedraw) {
 }
 
 TEST_F(Arithmetic, CountSlotTakesTheWholeMagnitudeWithinTheSampleRange) {
-    entervalue(ctx, countF, "-7,9");
+    enterValue(ctx, countF, "-7,9");
     EXPECT_EQ(engineValue("anzf"), 7.0);
     EXPECT_EQ(state.slots[0].anzx, 6);
     EXPECT_DOUBLE_EQ(state.view.slotstep[0], 20.0 / 6);
@@ -87,7 +87,7 @@ TEST_F(Arithmetic, CountSlotTakesTheWholeMagnitudeWithinTheSampleRange) {
 
 TEST_F(Arithmetic, RefusedInputShowsTheOldBoundsAndValueAgain) {
     chpari(ctx, a, "-5", "5");
-    showpara(ctx, countF);
+    showParamWindow(ctx, countF);
     const std::string equal =
         "Ungültige Parametergrenzen von a:|Untere Grenze muss kleiner sein als obere Grenze!";
     const struct {
@@ -109,7 +109,7 @@ TEST_F(Arithmetic, RefusedInputShowsTheOldBoundsAndValueAgain) {
         const ParamEntry before = param(c.slot);
         if (c.value) {
             window(c.slot).valueText = c.value;
-            entervalue(ctx, c.slot, c.value);
+            enterValue(ctx, c.slot, c.value);
         } else {
             chpari(ctx, c.slot, c.lower, c.upper);
         }
@@ -130,7 +130,7 @@ TEST_F(Arithmetic, BoundsWhoseDistanceOverflowsAreRefused) {
     EXPECT_EQ(window(a).lowerText, "-10");
     EXPECT_EQ(window(a).upperText, "10");
     // The lower bounds of the integrals follow the interval, and refuse it likewise.
-    showpara(ctx, 0);
+    showParamWindow(ctx, 0);
     setparb(ctx, 0, -1e308, 1e308);
     EXPECT_EQ(takeMessage(), tooFar);
     EXPECT_EQ(param(0).parmin, -10.0);
@@ -138,10 +138,10 @@ TEST_F(Arithmetic, BoundsWhoseDistanceOverflowsAreRefused) {
     // The widest distance that is a number: every bar position and timer step stays finite.
     chpari(ctx, a, "-1E308", "7E307");
     EXPECT_EQ(takeMessage(), "");
-    scrollpara(ctx, a, 500);
+    scrollPara(ctx, a, 500);
     EXPECT_DOUBLE_EQ(param(a).parvalue, -1.5e307);
     param(a).parstep = 1.7e308;
-    toggletimer(state, ui, a);
+    toggleTimer(state, ui, a);
     tick(ctx);
     EXPECT_EQ(param(a).parvalue, -1e308);
     tick(ctx);
@@ -159,14 +159,14 @@ TEST_F(Arithmetic, BoundsAreTakenAsTypedAndShownRounded) {
 
 TEST_F(Arithmetic, LowerBoundMustLieInTheIntervalAndIsDrawnExactly) {
     terms("integral(2*x)");
-    showpara(ctx, 0);
-    entervalue(ctx, 0, "20");
+    showParamWindow(ctx, 0);
+    enterValue(ctx, 0, "20");
     EXPECT_EQ(takeMessage(), "Ungültige Integrationsgrenze:|Die untere Integrationsgrenze muss "
                              "im vorgegebenen Intervall [-10 ; 10 ] liegen!");
     EXPECT_EQ(param(0).parvalue, 0.0);
     EXPECT_EQ(window(0).valueText, "20");
     redraws.count = 0;
-    entervalue(ctx, 0, "0,001");
+    enterValue(ctx, 0, "0,001");
     EXPECT_EQ(state.lowerbounds[0], 0.001);
     EXPECT_EQ(engineValue("uf"), 0.001);
     EXPECT_EQ(window(0).barpos, 500);

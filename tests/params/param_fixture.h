@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "app/calculator.h"
 #include "app/interpretall.h"
-#include "app/plot_state.h"
-#include "app/scripted_ui.h"
 #include "params/param_arithmetic.h"
-#include "params/param_context.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "support/scripted_ui.h"
 
 namespace vestrano {
 
@@ -29,7 +30,7 @@ class ParamFixture : public ::testing::Test {
     PlotState state;
     ScriptedUi ui;
     CountingRedrawer redraws;
-    ParamContext ctx{state, ui, &redraws};
+    ProgramContext ctx{state, ui, &redraws, {}, docalc};
 
     ParamFixture() {
         state.view.picw = 24000;

@@ -19,26 +19,26 @@ class ParamList : public ParamFixture {
 };
 
 TEST_F(ParamList, RowsFollowTheWindowsAndTheButtonChecksAll) {
-    setboundlabels(state);
+    setBoundLabels(state);
     terms("a*x+b", "integral(a*x)");
-    hidepara(state, b);
+    hideParamWindow(state, b);
     refresh();
     ASSERT_EQ(list().rows.size(), 3u);
     EXPECT_EQ(list().rows[0].name, "ug = untere Grenze für Integralfunktion in g(x)");
     EXPECT_FALSE(list().rows[0].checked);
     EXPECT_TRUE(list().rows[1].checked);
     EXPECT_EQ(list().buttonCaption, "&Alle");
-    listbutton(ctx, frame);
-    EXPECT_TRUE(paravisible(state, b));
+    listButton(ctx, frame);
+    EXPECT_TRUE(paraVisible(state, b));
     EXPECT_EQ(list().buttonCaption, "&Keine");
-    listbutton(ctx, frame);
-    EXPECT_FALSE(paravisible(state, a));
+    listButton(ctx, frame);
+    EXPECT_FALSE(paraVisible(state, a));
 
-    listclick(ctx, frame, 2, true);
-    EXPECT_TRUE(paravisible(state, b));
+    listClick(ctx, frame, 2, true);
+    EXPECT_TRUE(paraVisible(state, b));
     EXPECT_EQ(state.activepar, b);
     EXPECT_EQ(window(b).left, 12000);
-    closepara(state, b);
+    closeParamWindow(state, b);
     EXPECT_FALSE(list().rows[2].checked);
     terms("a*x+b", "a");
     refresh();

@@ -1,3 +1,4 @@
+#include "app/graph_resize.h"
 #include "plot/graph_layout.h"
 
 #include <gtest/gtest.h>
@@ -9,19 +10,19 @@
 namespace vestrano {
 
 TEST(GraphLayout, PlacesTheControlsAroundTheDrawingArea) {
-    const GraphLayout g = graphlayout(7000, 6000, 255, 255);
+    const GraphLayout g = graphLayout(7000, 6000, 255, 255);
     EXPECT_EQ(g.picture, (TwipRect{0, 0, 6695, 5295}));
     EXPECT_EQ(g.vscroll, (TwipRect{6725, 0, 255, 5295}));
     EXPECT_EQ(g.hscroll, (TwipRect{0, 5325, 6695, 255}));
     EXPECT_EQ(g.zoomButton, (TwipRect{6725, 5325, 255, 255}));
     EXPECT_EQ(g.position, (TwipRect{0, 5610, 6695, 390}));
     EXPECT_EQ(g.aspect, (TwipRect{6725, 5730, 275, 270}));
-    EXPECT_EQ(graphlayout(100, 100, 255, 255).picture, (TwipRect{0, 0, 0, 0}));
+    EXPECT_EQ(graphLayout(100, 100, 255, 255).picture, (TwipRect{0, 0, 0, 0}));
 }
 
 TEST_F(ViewFixture, ResizingGivesEveryFunctionOneSamplePerPixelColumn) {
     terms("x", "x^2", "a*x");
-    graphresize(ctx, 12000, 9000, 15, 15);
+    graphResize(ctx, 12000, 9000, 15, 15);
     EXPECT_EQ(redrawer.count, 1);
     EXPECT_DOUBLE_EQ(state.view.xmu, 12000 / 20.0);
     EXPECT_DOUBLE_EQ(state.graph.xclip, 24000);
@@ -31,7 +32,7 @@ TEST_F(ViewFixture, ResizingGivesEveryFunctionOneSamplePerPixelColumn) {
     }
 
     state.keepcounts = true;
-    graphresize(ctx, 6000, 9000, 15, 15);
+    graphResize(ctx, 6000, 9000, 15, 15);
     EXPECT_EQ(state.slots[0].anzx, 799);
 }
 
@@ -54,8 +55,8 @@ TEST_F(ViewFixture, EqualScalesAboutTheCentreOfTheAdaptedAxis) {
 }
 
 TEST_F(ViewFixture, PositionTextAndAreaSize) {
-    EXPECT_EQ(positiontext(state, mouseX(2.5), mouseY(-0.25)), "   x: 2,5        y: -0,25");
-    showareasize(state, ui);
+    EXPECT_EQ(positionText(state, mouseX(2.5), mouseY(-0.25)), "   x: 2,5        y: -0,25");
+    showAreaSize(state, ui);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "xm = 24000, ym = 15000");
     EXPECT_EQ(ui.messages[0].title, "Vestrano");

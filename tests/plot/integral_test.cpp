@@ -20,7 +20,7 @@ class Integral : public PlotFixture {
         return result;
     }
 
-    double row(double y) const { return pixelrow(state.view, twipsy(state, y)); }
+    double row(double y) const { return pixelRow(state.view, twipsY(state, y)); }
 
     // Every point lies on y = x + offset, within the rounding of both coordinates.
     void expectLine(const std::vector<Event>& events, double offset) const {

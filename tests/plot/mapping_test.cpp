@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/plot_state.h"
+#include "state/plot_state.h"
 
 namespace vestrano {
 
@@ -17,9 +17,9 @@ TEST(Mapping, WorldToPixelsAndTheMouseBack) {
         double x, y, column, row;
     } points[] = {{0, 0, 300, 200}, {5, -5, 450, 300}, {-10, 10, 0, 0}, {10, -10, 600, 400}};
     for (const auto& p : points) {
-        EXPECT_EQ(pixelcolumn(state.view, twipsx(state, p.x)), p.column) << p.x;
-        EXPECT_EQ(pixelrow(state.view, twipsy(state, p.y)), p.row) << p.y;
-        const WorldPoint back = mouseworld(state, p.column * 15, p.row * 15);
+        EXPECT_EQ(pixelColumn(state.view, twipsX(state, p.x)), p.column) << p.x;
+        EXPECT_EQ(pixelRow(state.view, twipsY(state, p.y)), p.row) << p.y;
+        const WorldPoint back = mouseWorld(state, p.column * 15, p.row * 15);
         EXPECT_EQ(back.x, p.x);
         EXPECT_EQ(back.y, p.y);
     }

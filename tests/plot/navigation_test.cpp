@@ -1,3 +1,4 @@
+#include "app/graph_mouse.h"
 #include "plot/navigation.h"
 
 #include <cmath>
@@ -56,8 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ViewFixture, ALockedZoomAndAPlainReleaseLeaveTheView) {
     state.menu.zoomtoggle = true;
     zoom(ctx, kButtonLeft, kModCtrl, mouseX(0), mouseY(0));
-    graphkey(ctx, kKeyPlus, 0);
-    graphkey(ctx, kKeyLeft, kModCtrl);
+    graphKey(ctx, kKeyPlus, 0);
+    graphKey(ctx, kKeyLeft, kModCtrl);
     state.menu.zoomtoggle = false;
     zoom(ctx, kButtonLeft, 0, mouseX(3), mouseY(2));
     expectBounds(bounds(), {-10, 10, -10, 10});
@@ -75,7 +76,7 @@ class GraphKey : public ViewFixture, public ::testing::WithParamInterface<KeyPre
 
 TEST_P(GraphKey, ScrollsOrZooms) {
     const KeyPress& k = GetParam();
-    graphkey(ctx, k.key, k.shift);
+    graphKey(ctx, k.key, k.shift);
     expectBounds(bounds(), k.expected);
 }
 
@@ -99,7 +100,7 @@ TEST_F(ViewFixture, ThePrecisionGuardRefusesAZoomFarFromTheOrigin) {
     int refused = 0;
     for (int i = 0; i < 100; ++i) {
         zoom(ctx, kButtonLeft, kModCtrl, state.view.picw / 2, state.view.pich / 2);
-        EXPECT_TRUE(viewprecise(state));
+        EXPECT_TRUE(viewPrecise(state));
         refused += bounds() == last ? 1 : 0;
         last = bounds();
     }

@@ -7,12 +7,12 @@
 #include <gtest/gtest.h>
 
 #include "app/interpretall.h"
-#include "app/plot_state.h"
-#include "app/scripted_ui.h"
 #include "plot/recording_canvas.h"
 #include "plot/redraw.h"
 #include "plot/resources.h"
 #include "plot/scale.h"
+#include "state/plot_state.h"
+#include "support/scripted_ui.h"
 
 namespace vestrano {
 

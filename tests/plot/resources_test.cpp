@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/plot_state.h"
 #include "plot/text_metrics.h"
+#include "state/plot_state.h"
 
 namespace vestrano {
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/plot_state.h"
-#include "engine/engine_setup.h"
 #include "plot/mapping.h"
+#include "state/plot_state.h"
+#include "terms/engine_setup.h"
 
 namespace vestrano {
 
@@ -27,7 +27,7 @@ TEST(HelpStep, HalvesOrDoublesTheRequestedStepTowardsTheBounds) {
         {0.5, 20, 10, 0, 0.5},   // nor a most-lines bound of 0
     };
     for (const auto& c : cases) {
-        EXPECT_DOUBLE_EQ(helpstep(c.step, c.span, c.hmin, c.hmax), c.expected)
+        EXPECT_DOUBLE_EQ(helpStep(c.step, c.span, c.hmin, c.hmax), c.expected)
             << c.step << " on " << c.span;
     }
 }
@@ -45,7 +45,7 @@ TEST(LabelFormat, DecimalsFromTheStepAtLeastKomma) {
         {1e6, 0, "0.######"},               // large steps get decimals too; fmtnum drops the zeros
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(labelformat(c.hstep, c.komma), c.expected) << c.hstep;
+        EXPECT_EQ(labelFormat(c.hstep, c.komma), c.expected) << c.hstep;
     }
 }
 
@@ -79,7 +79,7 @@ TEST(SetScale, DerivesSpansScaleStepsAndFormats) {
 
 TEST(SetScale, HandsTheScaleToTheEngine) {
     PlotState state;
-    setupengine(state);
+    setupEngine(state);
     state.view.picw = 9000;
     state.view.pich = 6000;
     state.xmin = -5;

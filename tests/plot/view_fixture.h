@@ -2,8 +2,9 @@
 
 #include <tuple>
 
-#include "params/param_context.h"
+#include "app/calculator.h"
 #include "plot_fixture.h"
+#include "state/program_context.h"
 
 namespace vestrano {
 
@@ -17,7 +18,7 @@ class CountingRedrawer final : public Redrawer {
 class ViewFixture : public PlotFixture {
   protected:
     CountingRedrawer redrawer;
-    ParamContext ctx{state, ui, &redrawer};
+    ProgramContext ctx{state, ui, &redrawer, {}, docalc};
 
     ViewFixture() { setscale(state); }
 

@@ -1,4 +1,4 @@
-#include "plot/qt_canvas.h"
+#include "ui/canvas/qt_canvas.h"
 
 #include <gtest/gtest.h>
 

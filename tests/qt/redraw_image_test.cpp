@@ -4,13 +4,13 @@
 
 #include <memory>
 
-#include "app/plot_state.h"
-#include "app/scripted_ui.h"
 #include "params/param_table.h"
 #include "pixels.h"
-#include "plot/qt_canvas.h"
 #include "plot/redraw.h"
 #include "render_scene.h"
+#include "state/plot_state.h"
+#include "support/scripted_ui.h"
+#include "ui/canvas/qt_canvas.h"
 
 namespace vestrano {
 namespace {
@@ -89,7 +89,7 @@ TEST(RedrawImage, ParameterChangeRestoresTheGridAndDrawsOnlyTheNewGraph) {
 
     const int a = 8; // the only free parameter takes the first free slot
     ASSERT_EQ(view.state->params[a].parname, "a");
-    setwert(*view.state, a, -1);
+    storeParamValue(*view.state, a, -1);
     view.draw();
     EXPECT_EQ(view.at(-5, 5), slot);
     EXPECT_EQ(view.at(-5, -5), qrgbOf(view.state->view.colors[3])); // crossing of help lines

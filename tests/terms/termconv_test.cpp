@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/scripted_ui.h"
+#include "support/scripted_ui.h"
 
 namespace vestrano {
 

@@ -9,13 +9,13 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "params/para.h"
-#include "params/para_clock_qt.h"
-#include "params/para_windows_qt.h"
 #include "params/param_menu.h"
 #include "params/param_table.h"
-#include "params/parameter_list_qt.h"
 #include "plot/fmtnum.h"
+#include "ui/params/para.h"
+#include "ui/params/para_clock.h"
+#include "ui/params/para_windows.h"
+#include "ui/params/parameter_list_window.h"
 #include "window_fixture.h"
 
 namespace vestrano {
@@ -291,7 +291,7 @@ TEST_F(ParamWindows, ClosingAWindowStopsItsTimerAndTheListBringsItBack) {
     list->item(0)->setCheckState(Qt::Checked);
     ASSERT_NE(window(a), nullptr);
     EXPECT_TRUE(window(a)->isVisible());
-    EXPECT_EQ(shown(a, "Text3"), QString::fromStdString(valuetext(value)));
+    EXPECT_EQ(shown(a, "Text3"), QString::fromStdString(formatParamValue(value)));
     EXPECT_EQ(state().activepar, a);
 }
 

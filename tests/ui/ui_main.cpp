@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/german.h"
+#include "ui/main_window/german.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -11,10 +11,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/scripted_ui.h"
-#include "plot/graphform.h"
-#include "ui/mother.h"
-#include "ui/termform.h"
+#include "support/scripted_ui.h"
+#include "ui/main_window/mother.h"
+#include "ui/main_window/termform.h"
+#include "ui/plot/graphform.h"
 
 namespace vestrano {
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "ui/qt_dialogs.h"
+#include "ui/main_window/qt_dialogs.h"
 #include "window_fixture.h"
 
 namespace vestrano {

@@ -10,12 +10,12 @@
 #include <variant>
 #include <vector>
 
-#include "app/plot_state.h"
-#include "app/ui.h"
-#include "plot/qt_canvas.h"
 #include "plot/redraw.h"
 #include "render_options.h"
 #include "render_scene.h"
+#include "state/plot_state.h"
+#include "state/ui.h"
+#include "ui/canvas/qt_canvas.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <cctype>
 
 #include "app/interpretall.h"
-#include "app/plot_state.h"
-#include "app/ui.h"
 #include "params/param_table.h"
 #include "plot/resources.h"
 #include "plot/scale.h"
+#include "state/plot_state.h"
+#include "state/ui.h"
 
 namespace vestrano {
 
@@ -44,7 +44,7 @@ std::string setParams(PlotState& state, const Scene& scene) {
         if (found == state.params.end()) {
             return "Der Parameter " + name + " kommt in keinem Term vor.";
         }
-        setwert(state, static_cast<int>(found - state.params.begin()), value);
+        storeParamValue(state, static_cast<int>(found - state.params.begin()), value);
     }
     return "";
 }

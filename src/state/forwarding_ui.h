@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "state/ui.h"
+
+namespace vestrano {
+
+// Passes everything on to another Ui; a filter overrides what it holds back.
+class ForwardingUi : public Ui {
+  public:
+    explicit ForwardingUi(Ui& inner) : inner_(inner) {}
+
+    void message(const std::string& text, const std::string& title, MessageIcon icon) override {
+        inner_.message(text, title, icon);
+    }
+    bool askYesNo(const std::string& text, const std::string& title) override {
+        return inner_.askYesNo(text, title);
+    }
+    void setClipboardText(const std::string& text) override { inner_.setClipboardText(text); }
+    void changed(Change what) override { inner_.changed(what); }
+
+  private:
+    Ui& inner_;
+};
+
+} // namespace vestrano

@@ -1,0 +1,176 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/expr_engine.h"
+#include "state/calc_texts.h"
+#include "state/graph_state.h"
+#include "state/once_messages.h"
+#include "state/viewport.h"
+#include "state/window_layout.h"
+
+namespace vestrano {
+
+constexpr int kSlotCount = 3;
+constexpr int kParamCount = 29;
+constexpr int kFirstFreeParam = 8;
+
+constexpr uint32_t rgb(int r, int g, int b) {
+    return static_cast<uint32_t>(r) | static_cast<uint32_t>(g) << 8 |
+           static_cast<uint32_t>(b) << 16;
+}
+constexpr uint32_t kButtonFaceColor = rgb(240, 240, 240);
+constexpr uint32_t kErrorColor = rgb(150, 0, 0);
+
+// One of the three term slots (f, g, h or x, y1, y2).
+struct TermSlot {
+    std::string text;      // as typed in the term window
+    bool visible = true;   // the slot's check box
+    std::string engtext;   // converted term as the engine sees it; empty = nothing to draw
+    std::string integrand; // integral marker
+    int16_t ldicke = 1;    // line width
+    int32_t prevcolor = -1;
+    int16_t anzx = 499; // sampling intervals in function mode
+    int16_t anzt = 499; // sampling intervals in curve mode
+    std::array<int32_t, 2> drawrange{0, 0};
+};
+
+constexpr uint32_t kParamValueColor = rgb(255, 255, 192); // light yellow
+constexpr uint32_t kFixedValueColor = rgb(255, 192, 128); // light orange: slots 0..7
+
+// What a parameter window shows; the window itself only renders this. Whether its timer
+// runs (clock border, text boxes disabled) is read from PlotState::timerlist.
+struct ParamWindow {
+    bool loaded = false; // closed windows are destroyed and loaded again on next use
+    bool visible = false;
+    std::string caption;
+    std::string lowerText, upperText, valueText;
+    int barpos = 0;            // 0..1000
+    bool setting = false;      // a program-made bar move is in progress
+    bool boundsLocked = false; // integral lower bounds: the interval gives the bounds
+    uint32_t valueColor = kParamValueColor;
+    int left = 0; // twips, in the main window's client area
+    int top = 0;
+    int width = 4740;
+    int height = 1250;
+};
+
+// One row of the parameter list window.
+struct ParamListRow {
+    int slot = 0;
+    std::string name;
+    bool checked = false; // the slot's window is visible
+};
+
+// What the parameter list window shows; sizes in twips.
+struct ParamListWindow {
+    bool visible = false;
+    std::vector<ParamListRow> rows;
+    std::string buttonCaption = "&Alle";
+    int left = 0;
+    int top = 0;
+    int width = 1650;
+    int height = 4140;
+    int listHeight = 3660;
+};
+
+// One slot of the parameter table.
+struct ParamEntry {
+    std::string parname;
+    int32_t parhandle = -1; // engine variable, -1 = slot unused
+    double parvalue = 1.0;
+    double parmin = -10.0;
+    double parmax = 10.0;
+    double parstep = 0.0; // timer step per tick, 0 = no timer
+    int32_t parmode = 0;  // 0 wrap around, 1 reverse
+    std::string label;    // caption of the fixed slots 0..2
+    ParamWindow window;
+};
+
+struct EngineHandles {
+    int32_t modevar = -1; // "x" or "t"
+    int32_t qq = -1;
+    int32_t sw = -1;
+    int32_t xmu = -1;
+    int32_t xmi = -1;
+    int32_t ymu = -1;
+    int32_t ymi = -1;
+};
+
+// The one program-wide record; every window reads and writes it.
+struct PlotState {
+    int16_t mode = 0; // 0 functions of x, 1 curves of t
+    std::array<std::string, 2> modenames{"Funktionenplotter", "Kurvenplotter"};
+
+    std::array<TermSlot, kSlotCount> slots{};
+    std::array<double, 6> lowerbounds{}; // index mode * 3 + slot
+
+    double xmin = -10, xmax = 10, ymin = -10, ymax = 10, tmin = 0, tmax = 10;
+
+    ExprEngine engine;
+    EngineHandles handles;
+    std::array<ParamEntry, kParamCount> params{};
+
+    float anglemode = 1;
+    int16_t busy = 0;
+    int16_t linesvisible = -1;
+    int16_t astil = 2;
+    uint8_t pointflags = 3;
+    int16_t pointsize = 15;
+    uint8_t couplemode = 2;
+    int16_t activepar = -1;
+    int16_t parawidth = 4740;
+    int16_t calc = 3;
+    CalcTexts calculator;
+    uint8_t emfmode = 0;
+    int16_t axiswidth = 2;
+    std::string fmtx = "0.##";
+    std::string fmty = "0.##";
+    std::array<int32_t, 8> pens{};
+    Viewport view;    // scale, help-line steps, pen and font descriptions
+    GraphState graph; // the graph window's drawing state
+    bool colchanged = false;
+    double zoomx = 1.5; // zoom factors of a click
+    double zoomy = 1.5;
+    bool keepcounts = false; // line options' "konstant lassen": resizing keeps sample counts
+    WindowLayout layout;     // the main window's client area and its arranged children
+
+    // Check marks of the main menu, the program's option flags.
+    struct MenuFlags {
+        bool spal = false;       // parameter list shown
+        bool pardock = true;     // parameter windows arranged
+        bool autoint = false;    // integral functions detected automatically
+        bool zoomtoggle = false; // "Zoom sperren": clicks leave the view alone
+        bool dock = true;        // child windows follow the main window's size
+    } menu;
+    bool timerEnabled = false; // the main window's animation timer
+
+    // The term window's status line.
+    std::string statusText;
+    uint32_t statusColor = kButtonFaceColor;
+    // Messages the interpretation showed, for the texts they were raised for.
+    OnceMessages inputMessages;
+
+    std::string linestext;
+    std::string pointstext;
+    std::string intervaltext;
+    std::array<std::string, 2> modelines{};
+    std::string tmpfile;
+    std::string colfile;
+    std::string timerlist; // one character per running parameter timer: its slot number
+    ParamListWindow paramlist;
+
+    // Track-size limits in pixels (0 = none): min width, max width, min height, max height.
+    std::array<int32_t, 4> tracklimits{};
+};
+
+// Entry mode * 12 + k of the slot-name table.
+const std::string& slotName(int mode, int k);
+
+// The 20 key texts of the collection file.
+const std::string& collectionKey(int index);
+
+} // namespace vestrano

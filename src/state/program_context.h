@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+namespace vestrano {
+
+struct PlotState;
+class Ui;
+
+// Width of a name in the parameter list's font, in twips.
+using NameWidth = std::function<double(std::string_view)>;
+
+// The calculator's recalculation, which lives above the routines that change values.
+using Recalculate = void (*)(PlotState& state, Ui& ui);
+
+// The graph window's redraw as the parameter operations reach it: the Qt graph window runs
+// the core redraw on its picture and shows it; tests count the calls.
+class Redrawer {
+  public:
+    virtual ~Redrawer() = default;
+    virtual void redraw() = 0;
+};
+
+// Everything an operation of the program touches besides its arguments, and the roads by which
+// a lower routine reaches a higher one. The redrawer is null while there is no graph window to
+// draw into (start-up, interpretation); the start-up sets the recalculation.
+struct ProgramContext {
+    PlotState& state;
+    Ui& ui;
+    Redrawer* redrawer = nullptr;
+    NameWidth nameWidth{}; // the parameter list's font; empty while there is no list window
+    Recalculate recalculate = nullptr;
+};
+
+// The graph window's redraw; nothing while `busy` batches changes.
+void redrawGraph(ProgramContext& ctx);
+
+// The redraw after a value change, then the calculator follows the new values.
+void redrawAndCalc(ProgramContext& ctx);
+
+} // namespace vestrano

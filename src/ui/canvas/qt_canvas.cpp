@@ -1,0 +1,264 @@
+#include "ui/canvas/qt_canvas.h"
+
+#include <QColor>
+#include <QPolygonF>
+#include <QRectF>
+#include <QString>
+
+namespace vestrano {
+
+namespace {
+
+QColor qtColor(int32_t rgb) {
+    return QColor(rgb & 0xff, (rgb >> 8) & 0xff, (rgb >> 16) & 0xff);
+}
+
+Qt::PenStyle qtPenStyle(int16_t style) {
+    switch (style) {
+    case 1:
+        return Qt::DashLine;
+    case 2:
+        return Qt::DotLine;
+    case 3:
+        return Qt::DashDotLine;
+    case 4:
+        return Qt::DashDotDotLine;
+    case 5:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+// Square ends make separately drawn segments of a graph meet without notches, like round
+// ends but about five times faster in Qt's raster engine (3 x 1600 antialiased segments of
+// width 2: 2 ms against 9 ms); they overshoot a sharp bend by half the width at most.
+QPen qtPen(const PenSpec& penSpec) {
+    QPen pen(qtColor(penSpec.color), penSpec.width > 0 ? penSpec.width : 1,
+             qtPenStyle(penSpec.style), Qt::SquareCap, Qt::RoundJoin);
+    pen.setCosmetic(penSpec.width <= 0);
+    return pen;
+}
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+QtCanvas::QtCanvas(QImage& picture) : QtCanvas(static_cast<QPaintDevice&>(picture)) {
+    picture_ = &picture;
+}
+
+QtCanvas::QtCanvas(QPaintDevice& device) : device_(&device), fonts_(device), linePen_(qtPen(pen_)) {
+    pending_.reserve(4096);
+}
+
+QtCanvas::~QtCanvas() {
+    drawPendingLines();
+    if (painter_.isActive()) {
+        painter_.end();
+    }
+}
+
+QPainter* QtCanvas::painter() {
+    if (painter_.isActive()) {
+        return &painter_;
+    }
+    if (picture_ && picture_->isNull()) {
+        return nullptr;
+    }
+    if (!painter_.begin(device_)) {
+        return nullptr;
+    }
+    painter_.setRenderHint(QPainter::Antialiasing, graphPhase_);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_.setPen(linePen_);
+    painter_.setBrush(Qt::NoBrush);
+    return &painter_;
+}
+
+void QtCanvas::flush() {
+    drawPendingLines();
+    // A vector device keeps its painter to the end: ending it closes the document.
+    if (picture_ && painter_.isActive()) {
+        painter_.end();
+    }
+}
+
+void QtCanvas::drawPendingLines() {
+    if (pending_.empty()) {
+        return;
+    }
+    if (QPainter* p = painter()) {
+        p->drawLines(pending_.data(), static_cast<int>(pending_.size()));
+    }
+    pending_.clear();
+}
+
+void QtCanvas::setGraphPhase(bool graphs) {
+    graphPhase_ = graphs;
+    if (painter_.isActive()) {
+        painter_.setRenderHint(QPainter::Antialiasing, graphs);
+    }
+}
+
+// Antialiased strokes are centred on the pixel the caller means; without antialiasing Qt
+// already fills the pixel at the integer position.
+QPointF QtCanvas::vertex(int x, int y) const {
+    const double shift = graphPhase_ ? 0.5 : 0.0;
+    return {x + shift, y + shift};
+}
+
+PenSpec QtCanvas::selectPen(const PenSpec& pen) {
+    const PenSpec previous = pen_;
+    if (pen == pen_) {
+        return previous;
+    }
+    drawPendingLines();
+    pen_ = pen;
+    linePen_ = qtPen(pen);
+    if (painter_.isActive()) {
+        painter_.setPen(linePen_);
+    }
+    return previous;
+}
+
+FontSpec QtCanvas::selectFont(const FontSpec& font) {
+    FontSpec previous = font_;
+    font_ = font;
+    return previous;
+}
+
+int32_t QtCanvas::selectBrush(int32_t color) {
+    const int32_t previous = brush_;
+    brush_ = color;
+    return previous;
+}
+
+PixelPoint QtCanvas::moveTo(int x, int y) {
+    drawPendingLines();
+    const PixelPoint previous = position_;
+    position_ = {x, y};
+    return previous;
+}
+
+// A zero-length line draws nothing, as the plotter has always had it (Qt would draw a dot).
+// A segment that goes on in the direction of the one before lengthens it: dense sampling
+// makes long straight runs, and fewer segments draw faster and without seams.
+void QtCanvas::lineTo(int x, int y) {
+    const PixelPoint from = position_;
+    if (from == PixelPoint{x, y}) {
+        return;
+    }
+    position_ = {x, y};
+    if (!pending_.empty()) {
+        QLineF& last = pending_.back();
+        const double dx = last.dx();
+        const double dy = last.dy();
+        const int nx = x - from.x;
+        const int ny = y - from.y;
+        if (dx * ny == dy * nx && dx * nx + dy * ny > 0) {
+            last.setP2(vertex(x, y));
+            return;
+        }
+    }
+    pending_.emplace_back(vertex(from.x, from.y), vertex(x, y));
+}
+
+void QtCanvas::polyline(std::span<const PixelPoint> points) {
+    drawPendingLines();
+    QPainter* p = painter();
+    if (!p || points.empty()) {
+        return;
+    }
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const PixelPoint& point : points) {
+        polygon.append(vertex(point.x, point.y));
+    }
+    p->drawPolyline(polygon);
+}
+
+// The rectangle's edges are pixel boundaries, as for a region, so there is no half-pixel
+// shift here.
+void QtCanvas::fillEllipse(int left, int top, int right, int bottom) {
+    drawPendingLines();
+    QPainter* p = painter();
+    if (!p) {
+        return;
+    }
+    p->setRenderHint(QPainter::Antialiasing, true);
+    p->setPen(Qt::NoPen);
+    p->setBrush(qtColor(brush_));
+    p->drawEllipse(QRectF(left, top, right - left, bottom - top));
+    p->setBrush(Qt::NoBrush);
+    p->setPen(linePen_);
+    p->setRenderHint(QPainter::Antialiasing, graphPhase_);
+}
+
+// (x, y) is the top-left corner of the text cell, as the layout measures it.
+void QtCanvas::textOut(int x, int y, std::string_view text) {
+    drawPendingLines();
+    QPainter* p = painter();
+    if (!p || text.empty()) {
+        return;
+    }
+    const QString qtext = qtText(text);
+    const QFontMetrics& metrics = fonts_.metrics(font_);
+    if (!transparentText_) {
+        p->fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), metrics.height()), Qt::white);
+    }
+    p->setFont(fonts_.font(font_));
+    p->setPen(qtColor(textColor_));
+    p->drawText(QPointF(x, y + metrics.ascent()), qtext);
+    p->setPen(linePen_);
+}
+
+void QtCanvas::setTextColor(int32_t color) {
+    textColor_ = color;
+}
+
+void QtCanvas::setTransparentText(bool transparent) {
+    transparentText_ = transparent;
+}
+
+void QtCanvas::clear() {
+    pending_.clear();
+    setGraphPhase(false);
+    if (QPainter* p = painter()) {
+        p->fillRect(QRect(0, 0, device_->width(), device_->height()), Qt::white);
+    }
+}
+
+void QtCanvas::captureBackground() {
+    drawPendingLines();
+    setGraphPhase(true);
+    if (picture_) {
+        background_ = picture_->copy();
+    }
+}
+
+// A background kept for another picture size is stale; the drawing area is cleared then.
+void QtCanvas::restoreBackground() {
+    pending_.clear();
+    setGraphPhase(true);
+    QPainter* p = picture_ ? painter() : nullptr;
+    if (!p) {
+        return;
+    }
+    if (background_.size() != picture_->size()) {
+        p->fillRect(picture_->rect(), Qt::white);
+        return;
+    }
+    p->setCompositionMode(QPainter::CompositionMode_Source);
+    p->drawImage(0, 0, background_);
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+TextSize QtCanvas::measure(const FontSpec& font, std::string_view text) {
+    const QFontMetrics& metrics = fonts_.metrics(font);
+    return {metrics.horizontalAdvance(qtText(text)), metrics.height()};
+}
+
+} // namespace vestrano

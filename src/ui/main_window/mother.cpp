@@ -1,0 +1,210 @@
+#include "ui/main_window/mother.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+#include "app/calculator.h"
+#include "app/menu_actions.h"
+#include "app/startup.h"
+#include "app/window_arrangement.h"
+#include "ui/main_window/termform.h"
+#include "ui/main_window/twips.h"
+#include "ui/params/para_windows.h"
+#include "ui/plot/graphform.h"
+
+namespace vestrano {
+
+namespace {
+
+bool isNormal(const QMdiSubWindow& window) {
+    return !(window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
+}
+
+void limitSize(QMdiSubWindow& window, const TrackLimits& limits) {
+    window.setMinimumSize(limits.minWidth, limits.minHeight);
+    if (limits.maxHeight > 0) {
+        window.setMaximumHeight(limits.maxHeight);
+    }
+}
+
+} // namespace
+
+Mother::Mother(Ui* dialogs)
+    : ui_(dialogs ? *dialogs : qtDialogs_, [this](Change what) { changed(what); }),
+      ctx_{*state_, ui_, nullptr, {}, docalc} {
+    setObjectName("mother");
+    setWindowTitle("Vestrano - Graphen von Funktionen mit dynamischen Parametern");
+    qtDialogs_.setParent(this);
+    mdi_ = new QMdiArea(this);
+    setCentralWidget(mdi_);
+    mdi_->viewport()->installEventFilter(this);
+
+    graph_ = new GraphForm(ctx_);
+    term_ = new TermForm(ctx_);
+    graphSub_ = mdi_->addSubWindow(graph_);
+    termSub_ = mdi_->addSubWindow(term_);
+    const int tpp = twipsPerPixel(*this);
+    limitSize(*termSub_, termLimits(tpp, tpp));
+    limitSize(*graphSub_, graphLimits(tpp, tpp));
+    for (QMdiSubWindow* window : {graphSub_, termSub_}) {
+        // Closing hides: the terms and the picture live on and come back from the menu.
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->installEventFilter(this);
+        window->hide();
+    }
+    ctx_.redrawer = graph_;
+    buildParamWindows();
+    buildMenu();
+    startup(ctx_);
+    refreshMenu();
+}
+
+Mother::~Mother() {
+    // The children draw through the context; they go before the state does.
+    ctx_.redrawer = nullptr;
+    timer1_->stop();
+    // Its windows go with the area; it lets go of them first.
+    paras_.reset();
+    for (QMdiSubWindow* window : {graphSub_, termSub_}) {
+        window->removeEventFilter(this);
+    }
+    mdi_->viewport()->removeEventFilter(this);
+    delete mdi_;
+}
+
+void Mother::finishStartup() {
+    const int tpp = twipsPerPixel(*this);
+    state_->layout.clientWidth = toTwips(mdi_->viewport()->width(), tpp);
+    state_->layout.clientHeight = toTwips(mdi_->viewport()->height(), tpp);
+    completeStartup(ctx_, graph_->canvas());
+    refreshMenu();
+    // The first keys typed go into f(x), not to the graph's shortcuts.
+    mdi_->setActiveSubWindow(termSub_);
+    term_->focusLine(0);
+}
+
+void Mother::closeEvent(QCloseEvent* event) {
+    if (!quitDone_) {
+        quitDone_ = true;
+        timer1_->stop();
+        quit(*state_, ui_);
+    }
+    event->accept();
+}
+
+bool Mother::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mdi_->viewport() && event->type() == QEvent::Resize) {
+        clientResized();
+        return false;
+    }
+    // Qt would close the window's contents as well and show an empty frame when it comes back.
+    if (event->type() == QEvent::Close && (watched == termSub_ || watched == graphSub_)) {
+        event->ignore();
+        static_cast<QWidget*>(watched)->hide();
+        return true;
+    }
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::WindowStateChange:
+        if (!applying_ && watched == termSub_) {
+            readBack(*termSub_, state_->layout.term);
+        } else if (!applying_ && watched == graphSub_) {
+            readBack(*graphSub_, state_->layout.graph);
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void Mother::clientResized() {
+    const int tpp = twipsPerPixel(*this);
+    mainResized(ctx_, toTwips(mdi_->viewport()->width(), tpp),
+                toTwips(mdi_->viewport()->height(), tpp), isMinimized());
+}
+
+// The user moved, sized, hid or showed a child: the arrangement starts from there.
+void Mother::readBack(QMdiSubWindow& window, ChildWindow& child) {
+    child.visible = window.isVisibleTo(mdi_);
+    // A hidden window keeps the place it will come back to.
+    if (!child.visible) {
+        return;
+    }
+    const int tpp = twipsPerPixel(*this);
+    const QRect r = window.geometry();
+    child.left = toTwips(r.x(), tpp);
+    child.top = toTwips(r.y(), tpp);
+    child.width = toTwips(r.width(), tpp);
+    child.height = toTwips(r.height(), tpp);
+    child.normal = isNormal(window);
+}
+
+void Mother::applyLayout() {
+    const int tpp = twipsPerPixel(*this);
+    const auto place = [&](QMdiSubWindow& window, const ChildWindow& child) {
+        if (!child.visible) {
+            window.hide();
+            return;
+        }
+        if (isNormal(window)) {
+            window.setGeometry(pixelRect({child.left, child.top, child.width, child.height}, tpp));
+        }
+        window.show();
+    };
+    applying_ = true;
+    place(*termSub_, state_->layout.term);
+    place(*graphSub_, state_->layout.graph);
+    applying_ = false;
+    // Size limits may have changed what was asked for.
+    readBack(*termSub_, state_->layout.term);
+    readBack(*graphSub_, state_->layout.graph);
+}
+
+void Mother::bringForward(QMdiSubWindow& window, ChildWindow& child) {
+    child.visible = true;
+    if (window.isMinimized()) {
+        window.showNormal();
+    }
+    window.show();
+    mdi_->setActiveSubWindow(&window);
+    window.raise();
+}
+
+void Mother::changed(Change what) {
+    switch (what) {
+    case Change::Terms:
+        term_->refreshTerms();
+        graph_->refreshCaption();
+        return;
+    case Change::Status:
+        term_->refreshStatus();
+        return;
+    case Change::Picture:
+        graph_->showPicture();
+        return;
+    case Change::Menu:
+        refreshMenu();
+        graph_->refreshCaption();
+        return;
+    case Change::Layout:
+        applyLayout();
+        syncParams();
+        return;
+    case Change::Parameters:
+        syncParams();
+        return;
+    case Change::Collection:
+    case Change::Calculator:
+        // No window shows these yet.
+        return;
+    }
+}
+
+} // namespace vestrano

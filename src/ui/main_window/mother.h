@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "ui/main_window/qt_dialogs.h"
+#include "ui/main_window/window_ui.h"
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTimer;
+
+namespace vestrano {
+
+class GraphForm;
+class ParameterList;
+class ParaWindows;
+class TermForm;
+
+// The main window: a frame for the child windows, the menu, and the owner of the plot state.
+// Message boxes go to `dialogs` when given (tests answer them), else to Qt's.
+class Mother final : public QMainWindow {
+  public:
+    explicit Mother(Ui* dialogs = nullptr);
+    ~Mother() override;
+
+    // The rest of the start-up, once the window is shown: the first picture is drawn.
+    void finishStartup();
+
+    PlotState& state() { return *state_; }
+    ProgramContext& context() { return ctx_; }
+    GraphForm& graph() { return *graph_; }
+    TermForm& terms() { return *term_; }
+    QMdiSubWindow& graphWindow() { return *graphSub_; }
+    QMdiSubWindow& termWindow() { return *termSub_; }
+    ParaWindows& paraWindows() { return *paras_; }
+    ParameterList& paramList() { return *paramList_; }
+
+    // What `Timer1` runs on each tick: every running parameter moves a step.
+    void timer1Tick();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildMenu();
+    QMenu* addMenu(QMenu* parent, const char* name, const char* caption);
+    QAction* addItem(QMenu* menu, const char* name, const char* caption,
+                     std::function<void()> action, bool checkable = false);
+    void changed(Change what);
+    void refreshMenu();
+    void applyLayout();
+    void readBack(QMdiSubWindow& window, ChildWindow& child);
+    void clientResized();
+    void bringForward(QMdiSubWindow& window, ChildWindow& child);
+    void setCheck(const char* name, bool checked);
+    void buildParamWindows();
+    void buildParamMenu(QMenu* menu);
+    void refreshParamMenu();
+    void syncParams();
+
+    QtDialogs qtDialogs_;
+    std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();
+    WindowUi ui_;
+    ProgramContext ctx_;
+    QMdiArea* mdi_ = nullptr;
+    GraphForm* graph_ = nullptr;
+    TermForm* term_ = nullptr;
+    QMdiSubWindow* graphSub_ = nullptr;
+    QMdiSubWindow* termSub_ = nullptr;
+    std::unique_ptr<ParaWindows> paras_;
+    ParameterList* paramList_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    std::map<std::string, QAction*> actions_;
+    bool applying_ = false; // the layout is being put on the windows
+    bool quitDone_ = false;
+};
+
+} // namespace vestrano

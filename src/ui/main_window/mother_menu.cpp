@@ -1,0 +1,112 @@
+// The main window's menu: built in the menu's order, each item calling the core.
+
+#include "ui/main_window/mother.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+#include "app/menu_actions.h"
+#include "app/mode_switch.h"
+#include "app/term_input.h"
+#include "params/param_menu.h"
+#include "plot/einszueins.h"
+
+namespace vestrano {
+
+QMenu* Mother::addMenu(QMenu* parent, const char* name, const char* caption) {
+    QMenu* menu = parent ? parent->addMenu(QString::fromUtf8(caption))
+                         : menuBar()->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(QString(name) + "_action");
+    return menu;
+}
+
+QAction* Mother::addItem(QMenu* menu, const char* name, const char* caption,
+                         std::function<void()> action, bool checkable) {
+    QAction* item = menu->addAction(QString::fromUtf8(caption));
+    item->setObjectName(name);
+    item->setCheckable(checkable);
+    connect(item, &QAction::triggered, this, [this, action = std::move(action)] {
+        action();
+        // A checkable item shows the state's flag, not Qt's own toggling.
+        refreshMenu();
+    });
+    actions_[name] = item;
+    return item;
+}
+
+void Mother::buildMenu() {
+    QMenu* file = addMenu(nullptr, "mn_file", "&Datei");
+    addItem(
+        file, "mn_fplot", "&Funktionenplotter", [this] { chooseMode(ctx_, 0); }, true);
+    addItem(
+        file, "mn_kplot", "&Kurvenplotter", [this] { chooseMode(ctx_, 1); }, true);
+    file->addSeparator()->setObjectName("mn_s3");
+    addItem(file, "mn_close", "&S&chließen", [this] { close(); });
+
+    QMenu* edit = addMenu(nullptr, "mn_edit", "&Bearbeiten");
+    addItem(edit, "mn_copytermo", "&Terme in Zwischenablage kopieren",
+            [this] { paracopy(*state_, ui_, false); });
+    addItem(edit, "mn_paracopy", "Terme mit ersetzten &Parametern in Zwischenablage",
+            [this] { paracopy(*state_, ui_, true); });
+
+    buildParamMenu(addMenu(nullptr, kParamMenu[0].name, kParamMenu[0].caption));
+
+    QMenu* extra = addMenu(nullptr, "mn_extra", "&Einstellungen");
+    QMenu* help = addMenu(extra, "mn_helpum", "Einstellungen für die Hilfslinien");
+    const auto display = [this](DisplayItem item) {
+        return [this, item] { toggleDisplay(ctx_, item); };
+    };
+    addItem(help, "mn_helpline", "Hilfs&linien sichtbar", display(DisplayItem::HelpLines), true);
+    addItem(help, "mn_viewnumb", "B&eschriftung sichtbar", display(DisplayItem::Numbers), true);
+    addItem(help, "mn_axevis", "&Achsen sichtbar", display(DisplayItem::Axes), true);
+    addItem(help, "mn_axname", "Achsen&name sichtbar", display(DisplayItem::AxisNames), true);
+    QMenu* zoomMenu = addMenu(extra, "mn_zoomum", "Einstellungen für den Zoom");
+    addItem(
+        zoomMenu, "mn_zoomtoggle", "Zoom sperren", [this] { toggleZoomLock(ctx_); }, true);
+    extra->addSeparator()->setObjectName("mn_sc");
+    addItem(extra, "mn_verhx", "Verhältnis &x:y = x:1", [this] { einszueins(ctx_, 1); });
+    addItem(extra, "mn_verhy", "Verhältnis x:&y = 1:y", [this] { einszueins(ctx_, 2); });
+    QMenu* angle = addMenu(extra, "mn_winkum", "Einstellung der Winkelmaße");
+    addItem(
+        angle, "mn_rad", "&Bogenmaß (Vollwinkel = 2 pi rad)", [this] { winkelmas(ctx_, 1); }, true);
+    addItem(
+        angle, "mn_deg", "&Gradmaß (Vollwinkel = 360°)", [this] { winkelmas(ctx_, 2); }, true);
+    addItem(
+        angle, "mn_grad", "Neugrad&maß (Vollwinkel = 400 grad)", [this] { winkelmas(ctx_, 3); },
+        true);
+
+    QMenu* windows = addMenu(nullptr, "mn_win", "&Fenster");
+    addItem(windows, "mn_graph", "&Graphische Darstellung",
+            [this] { bringForward(*graphSub_, state_->layout.graph); });
+    addItem(windows, "mn_term", "Funktions&terme",
+            [this] { bringForward(*termSub_, state_->layout.term); });
+    windows->addSeparator()->setObjectName("mn_s5");
+    addItem(
+        windows, "mn_dock", "Haupt&fenster andocken", [this] { toggleDock(ctx_); }, true);
+}
+
+void Mother::setCheck(const char* name, bool checked) {
+    const auto found = actions_.find(name);
+    if (found != actions_.end()) {
+        found->second->setChecked(checked);
+    }
+}
+
+void Mother::refreshMenu() {
+    const PlotState& s = *state_;
+    setCheck("mn_fplot", s.mode == 0);
+    setCheck("mn_kplot", s.mode == 1);
+    setCheck("mn_helpline", displayChecked(s, DisplayItem::HelpLines));
+    setCheck("mn_viewnumb", displayChecked(s, DisplayItem::Numbers));
+    setCheck("mn_axevis", displayChecked(s, DisplayItem::Axes));
+    setCheck("mn_axname", displayChecked(s, DisplayItem::AxisNames));
+    setCheck("mn_zoomtoggle", s.menu.zoomtoggle);
+    setCheck("mn_rad", s.anglemode == 1);
+    setCheck("mn_deg", s.anglemode == 2);
+    setCheck("mn_grad", s.anglemode == 3);
+    setCheck("mn_dock", s.menu.dock);
+    refreshParamMenu();
+}
+
+} // namespace vestrano

@@ -1,0 +1,52 @@
+#include "ui/main_window/picture_box.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vestrano {
+
+PictureBox::PictureBox(const QImage& picture, QWidget* parent)
+    : QWidget(parent), picture_(picture) {
+    setObjectName("Picture1");
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!picture_.isNull()) {
+        painter.drawImage(QPoint(0, 0), picture_);
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    if (onMousePress) {
+        onMousePress(event);
+    }
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    if (onMouseMove) {
+        onMouseMove(event);
+    }
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (onMouseRelease) {
+        onMouseRelease(event);
+    }
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (onKeyPress) {
+        onKeyPress(event);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace vestrano

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+#include "state/ui.h"
+
+namespace vestrano {
+
+// Message boxes, questions and the clipboard through Qt. Window changes are not its
+// business: WindowUi passes them to the windows.
+class QtDialogs final : public Ui {
+  public:
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void message(const std::string& text, const std::string& title, MessageIcon icon) override;
+    bool askYesNo(const std::string& text, const std::string& title) override;
+    void setClipboardText(const std::string& text) override;
+    void changed(Change) override {}
+
+  private:
+    QWidget* parent_ = nullptr;
+};
+
+} // namespace vestrano

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "state/ui.h"
+
+namespace vestrano {
+
+// Records every message and answers questions from a queue (No when it runs dry).
+class ScriptedUi : public Ui {
+  public:
+    struct Message {
+        std::string text;
+        std::string title;
+        MessageIcon icon;
+    };
+
+    std::vector<Message> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> answers;
+    std::string clipboard;
+    std::vector<Change> changes;
+    // Runs while a message is "open", as a real box would move the focus.
+    std::function<void()> whileShown;
+
+    void message(const std::string& text, const std::string& title, MessageIcon icon) override {
+        messages.push_back({text, title, icon});
+        if (whileShown) {
+            whileShown();
+        }
+    }
+    bool askYesNo(const std::string& text, const std::string&) override {
+        questions.push_back(text);
+        if (answers.empty()) {
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void setClipboardText(const std::string& text) override { clipboard = text; }
+    void changed(Change what) override { changes.push_back(what); }
+};
+
+} // namespace vestrano
