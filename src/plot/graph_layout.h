@@ -1,17 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "state/twip_rect.h"
 
 namespace vestrano {
-
-// A control's place in the graph window, twips.
-struct TwipRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const TwipRect&) const = default;
-};
 
 // The graph window's controls: the drawing area with a scroll bar below and one to its right,
 // the zoom button in the corner between them, the position display below and the "1:1"

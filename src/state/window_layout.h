@@ -1,13 +1,11 @@
 #pragma once
 
+#include "state/twip_rect.h"
+
 namespace vestrano {
 
 // A child window of the main window; twips within the main window's client area.
-struct ChildWindow {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+struct ChildWindow : TwipRect {
     bool visible = false;
     bool normal = true; // neither minimised nor maximised: only then may arranging move it
 };
@@ -18,8 +16,8 @@ struct WindowLayout {
     int clientHeight = 0;
     bool minimized = false;
     // As the term window loads: 5 twips from the left edge, which is less than a pixel.
-    ChildWindow term{0, 0, 7080, 1965, false, true};
-    ChildWindow graph{0, 0, 7080, 0, false, true};
+    ChildWindow term{{0, 0, 7080, 1965}, false, true};
+    ChildWindow graph{{0, 0, 7080, 0}, false, true};
 };
 
 } // namespace vestrano

@@ -154,7 +154,7 @@ void Mother::applyLayout() {
             return;
         }
         if (isNormal(window)) {
-            window.setGeometry(pixelRect({child.left, child.top, child.width, child.height}, tpp));
+            window.setGeometry(pixelRect(child, tpp));
         }
         window.show();
     };

@@ -204,7 +204,7 @@ void Para::layoutControls() {
     const int tpp = twipsPerPixel(*this);
     const double squeeze =
         std::min(1.0, static_cast<double>(toTwips(height(), tpp)) / kParaClient.height);
-    const auto place = [&](QWidget* w, const DesignRect& d, int left, int width) {
+    const auto place = [&](QWidget* w, const TwipRect& d, int left, int width) {
         const auto y = [&](int twips) { return static_cast<int>(twips * squeeze); };
         w->setGeometry(pixelRect({left, y(d.top), width, y(d.height)}, tpp));
     };

@@ -15,7 +15,7 @@ namespace vestrano {
 
 namespace {
 
-QRect placeOf(const DesignRect& d, int tpp) {
+QRect placeOf(const TwipRect& d, int tpp) {
     return pixelRect({d.left, d.top, d.width, d.height}, tpp);
 }
 
