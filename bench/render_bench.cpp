@@ -3,6 +3,8 @@
 // Cases at the graph window's usual size of 1600 x 1000: three function slots at 500, 1600 and
 // 20000 intervals, and two curves at 1600; and three function slots at one sample per pixel
 // on a 3840 x 2160 drawing area.
+// Apart from the table: an integral function zoomed in so far from its lower bound that the
+// redraw walks a hundred million steps to the view, in ms per redraw.
 // Paths: `redraw` (background reused, as on every parameter move), `redrawall` (background
 // rebuilt, as on every view change) and `floor`.
 
@@ -52,6 +54,17 @@ Scene curves() {
     s.lineWidth = 2;
     s.intervals = 1600;
     return s;
+}
+
+// integral(1) from 0, seen from 977 on through 1599 intervals of 1/102336: 99 982 080 steps
+// before the first sample in view, just within what the plotter walks.
+Case longIntegral() {
+    Scene s;
+    s.terms = {"integral(1)", "", ""};
+    s.xmin = s.ymin = 977;
+    s.xmax = s.ymax = 977.015625;
+    s.intervals = 1599;
+    return {"integralwalk", s};
 }
 
 // A drawing area with its plot set up and the background drawn once.
@@ -177,6 +190,9 @@ void registerRenderBenchmarks() {
         benchmark::RegisterBenchmark((prefix + "floor").c_str(), benchFloor, c)
             ->Unit(benchmark::kMillisecond);
     }
+    static const Case walk = longIntegral();
+    benchmark::RegisterBenchmark("Render/integralwalk/redraw", benchRedraw, walk)
+        ->Unit(benchmark::kMillisecond);
 }
 
 // One frame's redraw against the time an animation tick may take.
@@ -190,6 +206,15 @@ void printRedrawTarget(std::ostream& out, const ResultStore& store, const std::s
     const double ms = *ns / 1e6;
     out << "redraw " << label << ": " << formatNs(ms) << " ms (target < " << kRedrawTargetMs
         << " ms" << (ms < kRedrawTargetMs ? ", ok)" : ", MISSED)") << '\n';
+}
+
+void printLongIntegral(std::ostream& out, const ResultStore& store) {
+    const auto ns = store.nsPerItem("Render/integralwalk/redraw");
+    if (!ns) {
+        return;
+    }
+    out << "redraw of integral(1) walking 99 982 080 steps to the view: " << formatNs(*ns / 1e6)
+        << " ms, " << formatNs(*ns / 99982080) << " ns per step\n";
 }
 
 void printRenderTable(std::ostream& out, const ResultStore& store) {
@@ -214,6 +239,7 @@ void printRenderTable(std::ostream& out, const ResultStore& store) {
     }
     printRedrawTarget(out, store, "functions1600", "at 1600 intervals");
     printRedrawTarget(out, store, "functions4k", "at 3840 x 2160, one sample per pixel");
+    printLongIntegral(out, store);
 }
 
 } // namespace
