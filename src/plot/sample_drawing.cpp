@@ -17,10 +17,10 @@ bool drawvertex(Canvas& canvas, const SampleTrace& trace, double column, double 
         return false;
     }
     if (trace.newseg) {
-        canvas.moveTo(*c, *r);
+        canvas.graphMoveTo({*c, *r}, {column, row});
         return true;
     }
-    canvas.lineTo(*c, *r);
+    canvas.graphLineTo({*c, *r}, {column, row});
     return true;
 }
 

@@ -158,6 +158,7 @@ TEST_F(Integral, BlockWalkDrawsWhatTheStepwiseWalkDraws) {
         for (std::size_t i = 0; i < walked.size(); ++i) {
             ASSERT_EQ(walked[i].kind, stepped[i].kind) << i;
             ASSERT_EQ(walked[i].points, stepped[i].points) << i;
+            ASSERT_EQ(walked[i].exact, stepped[i].exact) << i; // to the last bit
         }
     }
 }
