@@ -15,6 +15,13 @@ struct PixelPoint {
     bool operator==(const PixelPoint&) const = default;
 };
 
+// A position in pixels from the top-left corner, not rounded.
+struct ExactPoint {
+    double x = 0;
+    double y = 0;
+    bool operator==(const ExactPoint&) const = default;
+};
+
 // The drawing surface every drawing routine writes to, shaped like the calls the plotter
 // makes: select an object and get the previous one back, move, join, write, fill. Pixel
 // coordinates from the top-left corner, already rounded by the caller.
@@ -28,6 +35,11 @@ class Canvas : public TextMetrics {
     // Returns the previous current position.
     virtual PixelPoint moveTo(int x, int y) = 0;
     virtual void lineTo(int x, int y) = 0;
+    // A vertex of a graph. `pixel` is the rounded position every decision about the graph was
+    // made with (clamping, joining, breaking the line); the visible line passes through
+    // `exact`, so graphs look smooth where whole pixels would make stair steps.
+    virtual void graphMoveTo(PixelPoint pixel, ExactPoint exact) = 0;
+    virtual void graphLineTo(PixelPoint pixel, ExactPoint exact) = 0;
     virtual void polyline(std::span<const PixelPoint> points) = 0;
     // Fills the ellipse inside the rectangle with the selected brush, no outline.
     virtual void fillEllipse(int left, int top, int right, int bottom) = 0;

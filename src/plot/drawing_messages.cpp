@@ -31,7 +31,35 @@ void rememberTerms(PlotState& state) {
     }
 }
 
+std::string withNote(const std::string& status, const std::string& note) {
+    if (note.empty()) {
+        return status;
+    }
+    if (status.empty() || status == "Ok.") {
+        return note;
+    }
+    return status + (status.ends_with("; ") ? "" : "; ") + note;
+}
+
 } // namespace
+
+void drawingNote(PlotState& state, Ui& ui, const std::string& note) {
+    GraphState& g = state.graph;
+    // Anything else that wrote the status line since then replaced the note with it.
+    if (g.noteShown.empty() || state.statusText != g.noteShown) {
+        g.statusWithoutNote = state.statusText;
+        g.colorWithoutNote = state.statusColor;
+    }
+    const std::string text = withNote(g.statusWithoutNote, note);
+    g.noteShown = note.empty() ? "" : text;
+    const uint32_t color = note.empty() ? g.colorWithoutNote : kErrorColor;
+    if (text == state.statusText && color == state.statusColor) {
+        return;
+    }
+    state.statusText = text;
+    state.statusColor = color;
+    ui.changed(Change::Status);
+}
 
 void showOnce(PlotState& state, Ui& ui, const std::string& text) {
     if (!sameTerms(state)) {

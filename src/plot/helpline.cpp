@@ -137,29 +137,30 @@ void axes(const PlotState& state, Canvas& canvas, const AxisPlace& a) {
 }
 
 // Height of the top of the x numbers above the bottom edge, twips: below the x axis, or
-// above it when there is no room below.
-int labelRow(const Viewport& v, const AxisPlace& a) {
-    const int charh = v.charh[1];
-    int ly = a.xAxisInView ? toInt16(a.y0 - 30).value_or(0) : charh;
+// above it when there is no room below. Text positions are twips of the whole drawing area,
+// which outgrows 16 bits on a wide or tall screen, so they are held in 32 bits.
+int32_t labelRow(const Viewport& v, const AxisPlace& a) {
+    const int32_t charh = v.charh[1];
+    int32_t ly = a.xAxisInView ? toInt32(a.y0 - 30).value_or(0) : charh;
     if (ly < charh) {
-        ly = toInt16(1.2 * charh + a.y0).value_or(charh);
+        ly = toInt32(1.2 * charh + a.y0).value_or(charh);
     }
     return ly;
 }
 
 // A number is left out when it would start within 80 twips of the previous one or of the
 // left edge, or reach past the right edge.
-void xNumbers(const PlotState& state, Canvas& canvas, int ly) {
+void xNumbers(const PlotState& state, Canvas& canvas, int32_t ly) {
     const Viewport& v = state.view;
     const FontSpec& font = v.font(kLabelFont);
-    int last = 0;
+    int32_t last = 0;
     gridPositions(state.xmin, state.xmax, v.startx, v.hstepx, [&](double x) {
         const std::string s = fmtnum(x, state.fmtx);
-        const auto w = toInt16(static_cast<double>(canvas.measure(font, s).width) * v.tppx);
+        const auto w = toInt32(static_cast<double>(canvas.measure(font, s).width) * v.tppx);
         if (!w) {
             return;
         }
-        const auto c = toInt16((x - state.xmin) * v.xmu - *w / 2.0);
+        const auto c = toInt32((x - state.xmin) * v.xmu - *w / 2.0);
         if (!c || *c <= last + 80 || *c + *w >= v.picw) {
             return;
         }
@@ -169,14 +170,14 @@ void xNumbers(const PlotState& state, Canvas& canvas, int ly) {
 }
 
 // A number that would touch the row of x numbers or the number below it is left out.
-void yNumbers(const PlotState& state, Canvas& canvas, const AxisPlace& a, int ly) {
+void yNumbers(const PlotState& state, Canvas& canvas, const AxisPlace& a, int32_t ly) {
     const Viewport& v = state.view;
     const FontSpec& font = v.font(kLabelFont);
-    const int charh = v.charh[1];
-    int top = 0;
+    const int32_t charh = v.charh[1];
+    int32_t top = 0;
     gridPositions(state.ymin, state.ymax, v.starty, v.hstepy, [&](double y) {
         const std::string s = fmtnum(y, state.fmty);
-        const auto ty = toInt16((y - state.ymin) * v.ymu + charh / 2.0);
+        const auto ty = toInt32((y - state.ymin) * v.ymu + charh / 2.0);
         if (!ty || std::abs(*ty - ly) <= charh || *ty <= top + 15) {
             return;
         }
@@ -192,7 +193,7 @@ void yNumbers(const PlotState& state, Canvas& canvas, const AxisPlace& a, int ly
 
 void numbers(const PlotState& state, Canvas& canvas, const AxisPlace& a) {
     canvas.selectFont(state.view.font(kLabelFont));
-    const int ly = labelRow(state.view, a);
+    const int32_t ly = labelRow(state.view, a);
     xNumbers(state, canvas, ly);
     yNumbers(state, canvas, a, ly);
 }

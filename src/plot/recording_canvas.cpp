@@ -47,14 +47,26 @@ int32_t RecordingCanvas::selectBrush(int32_t color) {
 
 PixelPoint RecordingCanvas::moveTo(int x, int y) {
     const PixelPoint previous = position_;
-    position_ = {x, y};
-    record(Kind::MoveTo).points = {position_};
+    graphMoveTo({x, y}, {static_cast<double>(x), static_cast<double>(y)});
     return previous;
 }
 
 void RecordingCanvas::lineTo(int x, int y) {
-    position_ = {x, y};
-    record(Kind::LineTo).points = {position_};
+    graphLineTo({x, y}, {static_cast<double>(x), static_cast<double>(y)});
+}
+
+void RecordingCanvas::graphMoveTo(PixelPoint pixel, ExactPoint exact) {
+    position_ = pixel;
+    Event& e = record(Kind::MoveTo);
+    e.points = {pixel};
+    e.exact = exact;
+}
+
+void RecordingCanvas::graphLineTo(PixelPoint pixel, ExactPoint exact) {
+    position_ = pixel;
+    Event& e = record(Kind::LineTo);
+    e.points = {pixel};
+    e.exact = exact;
 }
 
 void RecordingCanvas::polyline(std::span<const PixelPoint> points) {

@@ -38,6 +38,8 @@ class RecordingCanvas final : public Canvas {
         // MoveTo/LineTo/TextOut: the position; Polyline: its points; FillEllipse: the
         // top-left and bottom-right corners.
         std::vector<PixelPoint> points;
+        // MoveTo/LineTo of a graph: the unrounded position; else the position in `points`.
+        ExactPoint exact;
         std::string text;  // TextOut, Measure
         int32_t value = 0; // SelectBrush, SetTextColor: the colour; SetTransparentText: 0/1
         // Selected when the call was made (after it, for a select).
@@ -53,6 +55,8 @@ class RecordingCanvas final : public Canvas {
     int32_t selectBrush(int32_t color) override;
     PixelPoint moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
+    void graphMoveTo(PixelPoint pixel, ExactPoint exact) override;
+    void graphLineTo(PixelPoint pixel, ExactPoint exact) override;
     void polyline(std::span<const PixelPoint> points) override;
     void fillEllipse(int left, int top, int right, int bottom) override;
     void textOut(int x, int y, std::string_view text) override;

@@ -1,6 +1,7 @@
 #include "plot/redraw.h"
 
 #include "plot/canvas.h"
+#include "plot/drawing_messages.h"
 #include "plot/graph_drawing.h"
 #include "plot/helpline.h"
 #include "plot/integral_drawing.h"
@@ -23,25 +24,30 @@ void prepareSlot(PlotState& state, int slot) {
     g.curltyp = g.ltyp[slot];
 }
 
-void drawSlot(PlotState& state, Canvas& canvas, Ui& ui, int slot) {
+// False when the slot's integral could not be walked to from its lower bound.
+bool drawSlot(PlotState& state, Canvas& canvas, Ui& ui, int slot) {
     const TermSlot& s = state.slots[slot];
     prepareSlot(state, slot);
     if (state.mode == 1) {
         state.graph.curnt = s.anzt;
         if (s.integrand.empty()) {
             drawk(state, canvas, ui, s.engtext, slot);
-            return;
+            return true;
         }
-        stammk(state, canvas, ui, s.engtext, slot);
-        return;
+        return stammk(state, canvas, ui, s.engtext, slot);
     }
     state.graph.curnx = s.anzx;
     setDrawRange(state, slot);
     if (s.integrand.empty()) {
         drawf(state, canvas, s.engtext, slot);
-        return;
+        return true;
     }
-    stammf(state, canvas, s.engtext, slot);
+    return stammf(state, canvas, s.engtext, slot);
+}
+
+void addFarBoundNote(const PlotState& state, int slot, std::string& note) {
+    note += note.empty() ? "" : "; ";
+    note += slotName(state.mode, 3 + slot) + ": Untere Grenze zu weit vom Zeichenbereich entfernt";
 }
 
 } // namespace
@@ -54,14 +60,16 @@ void redraw(PlotState& state, Canvas& canvas, Ui& ui) {
     g.xclip = 2 * state.view.picw;
     g.yclip = 2 * state.view.pich;
     helpline(state, canvas);
+    std::string note;
     for (int slot = state.mode; slot < kSlotCount; ++slot) {
         const PenSpec previous = canvas.selectPen(state.view.penSpecs[slot]);
         const TermSlot& s = state.slots[slot];
-        if (!s.engtext.empty() && s.visible) {
-            drawSlot(state, canvas, ui, slot);
+        if (!s.engtext.empty() && s.visible && !drawSlot(state, canvas, ui, slot)) {
+            addFarBoundNote(state, slot, note);
         }
         canvas.selectPen(previous);
     }
+    drawingNote(state, ui, note);
     // Additional lines and points go here, over the graphs.
     ui.changed(Change::Picture);
 }

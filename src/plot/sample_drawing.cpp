@@ -10,22 +10,6 @@ namespace vestrano {
 
 namespace {
 
-// False when the sample lies beyond the limit (and is now clamped to it). A NaN is not
-// beyond: it reaches the drawing, which breaks the line there.
-bool clampAxis(SampleTrace& trace, double& v, double limit, double& last) {
-    if (!(std::fabs(v) > limit)) {
-        return true;
-    }
-    if (last == 0) {
-        trace.skip = false;
-        last = v;
-    } else {
-        trace.newseg = true;
-    }
-    v = std::copysign(limit, v);
-    return false;
-}
-
 bool drawvertex(Canvas& canvas, const SampleTrace& trace, double column, double row) {
     const auto c = toInt16(column);
     const auto r = toInt16(row);
@@ -33,21 +17,14 @@ bool drawvertex(Canvas& canvas, const SampleTrace& trace, double column, double 
         return false;
     }
     if (trace.newseg) {
-        canvas.moveTo(*c, *r);
+        canvas.graphMoveTo({*c, *r}, {column, row});
         return true;
     }
-    canvas.lineTo(*c, *r);
+    canvas.graphLineTo({*c, *r}, {column, row});
     return true;
 }
 
 } // namespace
-
-void clampY(SampleTrace& trace, double& sampley, double yclip) {
-    if (clampAxis(trace, sampley, yclip, trace.lasty)) {
-        trace.skip = false;
-        trace.lasty = 0;
-    }
-}
 
 void clampXY(SampleTrace& trace, double& samplex, double& sampley, double xclip, double yclip) {
     const bool insideY = clampAxis(trace, sampley, yclip, trace.lasty);

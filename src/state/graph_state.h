@@ -56,6 +56,12 @@ struct GraphState {
     int16_t messageMode = -1;
     std::array<std::string, 3> messageTerms{};
 
+    // A note the redraw added to the term window's status line, and the status line as it
+    // was without it, so the next redraw can take the note back.
+    std::string noteShown;
+    std::string statusWithoutNote;
+    uint32_t colorWithoutNote = 0;
+
     SampleBuffers buffers;
 };
 

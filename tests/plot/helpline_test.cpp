@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
 
 #include "plot_fixture.h"
 
@@ -72,6 +73,53 @@ TEST_F(HelpLine, NumbersAreCentredOnTheirLinesAndLeftOutWhereTheyCollide) {
     EXPECT_EQ(written("-10").size(), 1u); // at the left edge there is no room for the x number
     EXPECT_EQ(written("10").size(), 1u);  // it would reach past the right edge
     EXPECT_EQ(written("0"), (std::vector<PixelPoint>{{797, 502}})); // y's 0 meets the x row
+}
+
+// Text positions are twips of the whole drawing area, more than 16 bits hold beyond 2184
+// pixels: a maximised window on a wide or tall screen must still get every number that fits.
+TEST_F(HelpLine, WideAndTallAreasGetEveryNumberThatFits) {
+    struct Size {
+        int width, height;
+        std::size_t xNumbers, yNumbers; // 0: not checked
+    };
+    const Size sizes[] = {
+        {2400, 400, 39, 0}, {400, 2400, 0, 40}, {3840, 2160, 39, 40}, {7680, 4320, 39, 40}};
+    for (const Size& size : sizes) {
+        SCOPED_TRACE(std::to_string(size.width) + "x" + std::to_string(size.height));
+        state.view.picw = size.width * 15.0;
+        state.view.pich = size.height * 15.0;
+        setscale(state);
+        draw();
+        const int xRow = size.height / 2 + 2;
+        std::vector<Event> xs, ys;
+        for (const Event& e : canvas.texts()) {
+            if (e.font == state.view.font(kLabelFont)) {
+                (e.points[0].y == xRow ? xs : ys).push_back(e);
+            }
+        }
+        if (size.xNumbers > 0) {
+            ASSERT_EQ(xs.size(), size.xNumbers);
+            EXPECT_EQ(xs.front().text, "-9,5");
+            EXPECT_EQ(xs.back().text, "9,5");
+            // Centred on the help line of their value.
+            const double perUnit = size.width / 20.0;
+            for (std::size_t i = 0; i < xs.size(); ++i) {
+                const double centre = xs[i].points[0].x + 3.5 * xs[i].text.size();
+                EXPECT_NEAR(centre, (0.5 + 0.5 * i) * perUnit, 1.0) << xs[i].text;
+            }
+        }
+        if (size.yNumbers > 0) {
+            ASSERT_EQ(ys.size(), size.yNumbers);
+            EXPECT_EQ(ys.back().text, "10");
+        }
+        EXPECT_EQ(canvas.countLines(pen(kHelpLinePen)), 82u);
+        const int w = size.width;
+        const int h = size.height;
+        EXPECT_EQ(*helpLines(true).rbegin(), w);
+        EXPECT_EQ(*helpLines(false).rbegin(), h);
+        EXPECT_EQ(points(canvas.path(pen(kAxisPen))),
+                  (std::vector<PixelPoint>{{w / 2, 0}, {w / 2, h}, {0, h / 2}, {w, h / 2}}));
+    }
 }
 
 TEST_F(HelpLine, AxisOutOfViewMovesTheNumbers) {

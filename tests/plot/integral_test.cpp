@@ -1,11 +1,60 @@
 #include "plot/integral_drawing.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "plot/expr_pass.h"
 #include "plot/mapping.h"
+#include "plot/sample_drawing.h"
 #include "plot_fixture.h"
 
 namespace vestrano {
+
+namespace {
+
+// One direction of stammf as the plotter has always walked it: the engine evaluates the
+// finiteness test and the step text for every single step.
+void stepwise(PlotState& state, Canvas& canvas, const std::string& step, double a, int dir) {
+    ExprEngine& engine = state.engine;
+    const EngineHandles& h = state.handles;
+    const GraphState& g = state.graph;
+    const Viewport& v = state.view;
+    const auto [first, last] = state.slots[0].drawrange;
+    ExprPass pass(engine);
+    const int32_t test = ifdl(state, pass, step);
+    const int32_t next = pass.parse(step);
+    double idx = (a - state.xmin) * g.curnx / v.xspan;
+    double sampley = -state.ymin * v.ymu;
+    engine.ucSetVariableValueDbl(h.modevar, a);
+    engine.ucSetVariableValueDbl(h.qq, 0);
+    SampleTrace trace;
+    trace.lasty = sampley;
+    bool failed = false;
+    for (int k = 0; !failed; k += dir) {
+        const bool finite = engine.ucEvaluate(test) != 0;
+        failed = engine.ucGetError() != 0;
+        if (!finite) {
+            return;
+        }
+        clampY(trace, sampley, g.yclip);
+        trace.skip = trace.skip || idx > last || idx < first;
+        if (!trace.skip && !drawSample(state, canvas, trace, 0, v.picw * idx / g.curnx / v.tppx,
+                                       (v.pich - sampley) / v.tppy)) {
+            return;
+        }
+        engine.ucSetVariableValueDbl(h.modevar, a + k * g.curstep);
+        const double value = engine.ucEvaluate(next);
+        failed = failed || engine.ucGetError() != 0;
+        engine.ucSetVariableValueDbl(h.qq, value);
+        sampley = (value - state.ymin) * v.ymu;
+        idx += dir;
+        if (dir > 0 ? idx > last : idx < first) {
+            return;
+        }
+    }
+}
+
+} // namespace
 
 class Integral : public PlotFixture {
   protected:
@@ -66,6 +115,88 @@ TEST_F(Integral, AntiderivativeOfOneIsALineThroughTheLowerBound) {
         expectLine(both[0], -c.bound);
         expectLine(both[1], -c.bound);
     }
+}
+
+// The walk evaluates the integrand a block at a time, yet draws what the step-by-step walk
+// draws: the same sum in the same order, stopped at the same step by the finiteness test or an
+// engine error, clamped the same way on entering the view, from near and far lower bounds.
+TEST_F(Integral, BlockWalkDrawsWhatTheStepwiseWalkDraws) {
+    const struct {
+        const char* term;
+        double bound, xmin, xmax, ymin, ymax;
+        int16_t intervals;
+        const char* inflimit;
+    } cases[] = {
+        {"integral(2*x)", 0, -10, 10, -10, 110, 499, "1E-10"},
+        {"integral(1/x)", -5, -10, 10, -5, 5, 400, "1E-10"},    // stops at the pole x = 0
+        {"integral(exp(x))", -10, -10, 10, -5, 5, 499, "1E-3"}, // stops past 999
+        // the step past x = 1 is too large: the sample before it is still drawn
+        {"integral(wenn(x<1;1;1E12))", 0, -10, 10, -5, 5, 499, "1E-10"},
+        // leaves the band just as it enters the view: drawn once, at the clamp line
+        {"integral(3)", -20, -10, 10, -10, 10, 499, "1E-10"},
+        {"integral(100*cos(x))", -14, -10, 10, -1, 1, 1599, "1E-10"},
+        {"integral(x^2/3-x)", 0, 10, 10.01, 150, 300, 1599, "1E-10"},
+        {"integral(x^2/3-x)", 20, 10, 10.01, -800, 0, 1599, "1E-10"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.term) + " from " + std::to_string(c.bound));
+        state.slots[0].anzx = c.intervals;
+        state.lowerbounds[0] = c.bound;
+        state.graph.inflimit = c.inflimit;
+        terms(c.term);
+        view(c.xmin, c.xmax, c.ymin, c.ymax);
+        draw();
+        const std::vector<Event> walked = canvas.path(pen(0));
+        RecordingCanvas expected;
+        expected.selectPen(pen(0));
+        const std::string& integrand = state.slots[0].integrand;
+        stepwise(state, expected, "qq+sw*" + integrand, c.bound, 1);
+        stepwise(state, expected, "qq-sw*" + integrand, c.bound, -1);
+        const std::vector<Event> stepped = expected.path(pen(0));
+        EXPECT_FALSE(stepped.empty());
+        ASSERT_EQ(walked.size(), stepped.size());
+        for (std::size_t i = 0; i < walked.size(); ++i) {
+            ASSERT_EQ(walked[i].kind, stepped[i].kind) << i;
+            ASSERT_EQ(walked[i].points, stepped[i].points) << i;
+            ASSERT_EQ(walked[i].exact, stepped[i].exact) << i; // to the last bit
+        }
+    }
+}
+
+// Zoomed in far from the lower bound the walk to the view is long, a million steps here, and
+// the integral is drawn all the same. A bound too far to walk to is said in the status
+// line while it lasts.
+TEST_F(Integral, LongWalksAreDrawnAndTooLongOnesAreReported) {
+    state.slots[0].anzx = 1599;
+    terms("integral(1)");
+    view(10, 10.015625, 10, 10.015625);
+    draw();
+    const auto both = directions(0);
+    EXPECT_EQ(both[0].size(), 1600u);
+    EXPECT_TRUE(both[1].empty());
+    expectLine(both[0], 0);
+    EXPECT_EQ(state.statusText, "Ok.");
+
+    ui.changes.clear();
+    view(1e6, 1e6 + 0.015625, 1e6, 1e6 + 0.015625); // 1E11 steps away
+    draw();
+    draw();
+    EXPECT_TRUE(canvas.path(pen(0)).empty());
+    EXPECT_EQ(state.statusText, "f(x): Untere Grenze zu weit vom Zeichenbereich entfernt");
+    EXPECT_EQ(state.statusColor, kErrorColor);
+    EXPECT_EQ(std::count(ui.changes.begin(), ui.changes.end(), Change::Status), 1);
+
+    view(10, 10.015625, 10, 10.015625);
+    draw();
+    EXPECT_EQ(canvas.path(pen(0)).size(), 1600u);
+    EXPECT_EQ(state.statusText, "Ok.");
+    EXPECT_EQ(state.statusColor, kButtonFaceColor);
+
+    state.mode = 1;
+    state.lowerbounds[4] = -1e7; // y1(t) from t = -1E7: 5E8 steps up to tmax = 10
+    terms("t", "integral(1)");
+    draw();
+    EXPECT_EQ(state.statusText, "y1(t): Untere Grenze zu weit vom Zeichenbereich entfernt");
 }
 
 // 1E-10: each step of 1E10 * sw = 4.0E8 passes the test 24 times per direction.

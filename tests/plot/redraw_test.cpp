@@ -1,5 +1,7 @@
 #include "plot/redraw.h"
 
+#include <cmath>
+
 #include "plot_fixture.h"
 
 namespace vestrano {
@@ -44,6 +46,36 @@ TEST_F(Redraw, SlotsInOrderEachPenSelectedAndReleased) {
     const auto firstH =
         std::find_if(events.begin(), events.end(), [&](const Event& e) { return e.pen == pen(2); });
     EXPECT_LT(lastF.base() - events.begin(), firstH - events.begin());
+}
+
+// Every vertex of a graph, curve or integral carries its unrounded position for the smooth
+// line beside the rounded one every rule was decided on.
+TEST_F(Redraw, GraphVerticesCarryTheirExactPositions) {
+    const auto expectExact = [&](int slot) {
+        const auto path = canvas.path(pen(slot));
+        ASSERT_GT(path.size(), 100u) << slot;
+        std::size_t between = 0;
+        for (const Event& e : path) {
+            const PixelPoint rounded{static_cast<int>(std::nearbyint(e.exact.x)),
+                                     static_cast<int>(std::nearbyint(e.exact.y))};
+            EXPECT_EQ(e.points[0], rounded) << slot;
+            between += e.exact.y != rounded.y ? 1 : 0;
+        }
+        EXPECT_GT(between, path.size() / 2) << slot;
+    };
+    terms("x", "integral(1)");
+    draw();
+    const auto f = canvas.path(pen(0));
+    EXPECT_DOUBLE_EQ(f[1].exact.x, 1600.0 / 499);
+    EXPECT_DOUBLE_EQ(f[1].exact.y, 1000 - 1000.0 / 499);
+    expectExact(0);
+    expectExact(1);
+
+    state.mode = 1;
+    terms("t-5", "wurzel(t)", "integral(1)");
+    draw();
+    expectExact(1);
+    expectExact(2);
 }
 
 } // namespace vestrano
