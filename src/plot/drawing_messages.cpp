@@ -1,6 +1,6 @@
 #include "plot/drawing_messages.h"
 
-#include <algorithm>
+#include <string>
 
 #include "state/plot_state.h"
 #include "state/ui.h"
@@ -9,26 +9,13 @@ namespace vestrano {
 
 namespace {
 
-bool sameTerms(const PlotState& state) {
-    const GraphState& g = state.graph;
-    if (g.messageMode != state.mode) {
-        return false;
+// The terms as the engine sees them: a message comes again only after they changed.
+std::string drawnTerms(const PlotState& state) {
+    std::string cause = std::to_string(state.mode);
+    for (const TermSlot& slot : state.slots) {
+        cause += '\x1f' + slot.engtext;
     }
-    for (int i = 0; i < kSlotCount; ++i) {
-        if (g.messageTerms[i] != state.slots[i].engtext) {
-            return false;
-        }
-    }
-    return true;
-}
-
-void rememberTerms(PlotState& state) {
-    GraphState& g = state.graph;
-    g.shownMessages.clear();
-    g.messageMode = state.mode;
-    for (int i = 0; i < kSlotCount; ++i) {
-        g.messageTerms[i] = state.slots[i].engtext;
-    }
+    return cause;
 }
 
 std::string withNote(const std::string& status, const std::string& note) {
@@ -62,15 +49,9 @@ void drawingNote(PlotState& state, Ui& ui, const std::string& note) {
 }
 
 void showOnce(PlotState& state, Ui& ui, const std::string& text) {
-    if (!sameTerms(state)) {
-        rememberTerms(state);
+    if (state.graph.drawingMessages.admit(drawnTerms(state), text)) {
+        ui.message(text, "Vestrano", MessageIcon::None);
     }
-    std::vector<std::string>& shown = state.graph.shownMessages;
-    if (std::find(shown.begin(), shown.end(), text) != shown.end()) {
-        return;
-    }
-    shown.push_back(text);
-    ui.message(text, "Vestrano", MessageIcon::None);
 }
 
 } // namespace vestrano

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "state/once_messages.h"
+
 namespace vestrano {
 
 // Reused between redraws so that sampling a graph allocates nothing once the buffers have
@@ -52,9 +54,7 @@ struct GraphState {
 
     // Messages a drawing routine raised, with the terms they were raised for; a redraw
     // shows a message again only after the terms changed.
-    std::vector<std::string> shownMessages;
-    int16_t messageMode = -1;
-    std::array<std::string, 3> messageTerms{};
+    OnceMessages drawingMessages;
 
     // A note the redraw added to the term window's status line, and the status line as it
     // was without it, so the next redraw can take the note back.
