@@ -114,7 +114,7 @@ void benchEnter(benchmark::State& st) {
     ScriptedUi dialogs;
     auto mother = startProgram(dialogs);
     PlotState& state = mother->state();
-    state.keepcounts = true;
+    state.options.keepcounts = true;
     for (int i = 0; i < kSlotCount; ++i) {
         state.slots[i].text = kTerms[i];
     }
@@ -131,7 +131,7 @@ void benchEnter(benchmark::State& st) {
         settle();
     }
     st.SetItemsProcessed(st.iterations());
-    if (state.statusText != "Ok." || state.slots[2].anzx != kDefaultSamples - 1) {
+    if (state.status.text != "Ok." || state.slots[2].anzx != kDefaultSamples - 1) {
         st.SkipWithError("the terms were not taken over as expected");
     }
 }
@@ -182,7 +182,7 @@ void takeAnimatedTerms(ProgramContext& ctx) {
 }
 
 bool animatedAsExpected(const PlotState& state) {
-    return state.statusText == "Ok." && state.slots[2].anzx == kDefaultSamples - 1 &&
+    return state.status.text == "Ok." && state.slots[2].anzx == kDefaultSamples - 1 &&
            state.params[kSlotA].parname == "a" && state.params[kSlotB].parname == "b";
 }
 
@@ -191,7 +191,7 @@ std::unique_ptr<Mother> startAnimated(ScriptedUi& dialogs) {
     auto mother = startProgram(dialogs);
     PlotState& state = mother->state();
     state.menu.dock = false; // the graph window keeps the size it is given
-    state.keepcounts = true;
+    state.options.keepcounts = true;
     mother->resize(kArea + QSize(800, 400));
     settle();
     const QSize picture = mother->findChild<QWidget*>("Picture1")->size();

@@ -28,8 +28,8 @@ inline void fillFullTermSet(PlotState& state) {
     state.slots[0].text = "a*x^2+b*x+c+d*sin(k*x)";
     state.slots[1].text = "m1*x^3+m2*x^2+m3*x+m4+f'(x)";
     state.slots[2].text = "p*cos(q*x)+r*exp(-s*x^2)+u*g(x)";
-    state.linestext = "y=m*x+n\r\nx=w";
-    state.pointstext = "v1+v2";
+    state.additional.linestext = "y=m*x+n\r\nx=w";
+    state.additional.pointstext = "v1+v2";
     state.intervaltext = "(z1)-(z2)";
     state.view.picw = 24000;
     state.view.pich = 15000;
@@ -37,8 +37,8 @@ inline void fillFullTermSet(PlotState& state) {
 
 // Why the term set does not measure what it should, or "".
 inline std::string fullTermSetFault(const PlotState& state) {
-    if (state.statusText != "Ok.") {
-        return "status: " + state.statusText;
+    if (state.status.text != "Ok.") {
+        return "status: " + state.status.text;
     }
     for (int s = kFirstFreeParam; s < kParamCount; ++s) {
         if (state.params[s].parhandle < 0) {

@@ -135,9 +135,9 @@ class TermsFuzzRound {
         for (int k = 0; k < kSlotCount; ++k) {
             state.slots[k].text = fields_.terms[k];
         }
-        state.pointstext = fields_.points;
+        state.additional.pointstext = fields_.points;
         state.intervaltext = fields_.interval;
-        state.linestext = fields_.lines;
+        state.additional.linestext = fields_.lines;
         state.view.picw = 24000;
         state.view.pich = 15000;
         state.menu.autoint = input_.size() % 4 >= 2;
@@ -152,13 +152,13 @@ class TermsFuzzRound {
         for (int s = 0; s < kParamCount; ++s) {
             names[s] = state.params[s].parname;
         }
-        const std::string status = state.statusText;
+        const std::string status = state.status.text;
         const bool second = interpretOnce(state, 1, true);
         require(first == second, "second interpretall answers differently");
         if (!first || !second) {
             return;
         }
-        require(state.statusText == status, "status changes on the second run");
+        require(state.status.text == status, "status changes on the second run");
         for (int s = kFirstFreeParam; s < kParamCount; ++s) {
             require(state.params[s].parname == names[s], "parameter moves on the second run");
         }
@@ -170,8 +170,8 @@ class TermsFuzzRound {
         const bool done = interpretall(state, ui);
         require(state.busy == busy, "busy not restored");
         require(!state.timerEnabled && state.timerlist.empty(), "animation left running");
-        require((state.statusText == "Ok.") == (state.statusColor == kButtonFaceColor),
-                "status text and colour disagree: " + quoted(state.statusText));
+        require((state.status.text == "Ok.") == (state.status.color == kButtonFaceColor),
+                "status text and colour disagree: " + quoted(state.status.text));
         // A repeated run sees the same texts: its messages were shown already.
         if (repeated) {
             require(ui.messages.empty(), "a message comes again for the same texts");

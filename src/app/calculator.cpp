@@ -47,7 +47,7 @@ bool takeDecimals(PlotState& state, Ui& ui, std::string_view text) {
         ui.message("Ungültige Stellenzahl!", "Stellen nach dem Komma:", MessageIcon::Critical);
         return false;
     }
-    state.calc = *count;
+    state.options.calc = *count;
     return true;
 }
 
@@ -61,7 +61,7 @@ void docalc(PlotState& state, Ui& ui) {
     calc.reportedInput = calc.input;
     const std::string term = termconv(calc.input, state.mode, conversionUi);
     const double value = state.engine.ucEval(std::string_view(term));
-    state.calculator.result = resultText(state.engine, value, state.calc);
+    state.calculator.result = resultText(state.engine, value, state.options.calc);
     ui.changed(Change::Calculator);
 }
 

@@ -38,7 +38,7 @@ void graphResize(ProgramContext& ctx, double picw, double pich, int16_t tppx, in
     v.pich = pich;
     state.graph.xclip = 2 * picw;
     state.graph.yclip = 2 * pich;
-    if (!state.keepcounts) {
+    if (!state.options.keepcounts) {
         samplePerColumn(ctx);
     }
     setscale(state);

@@ -149,8 +149,8 @@ bool assignNewParameters(ProgramContext& ctx, Discovery& d) {
 }
 
 void setStatus(PlotState& state, const std::string& message) {
-    state.statusText = message.empty() ? "Ok." : message;
-    state.statusColor = message.empty() ? kButtonFaceColor : kErrorColor;
+    state.status.text = message.empty() ? "Ok." : message;
+    state.status.color = message.empty() ? kButtonFaceColor : kErrorColor;
 }
 
 // Everything the messages of one run depend on: a changed text shows them again.
@@ -159,7 +159,8 @@ std::string messageCause(const PlotState& state) {
     for (const TermSlot& slot : state.slots) {
         cause += '\x1f' + slot.text;
     }
-    for (const std::string* text : {&state.linestext, &state.pointstext, &state.intervaltext}) {
+    for (const std::string* text :
+         {&state.additional.linestext, &state.additional.pointstext, &state.intervaltext}) {
         cause += '\x1f' + *text;
     }
     return cause;

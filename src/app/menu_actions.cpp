@@ -34,7 +34,7 @@ void winkelmas(ProgramContext& ctx, int m) {
     if (m < 1 || m > 3) {
         return;
     }
-    ctx.state.anglemode = static_cast<float>(m);
+    ctx.state.options.anglemode = static_cast<float>(m);
     ctx.state.engine.ucSetTrigMode(m);
     ctx.ui.changed(Change::Menu);
     redrawGraph(ctx);
@@ -48,7 +48,7 @@ void toggleDisplay(ProgramContext& ctx, DisplayItem item) {
     bool& flag = ctx.state.graph.*displayFlag(item);
     flag = !flag;
     ctx.ui.changed(Change::Menu);
-    ctx.state.view.backgroundValid = false;
+    ctx.state.graph.backgroundValid = false;
     redrawGraph(ctx);
 }
 

@@ -50,7 +50,7 @@ void togglefork(ProgramContext& ctx, int newmode) {
     PlotState& state = ctx.state;
     const int oldmode = state.mode;
     state.mode = static_cast<int16_t>(newmode);
-    state.linestext.clear();
+    state.additional.linestext.clear();
     freeNewVariable(state);
     // Translating into the same mode would append "0" to every variable.
     if (oldmode != newmode) {

@@ -25,24 +25,24 @@ void startValues(PlotState& state) {
         state.lowerbounds[i] = 0;
         state.lowerbounds[3 + i] = 0;
     }
-    state.pens.fill(0);
-    state.modelines = {};
+    state.style.pens.fill(0);
+    state.additional.modelines = {};
     state.mode = 0;
-    state.xmin = -10;
-    state.xmax = 10;
-    state.ymin = -10;
-    state.ymax = 10;
-    state.tmin = 0;
-    state.tmax = 10;
+    state.view.xmin = -10;
+    state.view.xmax = 10;
+    state.view.ymin = -10;
+    state.view.ymax = 10;
+    state.view.tmin = 0;
+    state.view.tmax = 10;
 }
 
 // The built-in settings: radians, zoom factor 1.5 on both axes, no automatic integrals.
 void builtInSettings(PlotState& state) {
-    state.anglemode = 1;
+    state.options.anglemode = 1;
     state.engine.ucSetTrigMode(1);
     state.menu.autoint = false;
-    state.zoomx = 1.5;
-    state.zoomy = 1.5;
+    state.options.zoomx = 1.5;
+    state.options.zoomy = 1.5;
 }
 
 void parameterTable(PlotState& state) {
@@ -56,8 +56,8 @@ void parameterTable(PlotState& state) {
         p.parvalue = 1.0;
     }
     for (int s = 0; s < kFirstCountParam; ++s) {
-        state.params[s].parmin = state.mode == 0 ? state.xmin : state.tmin;
-        state.params[s].parmax = state.mode == 0 ? state.xmax : state.tmax;
+        state.params[s].parmin = state.mode == 0 ? state.view.xmin : state.view.tmin;
+        state.params[s].parmax = state.mode == 0 ? state.view.xmax : state.view.tmax;
     }
     setBoundLabels(state);
     definevars(state);
@@ -79,8 +79,8 @@ void startup(ProgramContext& ctx) {
     builtInSettings(state);
     parameterTable(state);
     definecore(state.engine);
-    state.fmtx = labelDecimals(state.view.kommax);
-    state.fmty = labelDecimals(state.view.kommay);
+    state.grid.fmtx = labelDecimals(state.grid.kommax);
+    state.grid.fmty = labelDecimals(state.grid.kommay);
     setscale(state);
     makepens(state, kSlotPens);
     // The working copy of the collection and the intervals window join here once they exist.
@@ -103,11 +103,11 @@ void completeStartup(ProgramContext& ctx, TextMetrics& metrics) {
 }
 
 void quit(PlotState& state, Ui& ui) {
-    if (state.colchanged &&
+    if (state.files.colchanged &&
         ui.askYesNo("Die Sammlung ist geändert worden. Soll sie gespeichert werden?", "Achtung!")) {
         // Saving the collection joins here once the collection file exists.
     }
-    for (int32_t& pen : state.pens) {
+    for (int32_t& pen : state.style.pens) {
         if (pen > 0) {
             pen = 0;
         }

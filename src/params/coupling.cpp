@@ -18,13 +18,13 @@ namespace {
 double worldValue(const PlotState& state, double v, int button) {
     const Viewport& view = state.view;
     if (button == kButtonRight) {
-        return v / view.xmu + state.xmin;
+        return v / view.xmu + state.view.xmin;
     }
-    return (view.pich - v) / view.ymu + state.ymin;
+    return (view.pich - v) / view.ymu + state.view.ymin;
 }
 
 const std::string& valueFormat(const PlotState& state, int button) {
-    return button == kButtonRight ? state.fmtx : state.fmty;
+    return button == kButtonRight ? state.grid.fmtx : state.grid.fmty;
 }
 
 bool hasActiveParameter(const PlotState& state) {
@@ -34,25 +34,27 @@ bool hasActiveParameter(const PlotState& state) {
 } // namespace
 
 bool xCouplingChecked(const PlotState& state) {
-    return (state.couplemode & kButtonRight) != 0;
+    return (state.options.couplemode & kButtonRight) != 0;
 }
 
 bool yCouplingChecked(const PlotState& state) {
-    return (state.couplemode & kButtonLeft) != 0;
+    return (state.options.couplemode & kButtonLeft) != 0;
 }
 
 void toggleXCoupling(PlotState& state) {
     const int checked = xCouplingChecked(state) ? 0 : kButtonRight;
-    state.couplemode = static_cast<uint8_t>((state.couplemode & kButtonLeft) | checked);
+    state.options.couplemode =
+        static_cast<uint8_t>((state.options.couplemode & kButtonLeft) | checked);
 }
 
 void toggleYCoupling(PlotState& state) {
     const int checked = yCouplingChecked(state) ? 0 : kButtonLeft;
-    state.couplemode = static_cast<uint8_t>((state.couplemode & kButtonRight) | checked);
+    state.options.couplemode =
+        static_cast<uint8_t>((state.options.couplemode & kButtonRight) | checked);
 }
 
 void mouseCouple(ProgramContext& ctx, int buttons, int shift, double x, double y) {
-    if ((ctx.state.couplemode & buttons) == 0 || shift != 0) {
+    if ((ctx.state.options.couplemode & buttons) == 0 || shift != 0) {
         return;
     }
     parkop(ctx, buttons == kButtonRight ? x : y, buttons);
@@ -80,7 +82,7 @@ void coupleOnRelease(ProgramContext& ctx, int button, int shift, double x, doubl
     if (zoomLocked || shift != 0 || (button != kButtonLeft && button != kButtonRight)) {
         return;
     }
-    if ((state.couplemode & button) == 0 || !hasActiveParameter(state)) {
+    if ((state.options.couplemode & button) == 0 || !hasActiveParameter(state)) {
         return;
     }
     const int s = state.activepar;

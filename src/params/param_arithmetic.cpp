@@ -23,9 +23,9 @@ const char* const kSpanText = "Der Abstand der Grenzen ist zu groß!";
 
 std::pair<double, double> interval(const PlotState& state) {
     if (state.mode == 0) {
-        return {state.xmin, state.xmax};
+        return {state.view.xmin, state.view.xmax};
     }
-    return {state.tmin, state.tmax};
+    return {state.view.tmin, state.view.tmax};
 }
 
 // What the bar spans when setpar places it: the interval for the lower bounds.
@@ -192,8 +192,8 @@ void setparb(ProgramContext& ctx, int s, double lower, double upper) {
         lower = p.parmin;
         upper = p.parmax;
     }
-    p.window.lowerText = fmtnum(lower, state.fmtx);
-    p.window.upperText = fmtnum(upper, state.fmtx);
+    p.window.lowerText = fmtnum(lower, state.grid.fmtx);
+    p.window.upperText = fmtnum(upper, state.grid.fmtx);
     p.parmin = lower;
     p.parmax = upper;
     double v = p.parvalue;

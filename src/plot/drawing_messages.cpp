@@ -33,18 +33,18 @@ std::string withNote(const std::string& status, const std::string& note) {
 void drawingNote(PlotState& state, Ui& ui, const std::string& note) {
     GraphState& g = state.graph;
     // Anything else that wrote the status line since then replaced the note with it.
-    if (g.noteShown.empty() || state.statusText != g.noteShown) {
-        g.statusWithoutNote = state.statusText;
-        g.colorWithoutNote = state.statusColor;
+    if (g.noteShown.empty() || state.status.text != g.noteShown) {
+        g.statusWithoutNote = state.status.text;
+        g.colorWithoutNote = state.status.color;
     }
     const std::string text = withNote(g.statusWithoutNote, note);
     g.noteShown = note.empty() ? "" : text;
     const uint32_t color = note.empty() ? g.colorWithoutNote : kErrorColor;
-    if (text == state.statusText && color == state.statusColor) {
+    if (text == state.status.text && color == state.status.color) {
         return;
     }
-    state.statusText = text;
-    state.statusColor = color;
+    state.status.text = text;
+    state.status.color = color;
     ui.changed(Change::Status);
 }
 

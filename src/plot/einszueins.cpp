@@ -31,9 +31,11 @@ void einszueins(ProgramContext& ctx, int k) {
     const double h = state.view.pich;
     bool changed = false;
     if (k == 1) {
-        changed = centredSpan(state.ymin, state.ymax, h / w * (state.xmax - state.xmin));
+        changed = centredSpan(state.view.ymin, state.view.ymax,
+                              h / w * (state.view.xmax - state.view.xmin));
     } else if (k == 2) {
-        changed = centredSpan(state.xmin, state.xmax, w / h * (state.ymax - state.ymin));
+        changed = centredSpan(state.view.xmin, state.view.xmax,
+                              w / h * (state.view.ymax - state.view.ymin));
     }
     if (!changed) {
         return;

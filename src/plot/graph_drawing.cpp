@@ -32,7 +32,7 @@ void drawf(PlotState& state, Canvas& canvas, std::string_view term, int slot) {
     SampleBuffers& b = g.buffers;
     b.resize(static_cast<std::size_t>(last - first) + 1);
     for (std::size_t j = 0; j < b.at.size(); ++j) {
-        b.at[j] = (first + static_cast<double>(j)) * g.curstep + state.xmin;
+        b.at[j] = (first + static_cast<double>(j)) * g.curstep + state.view.xmin;
     }
     evaluateAll(state, h, b.y, b.erry);
 
@@ -66,7 +66,7 @@ void drawk(PlotState& state, Canvas& canvas, Ui& ui, std::string_view term, int 
     SampleBuffers& b = g.buffers;
     b.resize(static_cast<std::size_t>(g.curnt < 0 ? 0 : g.curnt + 1));
     for (std::size_t j = 0; j < b.at.size(); ++j) {
-        b.at[j] = static_cast<double>(j) * g.curstep + state.tmin;
+        b.at[j] = static_cast<double>(j) * g.curstep + state.view.tmin;
     }
     evaluateAll(state, hx, b.x, b.errx);
     evaluateAll(state, hy, b.y, b.erry);

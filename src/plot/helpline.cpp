@@ -69,8 +69,8 @@ struct AxisPlace {
 AxisPlace axisPlace(const PlotState& state) {
     const Viewport& v = state.view;
     AxisPlace a;
-    a.x0 = -state.xmin * v.xmu;
-    a.y0 = -state.ymin * v.ymu;
+    a.x0 = -v.xmin * v.xmu;
+    a.y0 = -v.ymin * v.ymu;
     a.yAxisInView = a.x0 >= 0 && a.x0 <= v.picw;
     a.xAxisInView = a.y0 >= 0 && a.y0 <= v.pich;
     return a;
@@ -80,12 +80,12 @@ void helpLines(const PlotState& state, Canvas& canvas) {
     const Viewport& v = state.view;
     const double right = roundEven(v.picw / v.tppx);
     const double bottom = roundEven(v.pich / v.tppy);
-    gridPositions(state.xmin, state.xmax, v.startx, v.hstepx, [&](double x) {
-        const double column = (x - state.xmin) * v.xmu / v.tppx;
+    gridPositions(v.xmin, v.xmax, state.grid.startx, state.grid.hstepx, [&](double x) {
+        const double column = (x - v.xmin) * v.xmu / v.tppx;
         lineBetween(canvas, column, 0, column, bottom);
     });
-    gridPositions(state.ymin, state.ymax, v.starty, v.hstepy, [&](double y) {
-        const double row = (v.pich - (y - state.ymin) * v.ymu) / v.tppy;
+    gridPositions(v.ymin, v.ymax, state.grid.starty, state.grid.hstepy, [&](double y) {
+        const double row = (v.pich - (y - v.ymin) * v.ymu) / v.tppy;
         lineBetween(canvas, 0, row, right, row);
     });
 }
@@ -117,8 +117,8 @@ void xAxis(const PlotState& state, Canvas& canvas, double y0) {
     const double row = (v.pich - y0) / v.tppy;
     lineBetween(canvas, 0, row, v.picw / v.tppx, row);
     if (state.graph.mn_axname) {
-        textAt(canvas, (v.picw - v.charw[0] - 30) / v.tppx,
-               (v.pich - y0 - v.charh[0] - 60) / v.tppy, "x");
+        textAt(canvas, (v.picw - state.style.charw[0] - 30) / v.tppx,
+               (v.pich - y0 - state.style.charh[0] - 60) / v.tppy, "x");
     }
     const double top = v.pich - y0;
     arrowHead(
@@ -127,7 +127,7 @@ void xAxis(const PlotState& state, Canvas& canvas, double y0) {
 }
 
 void axes(const PlotState& state, Canvas& canvas, const AxisPlace& a) {
-    canvas.selectFont(state.view.font(kAxisNameFont));
+    canvas.selectFont(state.style.font(kAxisNameFont));
     if (a.yAxisInView) {
         yAxis(state, canvas, a.x0);
     }
@@ -139,8 +139,8 @@ void axes(const PlotState& state, Canvas& canvas, const AxisPlace& a) {
 // Height of the top of the x numbers above the bottom edge, twips: below the x axis, or
 // above it when there is no room below. Text positions are twips of the whole drawing area,
 // which outgrows 16 bits on a wide or tall screen, so they are held in 32 bits.
-int32_t labelRow(const Viewport& v, const AxisPlace& a) {
-    const int32_t charh = v.charh[1];
+int32_t labelRow(const DrawingStyle& style, const AxisPlace& a) {
+    const int32_t charh = style.charh[1];
     int32_t ly = a.xAxisInView ? toInt32(a.y0 - 30).value_or(0) : charh;
     if (ly < charh) {
         ly = toInt32(1.2 * charh + a.y0).value_or(charh);
@@ -152,15 +152,15 @@ int32_t labelRow(const Viewport& v, const AxisPlace& a) {
 // left edge, or reach past the right edge.
 void xNumbers(const PlotState& state, Canvas& canvas, int32_t ly) {
     const Viewport& v = state.view;
-    const FontSpec& font = v.font(kLabelFont);
+    const FontSpec& font = state.style.font(kLabelFont);
     int32_t last = 0;
-    gridPositions(state.xmin, state.xmax, v.startx, v.hstepx, [&](double x) {
-        const std::string s = fmtnum(x, state.fmtx);
+    gridPositions(v.xmin, v.xmax, state.grid.startx, state.grid.hstepx, [&](double x) {
+        const std::string s = fmtnum(x, state.grid.fmtx);
         const auto w = toInt32(static_cast<double>(canvas.measure(font, s).width) * v.tppx);
         if (!w) {
             return;
         }
-        const auto c = toInt32((x - state.xmin) * v.xmu - *w / 2.0);
+        const auto c = toInt32((x - v.xmin) * v.xmu - *w / 2.0);
         if (!c || *c <= last + 80 || *c + *w >= v.picw) {
             return;
         }
@@ -172,12 +172,12 @@ void xNumbers(const PlotState& state, Canvas& canvas, int32_t ly) {
 // A number that would touch the row of x numbers or the number below it is left out.
 void yNumbers(const PlotState& state, Canvas& canvas, const AxisPlace& a, int32_t ly) {
     const Viewport& v = state.view;
-    const FontSpec& font = v.font(kLabelFont);
-    const int32_t charh = v.charh[1];
+    const FontSpec& font = state.style.font(kLabelFont);
+    const int32_t charh = state.style.charh[1];
     int32_t top = 0;
-    gridPositions(state.ymin, state.ymax, v.starty, v.hstepy, [&](double y) {
-        const std::string s = fmtnum(y, state.fmty);
-        const auto ty = toInt32((y - state.ymin) * v.ymu + charh / 2.0);
+    gridPositions(v.ymin, v.ymax, state.grid.starty, state.grid.hstepy, [&](double y) {
+        const std::string s = fmtnum(y, state.grid.fmty);
+        const auto ty = toInt32((y - v.ymin) * v.ymu + charh / 2.0);
         if (!ty || std::abs(*ty - ly) <= charh || *ty <= top + 15) {
             return;
         }
@@ -192,23 +192,22 @@ void yNumbers(const PlotState& state, Canvas& canvas, const AxisPlace& a, int32_
 }
 
 void numbers(const PlotState& state, Canvas& canvas, const AxisPlace& a) {
-    canvas.selectFont(state.view.font(kLabelFont));
-    const int32_t ly = labelRow(state.view, a);
+    canvas.selectFont(state.style.font(kLabelFont));
+    const int32_t ly = labelRow(state.style, a);
     xNumbers(state, canvas, ly);
     yNumbers(state, canvas, a, ly);
 }
 
 void rebuild(PlotState& state, Canvas& canvas) {
-    const Viewport& v = state.view;
     const GraphState& g = state.graph;
     canvas.clear();
     canvas.setTextColor(kBlack);
     canvas.setTransparentText(true);
-    const PenSpec previous = canvas.selectPen(v.penSpecs[kHelpLinePen]);
+    const PenSpec previous = canvas.selectPen(state.style.penSpecs[kHelpLinePen]);
     if (g.mn_helpline) {
         helpLines(state, canvas);
     }
-    canvas.selectPen(v.penSpecs[kAxisPen]);
+    canvas.selectPen(state.style.penSpecs[kAxisPen]);
     const AxisPlace a = axisPlace(state);
     if (g.mn_axevis) {
         axes(state, canvas, a);
@@ -219,13 +218,13 @@ void rebuild(PlotState& state, Canvas& canvas) {
     canvas.selectPen(previous);
     canvas.captureBackground();
     // An export draws on another device; the screen's picture holds no background then.
-    state.view.backgroundValid = state.emfmode == 0;
+    state.graph.backgroundValid = state.options.emfmode == 0;
 }
 
 } // namespace
 
 void helpline(PlotState& state, Canvas& canvas) {
-    if (state.view.backgroundValid) {
+    if (state.graph.backgroundValid) {
         canvas.restoreBackground();
         return;
     }

@@ -70,7 +70,7 @@ bool stammkDirection(PlotState& state, Canvas& canvas, Ui& ui, ExprPass& pass, c
     const GraphState& g = state.graph;
     const Viewport& v = state.view;
     const EngineHandles& h = state.handles;
-    const double steps = (dir > 0 ? state.tmax - a : a - state.tmin) / g.curstep;
+    const double steps = (dir > 0 ? state.view.tmax - a : a - state.view.tmin) / g.curstep;
     if (!(steps <= kMostCurveSteps)) {
         return false;
     }
@@ -80,7 +80,7 @@ bool stammkDirection(PlotState& state, Canvas& canvas, Ui& ui, ExprPass& pass, c
     StickyError error(engine);
     engine.ucSetVariableValueDbl(h.modevar, a);
     double samplex = error.evaluate(xt.x);
-    double sampley = -state.ymin * v.ymu;
+    double sampley = -state.view.ymin * v.ymu;
     engine.ucSetVariableValueDbl(h.qq, 0);
     SampleTrace trace;
     for (int k = 0;; k += dir) {
@@ -102,9 +102,9 @@ bool stammkDirection(PlotState& state, Canvas& canvas, Ui& ui, ExprPass& pass, c
         engine.ucSetVariableValueDbl(h.modevar, t);
         const double value = error.evaluate(next);
         engine.ucSetVariableValueDbl(h.qq, value);
-        sampley = (value - state.ymin) * v.ymu;
+        sampley = (value - state.view.ymin) * v.ymu;
         samplex = error.evaluate(xt.x);
-        if (t > state.tmax || t < state.tmin) {
+        if (t > state.view.tmax || t < state.view.tmin) {
             return true;
         }
     }

@@ -48,13 +48,13 @@ template <int Dir> class StammfWalk {
     StammfWalk(PlotState& state, Canvas& canvas, const FiniteTest& test, int slot)
         : state_(state), canvas_(canvas), test_(test), slot_(slot),
           first_(state.slots[slot].drawrange[0]), last_(state.slots[slot].drawrange[1]),
-          step_(state.graph.curstep), ymin_(state.ymin), ymu_(state.view.ymu),
+          step_(state.graph.curstep), ymin_(state.view.ymin), ymu_(state.view.ymu),
           yclip_(state.graph.yclip) {}
 
     // False when the drawing range lies too many steps away to walk to.
     bool run(int32_t integrand, double a) {
         WalkPoint w;
-        w.sampleidx = (a - state_.xmin) * state_.graph.curnx / state_.view.xspan;
+        w.sampleidx = (a - state_.view.xmin) * state_.graph.curnx / state_.view.xspan;
         const double lead = Dir > 0 ? first_ - w.sampleidx : w.sampleidx - last_;
         if (!(lead <= kMostLeadSteps)) {
             return false;

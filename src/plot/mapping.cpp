@@ -1,6 +1,6 @@
 #include "plot/mapping.h"
 
-#include "state/plot_state.h"
+#include "state/viewport.h"
 
 namespace vestrano {
 
@@ -12,12 +12,12 @@ std::string makemy(std::string_view term) {
     return "((" + std::string(term) + ")-ymi)*ymu";
 }
 
-double twipsX(const PlotState& state, double x) {
-    return (x - state.xmin) * state.view.xmu;
+double twipsX(const Viewport& view, double x) {
+    return (x - view.xmin) * view.xmu;
 }
 
-double twipsY(const PlotState& state, double y) {
-    return (y - state.ymin) * state.view.ymu;
+double twipsY(const Viewport& view, double y) {
+    return (y - view.ymin) * view.ymu;
 }
 
 double pixelColumn(const Viewport& view, double twipsFromLeft) {
@@ -28,9 +28,8 @@ double pixelRow(const Viewport& view, double twipsFromBottom) {
     return (view.pich - twipsFromBottom) / view.tppy;
 }
 
-WorldPoint mouseWorld(const PlotState& state, double mouseX, double mouseY) {
-    const Viewport& view = state.view;
-    return {mouseX / view.xmu + state.xmin, (view.pich - mouseY) / view.ymu + state.ymin};
+WorldPoint mouseWorld(const Viewport& view, double mouseX, double mouseY) {
+    return {mouseX / view.xmu + view.xmin, (view.pich - mouseY) / view.ymu + view.ymin};
 }
 
 } // namespace vestrano

@@ -5,7 +5,6 @@
 
 namespace vestrano {
 
-struct PlotState;
 struct Viewport;
 
 // Wraps a term so that the engine evaluates it straight into twips from the left edge.
@@ -14,8 +13,8 @@ std::string makemx(std::string_view term);
 std::string makemy(std::string_view term);
 
 // World to drawing area, in twips: horizontal from the left, vertical from the bottom.
-double twipsX(const PlotState& state, double x);
-double twipsY(const PlotState& state, double y);
+double twipsX(const Viewport& view, double x);
+double twipsY(const Viewport& view, double y);
 
 // Drawing area to pixels, counted from the top-left corner; not yet rounded.
 double pixelColumn(const Viewport& view, double twipsFromLeft);
@@ -27,6 +26,6 @@ struct WorldPoint {
 };
 
 // The world point under the mouse; the mouse position is in twips from the top-left.
-WorldPoint mouseWorld(const PlotState& state, double mouseX, double mouseY);
+WorldPoint mouseWorld(const Viewport& view, double mouseX, double mouseY);
 
 } // namespace vestrano

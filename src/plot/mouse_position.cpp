@@ -9,8 +9,8 @@
 namespace vestrano {
 
 std::string positionText(const PlotState& state, double x, double y) {
-    const WorldPoint w = mouseWorld(state, x, y);
-    return "   x: " + fmtnum(w.x, state.fmtx) + "        y: " + fmtnum(w.y, state.fmty);
+    const WorldPoint w = mouseWorld(state.view, x, y);
+    return "   x: " + fmtnum(w.x, state.grid.fmtx) + "        y: " + fmtnum(w.y, state.grid.fmty);
 }
 
 void showAreaSize(const PlotState& state, Ui& ui) {

@@ -17,14 +17,14 @@ struct Bounds {
 };
 
 Bounds boundsOf(const PlotState& state) {
-    return {state.xmin, state.xmax, state.ymin, state.ymax};
+    return {state.view.xmin, state.view.xmax, state.view.ymin, state.view.ymax};
 }
 
 void setBounds(PlotState& state, const Bounds& b) {
-    state.xmin = b.xmin;
-    state.xmax = b.xmax;
-    state.ymin = b.ymin;
-    state.ymax = b.ymax;
+    state.view.xmin = b.xmin;
+    state.view.xmax = b.xmax;
+    state.view.ymin = b.ymin;
+    state.view.ymax = b.ymax;
 }
 
 // The help line nearest the lower edge must differ from its neighbour; a view that ran out of
@@ -55,40 +55,42 @@ void pan(PlotState& state, int button, double x, double y, WorldPoint w) {
     if (button == kButtonRight) {
         const double dx = (v.picw / 2 - x) / v.xmu;
         const double dy = (v.pich / 2 - y) / v.ymu;
-        setBounds(state, {state.xmin - dx, state.xmax - dx, state.ymin - dy, state.ymax - dy});
+        setBounds(state, {state.view.xmin - dx, state.view.xmax - dx, state.view.ymin - dy,
+                          state.view.ymax - dy});
         return;
     }
     if (button == kButtonLeft) {
         const double xspan = v.xspan;
         const double yspan = v.yspan;
-        state.xmin -= w.x;
-        state.xmax = state.xmin + xspan;
-        state.ymin -= w.y;
-        state.ymax = state.ymin + yspan;
+        state.view.xmin -= w.x;
+        state.view.xmax = state.view.xmin + xspan;
+        state.view.ymin -= w.y;
+        state.view.ymax = state.view.ymin + yspan;
     }
 }
 
 // The world point under the mouse stays where it is.
 void zoomAbout(PlotState& state, int button, int shift, WorldPoint w) {
     const bool out = button == kButtonRight;
-    const double fx = out ? state.zoomx : 1 / state.zoomx;
-    const double fy = out ? state.zoomy : 1 / state.zoomy;
+    const double fx = out ? state.options.zoomx : 1 / state.options.zoomx;
+    const double fy = out ? state.options.zoomy : 1 / state.options.zoomy;
     const double xspan = state.view.xspan;
     const double yspan = state.view.yspan;
     if (shift & kModCtrl) {
-        state.xmin = w.x - (w.x - state.xmin) * fx;
-        state.xmax = state.xmin + fx * xspan;
+        state.view.xmin = w.x - (w.x - state.view.xmin) * fx;
+        state.view.xmax = state.view.xmin + fx * xspan;
     }
     if (shift & kModAlt) {
-        state.ymin = w.y - (w.y - state.ymin) * fy;
-        state.ymax = state.ymin + fy * yspan;
+        state.view.ymin = w.y - (w.y - state.view.ymin) * fy;
+        state.view.ymax = state.view.ymin + fy * yspan;
     }
 }
 
 void shiftView(ProgramContext& ctx, double dx, double dy) {
     PlotState& state = ctx.state;
     const Bounds saved = boundsOf(state);
-    setBounds(state, {state.xmin + dx, state.xmax + dx, state.ymin + dy, state.ymax + dy});
+    setBounds(state, {state.view.xmin + dx, state.view.xmax + dx, state.view.ymin + dy,
+                      state.view.ymax + dy});
     showView(ctx, saved);
 }
 
@@ -96,7 +98,8 @@ void shiftView(ProgramContext& ctx, double dx, double dy) {
 
 bool viewPrecise(const PlotState& state) {
     const Viewport& v = state.view;
-    return linesApart(state.xmin, v.startx, v.hstepx) && linesApart(state.ymin, v.starty, v.hstepy);
+    const HelpLines& g = state.grid;
+    return linesApart(v.xmin, g.startx, g.hstepx) && linesApart(v.ymin, g.starty, g.hstepy);
 }
 
 void scrlr(ProgramContext& ctx, int16_t v) {
@@ -114,7 +117,7 @@ void scrud(ProgramContext& ctx, int16_t v) {
 void zoomView(ProgramContext& ctx, int button, int shift, double x, double y) {
     PlotState& state = ctx.state;
     const Bounds saved = boundsOf(state);
-    const WorldPoint w = mouseWorld(state, x, y);
+    const WorldPoint w = mouseWorld(state.view, x, y);
     if (state.menu.zoomtoggle || shift == 0) {
         return;
     }

@@ -62,7 +62,7 @@ void redraw(PlotState& state, Canvas& canvas, Ui& ui) {
     helpline(state, canvas);
     std::string note;
     for (int slot = state.mode; slot < kSlotCount; ++slot) {
-        const PenSpec previous = canvas.selectPen(state.view.penSpecs[slot]);
+        const PenSpec previous = canvas.selectPen(state.style.penSpecs[slot]);
         const TermSlot& s = state.slots[slot];
         if (!s.engtext.empty() && s.visible && !drawSlot(state, canvas, ui, slot)) {
             addFarBoundNote(state, slot, note);
@@ -75,7 +75,7 @@ void redraw(PlotState& state, Canvas& canvas, Ui& ui) {
 }
 
 void redrawall(PlotState& state, Canvas& canvas, Ui& ui) {
-    state.view.backgroundValid = false;
+    state.graph.backgroundValid = false;
     redraw(state, canvas, ui);
 }
 

@@ -19,32 +19,32 @@ void renew(int32_t& handle) {
 }
 
 int16_t slotWidth(const PlotState& state, int slot) {
-    const int16_t entryWidth = state.view.ldickeovr[slot];
+    const int16_t entryWidth = state.style.ldickeovr[slot];
     return entryWidth < 0 ? state.slots[slot].ldicke : entryWidth;
 }
 
 // Compares with the colour the pen was made with, so an unchanged slot is left alone
 // however often it is asked.
 void makeSlotPen(PlotState& state, int slot) {
-    Viewport& view = state.view;
-    const PenSpec wanted{kSolidPen, slotWidth(state, slot), view.colors[slot]};
-    if (state.pens[slot] > 0 && wanted == view.penSpecs[slot]) {
+    DrawingStyle& style = state.style;
+    const PenSpec wanted{kSolidPen, slotWidth(state, slot), style.colors[slot]};
+    if (style.pens[slot] > 0 && wanted == style.penSpecs[slot]) {
         return;
     }
-    view.penSpecs[slot] = wanted;
-    view.penwidth[slot] = wanted.width;
-    renew(state.pens[slot]);
+    style.penSpecs[slot] = wanted;
+    style.penwidth[slot] = wanted.width;
+    renew(style.pens[slot]);
 }
 
 void makeFixedPens(PlotState& state) {
-    Viewport& view = state.view;
-    view.penSpecs[kHelpLinePen] = {kSolidPen, 1, view.colors[3]};
-    view.penSpecs[kAxisPen] = {kSolidPen, state.axiswidth, kBlack};
-    view.font(kLabelFont) = {"Arial", view.fontz, kNormalWeight};
-    view.font(kAxisNameFont) = {"Arial", view.fontxy, kBoldWeight};
-    view.font(kPointFont) = {"Arial", state.pointsize, kBoldWeight};
+    DrawingStyle& style = state.style;
+    style.penSpecs[kHelpLinePen] = {kSolidPen, 1, style.colors[3]};
+    style.penSpecs[kAxisPen] = {kSolidPen, style.axiswidth, kBlack};
+    style.font(kLabelFont) = {"Arial", style.fontz, kNormalWeight};
+    style.font(kAxisNameFont) = {"Arial", style.fontxy, kBoldWeight};
+    style.font(kPointFont) = {"Arial", state.additional.pointsize, kBoldWeight};
     for (int i = kHelpLinePen; i <= kPointFont; ++i) {
-        renew(state.pens[i]);
+        renew(style.pens[i]);
     }
 }
 
@@ -54,10 +54,11 @@ int16_t toTwips(int pixels, int16_t twipsPerPixel) {
 }
 
 void measureDigit(PlotState& state, TextMetrics& metrics, int font, int entry) {
-    Viewport& view = state.view;
-    const TextSize size = metrics.measure(view.font(font), "0");
-    view.charh[entry] = toTwips(size.height, view.tppy);
-    view.charw[entry] = toTwips(size.width, view.tppx);
+    const Viewport& view = state.view;
+    DrawingStyle& style = state.style;
+    const TextSize size = metrics.measure(style.font(font), "0");
+    style.charh[entry] = toTwips(size.height, view.tppy);
+    style.charw[entry] = toTwips(size.width, view.tppx);
 }
 
 } // namespace

@@ -45,7 +45,7 @@ bool drawdot(const PlotState& state, Canvas& canvas, double x, double y, int slo
     if (!left || !top || !right || !bottom) {
         return false;
     }
-    const int32_t previous = canvas.selectBrush(state.view.colors[slot]);
+    const int32_t previous = canvas.selectBrush(state.style.colors[slot]);
     canvas.fillEllipse(*left, *top, *right, *bottom);
     canvas.selectBrush(previous);
     return true;

@@ -59,24 +59,25 @@ void setsteps(PlotState& state) {
 
 void setscale(PlotState& state) {
     Viewport& view = state.view;
-    view.yspan = state.ymax - state.ymin;
-    view.xspan = state.xmax - state.xmin;
-    view.tspan = state.tmax - state.tmin;
+    view.yspan = state.view.ymax - state.view.ymin;
+    view.xspan = state.view.xmax - state.view.xmin;
+    view.tspan = state.view.tmax - state.view.tmin;
     view.ymu = view.pich / view.yspan;
     view.xmu = view.picw / view.xspan;
     setsteps(state);
 
     ExprEngine& engine = state.engine;
     engine.ucSetVariableValueDbl(state.handles.xmu, view.xmu);
-    engine.ucSetVariableValueDbl(state.handles.xmi, state.xmin);
+    engine.ucSetVariableValueDbl(state.handles.xmi, state.view.xmin);
     engine.ucSetVariableValueDbl(state.handles.ymu, view.ymu);
-    engine.ucSetVariableValueDbl(state.handles.ymi, state.ymin);
+    engine.ucSetVariableValueDbl(state.handles.ymi, state.view.ymin);
 
-    view.hstepx = helpStep(view.stepx, view.xspan, view.hminx, view.hmaxx);
-    view.hstepy = helpStep(view.stepy, view.yspan, view.hminy, view.hmaxy);
-    state.fmtx = labelFormat(view.hstepx, view.kommax);
-    state.fmty = labelFormat(view.hstepy, view.kommay);
-    view.backgroundValid = false;
+    HelpLines& grid = state.grid;
+    grid.hstepx = helpStep(grid.stepx, view.xspan, grid.hminx, grid.hmaxx);
+    grid.hstepy = helpStep(grid.stepy, view.yspan, grid.hminy, grid.hmaxy);
+    grid.fmtx = labelFormat(grid.hstepx, grid.kommax);
+    grid.fmty = labelFormat(grid.hstepy, grid.kommay);
+    state.graph.backgroundValid = false;
 }
 
 } // namespace vestrano

@@ -63,6 +63,9 @@ struct GraphState {
     uint32_t colorWithoutNote = 0;
 
     SampleBuffers buffers;
+
+    // False until the help-line background is drawn for the current scale.
+    bool backgroundValid = false;
 };
 
 } // namespace vestrano

@@ -7,6 +7,7 @@
 
 #include "engine/expr_engine.h"
 #include "state/calc_texts.h"
+#include "state/drawing_style.h"
 #include "state/graph_state.h"
 #include "state/once_messages.h"
 #include "state/viewport.h"
@@ -100,6 +101,41 @@ struct EngineHandles {
     int32_t ymi = -1;
 };
 
+// Option flags and values of the menus and option dialogs that have no record of their own.
+struct Options {
+    float anglemode = 1;    // 1 radians, 2 degrees, 3 grads
+    uint8_t couplemode = 2; // which mouse buttons couple a parameter
+    int16_t calc = 3;       // decimals of the calculator
+    uint8_t emfmode = 0;    // how the vector copy is made
+    double zoomx = 1.5;     // zoom factors of a click
+    double zoomy = 1.5;
+    bool keepcounts = false; // line options' "konstant lassen": resizing keeps sample counts
+};
+
+// The term window's status line: "Ok." or the errors.
+struct StatusLine {
+    std::string text;
+    uint32_t color = kButtonFaceColor;
+};
+
+// The additional lines and points with their display options.
+struct AdditionalObjects {
+    int16_t linesvisible = -1;
+    int16_t astil = 2;
+    uint8_t pointflags = 3;
+    int16_t pointsize = 15;
+    std::string linestext;
+    std::string pointstext;
+    std::array<std::string, 2> modelines{}; // the lines text of each mode
+};
+
+// The collection file, its working copy, and whether it holds unsaved changes.
+struct FileNames {
+    std::string tmpfile;
+    std::string colfile;
+    bool colchanged = false;
+};
+
 // The one program-wide record; every window reads and writes it.
 struct PlotState {
     int16_t mode = 0; // 0 functions of x, 1 curves of t
@@ -108,35 +144,20 @@ struct PlotState {
     std::array<TermSlot, kSlotCount> slots{};
     std::array<double, 6> lowerbounds{}; // index mode * 3 + slot
 
-    double xmin = -10, xmax = 10, ymin = -10, ymax = 10, tmin = 0, tmax = 10;
-
     ExprEngine engine;
     EngineHandles handles;
     std::array<ParamEntry, kParamCount> params{};
 
-    float anglemode = 1;
     int16_t busy = 0;
-    int16_t linesvisible = -1;
-    int16_t astil = 2;
-    uint8_t pointflags = 3;
-    int16_t pointsize = 15;
-    uint8_t couplemode = 2;
+    Options options;
     int16_t activepar = -1;
     int16_t parawidth = 4740;
-    int16_t calc = 3;
     CalcTexts calculator;
-    uint8_t emfmode = 0;
-    int16_t axiswidth = 2;
-    std::string fmtx = "0.##";
-    std::string fmty = "0.##";
-    std::array<int32_t, 8> pens{};
-    Viewport view;    // scale, help-line steps, pen and font descriptions
-    GraphState graph; // the graph window's drawing state
-    bool colchanged = false;
-    double zoomx = 1.5; // zoom factors of a click
-    double zoomy = 1.5;
-    bool keepcounts = false; // line options' "konstant lassen": resizing keeps sample counts
-    WindowLayout layout;     // the main window's client area and its arranged children
+    Viewport view;       // world intervals and their scale on the drawing area
+    HelpLines grid;      // help-line steps and label formats
+    DrawingStyle style;  // pens, fonts and colours
+    GraphState graph;    // the graph window's drawing state
+    WindowLayout layout; // the main window's client area and its arranged children
 
     // Check marks of the main menu, the program's option flags.
     struct MenuFlags {
@@ -148,18 +169,13 @@ struct PlotState {
     } menu;
     bool timerEnabled = false; // the main window's animation timer
 
-    // The term window's status line.
-    std::string statusText;
-    uint32_t statusColor = kButtonFaceColor;
+    StatusLine status;
     // Messages the interpretation showed, for the texts they were raised for.
     OnceMessages inputMessages;
 
-    std::string linestext;
-    std::string pointstext;
+    AdditionalObjects additional;
     std::string intervaltext;
-    std::array<std::string, 2> modelines{};
-    std::string tmpfile;
-    std::string colfile;
+    FileNames files;
     std::string timerlist; // one character per running parameter timer: its slot number
     ParamListWindow paramlist;
 

@@ -92,7 +92,7 @@ bool markIntegral(PlotState& state, Ui& ui, int k) {
 }
 
 std::string combinedText(const PlotState& state) {
-    std::string lines = state.linestext;
+    std::string lines = state.additional.linestext;
     replaceAll(lines, "\r\n", "+");
     std::replace(lines.begin(), lines.end(), '\n', '+');
     std::replace(lines.begin(), lines.end(), '\r', '+');
@@ -100,9 +100,9 @@ std::string combinedText(const PlotState& state) {
     for (const char* prefix : {"x=", "y=", "c="}) {
         replaceAll(lines, prefix, "");
     }
-    if (!state.pointstext.empty()) {
+    if (!state.additional.pointstext.empty()) {
         lines += '-';
-        lines += state.pointstext;
+        lines += state.additional.pointstext;
     }
     if (!state.intervaltext.empty()) {
         lines += '-';

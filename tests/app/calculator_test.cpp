@@ -48,10 +48,10 @@ TEST_F(Calculator, RoundsHalfToEvenAndWritesAPoint) {
     EXPECT_EQ(calc("1/3"), "0.333");
     EXPECT_EQ(calc("1,5*3"), "4.5");
     EXPECT_EQ(calc("0,0625"), "0.062");
-    state.calc = 0;
+    state.options.calc = 0;
     EXPECT_EQ(calc("2,5"), "2");
     EXPECT_EQ(calc("3,5"), "4");
-    state.calc = 22;
+    state.options.calc = 22;
     EXPECT_EQ(calc("1E-20"), "1E-20");
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -92,7 +92,7 @@ TEST_F(Calculator, CheckroundTakesZeroTo22Decimals) {
     for (const auto& c : cases) {
         ui.messages.clear();
         EXPECT_EQ(checkround(state, ui, c.text), c.taken) << c.text;
-        EXPECT_EQ(state.calc, c.calc) << c.text;
+        EXPECT_EQ(state.options.calc, c.calc) << c.text;
         EXPECT_EQ(state.calculator.result, c.result) << c.text;
         ASSERT_EQ(ui.messages.size(), c.taken ? 0u : 1u) << c.text;
         if (!c.taken) {

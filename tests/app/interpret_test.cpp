@@ -32,8 +32,8 @@ TEST_F(Interpret, ParametersKeepTheirSlotAndValueAcrossEdits) {
     EXPECT_EQ(param(9).parmax, 10.0);
     EXPECT_TRUE(param(8).window.visible);
     EXPECT_EQ(param(10).parhandle, -1);
-    EXPECT_EQ(state.statusText, "Ok.");
-    EXPECT_EQ(state.statusColor, kButtonFaceColor);
+    EXPECT_EQ(state.status.text, "Ok.");
+    EXPECT_EQ(state.status.color, kButtonFaceColor);
 
     state.params[8].parvalue = 3;
     ASSERT_TRUE(run("a*x+c"));
@@ -60,12 +60,12 @@ TEST_F(Interpret, NamesAreLowerCasedAndFillBringsDensity) {
 
 TEST_F(Interpret, ArithmeticErrorsPassSyntaxErrorsAreReported) {
     ASSERT_TRUE(run("1/(x-1)", "", "wurzel(-x)"));
-    EXPECT_EQ(state.statusText, "Ok.");
+    EXPECT_EQ(state.status.text, "Ok.");
     EXPECT_EQ(state.slots[0].engtext, "1/(x-1)");
 
     ASSERT_TRUE(run("x", "2*)x"));
-    EXPECT_EQ(state.statusText.rfind("g(x): ", 0), 0u) << state.statusText;
-    EXPECT_EQ(state.statusColor, kErrorColor);
+    EXPECT_EQ(state.status.text.rfind("g(x): ", 0), 0u) << state.status.text;
+    EXPECT_EQ(state.status.color, kErrorColor);
     EXPECT_EQ(state.slots[1].engtext, "");
 
     ASSERT_TRUE(run("a:b"));
@@ -74,7 +74,7 @@ TEST_F(Interpret, ArithmeticErrorsPassSyntaxErrorsAreReported) {
 
 TEST_F(Interpret, SlotsMayReferToEachOtherInAnyOrder) {
     ASSERT_TRUE(run("g(x)+1", "h(x)*2", "x^2"));
-    EXPECT_EQ(state.statusText, "Ok.");
+    EXPECT_EQ(state.status.text, "Ok.");
     EXPECT_DOUBLE_EQ(eval("f(3)"), 19.0);
 }
 
@@ -91,13 +91,13 @@ TEST_F(Interpret, SlotCallingItselfIsReportedNotOk) {
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(run(c.f, c.g, c.h));
-        EXPECT_EQ(state.statusText, c.status) << c.f;
-        EXPECT_EQ(state.statusColor, kErrorColor);
+        EXPECT_EQ(state.status.text, c.status) << c.f;
+        EXPECT_EQ(state.status.color, kErrorColor);
         EXPECT_EQ(state.slots[0].engtext, "") << c.f;
     }
     // The slots outside the cycle keep working.
     ASSERT_TRUE(run("x^2", "g(x)+f(x)", "f(x)+1"));
-    EXPECT_EQ(state.statusText, "g(x): Rekursive Definition: g");
+    EXPECT_EQ(state.status.text, "g(x): Rekursive Definition: g");
     EXPECT_EQ(state.slots[1].engtext, "");
     EXPECT_DOUBLE_EQ(eval("f(3)+h(3)"), 19.0);
 }
@@ -105,17 +105,17 @@ TEST_F(Interpret, SlotCallingItselfIsReportedNotOk) {
 // The second Enter on the same term used to report "Faktorieller Überlauf" once "a" was 1.
 TEST_F(Interpret, FactorialOverflowIsAnArithmeticError) {
     ASSERT_TRUE(run("x/a/(e^6)!"));
-    EXPECT_EQ(state.statusText, "Ok.");
+    EXPECT_EQ(state.status.text, "Ok.");
     ASSERT_TRUE(run("x/a/(e^6)!"));
-    EXPECT_EQ(state.statusText, "Ok.");
-    state.linestext = "y=(x+200)!";
+    EXPECT_EQ(state.status.text, "Ok.");
+    state.additional.linestext = "y=(x+200)!";
     ASSERT_TRUE(run("(x+200)!"));
-    EXPECT_EQ(state.statusText, "Ok.");
+    EXPECT_EQ(state.status.text, "Ok.");
     EXPECT_EQ(state.slots[0].engtext, "(x+200)!");
 }
 
 TEST_F(Interpret, ParametersOfLinesPointsAndIntervalsAreFound) {
-    state.linestext = "y=m*x+t\r\nx=k";
+    state.additional.linestext = "y=m*x+t\r\nx=k";
     state.intervaltext = "x>u";
     ASSERT_TRUE(run("x"));
     EXPECT_EQ(param(8).parname, "m");
@@ -176,7 +176,7 @@ TEST_F(Interpret, AMessageComesOnceForTheSameTexts) {
         run("x", c.g);
         ASSERT_EQ(ui.messages.size(), 1u) << c.g;
         EXPECT_EQ(ui.messages[0].text, c.message);
-        EXPECT_EQ(state.statusColor, kErrorColor) << c.g;
+        EXPECT_EQ(state.status.color, kErrorColor) << c.g;
         run("x^2", c.g); // another text: the box comes again
         EXPECT_EQ(ui.messages.size(), 2u) << c.g;
     }
@@ -192,7 +192,7 @@ TEST_F(Interpret, EachErrorIsReportedOnce) {
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(run(c.f, c.g));
-        EXPECT_EQ(state.statusText, c.status) << c.f << " " << c.g;
+        EXPECT_EQ(state.status.text, c.status) << c.f << " " << c.g;
     }
 }
 

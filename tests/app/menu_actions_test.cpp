@@ -9,14 +9,14 @@ namespace vestrano {
 
 TEST_F(AppFixture, DegreesHoldAcrossAnInterpretation) {
     winkelmas(ctx, 2);
-    EXPECT_EQ(state.anglemode, 2);
+    EXPECT_EQ(state.options.anglemode, 2);
     EXPECT_EQ(redrawer.count, 1);
     term(0, "sin(x)");
     findandget(ctx, false);
     EXPECT_DOUBLE_EQ(state.engine.ucEval("sin(90)"), 1.0);
 
     winkelmas(ctx, 7); // no such unit: nothing changes
-    EXPECT_EQ(state.anglemode, 2);
+    EXPECT_EQ(state.options.anglemode, 2);
 }
 
 TEST_F(AppFixture, DisplayItemsToggleAndRebuildTheBackground) {

@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(AppFixture, SwitchingToCurvesRenamesTheBoundsAndDrawsOnce) {
     term(0, "sin(x)+a");
     chooseMode(ctx, 1);
-    EXPECT_EQ(state.statusText, "Ok.");
+    EXPECT_EQ(state.status.text, "Ok.");
     EXPECT_EQ(state.params[0].label, "uf = untere Grenze für Integralfunktion in x(t)");
     EXPECT_EQ(redrawer.count, 1);
 }

@@ -19,8 +19,9 @@ TEST(Startup, LeavesFunctionModeWithFixedVariablesAndNothingDrawn) {
     EXPECT_EQ(state.mode, 0);
     EXPECT_EQ(state.busy, 1);
     EXPECT_EQ(redrawer.count, 0);
-    EXPECT_EQ(state.statusText, "Ok.");
-    EXPECT_EQ(std::tie(state.xmin, state.xmax, state.ymin, state.ymax, state.tmin, state.tmax),
+    EXPECT_EQ(state.status.text, "Ok.");
+    EXPECT_EQ(std::tie(state.view.xmin, state.view.xmax, state.view.ymin, state.view.ymax,
+                       state.view.tmin, state.view.tmax),
               std::make_tuple(-10.0, 10.0, -10.0, 10.0, 0.0, 10.0));
     for (int s = 0; s < kFirstFreeParam; ++s) {
         EXPECT_GE(state.params[s].parhandle, 0) << "slot " << s;
@@ -29,7 +30,7 @@ TEST(Startup, LeavesFunctionModeWithFixedVariablesAndNothingDrawn) {
         EXPECT_EQ(state.params[s].parhandle, -1) << "slot " << s;
     }
     EXPECT_EQ(state.params[1].label, "ug = untere Grenze für Integralfunktion in g(x)");
-    EXPECT_EQ(state.fmtx, "0.##");
+    EXPECT_EQ(state.grid.fmtx, "0.##");
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -47,8 +48,8 @@ TEST(Startup, FinishingDrawsOnceWithEqualScalesAndShowsBothWindows) {
 
     EXPECT_EQ(fresh.busy, 0);
     EXPECT_EQ(counter.count, 1);
-    EXPECT_DOUBLE_EQ(fresh.ymin, -5);
-    EXPECT_DOUBLE_EQ(fresh.ymax, 5);
+    EXPECT_DOUBLE_EQ(fresh.view.ymin, -5);
+    EXPECT_DOUBLE_EQ(fresh.view.ymax, 5);
     EXPECT_TRUE(fresh.layout.term.visible);
     EXPECT_TRUE(fresh.layout.graph.visible);
     EXPECT_EQ(fresh.layout.graph.top, 1965);
@@ -58,11 +59,11 @@ TEST(Startup, FinishingDrawsOnceWithEqualScalesAndShowsBothWindows) {
 TEST_F(AppFixture, QuitAsksOnlyAboutAChangedCollectionAndLetsGoOfThePens) {
     quit(state, ui);
     EXPECT_TRUE(ui.questions.empty());
-    for (int32_t pen : state.pens) {
+    for (int32_t pen : state.style.pens) {
         EXPECT_EQ(pen, 0);
     }
 
-    state.colchanged = true;
+    state.files.colchanged = true;
     quit(state, ui);
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.questions[0], "Die Sammlung ist geändert worden. Soll sie gespeichert werden?");

@@ -20,7 +20,7 @@ TEST_F(AppFixture, UncheckingASlotRemovesItsGraphWithoutInterpreting) {
     showSlot(ctx, 0, false);
     EXPECT_FALSE(state.slots[0].visible);
     EXPECT_EQ(state.params[a].parstep, 0.5);
-    EXPECT_TRUE(redrawer.canvas.path(state.view.penSpecs[0]).empty());
+    EXPECT_TRUE(redrawer.canvas.path(state.style.penSpecs[0]).empty());
     EXPECT_EQ(ui.changes.back(), Change::Picture);
 }
 
@@ -55,7 +55,7 @@ TEST_F(AppFixture, InterpretingRefreshesTheListAndArrangesTheWindows) {
     state.menu.spal = true;
     state.menu.pardock = true;
     ctx.nameWidth = [](std::string_view name) { return 120.0 * static_cast<double>(name.size()); };
-    state.linestext = "y=m*x";
+    state.additional.linestext = "y=m*x";
     ASSERT_TRUE(interpretall(ctx));
     const int m = paramSlot("m");
     ASSERT_GE(m, kFirstFreeParam);

@@ -153,7 +153,7 @@ TEST_F(Animation, LowerBoundOutsideTheIntervalStopsAfterOneMessage) {
     showParamWindow(ctx, 0);
     param(0).parstep = 1;
     toggleTimer(state, ui, 0);
-    state.xmax = 2; // the interval shrank behind the window's back
+    state.view.xmax = 2; // the interval shrank behind the window's back
     for (int i = 0; i < 5; ++i) {
         tick(ctx);
     }

@@ -18,7 +18,7 @@ class Coupling : public ParamFixture {
 TEST_F(Coupling, DraggingSetsTheValueButNotTheBar) {
     toggleYCoupling(state);
     toggleXCoupling(state);
-    ASSERT_EQ(state.couplemode, 1);
+    ASSERT_EQ(state.options.couplemode, 1);
     mouseCouple(ctx, kButtonLeft, 0, 100, 3750);
     EXPECT_EQ(engineValue("f(0)"), 5.0);
     EXPECT_EQ(window(a).valueText, "5");

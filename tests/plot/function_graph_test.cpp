@@ -65,7 +65,7 @@ TEST_F(FunctionGraph, DotsSitOnePixelRightOfAndBelowTheVertex) {
     // Vertex (0, 1000): centre (1, 1001); vertex (3.21, 997.996): centre (4.21, 998.996).
     EXPECT_EQ(dots[0].points, (std::vector<PixelPoint>{{-2, 998}, {4, 1004}}));
     EXPECT_EQ(dots[1].points, (std::vector<PixelPoint>{{2, 996}, {7, 1001}}));
-    EXPECT_EQ(dots[1].brush, state.view.colors[0]);
+    EXPECT_EQ(dots[1].brush, state.style.colors[0]);
     EXPECT_EQ(canvas.events.back().brush, 0); // the brush before is selected again
 }
 

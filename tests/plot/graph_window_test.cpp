@@ -31,7 +31,7 @@ TEST_F(ViewFixture, ResizingGivesEveryFunctionOneSamplePerPixelColumn) {
         EXPECT_EQ(state.params[3 + i].parvalue, 800) << "slot " << i;
     }
 
-    state.keepcounts = true;
+    state.options.keepcounts = true;
     graphResize(ctx, 6000, 9000, 15, 15);
     EXPECT_EQ(state.slots[0].anzx, 799);
 }

@@ -93,7 +93,7 @@ TEST_F(HelpLine, WideAndTallAreasGetEveryNumberThatFits) {
         const int xRow = size.height / 2 + 2;
         std::vector<Event> xs, ys;
         for (const Event& e : canvas.texts()) {
-            if (e.font == state.view.font(kLabelFont)) {
+            if (e.font == state.style.font(kLabelFont)) {
                 (e.points[0].y == xRow ? xs : ys).push_back(e);
             }
         }

@@ -23,8 +23,8 @@ void stepwise(PlotState& state, Canvas& canvas, const std::string& step, double 
     ExprPass pass(engine);
     const int32_t test = ifdl(state, pass, step);
     const int32_t next = pass.parse(step);
-    double idx = (a - state.xmin) * g.curnx / v.xspan;
-    double sampley = -state.ymin * v.ymu;
+    double idx = (a - state.view.xmin) * g.curnx / v.xspan;
+    double sampley = -state.view.ymin * v.ymu;
     engine.ucSetVariableValueDbl(h.modevar, a);
     engine.ucSetVariableValueDbl(h.qq, 0);
     SampleTrace trace;
@@ -46,7 +46,7 @@ void stepwise(PlotState& state, Canvas& canvas, const std::string& step, double 
         const double value = engine.ucEvaluate(next);
         failed = failed || engine.ucGetError() != 0;
         engine.ucSetVariableValueDbl(h.qq, value);
-        sampley = (value - state.ymin) * v.ymu;
+        sampley = (value - state.view.ymin) * v.ymu;
         idx += dir;
         if (dir > 0 ? idx > last : idx < first) {
             return;
@@ -69,12 +69,12 @@ class Integral : public PlotFixture {
         return result;
     }
 
-    double row(double y) const { return pixelRow(state.view, twipsY(state, y)); }
+    double row(double y) const { return pixelRow(state.view, twipsY(state.view, y)); }
 
     // Every point lies on y = x + offset, within the rounding of both coordinates.
     void expectLine(const std::vector<Event>& events, double offset) const {
         for (const Event& e : events) {
-            const double x = e.points[0].x * state.view.tppx / state.view.xmu + state.xmin;
+            const double x = e.points[0].x * state.view.tppx / state.view.xmu + state.view.xmin;
             EXPECT_NEAR(e.points[0].y, row(x + offset), 1.0) << e.points[0].x;
         }
     }
@@ -175,28 +175,28 @@ TEST_F(Integral, LongWalksAreDrawnAndTooLongOnesAreReported) {
     EXPECT_EQ(both[0].size(), 1600u);
     EXPECT_TRUE(both[1].empty());
     expectLine(both[0], 0);
-    EXPECT_EQ(state.statusText, "Ok.");
+    EXPECT_EQ(state.status.text, "Ok.");
 
     ui.changes.clear();
     view(1e6, 1e6 + 0.015625, 1e6, 1e6 + 0.015625); // 1E11 steps away
     draw();
     draw();
     EXPECT_TRUE(canvas.path(pen(0)).empty());
-    EXPECT_EQ(state.statusText, "f(x): Untere Grenze zu weit vom Zeichenbereich entfernt");
-    EXPECT_EQ(state.statusColor, kErrorColor);
+    EXPECT_EQ(state.status.text, "f(x): Untere Grenze zu weit vom Zeichenbereich entfernt");
+    EXPECT_EQ(state.status.color, kErrorColor);
     EXPECT_EQ(std::count(ui.changes.begin(), ui.changes.end(), Change::Status), 1);
 
     view(10, 10.015625, 10, 10.015625);
     draw();
     EXPECT_EQ(canvas.path(pen(0)).size(), 1600u);
-    EXPECT_EQ(state.statusText, "Ok.");
-    EXPECT_EQ(state.statusColor, kButtonFaceColor);
+    EXPECT_EQ(state.status.text, "Ok.");
+    EXPECT_EQ(state.status.color, kButtonFaceColor);
 
     state.mode = 1;
     state.lowerbounds[4] = -1e7; // y1(t) from t = -1E7: 5E8 steps up to tmax = 10
     terms("t", "integral(1)");
     draw();
-    EXPECT_EQ(state.statusText, "y1(t): Untere Grenze zu weit vom Zeichenbereich entfernt");
+    EXPECT_EQ(state.status.text, "y1(t): Untere Grenze zu weit vom Zeichenbereich entfernt");
 }
 
 // 1E-10: each step of 1E10 * sw = 4.0E8 passes the test 24 times per direction.

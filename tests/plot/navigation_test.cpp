@@ -110,8 +110,8 @@ TEST_F(ViewFixture, ThePrecisionGuardRefusesAZoomFarFromTheOrigin) {
 
 TEST_F(ViewFixture, EndlessZoomingStaysAFiniteView) {
     const auto expectFinite = [this] {
-        EXPECT_GT(state.xmax - state.xmin, 0);
-        EXPECT_GT(state.ymax - state.ymin, 0);
+        EXPECT_GT(state.view.xmax - state.view.xmin, 0);
+        EXPECT_GT(state.view.ymax - state.view.ymin, 0);
         EXPECT_TRUE(std::isfinite(state.view.xmu) && std::isfinite(state.view.ymu));
         EXPECT_TRUE(std::isfinite(state.view.xspan) && std::isfinite(state.view.yspan));
     };
@@ -124,7 +124,7 @@ TEST_F(ViewFixture, EndlessZoomingStaysAFiniteView) {
         scrlr(ctx, 10);
     }
     expectFinite();
-    EXPECT_GT(state.xmax - state.xmin, 1e300);
+    EXPECT_GT(state.view.xmax - state.view.xmin, 1e300);
 }
 
 } // namespace vestrano

@@ -43,10 +43,10 @@ class PlotFixture : public ::testing::Test {
     }
 
     void view(double xmin, double xmax, double ymin, double ymax) {
-        state.xmin = xmin;
-        state.xmax = xmax;
-        state.ymin = ymin;
-        state.ymax = ymax;
+        state.view.xmin = xmin;
+        state.view.xmax = xmax;
+        state.view.ymin = ymin;
+        state.view.ymax = ymax;
         setscale(state);
     }
 
@@ -55,7 +55,7 @@ class PlotFixture : public ::testing::Test {
         redraw(state, canvas, ui);
     }
 
-    const PenSpec& pen(int index) const { return state.view.penSpecs[index]; }
+    const PenSpec& pen(int index) const { return state.style.penSpecs[index]; }
 
     std::vector<PixelPoint> points(const std::vector<Event>& events) const {
         std::vector<PixelPoint> result;

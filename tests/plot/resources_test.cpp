@@ -14,42 +14,42 @@ namespace vestrano {
 TEST(MakePens, SlotPenIsRebuiltOnlyWhenWidthOrColourChanged) {
     PlotState state;
     makepens(state, kSlotPens);
-    EXPECT_EQ(state.view.penSpecs[0], (PenSpec{kSolidPen, 1, 16732240}));
-    EXPECT_GT(state.pens[2], 0);
-    EXPECT_EQ(state.pens[kHelpLinePen], 0);
+    EXPECT_EQ(state.style.penSpecs[0], (PenSpec{kSolidPen, 1, 16732240}));
+    EXPECT_GT(state.style.pens[2], 0);
+    EXPECT_EQ(state.style.pens[kHelpLinePen], 0);
 
-    auto before = state.pens;
+    auto before = state.style.pens;
     makepens(state, kSlotPens);
-    EXPECT_EQ(state.pens, before);
+    EXPECT_EQ(state.style.pens, before);
 
     state.slots[1].ldicke = 3;
-    state.view.colors[2] = 0x00ff00;
-    state.view.ldickeovr[0] = 0; // the entry's width wins even when it is 0
+    state.style.colors[2] = 0x00ff00;
+    state.style.ldickeovr[0] = 0; // the entry's width wins even when it is 0
     makepens(state, kSlotPens);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_NE(state.pens[i], before[i]) << i;
+        EXPECT_NE(state.style.pens[i], before[i]) << i;
     }
-    EXPECT_EQ(state.view.penwidth, (std::array<int16_t, 3>{0, 3, 1}));
-    EXPECT_EQ(state.view.penSpecs[2].color, 0x00ff00);
+    EXPECT_EQ(state.style.penwidth, (std::array<int16_t, 3>{0, 3, 1}));
+    EXPECT_EQ(state.style.penSpecs[2].color, 0x00ff00);
 }
 
 TEST(MakePens, FixedPensAndFontsFollowTheSettings) {
     PlotState state;
-    state.view.fontz = 14;
-    state.view.fontxy = 18;
-    state.pointsize = 20;
-    state.axiswidth = 3;
+    state.style.fontz = 14;
+    state.style.fontxy = 18;
+    state.additional.pointsize = 20;
+    state.style.axiswidth = 3;
     makepens(state, kFixedPens | kSlotPens);
-    const auto first = state.pens;
+    const auto first = state.style.pens;
     makepens(state, kFixedPens);
-    EXPECT_EQ(state.pens[0], first[0]);
-    EXPECT_GT(state.pens[kPointFont], first[kPointFont]);
-    const Viewport& v = state.view;
-    EXPECT_EQ(v.penSpecs[kHelpLinePen], (PenSpec{kSolidPen, 1, 13816530}));
-    EXPECT_EQ(v.penSpecs[kAxisPen], (PenSpec{kSolidPen, 3, 0}));
-    EXPECT_EQ(v.font(kLabelFont), (FontSpec{"Arial", 14, 400}));
-    EXPECT_EQ(v.font(kAxisNameFont), (FontSpec{"Arial", 18, 700}));
-    EXPECT_EQ(v.font(kPointFont), (FontSpec{"Arial", 20, 700}));
+    EXPECT_EQ(state.style.pens[0], first[0]);
+    EXPECT_GT(state.style.pens[kPointFont], first[kPointFont]);
+    const DrawingStyle& s = state.style;
+    EXPECT_EQ(s.penSpecs[kHelpLinePen], (PenSpec{kSolidPen, 1, 13816530}));
+    EXPECT_EQ(s.penSpecs[kAxisPen], (PenSpec{kSolidPen, 3, 0}));
+    EXPECT_EQ(s.font(kLabelFont), (FontSpec{"Arial", 14, 400}));
+    EXPECT_EQ(s.font(kAxisNameFont), (FontSpec{"Arial", 18, 700}));
+    EXPECT_EQ(s.font(kPointFont), (FontSpec{"Arial", 20, 700}));
 }
 
 // A bold font is one pixel taller; width is half the height.
@@ -70,8 +70,8 @@ TEST(FoSize, MeasuresTheDigitInLabelAndAxisNameFont) {
     fosize(state, metrics);
     EXPECT_EQ(metrics.texts, (std::vector<std::string>{"0", "0"}));
     // Entry 1 is the label font (12 px), entry 0 the bold axis-name font (16 px).
-    EXPECT_EQ(state.view.charw, (std::array<int16_t, 2>{8 * 15, 6 * 15}));
-    EXPECT_EQ(state.view.charh, (std::array<int16_t, 2>{17 * 12, 12 * 12}));
+    EXPECT_EQ(state.style.charw, (std::array<int16_t, 2>{8 * 15, 6 * 15}));
+    EXPECT_EQ(state.style.charh, (std::array<int16_t, 2>{17 * 12, 12 * 12}));
 }
 
 } // namespace vestrano

@@ -53,22 +53,23 @@ TEST(SetScale, DerivesSpansScaleStepsAndFormats) {
     PlotState state;
     state.view.picw = 9000;
     state.view.pich = 6000;
-    state.xmin = -100;
-    state.xmax = 100;
-    state.ymin = -1;
-    state.ymax = 1;
-    state.tmax = 5;
-    state.view.kommay = 0;
-    state.view.backgroundValid = true;
+    state.view.xmin = -100;
+    state.view.xmax = 100;
+    state.view.ymin = -1;
+    state.view.ymax = 1;
+    state.view.tmax = 5;
+    state.grid.kommay = 0;
+    state.graph.backgroundValid = true;
     setscale(state);
 
     const Viewport& v = state.view;
-    EXPECT_EQ((std::array{v.xspan, v.yspan, v.tspan, v.xmu, v.ymu, v.hstepx, v.hstepy}),
-              (std::array{200.0, 2.0, 5.0, 45.0, 3000.0, 4.0, 0.25}));
-    EXPECT_EQ(state.fmtx, "0.##");
-    EXPECT_EQ(state.fmty, "0.#");
+    EXPECT_EQ(
+        (std::array{v.xspan, v.yspan, v.tspan, v.xmu, v.ymu, state.grid.hstepx, state.grid.hstepy}),
+        (std::array{200.0, 2.0, 5.0, 45.0, 3000.0, 4.0, 0.25}));
+    EXPECT_EQ(state.grid.fmtx, "0.##");
+    EXPECT_EQ(state.grid.fmty, "0.#");
     EXPECT_DOUBLE_EQ(v.slotstep[0], 200.0 / 499);
-    EXPECT_FALSE(v.backgroundValid);
+    EXPECT_FALSE(state.graph.backgroundValid);
 
     state.mode = 1; // curve mode samples t with each slot's own count
     state.slots[2].anzt = 50;
@@ -82,8 +83,8 @@ TEST(SetScale, HandsTheScaleToTheEngine) {
     setupEngine(state);
     state.view.picw = 9000;
     state.view.pich = 6000;
-    state.xmin = -5;
-    state.xmax = 15;
+    state.view.xmin = -5;
+    state.view.xmax = 15;
     setscale(state);
     ExprEngine& e = state.engine;
     EXPECT_EQ((std::array{e.ucEval("xmu"), e.ucEval("xmi"), e.ucEval("ymu"), e.ucEval("ymi")}),

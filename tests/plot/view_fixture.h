@@ -23,11 +23,13 @@ class ViewFixture : public PlotFixture {
     ViewFixture() { setscale(state); }
 
     std::tuple<double, double, double, double> bounds() const {
-        return {state.xmin, state.xmax, state.ymin, state.ymax};
+        return {state.view.xmin, state.view.xmax, state.view.ymin, state.view.ymax};
     }
     // Twips from the top-left corner of the drawing area for a world point.
-    double mouseX(double x) const { return (x - state.xmin) * state.view.xmu; }
-    double mouseY(double y) const { return state.view.pich - (y - state.ymin) * state.view.ymu; }
+    double mouseX(double x) const { return (x - state.view.xmin) * state.view.xmu; }
+    double mouseY(double y) const {
+        return state.view.pich - (y - state.view.ymin) * state.view.ymu;
+    }
 };
 
 } // namespace vestrano

@@ -42,7 +42,7 @@ struct DefaultView {
         scene.terms[0] = f;
         scene.lineWidth = 2;
         EXPECT_EQ(prepareScene(*state, scene, kWidth, kHeight, canvas, ui), "");
-        EXPECT_EQ(state->statusText, "Ok.");
+        EXPECT_EQ(state->status.text, "Ok.");
     }
     void draw() {
         redraw(*state, canvas, ui);
@@ -55,7 +55,7 @@ struct DefaultView {
 std::vector<int> graphRows(const DefaultView& view, double x) {
     std::vector<int> rows;
     for (int r = 0; r < kHeight; ++r) {
-        if (view.picture.pixel(column(x), r) == qrgbOf(view.state->view.colors[0])) {
+        if (view.picture.pixel(column(x), r) == qrgbOf(view.state->style.colors[0])) {
             rows.push_back(r);
         }
     }
@@ -66,7 +66,7 @@ TEST(RedrawImage, DefaultViewShowsGridAxesAndTheGraph) {
     DefaultView view("x/2");
     view.draw();
 
-    const QRgb grid = qrgbOf(view.state->view.colors[3]);
+    const QRgb grid = qrgbOf(view.state->style.colors[3]);
     EXPECT_EQ(grid, qRgb(210, 210, 210));
     EXPECT_EQ(view.at(5, 8.2), grid);     // vertical help line at x = 5
     EXPECT_EQ(view.at(-7.7, -3.5), grid); // horizontal help line at y = -3,5
@@ -84,7 +84,7 @@ TEST(RedrawImage, DefaultViewShowsGridAxesAndTheGraph) {
 TEST(RedrawImage, ParameterChangeRestoresTheGridAndDrawsOnlyTheNewGraph) {
     DefaultView view("a*x");
     view.draw();
-    const QRgb slot = qrgbOf(view.state->view.colors[0]);
+    const QRgb slot = qrgbOf(view.state->style.colors[0]);
     EXPECT_EQ(view.at(-5, -5), slot);
 
     const int a = 8; // the only free parameter takes the first free slot
@@ -92,7 +92,7 @@ TEST(RedrawImage, ParameterChangeRestoresTheGridAndDrawsOnlyTheNewGraph) {
     storeParamValue(*view.state, a, -1);
     view.draw();
     EXPECT_EQ(view.at(-5, 5), slot);
-    EXPECT_EQ(view.at(-5, -5), qrgbOf(view.state->view.colors[3])); // crossing of help lines
+    EXPECT_EQ(view.at(-5, -5), qrgbOf(view.state->style.colors[3])); // crossing of help lines
     EXPECT_EQ(view.at(-4.2, -4.2), qRgb(255, 255, 255));
 }
 

@@ -345,7 +345,7 @@ TEST_F(ParamWindows, TheParameterMenuInItsOrder) {
     EXPECT_TRUE(find<QAction>("mn_koppel")->isChecked());
     EXPECT_FALSE(find<QAction>("mn_koppely")->isChecked());
     trigger("mn_koppely");
-    EXPECT_EQ(state().couplemode, 3);
+    EXPECT_EQ(state().options.couplemode, 3);
     // The left button drags the active parameter to the mouse's height.
     mother->findChild<QMdiArea*>()->setActiveSubWindow(window(10));
     QTest::mousePress(picture(), Qt::LeftButton, {}, pixelOf(0, 4));

@@ -88,8 +88,8 @@ class Windows : public ::testing::Test {
     // The pixel of the drawing area where a world point lies.
     QPoint pixelOf(double x, double y) {
         const Viewport& v = state().view;
-        return {static_cast<int>(std::lround((x - state().xmin) * v.xmu / v.tppx)),
-                static_cast<int>(std::lround((v.pich - (y - state().ymin) * v.ymu) / v.tppy))};
+        return {static_cast<int>(std::lround((x - state().view.xmin) * v.xmu / v.tppx)),
+                static_cast<int>(std::lround((v.pich - (y - state().view.ymin) * v.ymu) / v.tppy))};
     }
 };
 

@@ -45,7 +45,7 @@ TEST_F(Windows, TermWindowKeepsItsHeightAndTheGraphItsLeastSize) {
     mother->resize(120, 90);
     QApplication::processEvents();
     enterTerm(0, "x^2");
-    EXPECT_EQ(state().statusText, "Ok.");
+    EXPECT_EQ(state().status.text, "Ok.");
 }
 
 TEST_F(Windows, EnterOrAClickIntoTheLineInterpretsAndDraws) {
@@ -84,27 +84,27 @@ TEST_F(Windows, ASyntaxErrorShowsItsTextOnDarkRed) {
 TEST_F(Windows, ClicksZoomAndPanAboutTheMousePoint) {
     const QPoint centre = pixelOf(0, 0);
     QTest::mouseClick(picture(), Qt::LeftButton, Qt::ControlModifier, centre);
-    EXPECT_NEAR(state().xmin, -6.667, 0.05);
-    EXPECT_NEAR(state().xmax, 6.667, 0.05);
+    EXPECT_NEAR(state().view.xmin, -6.667, 0.05);
+    EXPECT_NEAR(state().view.xmax, 6.667, 0.05);
 
-    const double ymin = state().ymin;
-    const double yspan = state().ymax - state().ymin;
+    const double ymin = state().view.ymin;
+    const double yspan = state().view.ymax - state().view.ymin;
     QTest::mouseClick(picture(), Qt::LeftButton, Qt::ShiftModifier, pixelOf(3, 2));
-    EXPECT_NEAR(state().xmin, -6.667 - 3, 0.05);
-    EXPECT_NEAR(state().ymin, ymin - 2, 0.1);
-    EXPECT_NEAR(state().ymax - state().ymin, yspan, 1e-9);
+    EXPECT_NEAR(state().view.xmin, -6.667 - 3, 0.05);
+    EXPECT_NEAR(state().view.ymin, ymin - 2, 0.1);
+    EXPECT_NEAR(state().view.ymax - state().view.ymin, yspan, 1e-9);
 
     QTest::mouseClick(picture(), Qt::RightButton, Qt::ShiftModifier, pixelOf(0, 0));
-    EXPECT_NEAR((state().xmin + state().xmax) / 2, 0, 0.05);
+    EXPECT_NEAR((state().view.xmin + state().view.xmax) / 2, 0, 0.05);
 }
 
 TEST_F(Windows, ArrowKeysScrollByOneAndFivePercent) {
     QTest::keyClick(picture(), Qt::Key_Right);
-    EXPECT_DOUBLE_EQ(state().xmin, -9.8);
+    EXPECT_DOUBLE_EQ(state().view.xmin, -9.8);
     QTest::keyClick(picture(), Qt::Key_Left, Qt::ShiftModifier);
-    EXPECT_DOUBLE_EQ(state().xmin, -10.8);
+    EXPECT_DOUBLE_EQ(state().view.xmin, -10.8);
     QTest::keyClick(picture(), Qt::Key_Plus, Qt::KeypadModifier);
-    EXPECT_NEAR(state().xmax - state().xmin, 20 / 1.5, 1e-9);
+    EXPECT_NEAR(state().view.xmax - state().view.xmin, 20 / 1.5, 1e-9);
 }
 
 TEST_F(Windows, LockedZoomIgnoresClicksButStillShowsThePosition) {
@@ -112,7 +112,7 @@ TEST_F(Windows, LockedZoomIgnoresClicksButStillShowsThePosition) {
     EXPECT_TRUE(find<QAction>("mn_zoomtoggle")->isChecked());
     QTest::mouseClick(picture(), Qt::LeftButton, Qt::ControlModifier, pixelOf(0, 0));
     QTest::mouseClick(find<QLabel>("Image1"), Qt::LeftButton);
-    EXPECT_EQ(state().xmin, -10);
+    EXPECT_EQ(state().view.xmin, -10);
     // A move to where the cursor already is raises no event, so go somewhere else first.
     QTest::mouseMove(picture(), pixelOf(-3, -3));
     QTest::mouseMove(picture(), pixelOf(2.5, 1));
@@ -122,17 +122,17 @@ TEST_F(Windows, LockedZoomIgnoresClicksButStillShowsThePosition) {
 TEST_F(Windows, BarsButtonsAndLabelsOfTheGraphWindow) {
     auto* h = find<QScrollBar>("HScroll1");
     h->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_DOUBLE_EQ(state().xmin, -9.8);
+    EXPECT_DOUBLE_EQ(state().view.xmin, -9.8);
     EXPECT_EQ(h->value(), 0);
-    const double ymin = state().ymin;
-    const double yspan = state().ymax - state().ymin;
+    const double ymin = state().view.ymin;
+    const double yspan = state().view.ymax - state().view.ymin;
     find<QScrollBar>("VScroll1")->triggerAction(QAbstractSlider::SliderSingleStepSub); // up
-    EXPECT_NEAR(state().ymin, ymin + yspan / 100, 1e-9);
+    EXPECT_NEAR(state().view.ymin, ymin + yspan / 100, 1e-9);
 
     QTest::mouseClick(find<QLabel>("Image1"), Qt::RightButton);
-    EXPECT_NEAR(state().xmax - state().xmin, 30, 1e-9);
+    EXPECT_NEAR(state().view.xmax - state().view.xmin, 30, 1e-9);
     QTest::mouseClick(find<QLabel>("Label2"), Qt::RightButton);
-    EXPECT_NEAR((state().xmax - state().xmin) / (state().ymax - state().ymin),
+    EXPECT_NEAR((state().view.xmax - state().view.xmin) / (state().view.ymax - state().view.ymin),
                 state().view.picw / state().view.pich, 1e-9);
     QTest::mouseClick(find<QLabel>("Label1"), Qt::LeftButton);
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -207,7 +207,7 @@ TEST_F(Windows, AMessageFromTakingOverComesOnceAndTypingStaysInTheLine) {
     }
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Fehlerhafte Klammersetzung!");
-    EXPECT_EQ(state().statusColor, kErrorColor);
+    EXPECT_EQ(state().status.color, kErrorColor);
     EXPECT_EQ(mother->focusWidget(), g);
 
     QTest::keyClicks(g, "+1");
@@ -225,13 +225,13 @@ TEST_F(Windows, ALongStatusEndsInDotsAndItsTipShowsAll) {
     }
     auto* status = find<QLabel>("Label9");
     EXPECT_TRUE(status->text().endsWith(QChar(0x2026))) << status->text().toStdString();
-    EXPECT_EQ(status->toolTip().toStdString(), state().statusText);
-    EXPECT_EQ(state().statusText,
+    EXPECT_EQ(status->toolTip().toStdString(), state().status.text);
+    EXPECT_EQ(state().status.text,
               "f(x): Ungültiger Term; g(x): Ungültiger Term; h(x): Ungültiger Term");
     const int height = status->height();
     mother->termWindow().resize(1200, 10);
     QApplication::processEvents();
-    EXPECT_EQ(status->text().toStdString(), state().statusText);
+    EXPECT_EQ(status->text().toStdString(), state().status.text);
     EXPECT_EQ(status->height(), height);
 }
 
@@ -253,8 +253,8 @@ TEST_F(Windows, AnyTextKeyOrClickLeavesAWorkingProgram) {
     for (int slot = 0; slot < kSlotCount; ++slot) {
         enterTerm(slot, "x");
     }
-    EXPECT_EQ(state().statusText, "Ok.");
-    EXPECT_GT(state().xmax, state().xmin);
+    EXPECT_EQ(state().status.text, "Ok.");
+    EXPECT_GT(state().view.xmax, state().view.xmin);
 }
 
 TEST(QtDialogs, ClipboardAndQtsOwnTextsInGerman) {

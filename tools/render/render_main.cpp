@@ -46,8 +46,8 @@ int render(const vestrano::RenderOptions& options) {
         std::cerr << error << '\n';
         return 2;
     }
-    if (state->statusText != "Ok.") {
-        std::cerr << state->statusText << '\n';
+    if (state->status.text != "Ok.") {
+        std::cerr << state->status.text << '\n';
     }
     vestrano::redraw(*state, canvas, ui);
     canvas.flush();

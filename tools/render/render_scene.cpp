@@ -55,12 +55,12 @@ std::string prepareScene(PlotState& state, const Scene& scene, int width, int he
                          TextMetrics& metrics, Ui& ui) {
     state.mode = scene.mode;
     setSlots(state, scene, width);
-    state.xmin = scene.xmin;
-    state.xmax = scene.xmax;
-    state.ymin = scene.ymin;
-    state.ymax = scene.ymax;
-    state.tmin = scene.tmin;
-    state.tmax = scene.tmax;
+    state.view.xmin = scene.xmin;
+    state.view.xmax = scene.xmax;
+    state.view.ymin = scene.ymin;
+    state.view.ymax = scene.ymax;
+    state.view.tmin = scene.tmin;
+    state.view.tmax = scene.tmax;
     state.view.picw = static_cast<double>(width) * state.view.tppx;
     state.view.pich = static_cast<double>(height) * state.view.tppy;
 

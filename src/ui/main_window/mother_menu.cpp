@@ -102,9 +102,9 @@ void Mother::refreshMenu() {
     setCheck("mn_axevis", displayChecked(s, DisplayItem::Axes));
     setCheck("mn_axname", displayChecked(s, DisplayItem::AxisNames));
     setCheck("mn_zoomtoggle", s.menu.zoomtoggle);
-    setCheck("mn_rad", s.anglemode == 1);
-    setCheck("mn_deg", s.anglemode == 2);
-    setCheck("mn_grad", s.anglemode == 3);
+    setCheck("mn_rad", s.options.anglemode == 1);
+    setCheck("mn_deg", s.options.anglemode == 2);
+    setCheck("mn_grad", s.options.anglemode == 3);
     setCheck("mn_dock", s.menu.dock);
     refreshParamMenu();
 }

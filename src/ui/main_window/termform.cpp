@@ -142,7 +142,7 @@ void TermForm::refreshStatus() {
     const PlotState& state = ctx_.state;
     fitStatusText();
     QPalette palette = label9_->palette();
-    const bool error = state.statusColor == kErrorColor;
+    const bool error = state.status.color == kErrorColor;
     palette.setColor(QPalette::Window,
                      error ? qtColor(kErrorColor) : QPalette().color(QPalette::Button));
     // Black on the dark red would hardly be legible.
@@ -152,7 +152,7 @@ void TermForm::refreshStatus() {
 
 // A long list of errors ends in "…" at the window's edge, and the tip shows all of it.
 void TermForm::fitStatusText() {
-    const QString full = qtText(ctx_.state.statusText);
+    const QString full = qtText(ctx_.state.status.text);
     const int room = label9_->contentsRect().width() - 2 * label9_->indent();
     const QString shown = label9_->fontMetrics().elidedText(full, Qt::ElideRight, room);
     label9_->setText(shown);
