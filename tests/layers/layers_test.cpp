@@ -4,11 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vestrano {
@@ -36,18 +37,39 @@ struct Include {
     std::string target;
 };
 
+// The target of an #include line: the quoted path, "<Qt>" for a Qt header, "" for others.
+std::string includeTarget(std::string_view line) {
+    const std::size_t hash = line.find_first_not_of(" \t");
+    if (hash == std::string_view::npos || line[hash] != '#') {
+        return {};
+    }
+    const std::size_t word = line.find_first_not_of(" \t", hash + 1);
+    if (word == std::string_view::npos || line.substr(word, 7) != "include") {
+        return {};
+    }
+    const std::size_t open = line.find_first_of("\"<", word + 7);
+    if (open == std::string_view::npos) {
+        return {};
+    }
+    const char close = line[open] == '"' ? '"' : '>';
+    const std::size_t end = line.find(close, open + 1);
+    const std::string_view target = line.substr(open + 1, end - open - 1);
+    if (close == '"') {
+        return std::string(target);
+    }
+    const bool qt = (target.size() > 1 && target[0] == 'Q' && std::isupper(target[1])) ||
+                    target.starts_with("Qt");
+    return qt ? "<Qt>" : "";
+}
+
 std::vector<Include> includesOf(const fs::path& file) {
-    static const std::regex local(R"re(^\s*#\s*include\s+"([^"]+)")re");
-    static const std::regex qt(R"re(^\s*#\s*include\s+<(Q[A-Za-z]+|qt[a-z]*/[^>]*)>)re");
     std::vector<Include> result;
     std::ifstream in(file);
     std::string line;
-    std::smatch m;
     while (std::getline(in, line)) {
-        if (std::regex_search(line, m, local)) {
-            result.push_back({file.string(), m[1]});
-        } else if (std::regex_search(line, m, qt)) {
-            result.push_back({file.string(), "<Qt>"});
+        std::string target = includeTarget(line);
+        if (!target.empty()) {
+            result.push_back({file.string(), std::move(target)});
         }
     }
     return result;
