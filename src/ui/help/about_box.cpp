@@ -40,6 +40,8 @@ AboutBox::AboutBox(Ui& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
     auto* copy =
         buttons->addButton(QString::fromUtf8(kCopySystemInfoCaption), QDialogButtonBox::ActionRole);
     copy->setObjectName("copySystemInfo");
+    // Enter after copying still means OK.
+    copy->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(copy, &QPushButton::clicked, this, [this, copied] {
         copySystemReport(ui_, currentSystemInfo());

@@ -7,6 +7,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vestrano {
 
 namespace {
@@ -47,6 +49,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
     connect(contents, &QPushButton::clicked, this, [this] { showTopic({kHelpContentsPage, ""}); });
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    connect(browser_, &QTextBrowser::sourceChanged, this,
+            [this] { setWindowTitle("Vestrano-Hilfe: " + browser_->documentTitle()); });
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::hide);
 
     auto* layout = new QVBoxLayout(this);
@@ -63,6 +67,12 @@ void HelpWindow::showTopic(const HelpTopic& topic) {
         setWindowModality(modality);
     }
     browser_->setSource(pageUrl(topic));
+    if (!placed_ && parentWidget()) {
+        // Beside the terms and the graph at the left, not over them.
+        placed_ = true;
+        const QRect frame = parentWidget()->geometry();
+        move(std::max(frame.left(), frame.right() - width() - 20), frame.top() + 40);
+    }
     show();
     raise();
     activateWindow();

@@ -18,6 +18,7 @@ class HelpWindow final : public QWidget {
 
   private:
     QTextBrowser* browser_ = nullptr;
+    bool placed_ = false;
 };
 
 // The topic of the widget that has the focus, found by its and its windows' object names.
