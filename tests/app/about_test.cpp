@@ -37,17 +37,6 @@ TEST(About, VersionIsTheProjectVersion) {
     EXPECT_EQ(programVersion(), version[1]);
 }
 
-TEST(About, TextNamesProgramVersionLicenceAndQt) {
-    EXPECT_EQ(aboutText(sampleInfo()), "Vestrano\n"
-                                       "Graphen von Funktionen mit dynamischen Parametern\n\n"
-                                       "Version " +
-                                           programVersion() +
-                                           "\n\n"
-                                           "Lizenz: MIT\n\n"
-                                           "Verwendete Bibliotheken:\n"
-                                           "Qt 6.4.2 (LGPL v3)\n");
-}
-
 TEST(About, SystemReportGoesToTheClipboardWithGermanNumbers) {
     SystemInfo info = sampleInfo();
     info.qtBuildVersion = "6.2.0";
