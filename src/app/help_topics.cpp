@@ -188,6 +188,10 @@ HelpTopic helpTopicFor(const std::vector<std::string>& focusChain) {
     return {kHelpContentsPage, ""};
 }
 
+std::string helpWindowTitle(const std::string& pageTitle) {
+    return pageTitle.empty() ? "Vestrano-Hilfe" : "Vestrano-Hilfe: " + pageTitle;
+}
+
 std::string helpLink(const HelpTopic& topic) {
     return topic.anchor.empty() ? topic.page : topic.page + "#" + topic.anchor;
 }

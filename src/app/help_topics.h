@@ -29,6 +29,15 @@ struct HelpTopic {
 
 inline constexpr const char* kHelpContentsPage = "index.html";
 
+// The help window's buttons.
+inline constexpr const char* kHelpBackCaption = "< &Zurück";
+inline constexpr const char* kHelpForwardCaption = "&Vorwärts >";
+inline constexpr const char* kHelpContentsCaption = "&Inhalt";
+inline constexpr const char* kHelpCloseCaption = "&Schließen";
+
+// The help window's caption for the page shown.
+std::string helpWindowTitle(const std::string& pageTitle);
+
 std::span<const WindowHelp> windowHelpTable();
 
 // The object names of a window's controls, arrays spelled out.

@@ -29,18 +29,18 @@ QPushButton* addButton(QHBoxLayout* row, const char* name, const char* caption) 
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("helpWindow");
-    setWindowTitle("Vestrano-Hilfe");
+    setWindowTitle(QString::fromStdString(helpWindowTitle("")));
     resize(720, 640);
     browser_ = new QTextBrowser;
     browser_->setObjectName("helpBrowser");
     browser_->setOpenExternalLinks(true);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* back = addButton(buttons, "helpBack", "< &Zurück");
-    QPushButton* forward = addButton(buttons, "helpForward", "&Vorwärts >");
-    QPushButton* contents = addButton(buttons, "helpContents", "&Inhalt");
+    QPushButton* back = addButton(buttons, "helpBack", kHelpBackCaption);
+    QPushButton* forward = addButton(buttons, "helpForward", kHelpForwardCaption);
+    QPushButton* contents = addButton(buttons, "helpContents", kHelpContentsCaption);
     buttons->addStretch();
-    QPushButton* close = addButton(buttons, "helpClose", "&Schließen");
+    QPushButton* close = addButton(buttons, "helpClose", kHelpCloseCaption);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
@@ -49,8 +49,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
     connect(contents, &QPushButton::clicked, this, [this] { showTopic({kHelpContentsPage, ""}); });
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
-    connect(browser_, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle("Vestrano-Hilfe: " + browser_->documentTitle()); });
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+        setWindowTitle(
+            QString::fromStdString(helpWindowTitle(browser_->documentTitle().toStdString())));
+    });
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::hide);
 
     auto* layout = new QVBoxLayout(this);
