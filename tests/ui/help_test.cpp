@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -76,6 +77,18 @@ TEST_F(Help, MenuItemHelpsTheFocusedControlAndTheWindowFindsItsWayBack) {
     helpButton("helpClose")->click();
     EXPECT_FALSE(mother->helpWindow()->isVisible());
     expectF1Opens(find<QLineEdit>("Text1_0"), "termform.html#Text1_0");
+}
+
+TEST_F(Help, F1InAnOpenMenuClosesItAndExplainsTheMenu) {
+    auto* extra = find<QMenu>("mn_extra");
+    extra->popup(mother->mapToGlobal(QPoint(100, 20)));
+    auto* zoom = find<QMenu>("mn_zoomum");
+    zoom->popup(mother->mapToGlobal(QPoint(300, 60)));
+    ASSERT_EQ(QApplication::activePopupWidget(), zoom);
+    QTest::keyClick(zoom, Qt::Key_F1);
+    expectShown("mother.html#mn_extra");
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_FALSE(extra->isVisible());
 }
 
 TEST_F(Help, F1InTheModalTimerDialogOpensAHelpThatCanBeUsed) {

@@ -24,7 +24,16 @@ bool HelpKey::eventFilter(QObject* watched, QEvent* event) {
         !watched->isWidgetType()) {
         return false;
     }
-    onHelp_(static_cast<const QWidget*>(watched));
+    const auto* focus = static_cast<const QWidget*>(watched);
+    // An open menu asks for its own help and makes way for it.
+    for (QWidget* closed = nullptr; QWidget* popup = QApplication::activePopupWidget();
+         closed = popup) {
+        if (popup == closed) {
+            break; // it would not close
+        }
+        popup->close();
+    }
+    onHelp_(focus);
     return true;
 }
 
