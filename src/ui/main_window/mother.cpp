@@ -10,6 +10,8 @@
 #include "app/menu_actions.h"
 #include "app/startup.h"
 #include "app/window_arrangement.h"
+#include "ui/help/help_key.h"
+#include "ui/help/help_window.h"
 #include "ui/main_window/termform.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/para_windows.h"
@@ -58,6 +60,8 @@ Mother::Mother(Ui* dialogs)
     ctx_.redrawer = graph_;
     buildParamWindows();
     buildMenu();
+    buildHelpMenu();
+    helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
     startup(ctx_);
     refreshMenu();
 }

@@ -21,6 +21,8 @@ class QTimer;
 namespace vestrano {
 
 class GraphForm;
+class HelpKey;
+class HelpWindow;
 class ParameterList;
 class ParaWindows;
 class TermForm;
@@ -43,6 +45,8 @@ class Mother final : public QMainWindow {
     QMdiSubWindow& termWindow() { return *termSub_; }
     ParaWindows& paraWindows() { return *paras_; }
     ParameterList& paramList() { return *paramList_; }
+    // Null until the help is first asked for.
+    HelpWindow* helpWindow() { return help_; }
 
     // What `Timer1` runs on each tick: every running parameter moves a step.
     void timer1Tick();
@@ -53,6 +57,9 @@ class Mother final : public QMainWindow {
 
   private:
     void buildMenu();
+    void buildHelpMenu();
+    void showHelpFor(const QWidget* focus);
+    void showAbout();
     QMenu* addMenu(QMenu* parent, const char* name, const char* caption);
     QAction* addItem(QMenu* menu, const char* name, const char* caption,
                      std::function<void()> action, bool checkable = false);
@@ -81,6 +88,8 @@ class Mother final : public QMainWindow {
     ParameterList* paramList_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::map<std::string, QAction*> actions_;
+    HelpWindow* help_ = nullptr;
+    std::unique_ptr<HelpKey> helpKey_;
     bool applying_ = false; // the layout is being put on the windows
     bool quitDone_ = false;
 };

@@ -3,6 +3,7 @@
 #include "ui/main_window/mother.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
 
 #include "app/menu_actions.h"
@@ -10,6 +11,8 @@
 #include "app/term_input.h"
 #include "params/param_menu.h"
 #include "plot/einszueins.h"
+#include "ui/help/about_box.h"
+#include "ui/help/help_window.h"
 
 namespace vestrano {
 
@@ -84,6 +87,28 @@ void Mother::buildMenu() {
     windows->addSeparator()->setObjectName("mn_s5");
     addItem(
         windows, "mn_dock", "Haupt&fenster andocken", [this] { toggleDock(ctx_); }, true);
+}
+
+void Mother::buildHelpMenu() {
+    QMenu* help = addMenu(nullptr, "mn_help", "&Hilfe");
+    addItem(help, "mn_hlpm", "Hilfe zum markierten Objekt",
+            [this] { showHelpFor(QApplication::focusWidget()); });
+    help->addSeparator()->setObjectName("mn_sep99");
+    addItem(help, "mn_about", "über Vestrano", [this] { showAbout(); });
+}
+
+void Mother::showHelpFor(const QWidget* focus) {
+    const HelpTopic topic = helpTopicOf(focus);
+    if (!help_) {
+        help_ = new HelpWindow(this);
+    }
+    help_->showTopic(topic);
+}
+
+void Mother::showAbout() {
+    auto* box = new AboutBox(ui_, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void Mother::setCheck(const char* name, bool checked) {

@@ -1,0 +1,145 @@
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/help_topics.h"
+
+namespace vestrano {
+
+namespace {
+
+const std::filesystem::path kHelpDir = std::filesystem::path(VESTRANO_SOURCE_DIR) / "docs/help";
+
+std::string readPage(const std::string& page) {
+    std::ifstream in(kHelpDir / page, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> matches(const std::string& html, const std::regex& pattern) {
+    std::vector<std::string> found;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), pattern);
+         it != std::sregex_iterator(); ++it) {
+        found.push_back((*it)[1]);
+    }
+    return found;
+}
+
+std::vector<std::string> anchorsOf(const std::string& html) {
+    return matches(html, std::regex(R"(<a name="([^"]+)\")"));
+}
+
+std::vector<std::string> helpPages() {
+    std::vector<std::string> pages;
+    for (const auto& entry : std::filesystem::directory_iterator(kHelpDir)) {
+        if (entry.path().extension() == ".html") {
+            pages.push_back(entry.path().filename().string());
+        }
+    }
+    return pages;
+}
+
+} // namespace
+
+TEST(HelpPages, EveryControlOfEveryWindowHasItsAnchorOnceInItsPage) {
+    for (const WindowHelp& window : windowHelpTable()) {
+        SCOPED_TRACE(window.window);
+        ASSERT_TRUE(std::filesystem::exists(kHelpDir / window.page)) << window.page;
+        const std::vector<std::string> anchors = anchorsOf(readPage(window.page));
+        for (const std::string& control : helpAnchors(window)) {
+            EXPECT_EQ(std::count(anchors.begin(), anchors.end(), control), 1) << control;
+        }
+    }
+    ASSERT_TRUE(std::filesystem::exists(kHelpDir / kHelpContentsPage));
+}
+
+TEST(HelpPages, EveryLinkAndPictureLeadsSomewhere) {
+    const std::regex hrefs(R"(href="([^"]+)\")");
+    const std::regex pictures(R"(src="([^"]+)\")");
+    for (const std::string& page : helpPages()) {
+        SCOPED_TRACE(page);
+        const std::string html = readPage(page);
+        EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
+        for (const std::string& link : matches(html, hrefs)) {
+            const auto hash = link.find('#');
+            const std::string target = hash == 0 ? page : link.substr(0, hash);
+            ASSERT_TRUE(std::filesystem::exists(kHelpDir / target)) << link;
+            if (hash == std::string::npos) {
+                continue;
+            }
+            const std::vector<std::string> anchors = anchorsOf(readPage(target));
+            EXPECT_NE(std::find(anchors.begin(), anchors.end(), link.substr(hash + 1)),
+                      anchors.end())
+                << link;
+        }
+        for (const std::string& picture : matches(html, pictures)) {
+            EXPECT_TRUE(std::filesystem::exists(kHelpDir / picture)) << picture;
+        }
+    }
+}
+
+TEST(HelpPages, ContentsLeadToEveryPage) {
+    const std::vector<std::string> links =
+        matches(readPage(kHelpContentsPage), std::regex(R"(href="([^"#]+)[^"]*\")"));
+    const std::set<std::string> linked(links.begin(), links.end());
+    for (const std::string& page : helpPages()) {
+        if (page != kHelpContentsPage) {
+            EXPECT_TRUE(linked.count(page)) << page;
+        }
+    }
+}
+
+struct FocusCase {
+    std::vector<std::string> chain; // the focused widget first, its top-level window last
+    HelpTopic topic;
+};
+
+// The chain as the focus climbs it, for readable test names.
+void PrintTo(const FocusCase& c, std::ostream* os) {
+    *os << "focus";
+    for (const std::string& name : c.chain) {
+        *os << " < " << (name.empty() ? "?" : name);
+    }
+}
+
+class HelpLookup : public ::testing::TestWithParam<FocusCase> {};
+
+TEST_P(HelpLookup, FindsTheControlInItsWindowElseThePageElseTheContents) {
+    EXPECT_EQ(helpTopicFor(GetParam().chain), GetParam().topic);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Focus, HelpLookup,
+    ::testing::Values(
+        FocusCase{{"Text1_1", "termform", "", "", "mother"}, {"termform.html", "Text1_1"}},
+        // The same name means another control in another window.
+        FocusCase{{"HScroll1", "graphform", "", "mother"}, {"graphform.html", "HScroll1"}},
+        FocusCase{{"HScroll1", "para_12", "paraform_12", "", "mother"}, {"para.html", "HScroll1"}},
+        // A widget inside a control, such as the line of a combo box.
+        FocusCase{{"", "Combo1", "Dialog"}, {"timer.html", "Combo1"}},
+        FocusCase{{"von_3", "", "interform", "", "mother"}, {"interform.html", "von_3"}},
+        FocusCase{{"Text1", "minicalc", "mother"}, {"minicalc.html", "Text1"}},
+        // Not a control of its window: the window's page.
+        FocusCase{{"Text1_7", "termform", "mother"}, {"termform.html", ""}},
+        FocusCase{{"qt_scrollarea_viewport", "", "mother"}, {"mother.html", ""}},
+        // A control name outside any known window, or no focus at all: the contents.
+        FocusCase{{"helpBrowser", "helpWindow"}, {"index.html", ""}},
+        FocusCase{{"Text1_0"}, {"index.html", ""}}, FocusCase{{}, {"index.html", ""}}));
+
+TEST(HelpLookup, WindowNamesDropOnlyANumberSuffix) {
+    EXPECT_EQ(helpWindowName("para_12"), "para");
+    EXPECT_EQ(helpWindowName("para"), "para");
+    EXPECT_EQ(helpWindowName("para_"), "para_");
+    EXPECT_EQ(helpWindowName("_5"), "_5");
+    EXPECT_EQ(helpWindowName("para_1a"), "para_1a");
+}
+
+} // namespace vestrano

@@ -1,0 +1,149 @@
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "app/about.h"
+#include "ui/help/about_box.h"
+#include "ui/help/help_window.h"
+#include "ui/params/para.h"
+#include "ui/params/para_clock.h"
+#include "ui/params/para_windows.h"
+#include "window_fixture.h"
+
+namespace vestrano {
+
+class Help : public Windows {
+  protected:
+    Help() {
+        mother->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(mother.get()));
+    }
+
+    // F1 on `widget` with the focus; the help shows `link` ("page#anchor").
+    void expectF1Opens(QWidget* widget, const QString& link) {
+        widget->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), widget);
+        QTest::keyClick(widget, Qt::Key_F1);
+        expectShown(link);
+    }
+    void expectShown(const QString& link) {
+        ASSERT_NE(mother->helpWindow(), nullptr);
+        EXPECT_TRUE(mother->helpWindow()->isVisible());
+        EXPECT_EQ(browser().source().toString().toStdString(), ("qrc:/help/" + link).toStdString());
+    }
+    QTextBrowser& browser() { return mother->helpWindow()->browser(); }
+    QPushButton* helpButton(const char* name) {
+        return mother->helpWindow()->findChild<QPushButton*>(name);
+    }
+};
+
+TEST_F(Help, F1OpensThePageOfTheFocusedControlAtItsAnchor) {
+    expectF1Opens(find<QLineEdit>("Text1_1"), "termform.html#Text1_1");
+    EXPECT_EQ(mother->helpWindow()->windowTitle(), "Vestrano-Hilfe: Funktionsterme");
+    EXPECT_TRUE(browser().toPlainText().contains("Graph anzeigen oder nicht"));
+
+    expectF1Opens(mother->graph().findChild<QScrollBar*>("HScroll1"), "graphform.html#HScroll1");
+    enterTerm(0, "a*x");
+    QWidget* para = mother->paraWindows().para(8);
+    ASSERT_NE(para, nullptr);
+    expectF1Opens(para->findChild<QScrollBar*>("HScroll1"), "para.html#HScroll1");
+    // Pages are compiled in with their pictures.
+    EXPECT_FALSE(
+        browser().document()->resource(QTextDocument::ImageResource, QUrl("para.png")).isNull());
+}
+
+TEST_F(Help, MenuItemHelpsTheFocusedControlAndTheWindowFindsItsWayBack) {
+    picture()->setFocus();
+    trigger("mn_hlpm");
+    expectShown("graphform.html#Picture1");
+
+    helpButton("helpContents")->click();
+    expectShown("index.html");
+    EXPECT_TRUE(helpButton("helpBack")->isEnabled());
+    helpButton("helpBack")->click();
+    expectShown("graphform.html#Picture1");
+    EXPECT_TRUE(helpButton("helpForward")->isEnabled());
+
+    // Closed and asked again, the help comes back at the new place.
+    helpButton("helpClose")->click();
+    EXPECT_FALSE(mother->helpWindow()->isVisible());
+    expectF1Opens(find<QLineEdit>("Text1_0"), "termform.html#Text1_0");
+}
+
+TEST_F(Help, F1InAnOpenMenuClosesItAndExplainsTheMenu) {
+    auto* extra = find<QMenu>("mn_extra");
+    extra->popup(mother->mapToGlobal(QPoint(100, 20)));
+    auto* zoom = find<QMenu>("mn_zoomum");
+    zoom->popup(mother->mapToGlobal(QPoint(300, 60)));
+    ASSERT_EQ(QApplication::activePopupWidget(), zoom);
+    QTest::keyClick(zoom, Qt::Key_F1);
+    expectShown("mother.html#mn_extra");
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_FALSE(extra->isVisible());
+}
+
+TEST_F(Help, F1InTheModalTimerDialogOpensAHelpThatCanBeUsed) {
+    enterTerm(0, "a*x");
+    QTimer::singleShot(0, mother.get(), [this] {
+        auto* dialog = find<QDialog>("Dialog");
+        auto* combo = dialog->findChild<QComboBox*>("Combo1");
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_F1);
+        expectShown("timer.html#Combo1");
+        EXPECT_EQ(mother->helpWindow()->windowModality(), Qt::ApplicationModal);
+        mother->helpWindow()->hide();
+        dialog->reject();
+    });
+    QTest::mouseClick(mother->paraWindows().para(8)->findChild<ParaClock*>("Image1"),
+                      Qt::RightButton);
+    // Without a dialog open the help no longer locks the program.
+    ASSERT_NE(mother->helpWindow(), nullptr);
+    mother->helpWindow()->showTopic({"index.html", ""});
+    EXPECT_EQ(mother->helpWindow()->windowModality(), Qt::NonModal);
+}
+
+TEST_F(Help, HelpIsTheLastMenuWithItsItems) {
+    const QList<QAction*> menus = mother->menuBar()->actions();
+    ASSERT_FALSE(menus.isEmpty());
+    EXPECT_EQ(menus.back()->objectName(), "mn_help_action");
+    EXPECT_EQ(menus.back()->text(), "&Hilfe");
+    const QList<QAction*> items = menus.back()->menu()->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->objectName(), "mn_hlpm");
+    EXPECT_EQ(items[0]->text(), "Hilfe zum markierten Objekt");
+    EXPECT_EQ(items[1]->objectName(), "mn_sep99");
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[2]->objectName(), "mn_about");
+    EXPECT_EQ(items[2]->text(), "über Vestrano");
+}
+
+TEST_F(Help, AboutBoxShowsTheCoreTextAndCopiesTheSystemInformation) {
+    trigger("mn_about");
+    auto* about = find<QDialog>("about");
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowTitle(), "über Vestrano");
+    const SystemInfo info = currentSystemInfo();
+    EXPECT_EQ(about->findChild<QLabel*>("aboutText")->text().toStdString(), aboutText(info));
+    EXPECT_EQ(info.qtRuntimeVersion, qVersion());
+
+    auto* copy = about->findChild<QPushButton*>("copySystemInfo");
+    copy->click();
+    EXPECT_EQ(dialogs.clipboard, systemReport(info));
+    EXPECT_EQ(about->findChild<QLabel*>("aboutCopied")->text().toStdString(), kSystemInfoCopied);
+    // Enter closes the box, also right after the copy.
+    const QPointer<QDialog> closing = about;
+    QTest::keyClick(copy, Qt::Key_Return); // the button keeps the keys after the click
+    QApplication::processEvents();
+    EXPECT_TRUE(closing.isNull() || !closing->isVisible());
+}
+
+} // namespace vestrano
