@@ -10,6 +10,7 @@
 #include "app/menu_actions.h"
 #include "app/startup.h"
 #include "app/window_arrangement.h"
+#include "ui/calculator/minicalc.h"
 #include "ui/main_window/termform.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/para_windows.h"
@@ -57,6 +58,7 @@ Mother::Mother(Ui* dialogs)
     }
     ctx_.redrawer = graph_;
     buildParamWindows();
+    calc_ = new MiniCalc(ctx_, *mdi_);
     buildMenu();
     startup(ctx_);
     refreshMenu();
@@ -200,9 +202,11 @@ void Mother::changed(Change what) {
     case Change::Parameters:
         syncParams();
         return;
-    case Change::Collection:
     case Change::Calculator:
-        // No window shows these yet.
+        calc_->refresh();
+        return;
+    case Change::Collection:
+        // No window shows it yet.
         return;
     }
 }

@@ -21,6 +21,7 @@ class QTimer;
 namespace vestrano {
 
 class GraphForm;
+class MiniCalc;
 class ParameterList;
 class ParaWindows;
 class TermForm;
@@ -43,6 +44,7 @@ class Mother final : public QMainWindow {
     QMdiSubWindow& termWindow() { return *termSub_; }
     ParaWindows& paraWindows() { return *paras_; }
     ParameterList& paramList() { return *paramList_; }
+    MiniCalc& calculator() { return *calc_; }
 
     // What `Timer1` runs on each tick: every running parameter moves a step.
     void timer1Tick();
@@ -79,6 +81,7 @@ class Mother final : public QMainWindow {
     QMdiSubWindow* termSub_ = nullptr;
     std::unique_ptr<ParaWindows> paras_;
     ParameterList* paramList_ = nullptr;
+    MiniCalc* calc_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::map<std::string, QAction*> actions_;
     bool applying_ = false; // the layout is being put on the windows

@@ -10,6 +10,7 @@
 #include "app/term_input.h"
 #include "params/param_menu.h"
 #include "plot/einszueins.h"
+#include "ui/calculator/minicalc.h"
 
 namespace vestrano {
 
@@ -77,6 +78,7 @@ void Mother::buildMenu() {
         true);
 
     QMenu* windows = addMenu(nullptr, "mn_win", "&Fenster");
+    addItem(windows, "mn_calc", "&Taschenrechner", [this] { calc_->bringForward(); });
     addItem(windows, "mn_graph", "&Graphische Darstellung",
             [this] { bringForward(*graphSub_, state_->layout.graph); });
     addItem(windows, "mn_term", "Funktions&terme",
