@@ -28,16 +28,17 @@ double roundDecimals(double value, int decimals) {
     return std::strtod(fixedText(value, decimals).c_str(), nullptr);
 }
 
+// An unknown name is said as such, with the name, rather than as a fault of syntax.
 std::string resultText(const ExprEngine& engine, double value, int decimals) {
-    const int code = engine.ucGetError();
-    if (code == number(ErrorCode::undefinedVariable)) {
-        return "Error: Syntax";
-    }
-    if (code != 0) {
+    if (engine.ucGetError() != 0) {
         return "Error: " + errtext(engine, -1);
     }
     return generalNumber(roundDecimals(value, decimals));
 }
+
+// The settings section of the working copy has no writer yet; an accepted count is to be
+// written from here once it has.
+void storeSettings(const PlotState&) {}
 
 // An input the engine cannot read is refused like an out-of-range count.
 bool takeDecimals(PlotState& state, Ui& ui, std::string_view text) {
@@ -48,6 +49,7 @@ bool takeDecimals(PlotState& state, Ui& ui, std::string_view text) {
         return false;
     }
     state.options.calc = *count;
+    storeSettings(state);
     return true;
 }
 
@@ -69,6 +71,12 @@ bool checkround(PlotState& state, Ui& ui, std::string_view text) {
     const bool taken = takeDecimals(state, ui, text);
     docalc(state, ui);
     return taken;
+}
+
+void clearCalc(PlotState& state, Ui& ui) {
+    state.calculator.input.clear();
+    state.calculator.result.clear();
+    ui.changed(Change::Calculator);
 }
 
 } // namespace vestrano

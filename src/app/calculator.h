@@ -12,8 +12,11 @@ class Ui;
 // PlotState::calc decimals.
 void docalc(PlotState& state, Ui& ui);
 
-// Takes `text` as the new number of decimals (0..22), then recalculates. True when the
-// number was taken over, so that the caller can store the settings.
+// Takes `text` as the new number of decimals (0..22) and stores the settings, then
+// recalculates. True when the number was taken over.
 bool checkround(PlotState& state, Ui& ui, std::string_view text);
+
+// Empties the input and the result.
+void clearCalc(PlotState& state, Ui& ui);
 
 } // namespace vestrano

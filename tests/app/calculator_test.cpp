@@ -1,7 +1,9 @@
 #include "app/calculator.h"
+#include "app/calculator_layout.h"
 #include "state/general_number.h"
 
 #include <cmath>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -56,13 +58,50 @@ TEST_F(Calculator, RoundsHalfToEvenAndWritesAPoint) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(Calculator, UsesParametersAndReportsEngineErrors) {
+// An unknown name used to be reported as "Error: Syntax", which sends the user hunting for a
+// misplaced sign; the name itself is what is wrong.
+TEST_F(Calculator, UsesParametersAndReportsEngineErrorsByTheirOwnText) {
     const int32_t a = state.engine.ucDefineVariable("a");
     state.engine.ucSetVariableValueDbl(a, 2);
-    EXPECT_EQ(calc("a+1"), "3");
-    EXPECT_EQ(calc("b+1"), "Error: Syntax");
-    EXPECT_EQ(calc("1/0"), "Error: Division durch 0");
+    const struct {
+        const char* input;
+        const char* result;
+    } cases[] = {{"a+1", "3"},
+                 {"b+1", "Error: Undefined variable: b"},
+                 {"1/0", "Error: Division durch 0"},
+                 {"wurzel(-1)", "Error: Ungültiger Wert unter der Wurzel"},
+                 {"", "Error: Ungültiger Term"}}; // what the engine says to nothing
+    for (const auto& c : cases) {
+        EXPECT_EQ(calc(c.input), c.result) << c.input;
+    }
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(Calculator, ClearEmptiesInputAndResultAndTellsTheWindow) {
+    calc("1/3");
+    ui.changes.clear();
+    clearCalc(state, ui);
+    EXPECT_EQ(state.calculator.input, "");
+    EXPECT_EQ(state.calculator.result, "");
+    EXPECT_EQ(ui.changes, std::vector<Change>{Change::Calculator});
+}
+
+TEST(CalculatorLayout, WideControlsFollowTheWidthButtonsKeepToTheRightEdge) {
+    const CalcLayout start = calcLayout(kCalcStartWidth);
+    EXPECT_EQ(start.text1.width, 4000 - 2295);
+    EXPECT_EQ(start.label1.width, 4000 - 2295);
+    EXPECT_EQ(start.command1.left, 4000 - 1020);
+    EXPECT_EQ(start.command3.left, 4000 - 1020);
+    // Nothing overlaps: expression, decimals and buttons side by side.
+    EXPECT_LT(start.text1.left + start.text1.width, start.text2.left);
+    EXPECT_LT(start.text2.left + start.text2.width, start.command1.left);
+    EXPECT_GT(start.text2.width, 0);
+    const CalcLayout wide = calcLayout(9000);
+    EXPECT_EQ(wide.text1.width, 9000 - 2295);
+    EXPECT_EQ(wide.text2.width, start.text2.width);
+    EXPECT_EQ(calcLayout(1000), calcLayout(kCalcMinWidth)); // never narrower than 3000
+    EXPECT_EQ(calcStartPlace(19200, 12000, 1590), (TwipRect{15200, 10410, 4000, 1590}));
+    EXPECT_EQ(calcStartPlace(3000, 1000, 1590), (TwipRect{0, 0, 4000, 1590}));
 }
 
 TEST_F(Calculator, BrokenInputIsReportedOnceNotOnEveryRecalculation) {

@@ -299,7 +299,7 @@ TEST_F(ParamWindows, TheListShowsAndHidesTheWindows) {
     trigger("mn_spal");
     EXPECT_TRUE(find<QAction>("mn_spal")->isChecked());
     auto* list = find<QListWidget>("List1");
-    auto* button = find<QPushButton>("Command1");
+    auto* button = find<QPushButton>(mother->paramList(), "Command1");
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(1)->text(), "b");
     EXPECT_EQ(button->text(), "&Keine");

@@ -33,8 +33,10 @@ class Windows : public ::testing::Test {
 
     // A control that is missing fails the test that wanted it; the exception keeps the null
     // pointer from taking the other tests down with it.
-    template <class T> T* find(const char* name) {
-        T* widget = mother->findChild<T*>(name);
+    template <class T> T* find(const char* name) { return find<T>(*mother, name); }
+    // Windows share control names (Label1, Command1, Text1): these look in one window only.
+    template <class T> T* find(QWidget& window, const char* name) {
+        T* widget = window.findChild<T*>(name);
         if (!widget) {
             throw std::runtime_error(std::string("no control named ") + name);
         }

@@ -20,7 +20,7 @@ TEST_F(Windows, StartShowsTheTermWindowAboveTheGraphWithTheirTexts) {
     EXPECT_EQ(find<QPushButton>("Command1_1")->toolTip(), "Eingabe übernehmen");
     EXPECT_EQ(find<QCheckBox>("Check1_2")->toolTip(), "Graph anzeigen oder nicht");
     EXPECT_EQ(find<QLabel>("Image1")->toolTip(), "Links oder rechts klicken für Zoom");
-    EXPECT_EQ(find<QLabel>("Label2")->text(), "1:1");
+    EXPECT_EQ(find<QLabel>(mother->graph(), "Label2")->text(), "1:1");
     EXPECT_EQ(find<QLabel>("Label9")->text(), "Ok.");
 
     const QRect term = mother->termWindow().geometry();
@@ -116,7 +116,7 @@ TEST_F(Windows, LockedZoomIgnoresClicksButStillShowsThePosition) {
     // A move to where the cursor already is raises no event, so go somewhere else first.
     QTest::mouseMove(picture(), pixelOf(-3, -3));
     QTest::mouseMove(picture(), pixelOf(2.5, 1));
-    EXPECT_TRUE(find<QLabel>("Label1")->text().startsWith("   x: 2,5"));
+    EXPECT_TRUE(find<QLabel>(mother->graph(), "Label1")->text().startsWith("   x: 2,5"));
 }
 
 TEST_F(Windows, BarsButtonsAndLabelsOfTheGraphWindow) {
@@ -131,10 +131,10 @@ TEST_F(Windows, BarsButtonsAndLabelsOfTheGraphWindow) {
 
     QTest::mouseClick(find<QLabel>("Image1"), Qt::RightButton);
     EXPECT_NEAR(state().view.xmax - state().view.xmin, 30, 1e-9);
-    QTest::mouseClick(find<QLabel>("Label2"), Qt::RightButton);
+    QTest::mouseClick(find<QLabel>(mother->graph(), "Label2"), Qt::RightButton);
     EXPECT_NEAR((state().view.xmax - state().view.xmin) / (state().view.ymax - state().view.ymin),
                 state().view.picw / state().view.pich, 1e-9);
-    QTest::mouseClick(find<QLabel>("Label1"), Qt::LeftButton);
+    QTest::mouseClick(find<QLabel>(mother->graph(), "Label1"), Qt::LeftButton);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(QString::fromStdString(dialogs.messages[0].text).startsWith("xm = "));
 }

@@ -10,6 +10,7 @@
 #include "app/menu_actions.h"
 #include "app/startup.h"
 #include "app/window_arrangement.h"
+#include "ui/calculator/minicalc.h"
 #include "ui/help/help_key.h"
 #include "ui/help/help_window.h"
 #include "ui/main_window/termform.h"
@@ -59,6 +60,7 @@ Mother::Mother(Ui* dialogs)
     }
     ctx_.redrawer = graph_;
     buildParamWindows();
+    calc_ = new MiniCalc(ctx_, *mdi_);
     buildMenu();
     buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
@@ -204,9 +206,11 @@ void Mother::changed(Change what) {
     case Change::Parameters:
         syncParams();
         return;
-    case Change::Collection:
     case Change::Calculator:
-        // No window shows these yet.
+        calc_->refresh();
+        return;
+    case Change::Collection:
+        // No window shows it yet.
         return;
     }
 }

@@ -23,6 +23,7 @@ namespace vestrano {
 class GraphForm;
 class HelpKey;
 class HelpWindow;
+class MiniCalc;
 class ParameterList;
 class ParaWindows;
 class TermForm;
@@ -47,6 +48,7 @@ class Mother final : public QMainWindow {
     ParameterList& paramList() { return *paramList_; }
     // Null until the help is first asked for.
     HelpWindow* helpWindow() { return help_; }
+    MiniCalc& calculator() { return *calc_; }
 
     // What `Timer1` runs on each tick: every running parameter moves a step.
     void timer1Tick();
@@ -86,6 +88,7 @@ class Mother final : public QMainWindow {
     QMdiSubWindow* termSub_ = nullptr;
     std::unique_ptr<ParaWindows> paras_;
     ParameterList* paramList_ = nullptr;
+    MiniCalc* calc_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::map<std::string, QAction*> actions_;
     HelpWindow* help_ = nullptr;

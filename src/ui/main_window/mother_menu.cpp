@@ -11,6 +11,7 @@
 #include "app/term_input.h"
 #include "params/param_menu.h"
 #include "plot/einszueins.h"
+#include "ui/calculator/minicalc.h"
 #include "ui/help/about_box.h"
 #include "ui/help/help_window.h"
 
@@ -80,6 +81,7 @@ void Mother::buildMenu() {
         true);
 
     QMenu* windows = addMenu(nullptr, "mn_win", "&Fenster");
+    addItem(windows, "mn_calc", "&Taschenrechner", [this] { calc_->bringForward(); });
     addItem(windows, "mn_graph", "&Graphische Darstellung",
             [this] { bringForward(*graphSub_, state_->layout.graph); });
     addItem(windows, "mn_term", "Funktions&terme",

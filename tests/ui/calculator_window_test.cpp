@@ -1,0 +1,173 @@
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "ui/calculator/minicalc.h"
+#include "ui/params/para.h"
+#include "ui/params/para_windows.h"
+#include "window_fixture.h"
+
+namespace vestrano {
+
+namespace {
+
+constexpr int a = 8; // the first free parameter slot
+
+} // namespace
+
+// The calculator brought forward from the menu, with the term a*x giving the parameter a.
+class CalculatorWindow : public Windows {
+  protected:
+    CalculatorWindow() {
+        enterTerm(0, "a*x");
+        trigger("mn_calc");
+    }
+
+    template <class T> T* control(const char* name) { return find<T>(mother->calculator(), name); }
+    QMdiSubWindow& window() { return mother->calculator().window(); }
+    // The whole result: a narrow window shows its start and the tip the rest.
+    QString result() {
+        const QLabel* label = control<QLabel>("Label1");
+        return label->toolTip().isEmpty() ? label->text() : label->toolTip();
+    }
+
+    void type(const char* box, const QString& text) {
+        auto* line = control<QLineEdit>(box);
+        line->setFocus();
+        line->selectAll();
+        QTest::keyClicks(line, text);
+        QTest::keyClick(line, Qt::Key_Return);
+    }
+};
+
+TEST_F(CalculatorWindow, TheMenuShowsItInFrontWithEveryControl) {
+    const QList<QAction*> items = find<QMenu>("mn_win")->actions();
+    ASSERT_FALSE(items.isEmpty());
+    EXPECT_EQ(items.front()->objectName(), "mn_calc");
+    EXPECT_EQ(items.front()->text(), "&Taschenrechner");
+
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(find<QMdiArea>("")->activeSubWindow(), &window());
+    EXPECT_EQ(window().windowTitle(), "Taschenrechner");
+    EXPECT_EQ(control<QPushButton>("Command1")->text(), "=");
+    EXPECT_EQ(control<QPushButton>("Command3")->text(), "&Löschen");
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), "Schließen");
+    EXPECT_EQ(control<QLabel>("Label2")->text(), "Genauigkeit:");
+    EXPECT_EQ(control<QLineEdit>("Text2")->text(), "3");
+    EXPECT_EQ(result(), "Error: Ungültiger Term"); // the engine's word for an empty text
+    EXPECT_TRUE(control<QLineEdit>("Text1")->hasFocus());
+    // Fixed height; the width can shrink to 3000 twips, no further.
+    EXPECT_EQ(window().height(), 1590 / 15);
+    window().resize(100, 300);
+    EXPECT_EQ(window().size(), QSize(200, 106));
+    for (const char* name : {"Text1", "Label1", "Text2", "Command1", "Command3", "Command2"}) {
+        const QRect r = control<QWidget>(name)->geometry();
+        EXPECT_TRUE(mother->calculator().rect().contains(r)) << name;
+    }
+}
+
+TEST_F(CalculatorWindow, TheResultFollowsTheParameterItsBarAndItsTimer) {
+    type("Text1", "2*a+pi");
+    EXPECT_EQ(result(), "5.142");
+    EXPECT_TRUE(control<QLineEdit>("Text1")->hasFocus());
+
+    auto* bar = mother->paraWindows().para(a)->findChild<QScrollBar*>("HScroll1");
+    ASSERT_NE(bar, nullptr);
+    bar->setValue(750); // a = 5
+    EXPECT_EQ(result(), "13.142");
+
+    state().params[a].parstep = 0.5;
+    trigger("mn_timergo");
+    find<QTimer>("Timer1")->blockSignals(true); // only the ticks below
+    mother->timer1Tick();
+    mother->timer1Tick();
+    EXPECT_EQ(state().params[a].parvalue, 6);
+    EXPECT_EQ(result(), "15.142");
+    trigger("mn_timergo");
+
+    // A new term set keeps the parameter; one without it makes the name unknown.
+    enterTerm(0, "x");
+    EXPECT_EQ(result(), "Error: Undefined variable: a");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CalculatorWindow, ButtonsCalculateClearAndHide) {
+    QTest::keyClicks(control<QLineEdit>("Text1"), "1/30");
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(result(), "0.033");
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>("Text1")->text(), "");
+    EXPECT_EQ(result(), "");
+    type("Text1", "1,5*2");
+    EXPECT_EQ(result(), "3");
+    EXPECT_EQ(control<QLabel>("Label1")->toolTip(), "");
+    // Digits cut off by the edge would show a wrong number.
+    type("Text1", "-1E20/3");
+    EXPECT_TRUE(control<QLabel>("Label1")->text().endsWith("…"));
+    EXPECT_EQ(control<QLabel>("Label1")->toolTip(), "-3.33333333333333E+19");
+    window().resize(800, window().height());
+    EXPECT_EQ(control<QLabel>("Label1")->text(), "-3.33333333333333E+19");
+    EXPECT_EQ(control<QLabel>("Label1")->toolTip(), "");
+    type("Text1", "1,5*2");
+
+    const QPoint place = window().pos();
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_FALSE(window().isVisible());
+    trigger("mn_calc");
+    window().close();
+    EXPECT_FALSE(window().isVisible());
+    trigger("mn_calc");
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(window().pos(), place);
+    EXPECT_EQ(control<QLineEdit>("Text1")->text(), "1,5*2");
+    EXPECT_EQ(result(), "3");
+}
+
+TEST_F(CalculatorWindow, DecimalsTakeZeroTo22AndRefuseTheRestWithAMessage) {
+    type("Text1", "2*pi");
+    const struct {
+        const char* typed;
+        const char* shown; // Text2 afterwards
+        const char* result;
+        bool refused;
+    } cases[] = {{"0", "0", "6", false},       {"23", "0", "6", true},
+                 {"-1", "0", "6", true},       {"x+", "0", "6", true},
+                 {"5", "5", "6.28319", false}, {"22", "22", "6.28318530717959", false},
+                 {"1+1", "2", "6.28", false}};
+    for (const auto& c : cases) {
+        dialogs.messages.clear();
+        type("Text2", c.typed);
+        EXPECT_EQ(control<QLineEdit>("Text2")->text(), c.shown) << c.typed;
+        EXPECT_EQ(result(), c.result) << c.typed;
+        ASSERT_EQ(dialogs.messages.size(), c.refused ? 1u : 0u) << c.typed;
+        if (c.refused) {
+            EXPECT_EQ(dialogs.messages[0].text, "Ungültige Stellenzahl!");
+            EXPECT_EQ(dialogs.messages[0].title, "Stellen nach dem Komma:");
+            EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+            // The box keeps the keys, its text selected for the next try.
+            EXPECT_TRUE(control<QLineEdit>("Text2")->hasFocus());
+            EXPECT_EQ(control<QLineEdit>("Text2")->selectedText(), c.shown);
+        }
+    }
+    EXPECT_EQ(state().options.calc, 2);
+
+    // Leaving the box takes its count too; an Enter released there that went down in a
+    // message box does not bring the message back.
+    type("Text2", "30");
+    dialogs.messages.clear();
+    control<QLineEdit>("Text2")->setText("4");
+    control<QLineEdit>("Text1")->setFocus();
+    EXPECT_EQ(state().options.calc, 4);
+    EXPECT_EQ(result(), "6.2832");
+    control<QLineEdit>("Text2")->setFocus();
+    control<QLineEdit>("Text2")->setText("99");
+    QTest::keyRelease(control<QLineEdit>("Text2"), Qt::Key_Return);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+} // namespace vestrano
