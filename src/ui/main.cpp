@@ -36,6 +36,8 @@ QIcon programIcon() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vestrano");
+    // Desktops match the window to its launcher and icon by this name.
+    QGuiApplication::setDesktopFileName("org.vestrano.Vestrano");
     QApplication::setWindowIcon(programIcon());
     vestrano::installGermanTranslations(app);
 
