@@ -1,0 +1,36 @@
+#pragma once
+
+#include "state/twip_rect.h"
+
+namespace vestrano {
+
+// The intervals window: places in twips within its client area. The rows of x, y and t sit
+// under the column headings; the heading of the restrictions takes the t row's place in
+// function mode, and the buttons move below the restrictions.
+inline constexpr int kInterClientWidth = 5025;
+inline constexpr int kInterRowPitch = 345;
+inline constexpr int kInterRowHeight = 315;
+inline constexpr int kInterFirstRowTop = 285;
+inline constexpr int kInterRestrictionTop = 1365;
+inline constexpr int kInterRestrictionPitch = 405;
+inline constexpr TwipRect kInterRowName{90, 0, 1005, kInterRowHeight};   // Label4(i)
+inline constexpr TwipRect kInterLower{1110, 0, 1230, kInterRowHeight};   // von(i)
+inline constexpr TwipRect kInterUpper{2415, 0, 1230, kInterRowHeight};   // bis(i)
+inline constexpr TwipRect kInterPreset{3720, 0, 1215, kInterRowHeight};  // Command1(i)
+inline constexpr TwipRect kInterHeadings{0, 45, 0, 225};                 // Label1..Label3
+inline constexpr TwipRect kInterRestrictionHeading{90, 1050, 4845, 255}; // Label5
+inline constexpr int kInterButtonTopFunctions = 2880;
+inline constexpr int kInterButtonTopCurves = 1320;
+inline constexpr int kInterButtonHeight = 375;
+inline constexpr TwipRect kInterTakeOver{90, 0, 1815, kInterButtonHeight}; // Command2
+inline constexpr TwipRect kInterAspect{1995, 0, 915, kInterButtonHeight};  // Command3
+inline constexpr TwipRect kInterClose{3000, 0, 1935, kInterButtonHeight};  // Command6
+inline constexpr int kInterBottomMargin = 30;
+
+// Top of row i: x, y and t one under the other, the restrictions below their heading.
+constexpr int interRowTop(int i) {
+    return i < 3 ? kInterFirstRowTop + i * kInterRowPitch
+                 : kInterRestrictionTop + (i - 3) * kInterRestrictionPitch;
+}
+
+} // namespace vestrano
