@@ -5,20 +5,21 @@
 namespace vestrano {
 
 // The intervals window: places in twips within its client area. The rows of x, y and t sit
-// under the column headings; the heading of the restrictions takes the t row's place in
-// function mode, and the buttons move below the restrictions.
+// under the column headings; the restrictions lie below the place of the buttons in curve
+// mode, so that they are outside the window there, and the buttons move below them in
+// function mode.
 inline constexpr int kInterClientWidth = 5025;
 inline constexpr int kInterRowPitch = 345;
 inline constexpr int kInterRowHeight = 315;
 inline constexpr int kInterFirstRowTop = 285;
-inline constexpr int kInterRestrictionTop = 1365;
-inline constexpr int kInterRestrictionPitch = 405;
+inline constexpr int kInterRestrictionTop = 1725;
+inline constexpr int kInterRestrictionPitch = 375;
 inline constexpr TwipRect kInterRowName{90, 0, 1005, kInterRowHeight};   // Label4(i)
 inline constexpr TwipRect kInterLower{1110, 0, 1230, kInterRowHeight};   // von(i)
 inline constexpr TwipRect kInterUpper{2415, 0, 1230, kInterRowHeight};   // bis(i)
 inline constexpr TwipRect kInterPreset{3720, 0, 1215, kInterRowHeight};  // Command1(i)
 inline constexpr TwipRect kInterHeadings{0, 45, 0, 225};                 // Label1..Label3
-inline constexpr TwipRect kInterRestrictionHeading{90, 1050, 4845, 255}; // Label5
+inline constexpr TwipRect kInterRestrictionHeading{90, 1410, 4845, 255}; // Label5
 inline constexpr int kInterButtonTopFunctions = 2880;
 inline constexpr int kInterButtonTopCurves = 1320;
 inline constexpr int kInterButtonHeight = 375;

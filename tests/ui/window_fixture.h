@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "support/scripted_ui.h"
+#include "ui/main_window/interform.h"
 #include "ui/main_window/mother.h"
 #include "ui/main_window/termform.h"
 #include "ui/plot/graphform.h"
@@ -33,12 +34,17 @@ class Windows : public ::testing::Test {
 
     // A control that is missing fails the test that wanted it; the exception keeps the null
     // pointer from taking the other tests down with it.
+    // The intervals window repeats names of the term and graph windows (Command1_0, Label1);
+    // its own tests look into it, this looks everywhere else.
     template <class T> T* find(const char* name) {
-        T* widget = mother->findChild<T*>(name);
-        if (!widget) {
-            throw std::runtime_error(std::string("no control named ") + name);
+        const QWidget* intervals = &mother->intervals();
+        for (T* widget : mother->findChildren<T*>(name)) {
+            const auto* w = qobject_cast<const QWidget*>(widget);
+            if (!w || !intervals->isAncestorOf(w)) {
+                return widget;
+            }
         }
-        return widget;
+        throw std::runtime_error(std::string("no control named ") + name);
     }
 
     PlotState& state() { return mother->state(); }

@@ -7,9 +7,11 @@
 #include <QTimer>
 
 #include "app/calculator.h"
+#include "app/intervals.h"
 #include "app/menu_actions.h"
 #include "app/startup.h"
 #include "app/window_arrangement.h"
+#include "ui/main_window/interform.h"
 #include "ui/main_window/termform.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/para_windows.h"
@@ -57,6 +59,7 @@ Mother::Mother(Ui* dialogs)
     }
     ctx_.redrawer = graph_;
     buildParamWindows();
+    inter_ = new InterForm(ctx_, *mdi_);
     buildMenu();
     startup(ctx_);
     refreshMenu();
@@ -71,6 +74,8 @@ Mother::~Mother() {
     for (QMdiSubWindow* window : {graphSub_, termSub_}) {
         window->removeEventFilter(this);
     }
+    inter_->window().removeEventFilter(inter_);
+    inter_ = nullptr;
     mdi_->viewport()->removeEventFilter(this);
     delete mdi_;
 }
@@ -177,7 +182,16 @@ void Mother::bringForward(QMdiSubWindow& window, ChildWindow& child) {
     window.raise();
 }
 
+void Mother::showIntervalWindow() {
+    showIntervals(ctx_);
+    bringForward(inter_->window(), state_->intervals.frame);
+}
+
 void Mother::changed(Change what) {
+    // The intervals window re-renders only what the program rewrote.
+    if (inter_) {
+        inter_->sync();
+    }
     switch (what) {
     case Change::Terms:
         term_->refreshTerms();

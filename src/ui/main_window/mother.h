@@ -21,6 +21,7 @@ class QTimer;
 namespace vestrano {
 
 class GraphForm;
+class InterForm;
 class ParameterList;
 class ParaWindows;
 class TermForm;
@@ -43,6 +44,7 @@ class Mother final : public QMainWindow {
     QMdiSubWindow& termWindow() { return *termSub_; }
     ParaWindows& paraWindows() { return *paras_; }
     ParameterList& paramList() { return *paramList_; }
+    InterForm& intervals() { return *inter_; }
 
     // What `Timer1` runs on each tick: every running parameter moves a step.
     void timer1Tick();
@@ -67,6 +69,7 @@ class Mother final : public QMainWindow {
     void buildParamMenu(QMenu* menu);
     void refreshParamMenu();
     void syncParams();
+    void showIntervalWindow();
 
     QtDialogs qtDialogs_;
     std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();
@@ -79,6 +82,7 @@ class Mother final : public QMainWindow {
     QMdiSubWindow* termSub_ = nullptr;
     std::unique_ptr<ParaWindows> paras_;
     ParameterList* paramList_ = nullptr;
+    InterForm* inter_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::map<std::string, QAction*> actions_;
     bool applying_ = false; // the layout is being put on the windows

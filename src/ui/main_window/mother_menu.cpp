@@ -77,6 +77,7 @@ void Mother::buildMenu() {
         true);
 
     QMenu* windows = addMenu(nullptr, "mn_win", "&Fenster");
+    addItem(windows, "mn_inter", "&Intervalle", [this] { showIntervalWindow(); });
     addItem(windows, "mn_graph", "&Graphische Darstellung",
             [this] { bringForward(*graphSub_, state_->layout.graph); });
     addItem(windows, "mn_term", "Funktions&terme",
