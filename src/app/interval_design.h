@@ -8,24 +8,25 @@ namespace vestrano {
 // under the column headings; the restrictions lie below the place of the buttons in curve
 // mode, so that they are outside the window there, and the buttons move below them in
 // function mode.
-inline constexpr int kInterClientWidth = 5025;
+inline constexpr int kInterClientWidth = 5175;
 inline constexpr int kInterRowPitch = 345;
 inline constexpr int kInterRowHeight = 315;
 inline constexpr int kInterFirstRowTop = 285;
 inline constexpr int kInterRestrictionTop = 1725;
 inline constexpr int kInterRestrictionPitch = 375;
-inline constexpr TwipRect kInterRowName{90, 0, 1005, kInterRowHeight};   // Label4(i)
-inline constexpr TwipRect kInterLower{1110, 0, 1230, kInterRowHeight};   // von(i)
-inline constexpr TwipRect kInterUpper{2415, 0, 1230, kInterRowHeight};   // bis(i)
-inline constexpr TwipRect kInterPreset{3720, 0, 1215, kInterRowHeight};  // Command1(i)
-inline constexpr TwipRect kInterHeadings{0, 45, 0, 225};                 // Label1..Label3
-inline constexpr TwipRect kInterRestrictionHeading{90, 1410, 4845, 255}; // Label5
+inline constexpr TwipRect kInterRowName{90, 0, 1005, kInterRowHeight};  // Label4(i)
+inline constexpr TwipRect kInterLower{1110, 0, 1305, kInterRowHeight};  // von(i)
+inline constexpr TwipRect kInterUpper{2490, 0, 1305, kInterRowHeight};  // bis(i)
+inline constexpr TwipRect kInterPreset{3870, 0, 1215, kInterRowHeight}; // Command1(i)
+inline constexpr TwipRect kInterHeadings{0, 45, 0, 225}; // Label1..Label3, over the columns
+inline constexpr int kInterHeadingOverhang = 60;         // on each side of its column
+inline constexpr TwipRect kInterRestrictionHeading{90, 1410, 4995, 255}; // Label5
 inline constexpr int kInterButtonTopFunctions = 2880;
 inline constexpr int kInterButtonTopCurves = 1320;
 inline constexpr int kInterButtonHeight = 375;
-inline constexpr TwipRect kInterTakeOver{90, 0, 1815, kInterButtonHeight}; // Command2
-inline constexpr TwipRect kInterAspect{1995, 0, 915, kInterButtonHeight};  // Command3
-inline constexpr TwipRect kInterClose{3000, 0, 1935, kInterButtonHeight};  // Command6
+inline constexpr TwipRect kInterTakeOver{90, 0, 1905, kInterButtonHeight}; // Command2
+inline constexpr TwipRect kInterAspect{2070, 0, 1035, kInterButtonHeight}; // Command3
+inline constexpr TwipRect kInterClose{3180, 0, 1905, kInterButtonHeight};  // Command6
 inline constexpr int kInterBottomMargin = 30;
 
 // Top of row i: x, y and t one under the other, the restrictions below their heading.

@@ -68,9 +68,11 @@ void InterForm::buildHeadings() {
         auto* label = new QLabel(QString::fromUtf8(headings[j].first), this);
         label->setObjectName("Label" + QString::number(j + 1));
         label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(pixelRect({headings[j].second.left, kInterHeadings.top,
-                                      headings[j].second.width, kInterHeadings.height},
-                                     tpp));
+        const TwipRect& column = headings[j].second;
+        label->setGeometry(
+            pixelRect({column.left - kInterHeadingOverhang, kInterHeadings.top,
+                       column.width + 2 * kInterHeadingOverhang, kInterHeadings.height},
+                      tpp));
     }
     label5_ = new QLabel(QString::fromUtf8("Zusätzliche graphische Einschränkungen für"), this);
     label5_->setObjectName("Label5");
