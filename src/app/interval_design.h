@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+
+#include "state/interval_window.h"
 #include "state/twip_rect.h"
 
 namespace vestrano {
@@ -8,6 +11,12 @@ namespace vestrano {
 // under the column headings; the restrictions lie below the place of the buttons in curve
 // mode, so that they are outside the window there, and the buttons move below them in
 // function mode.
+// Names of the rows, also used in the messages, and the captions of the "Standard" buttons.
+inline constexpr std::array<const char*, kIntervalRows> kInterRowNames{
+    "x-Bereich", "y-Bereich", "t-Bereich", "f(x)", "g(x)", "h(x)"};
+inline constexpr std::array<const char*, 3> kInterPresetCaptions{"[ - 5 ; 5 ]", "[ - 5 ; 5 ]",
+                                                                 "[ 0 ; 10 ]"};
+
 inline constexpr int kInterClientWidth = 5175;
 inline constexpr int kInterRowPitch = 345;
 inline constexpr int kInterRowHeight = 315;

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "app/interpretall.h"
 #include "app/interval_design.h"
@@ -21,8 +23,6 @@ namespace vestrano {
 namespace {
 
 const char* const kBadInputTitle = "Fehlerhafte Eingabe";
-const std::array<const char*, kIntervalRows> kRowNames{"x-Bereich", "y-Bereich", "t-Bereich",
-                                                       "f(x)",      "g(x)",      "h(x)"};
 constexpr std::array<double, 3> kPresetLower{-5, -5, 0};
 constexpr std::array<double, 3> kPresetUpper{5, 5, 10};
 // Engine error codes up to this one are syntax errors; from 14 on the arithmetic failed.
@@ -107,7 +107,7 @@ void followView(ProgramContext& ctx, int rows) {
 
 bool vonenter(ProgramContext& ctx, int i) {
     PlotState& state = ctx.state;
-    const std::string name = kRowNames[i];
+    const std::string name = kInterRowNames[i];
     const std::optional<double> lo = boundValue(state.engine, state.intervals.von[i]);
     if (!lo) {
         badRow(ctx, "Unverständliche Eingabe für die untere Grenze vom " + name + "!",

@@ -22,10 +22,6 @@ namespace vestrano {
 
 namespace {
 
-constexpr std::array<const char*, kIntervalRows> kRowCaptions{"x-Bereich", "y-Bereich", "t-Bereich",
-                                                              "f(x)",      "g(x)",      "h(x)"};
-constexpr std::array<const char*, 3> kPresetCaptions{"[ - 5 ; 5 ]", "[ - 5 ; 5 ]", "[ 0 ; 10 ]"};
-
 TwipRect inRow(const TwipRect& column, int top) {
     return {column.left, top, column.width, column.height};
 }
@@ -83,7 +79,7 @@ void InterForm::buildRow(int i) {
     const int tpp = twipsPerPixel(*this);
     const QString index = QString::number(i);
     const int top = interRowTop(i);
-    label4_[i] = new QLabel(QString::fromUtf8(kRowCaptions[i]), this);
+    label4_[i] = new QLabel(QString::fromUtf8(kInterRowNames[i]), this);
     label4_[i]->setObjectName("Label4_" + index);
     label4_[i]->setGeometry(pixelRect(inRow(kInterRowName, top), tpp));
     von_[i] = new QLineEdit(this);
@@ -99,7 +95,7 @@ void InterForm::buildRow(int i) {
     if (i >= static_cast<int>(command1_.size())) {
         return;
     }
-    command1_[i] = new QPushButton(QString::fromUtf8(kPresetCaptions[i]), this);
+    command1_[i] = new QPushButton(QString::fromUtf8(kInterPresetCaptions[i]), this);
     command1_[i]->setObjectName("Command1_" + index);
     command1_[i]->setGeometry(pixelRect(inRow(kInterPreset, top), tpp));
     connect(command1_[i], &QPushButton::clicked, this, [this, i] {
