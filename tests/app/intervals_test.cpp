@@ -138,6 +138,9 @@ TEST_F(Intervals, ARestrictionWithAParameterFindsItAndFollowsItsValue) {
     row(3, "5", "1");
     redrawGraph(ctx);
     EXPECT_EQ(state.slots[0].drawrange, (std::array<int32_t, 2>{index(1), index(5)}));
+    row(3, "-0,5", "pi");
+    redrawGraph(ctx);
+    EXPECT_EQ(state.slots[0].drawrange, (std::array<int32_t, 2>{index(-0.5), index(M_PI)}));
     row(3, "2*", "1");
     redrawGraph(ctx);
     EXPECT_EQ(state.slots[0].drawrange, (std::array<int32_t, 2>{0, index(1)}));
