@@ -140,6 +140,13 @@ TEST_F(IntervalWindowTest, TheAspectButtonAdaptsYWithTheLeftAndXWithTheRightButt
     EXPECT_NEAR(v.xspan / v.picw, v.yspan / v.pich, 1e-12);
     EXPECT_DOUBLE_EQ(v.xmin, -10);
     EXPECT_EQ(box("bis", 1)->text().toStdString(), state().intervals.bis[1]);
+    // The keyboard clicks it like the left button.
+    state().view.ymin = -1;
+    state().view.ymax = 1;
+    aspect->setFocus();
+    QTest::keyClick(aspect, Qt::Key_Space);
+    EXPECT_NEAR(v.xspan / v.picw, v.yspan / v.pich, 1e-12);
+    EXPECT_DOUBLE_EQ(v.xmin, -10);
 }
 
 } // namespace vestrano

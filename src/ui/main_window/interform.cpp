@@ -115,6 +115,11 @@ void InterForm::buildButtons() {
     command3_->setObjectName("Command3");
     command3_->setToolTip(
         QString::fromUtf8("Links oder rechts anklicken für Skalierungsverhältnis 1:1"));
+    // The left button and the keyboard click it; the right button is heard on its release.
+    connect(command3_, &QPushButton::clicked, this, [this] {
+        einszueins(ctx_, kButtonLeft);
+        sync();
+    });
     command3_->installEventFilter(this);
     command6_ = new QPushButton(QString::fromUtf8("&Schließen"), this);
     command6_->setObjectName("Command6");
@@ -210,7 +215,8 @@ void InterForm::readBack() {
 
 void InterForm::aspectReleased(QObject* button, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (!static_cast<QWidget*>(button)->rect().contains(mouse->position().toPoint())) {
+    if (mouse->button() == Qt::LeftButton ||
+        !static_cast<QWidget*>(button)->rect().contains(mouse->position().toPoint())) {
         return;
     }
     einszueins(ctx_, buttonOf(mouse->button()));
