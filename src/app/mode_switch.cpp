@@ -1,5 +1,6 @@
 #include "app/mode_switch.h"
 
+#include "app/intervals.h"
 #include "app/term_input.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
@@ -59,8 +60,10 @@ void togglefork(ProgramContext& ctx, int newmode) {
         }
     }
     ctx.ui.changed(Change::Terms);
+    intervalsForMode(state);
     setBoundLabels(state);
     ctx.ui.changed(Change::Parameters);
+    updatestamm(ctx);
     setscale(state);
     findandget(ctx, false);
 }

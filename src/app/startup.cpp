@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/intervals.h"
 #include "app/mode_switch.h"
 #include "app/window_arrangement.h"
 #include "params/param_table.h"
@@ -83,7 +84,9 @@ void startup(ProgramContext& ctx) {
     state.grid.fmty = labelDecimals(state.grid.kommay);
     setscale(state);
     makepens(state, kSlotPens);
-    // The working copy of the collection and the intervals window join here once they exist.
+    // The working copy of the collection joins here once it exists.
+    ctx.followView = followView;
+    updateall(ctx);
     togglefork(ctx, 0);
 }
 

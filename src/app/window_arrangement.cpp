@@ -53,6 +53,15 @@ void placeParamList(PlotState& state, int left) {
     state.paramlist.left = left == 0 ? graph.width + 1 : graph.left - state.paramlist.width;
 }
 
+// The intervals window in the top corner away from the term window.
+void placeIntervals(ChildWindow& intervals, int clientWidth, int left) {
+    if (!intervals.normal) {
+        return;
+    }
+    intervals.top = 0;
+    intervals.left = left == 0 ? clientWidth - intervals.width : 0;
+}
+
 } // namespace
 
 void arrangeWindows(PlotState& state) {
@@ -63,6 +72,7 @@ void arrangeWindows(PlotState& state) {
     const int left = placeTerm(layout.term, layout.clientWidth);
     placeGraph(layout, left);
     placeParamList(state, left);
+    placeIntervals(state.intervals.frame, layout.clientWidth, left);
     if (state.menu.pardock) {
         arrangepara(state, paramFrame(state));
     }

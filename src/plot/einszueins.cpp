@@ -41,7 +41,7 @@ void einszueins(ProgramContext& ctx, int k) {
         return;
     }
     setscale(state);
-    // The intervals window shows the new ranges once it exists.
+    updateIntervalBoxes(ctx, kFollowX | kFollowY | kFollowT);
     redrawGraph(ctx);
 }
 

@@ -44,9 +44,10 @@ void applyView(PlotState& state, const Bounds& saved) {
     setscale(state);
 }
 
-// The intervals window shows the new ranges once it exists.
-void showView(ProgramContext& ctx, const Bounds& saved) {
+// The intervals window shows the ranges in `rows`, then the picture follows.
+void showView(ProgramContext& ctx, const Bounds& saved, int rows) {
     applyView(ctx.state, saved);
+    updateIntervalBoxes(ctx, rows);
     redrawGraph(ctx);
 }
 
@@ -86,12 +87,12 @@ void zoomAbout(PlotState& state, int button, int shift, WorldPoint w) {
     }
 }
 
-void shiftView(ProgramContext& ctx, double dx, double dy) {
+void shiftView(ProgramContext& ctx, double dx, double dy, int rows) {
     PlotState& state = ctx.state;
     const Bounds saved = boundsOf(state);
     setBounds(state, {state.view.xmin + dx, state.view.xmax + dx, state.view.ymin + dy,
                       state.view.ymax + dy});
-    showView(ctx, saved);
+    showView(ctx, saved, rows);
 }
 
 } // namespace
@@ -104,13 +105,13 @@ bool viewPrecise(const PlotState& state) {
 
 void scrlr(ProgramContext& ctx, int16_t v) {
     if (v != 0) {
-        shiftView(ctx, v * ctx.state.view.xspan / 100, 0);
+        shiftView(ctx, v * ctx.state.view.xspan / 100, 0, kFollowX);
     }
 }
 
 void scrud(ProgramContext& ctx, int16_t v) {
     if (v != 0) {
-        shiftView(ctx, 0, v * ctx.state.view.yspan / 100);
+        shiftView(ctx, 0, v * ctx.state.view.yspan / 100, kFollowY);
     }
 }
 
@@ -126,7 +127,7 @@ void zoomView(ProgramContext& ctx, int button, int shift, double x, double y) {
     } else {
         zoomAbout(state, button, shift, w);
     }
-    showView(ctx, saved);
+    showView(ctx, saved, kFollowX | kFollowY);
 }
 
 } // namespace vestrano

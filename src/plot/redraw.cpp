@@ -5,17 +5,13 @@
 #include "plot/graph_drawing.h"
 #include "plot/helpline.h"
 #include "plot/integral_drawing.h"
+#include "plot/restriction.h"
 #include "state/plot_state.h"
 #include "state/ui.h"
 
 namespace vestrano {
 
 namespace {
-
-// Until domain restrictions exist every function slot is drawn over the whole x range.
-void setDrawRange(PlotState& state, int slot) {
-    state.slots[slot].drawrange = {0, state.graph.curnx};
-}
 
 void prepareSlot(PlotState& state, int slot) {
     GraphState& g = state.graph;
@@ -37,7 +33,7 @@ bool drawSlot(PlotState& state, Canvas& canvas, Ui& ui, int slot) {
         return stammk(state, canvas, ui, s.engtext, slot);
     }
     state.graph.curnx = s.anzx;
-    setDrawRange(state, slot);
+    checkdef(state, ui, slot);
     if (s.integrand.empty()) {
         drawf(state, canvas, s.engtext, slot);
         return true;

@@ -9,6 +9,7 @@
 #include "state/calc_texts.h"
 #include "state/drawing_style.h"
 #include "state/graph_state.h"
+#include "state/interval_window.h"
 #include "state/once_messages.h"
 #include "state/viewport.h"
 #include "state/window_layout.h"
@@ -175,6 +176,7 @@ struct PlotState {
 
     AdditionalObjects additional;
     std::string intervaltext;
+    IntervalWindow intervals; // the intervals window
     FileNames files;
     std::string timerlist; // one character per running parameter timer: its slot number
     ParamListWindow paramlist;

@@ -14,6 +14,14 @@ using NameWidth = std::function<double(std::string_view)>;
 // The calculator's recalculation, which lives above the routines that change values.
 using Recalculate = void (*)(PlotState& state, Ui& ui);
 
+// The intervals window's boxes follow a change of the view; it lives above the routines that
+// scroll and zoom. `rows` names the changed ranges: kFollowX, kFollowY, kFollowT.
+constexpr int kFollowX = 1;
+constexpr int kFollowY = 2;
+constexpr int kFollowT = 4;
+struct ProgramContext;
+using FollowView = void (*)(ProgramContext& ctx, int rows);
+
 // The graph window's redraw as the parameter operations reach it: the Qt graph window runs
 // the core redraw on its picture and shows it; tests count the calls.
 class Redrawer {
@@ -31,7 +39,15 @@ struct ProgramContext {
     Redrawer* redrawer = nullptr;
     NameWidth nameWidth{}; // the parameter list's font; empty while there is no list window
     Recalculate recalculate = nullptr;
+    FollowView followView = nullptr; // set by the start-up
 };
+
+// Lets the intervals window show the changed ranges, when there is one.
+inline void updateIntervalBoxes(ProgramContext& ctx, int rows) {
+    if (ctx.followView) {
+        ctx.followView(ctx, rows);
+    }
+}
 
 // The graph window's redraw; nothing while `busy` batches changes.
 void redrawGraph(ProgramContext& ctx);

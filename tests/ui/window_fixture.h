@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "support/scripted_ui.h"
+#include "ui/main_window/interform.h"
 #include "ui/main_window/mother.h"
 #include "ui/main_window/termform.h"
 #include "ui/plot/graphform.h"
@@ -33,8 +34,19 @@ class Windows : public ::testing::Test {
 
     // A control that is missing fails the test that wanted it; the exception keeps the null
     // pointer from taking the other tests down with it.
-    template <class T> T* find(const char* name) { return find<T>(*mother, name); }
-    // Windows share control names (Label1, Command1, Text1): these look in one window only.
+    // The intervals window repeats names of the term and graph windows (Command1_0, Label1);
+    // its own tests look into it, this looks everywhere else.
+    template <class T> T* find(const char* name) {
+        const QWidget* intervals = &mother->intervals();
+        for (T* widget : mother->findChildren<T*>(name)) {
+            const auto* w = qobject_cast<const QWidget*>(widget);
+            if (!w || !intervals->isAncestorOf(w)) {
+                return widget;
+            }
+        }
+        throw std::runtime_error(std::string("no control named ") + name);
+    }
+    // Windows share control names (Label1, Command1, Text1): this looks in one window only.
     template <class T> T* find(QWidget& window, const char* name) {
         T* widget = window.findChild<T*>(name);
         if (!widget) {

@@ -7,12 +7,14 @@
 #include <QTimer>
 
 #include "app/calculator.h"
+#include "app/intervals.h"
 #include "app/menu_actions.h"
 #include "app/startup.h"
 #include "app/window_arrangement.h"
 #include "ui/calculator/minicalc.h"
 #include "ui/help/help_key.h"
 #include "ui/help/help_window.h"
+#include "ui/main_window/interform.h"
 #include "ui/main_window/termform.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/para_windows.h"
@@ -61,6 +63,7 @@ Mother::Mother(Ui* dialogs)
     ctx_.redrawer = graph_;
     buildParamWindows();
     calc_ = new MiniCalc(ctx_, *mdi_);
+    inter_ = new InterForm(ctx_, *mdi_);
     buildMenu();
     buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
@@ -77,6 +80,8 @@ Mother::~Mother() {
     for (QMdiSubWindow* window : {graphSub_, termSub_}) {
         window->removeEventFilter(this);
     }
+    inter_->window().removeEventFilter(inter_);
+    inter_ = nullptr;
     mdi_->viewport()->removeEventFilter(this);
     delete mdi_;
 }
@@ -183,7 +188,16 @@ void Mother::bringForward(QMdiSubWindow& window, ChildWindow& child) {
     window.raise();
 }
 
+void Mother::showIntervalWindow() {
+    showIntervals(ctx_);
+    bringForward(inter_->window(), state_->intervals.frame);
+}
+
 void Mother::changed(Change what) {
+    // The intervals window re-renders only what the program rewrote.
+    if (inter_) {
+        inter_->sync();
+    }
     switch (what) {
     case Change::Terms:
         term_->refreshTerms();

@@ -24,6 +24,7 @@ class GraphForm;
 class HelpKey;
 class HelpWindow;
 class MiniCalc;
+class InterForm;
 class ParameterList;
 class ParaWindows;
 class TermForm;
@@ -49,6 +50,7 @@ class Mother final : public QMainWindow {
     // Null until the help is first asked for.
     HelpWindow* helpWindow() { return help_; }
     MiniCalc& calculator() { return *calc_; }
+    InterForm& intervals() { return *inter_; }
 
     // What `Timer1` runs on each tick: every running parameter moves a step.
     void timer1Tick();
@@ -76,6 +78,7 @@ class Mother final : public QMainWindow {
     void buildParamMenu(QMenu* menu);
     void refreshParamMenu();
     void syncParams();
+    void showIntervalWindow();
 
     QtDialogs qtDialogs_;
     std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();
@@ -89,6 +92,7 @@ class Mother final : public QMainWindow {
     std::unique_ptr<ParaWindows> paras_;
     ParameterList* paramList_ = nullptr;
     MiniCalc* calc_ = nullptr;
+    InterForm* inter_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::map<std::string, QAction*> actions_;
     HelpWindow* help_ = nullptr;

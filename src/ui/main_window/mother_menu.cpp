@@ -82,6 +82,7 @@ void Mother::buildMenu() {
 
     QMenu* windows = addMenu(nullptr, "mn_win", "&Fenster");
     addItem(windows, "mn_calc", "&Taschenrechner", [this] { calc_->bringForward(); });
+    addItem(windows, "mn_inter", "&Intervalle", [this] { showIntervalWindow(); });
     addItem(windows, "mn_graph", "&Graphische Darstellung",
             [this] { bringForward(*graphSub_, state_->layout.graph); });
     addItem(windows, "mn_term", "Funktions&terme",
