@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QTest>
 
