@@ -43,6 +43,7 @@ void setBoundLabels(PlotState& state) {
         state.params[s].label = collectionKey(kFirstBoundKey + s).substr(0, 2) +
                                 " = untere Grenze für Integralfunktion in " +
                                 slotName(state.mode, 3 + s);
+        state.params[s].window.caption = captionOf(state, s);
     }
 }
 

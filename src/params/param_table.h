@@ -17,7 +17,7 @@ inline bool isCountSlot(int s) {
     return s >= kFirstCountParam && s <= kLastCountParam;
 }
 
-// Labels of the integral lower-bound slots 0..2 for the current mode, e.g.
+// Labels and window captions of the integral lower-bound slots 0..2 for the current mode, e.g.
 // "uf = untere Grenze für Integralfunktion in f(x)".
 void setBoundLabels(PlotState& state);
 

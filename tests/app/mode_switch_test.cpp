@@ -34,6 +34,8 @@ TEST_F(AppFixture, SwitchingToCurvesRenamesTheBoundsAndDrawsOnce) {
     chooseMode(ctx, 1);
     EXPECT_EQ(state.status.text, "Ok.");
     EXPECT_EQ(state.params[0].label, "uf = untere Grenze für Integralfunktion in x(t)");
+    // The windows' captions used to keep the old mode's names.
+    EXPECT_EQ(state.params[2].window.caption, "uh = untere Grenze für Integralfunktion in y2(t)");
     EXPECT_EQ(redrawer.count, 1);
 }
 
