@@ -1,7 +1,3 @@
-#include <filesystem>
-#include <fstream>
-#include <regex>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -25,17 +21,6 @@ SystemInfo sampleInfo() {
 }
 
 } // namespace
-
-TEST(About, VersionIsTheProjectVersion) {
-    std::ifstream in(std::filesystem::path(VESTRANO_SOURCE_DIR) / "CMakeLists.txt");
-    std::ostringstream text;
-    text << in.rdbuf();
-    std::smatch version;
-    const std::string cmake = text.str();
-    ASSERT_TRUE(
-        std::regex_search(cmake, version, std::regex(R"(project\(vestrano VERSION ([0-9.]+))")));
-    EXPECT_EQ(programVersion(), version[1]);
-}
 
 TEST(About, SystemReportGoesToTheClipboardWithGermanNumbers) {
     SystemInfo info = sampleInfo();

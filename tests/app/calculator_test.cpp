@@ -86,24 +86,6 @@ TEST_F(Calculator, ClearEmptiesInputAndResultAndTellsTheWindow) {
     EXPECT_EQ(ui.changes, std::vector<Change>{Change::Calculator});
 }
 
-TEST(CalculatorLayout, WideControlsFollowTheWidthButtonsKeepToTheRightEdge) {
-    const CalcLayout start = calcLayout(kCalcStartWidth);
-    EXPECT_EQ(start.text1.width, 4000 - 2295);
-    EXPECT_EQ(start.label1.width, 4000 - 2295);
-    EXPECT_EQ(start.command1.left, 4000 - 1020);
-    EXPECT_EQ(start.command3.left, 4000 - 1020);
-    // Nothing overlaps: expression, decimals and buttons side by side.
-    EXPECT_LT(start.text1.left + start.text1.width, start.text2.left);
-    EXPECT_LT(start.text2.left + start.text2.width, start.command1.left);
-    EXPECT_GT(start.text2.width, 0);
-    const CalcLayout wide = calcLayout(9000);
-    EXPECT_EQ(wide.text1.width, 9000 - 2295);
-    EXPECT_EQ(wide.text2.width, start.text2.width);
-    EXPECT_EQ(calcLayout(1000), calcLayout(kCalcMinWidth)); // never narrower than 3000
-    EXPECT_EQ(calcStartPlace(19200, 12000, 1590), (TwipRect{15200, 10410, 4000, 1590}));
-    EXPECT_EQ(calcStartPlace(3000, 1000, 1590), (TwipRect{0, 0, 4000, 1590}));
-}
-
 TEST_F(Calculator, BrokenInputIsReportedOnceNotOnEveryRecalculation) {
     calc("min(1;2");
     for (int move = 0; move < 3; ++move) {

@@ -134,12 +134,4 @@ INSTANTIATE_TEST_SUITE_P(
         FocusCase{{"helpBrowser", "helpWindow"}, {"index.html", ""}},
         FocusCase{{"Text1_0"}, {"index.html", ""}}, FocusCase{{}, {"index.html", ""}}));
 
-TEST(HelpLookup, WindowNamesDropOnlyANumberSuffix) {
-    EXPECT_EQ(helpWindowName("para_12"), "para");
-    EXPECT_EQ(helpWindowName("para"), "para");
-    EXPECT_EQ(helpWindowName("para_"), "para_");
-    EXPECT_EQ(helpWindowName("_5"), "_5");
-    EXPECT_EQ(helpWindowName("para_1a"), "para_1a");
-}
-
 } // namespace vestrano

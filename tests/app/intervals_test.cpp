@@ -9,7 +9,6 @@
 
 #include "app/mode_switch.h"
 #include "app/term_input.h"
-#include "app/window_arrangement.h"
 #include "app_fixture.h"
 #include "params/param_arithmetic.h"
 #include "plot/einszueins.h"
@@ -182,31 +181,13 @@ TEST_F(Intervals, PresetsAndEqualScales) {
     EXPECT_EQ(xrange(), std::make_tuple(-10.0, 10.0));
 }
 
-TEST_F(Intervals, TheTRowOnlyInCurveModeWithTheButtonsBelowTheRows) {
-    const IntervalLayout functions = intervalLayout(0);
-    const IntervalLayout curves = intervalLayout(1);
-    EXPECT_EQ(std::tie(functions.tRow, functions.restrictions, functions.buttonTop),
-              std::make_tuple(false, true, 2880));
-    EXPECT_EQ(std::tie(curves.tRow, curves.restrictions, curves.buttonTop),
-              std::make_tuple(true, false, 1320));
-    EXPECT_EQ(curves.clientHeight, 1320 + 375 + 30);
-
+TEST_F(Intervals, TheModeSwitchMovesACurveLowerBoundIntoTheTRange) {
     state.lowerbounds[3] = 12; // uf of curve mode, outside 0..10
     const int before = state.intervals.revision;
     chooseMode(ctx, 1);
     EXPECT_GT(state.intervals.revision, before);
     EXPECT_DOUBLE_EQ(state.lowerbounds[3], 5);
     EXPECT_EQ(state.params[0].window.upperText, "10");
-}
-
-TEST_F(Intervals, TheWindowSitsInTheCornerAwayFromTheTerms) {
-    state.intervals.frame.width = 5200;
-    arrangeWindows(state);
-    EXPECT_EQ(std::tie(state.intervals.frame.left, state.intervals.frame.top),
-              std::make_tuple(30000 - 5200, 0));
-    state.layout.term.left = 15;
-    arrangeWindows(state);
-    EXPECT_EQ(state.intervals.frame.left, 0);
 }
 
 } // namespace vestrano

@@ -111,21 +111,6 @@ TEST_F(Help, F1InTheModalTimerDialogOpensAHelpThatCanBeUsed) {
     EXPECT_EQ(mother->helpWindow()->windowModality(), Qt::NonModal);
 }
 
-TEST_F(Help, HelpIsTheLastMenuWithItsItems) {
-    const QList<QAction*> menus = mother->menuBar()->actions();
-    ASSERT_FALSE(menus.isEmpty());
-    EXPECT_EQ(menus.back()->objectName(), "mn_help_action");
-    EXPECT_EQ(menus.back()->text(), "&Hilfe");
-    const QList<QAction*> items = menus.back()->menu()->actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->objectName(), "mn_hlpm");
-    EXPECT_EQ(items[0]->text(), "Hilfe zum markierten Objekt");
-    EXPECT_EQ(items[1]->objectName(), "mn_sep99");
-    EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[2]->objectName(), "mn_about");
-    EXPECT_EQ(items[2]->text(), "über Vestrano");
-}
-
 TEST_F(Help, AboutBoxShowsTheCoreTextAndCopiesTheSystemInformation) {
     trigger("mn_about");
     auto* about = find<QDialog>("about");
