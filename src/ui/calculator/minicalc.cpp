@@ -152,10 +152,7 @@ void MiniCalc::decimalsKey(QEvent* event) {
 }
 
 bool MiniCalc::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == sub_ && event->type() == QEvent::Close) {
-        // Qt would close the contents as well and show an empty frame when it comes back.
-        event->ignore();
-        sub_->hide();
+    if (watched == sub_ && hideInsteadOfClosing(*sub_, event)) {
         return true;
     }
     if (watched == text1_ && event->type() == QEvent::KeyPress) {

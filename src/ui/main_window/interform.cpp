@@ -237,9 +237,7 @@ bool InterForm::eventFilter(QObject* watched, QEvent* event) {
         readBack();
         break;
     case QEvent::Close:
-        // Hidden, not closed: the restrictions typed stay for next time.
-        event->ignore();
-        sub_->hide();
+        hideInsteadOfClosing(*sub_, event);
         ctx_.state.intervals.frame.visible = false;
         return true;
     default:

@@ -18,6 +18,7 @@
 #include "ui/main_window/termform.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/para_windows.h"
+#include "ui/params/tool_window.h"
 #include "ui/plot/graphform.h"
 
 namespace vestrano {
@@ -111,10 +112,8 @@ bool Mother::eventFilter(QObject* watched, QEvent* event) {
         clientResized();
         return false;
     }
-    // Qt would close the window's contents as well and show an empty frame when it comes back.
-    if (event->type() == QEvent::Close && (watched == termSub_ || watched == graphSub_)) {
-        event->ignore();
-        static_cast<QWidget*>(watched)->hide();
+    if ((watched == termSub_ || watched == graphSub_) &&
+        hideInsteadOfClosing(*static_cast<QWidget*>(watched), event)) {
         return true;
     }
     switch (event->type()) {

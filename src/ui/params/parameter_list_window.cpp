@@ -173,9 +173,7 @@ bool ParameterList::eventFilter(QObject* watched, QEvent* event) {
         readBack();
         break;
     case QEvent::Close:
-        // A small tool window hides instead of closing, so that its list survives.
-        event->ignore();
-        sub_->hide();
+        hideInsteadOfClosing(*sub_, event);
         closed();
         return true;
     default:

@@ -1,6 +1,7 @@
 #include "ui/params/tool_window.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QMdiArea>
@@ -22,6 +23,15 @@ QMdiSubWindow* addToolWindow(QMdiArea& mdi, QWidget* content) {
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->hide();
     return window;
+}
+
+bool hideInsteadOfClosing(QWidget& window, QEvent* event) {
+    if (event->type() != QEvent::Close) {
+        return false;
+    }
+    event->ignore();
+    window.hide();
+    return true;
 }
 
 int captionWidth(const QMdiSubWindow& window, const QString& caption) {

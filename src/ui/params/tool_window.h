@@ -1,5 +1,6 @@
 #pragma once
 
+class QEvent;
 class QMdiArea;
 class QMdiSubWindow;
 class QString;
@@ -11,6 +12,11 @@ namespace vestrano {
 // icon, no minimise or maximise box. The window starts hidden and survives its close box;
 // whoever owns it decides what closing means.
 QMdiSubWindow* addToolWindow(QMdiArea& mdi, QWidget* content);
+
+// A close box pressed on `window` hides it instead: Qt would close its contents as well and
+// show an empty frame when it comes back, and the texts typed into it would be lost. True when
+// `event` was such a close.
+bool hideInsteadOfClosing(QWidget& window, QEvent* event);
 
 // The width in pixels at which the window's title bar shows the whole of `caption`.
 int captionWidth(const QMdiSubWindow& window, const QString& caption);
