@@ -1,6 +1,7 @@
 #include "app/menu_actions.h"
 
 #include "app/window_arrangement.h"
+#include "settings/angle_mode.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
@@ -34,8 +35,7 @@ void winkelmas(ProgramContext& ctx, int m) {
     if (m < 1 || m > 3) {
         return;
     }
-    ctx.state.options.anglemode = static_cast<float>(m);
-    ctx.state.engine.ucSetTrigMode(m);
+    setAngleMode(ctx.state, m);
     ctx.ui.changed(Change::Menu);
     redrawGraph(ctx);
 }

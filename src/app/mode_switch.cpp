@@ -4,6 +4,7 @@
 #include "app/term_input.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
+#include "settings/settings_file.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
@@ -30,6 +31,18 @@ void freeNewVariable(PlotState& state) {
             releaseParam(state, s);
         }
     }
+}
+
+// The line dialog's column heads name the new mode's slots; x counts belong to function mode,
+// t counts to curve mode.
+void lineDialogForMode(PlotState& state) {
+    LineOptionBoxes& boxes = state.optionBoxes.line;
+    for (int j = 0; j < kSlotCount; ++j) {
+        boxes.heads[j] = "von " + slotName(state.mode, 9 + j);
+        boxes.countEnabled[j] = state.mode == 0;
+    }
+    boxes.countEnabled[3] = state.mode == 1;
+    boxes.countEnabled[4] = state.mode == 1;
 }
 
 } // namespace
@@ -59,12 +72,16 @@ void togglefork(ProgramContext& ctx, int newmode) {
             slot.text = translateTerm(slot.text, oldmode, newmode);
         }
     }
+    lineDialogForMode(state);
     ctx.ui.changed(Change::Terms);
     intervalsForMode(state);
     setBoundLabels(state);
     ctx.ui.changed(Change::Parameters);
     updatestamm(ctx);
     setscale(state);
+    if (!state.files.tmpfile.empty()) {
+        loadopts(ctx, state.files.tmpfile);
+    }
     findandget(ctx, false);
 }
 

@@ -6,10 +6,12 @@
 #include "app/intervals.h"
 #include "app/mode_switch.h"
 #include "app/window_arrangement.h"
+#include "collection/working_copy.h"
 #include "params/param_table.h"
 #include "plot/einszueins.h"
 #include "plot/resources.h"
 #include "plot/scale.h"
+#include "settings/defaults.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
@@ -37,15 +39,6 @@ void startValues(PlotState& state) {
     state.view.tmax = 10;
 }
 
-// The built-in settings: radians, zoom factor 1.5 on both axes, no automatic integrals.
-void builtInSettings(PlotState& state) {
-    state.options.anglemode = 1;
-    state.engine.ucSetTrigMode(1);
-    state.menu.autoint = false;
-    state.options.zoomx = 1.5;
-    state.options.zoomy = 1.5;
-}
-
 void parameterTable(PlotState& state) {
     state.engine.ucReset();
     for (int s = 0; s < kParamCount; ++s) {
@@ -71,20 +64,21 @@ std::string labelDecimals(int16_t komma) {
 
 } // namespace
 
-void startup(ProgramContext& ctx) {
+void startup(ProgramContext& ctx, const std::string& dataFolder) {
     PlotState& state = ctx.state;
     state.engine.ucEval("");
     state.engine.ucEval(std::nullopt);
     state.busy = 1;
     startValues(state);
-    builtInSettings(state);
     parameterTable(state);
     definecore(state.engine);
+    // The defaults evaluate their boxes, so the engine is set up before them.
+    setdefaults(ctx);
     state.grid.fmtx = labelDecimals(state.grid.kommax);
     state.grid.fmty = labelDecimals(state.grid.kommay);
     setscale(state);
     makepens(state, kSlotPens);
-    // The working copy of the collection joins here once it exists.
+    colinit(ctx, dataFolder);
     ctx.followView = followView;
     updateall(ctx);
     togglefork(ctx, 0);

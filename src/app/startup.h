@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace vestrano {
 
 struct ProgramContext;
@@ -8,9 +10,10 @@ class TextMetrics;
 class Ui;
 
 // The start-up up to the mode switch, while the windows exist but are not shown: start
-// values, built-in settings, parameter table, engine, view, function mode. Leaves `busy` at
-// 1, so nothing is drawn yet.
-void startup(ProgramContext& ctx);
+// values, built-in settings, parameter table, engine, view, the working copy in `dataFolder`
+// with its settings (none when the folder is empty), function mode. Leaves `busy` at 1, so
+// nothing is drawn yet.
+void startup(ProgramContext& ctx, const std::string& dataFolder = {});
 
 // The rest of the start-up: the fonts measured, the term and graph windows shown and
 // arranged, `busy` cleared, both axes given the same scale. Draws the first picture.

@@ -4,8 +4,8 @@
 #include <span>
 #include <string_view>
 
-#include "plot/text_metrics.h"
 #include "state/drawing_objects.h"
+#include "state/text_metrics.h"
 
 namespace vestrano {
 

@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "plot/text_metrics.h"
 #include "state/plot_state.h"
 #include "state/rounding.h"
+#include "state/text_metrics.h"
 
 namespace vestrano {
 

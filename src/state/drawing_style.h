@@ -20,6 +20,9 @@ struct DrawingStyle {
     // red + 256 * green + 65536 * blue: (80, 80, 255), (0, 160, 40), (255, 0, 0),
     // (210, 210, 210), (80, 0, 80).
     std::array<int32_t, 5> colors{16732240, 2662400, 255, 13816530, 5242960};
+    // The standard colours of the settings; the current ones above follow them when the
+    // settings are read. Entry 3 is unused: the help-line grey comes from `helpcol`.
+    std::array<int32_t, 5> stdcolors{16732240, 2662400, 255, 13816530, 5242960};
     int16_t helpcol = 210;
     std::array<int16_t, 3> ldickeovr{-1, -1, -1}; // width from the applied entry, -1 none
     std::array<int16_t, 3> penwidth{};            // width each slot pen was made with

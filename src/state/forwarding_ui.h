@@ -18,6 +18,9 @@ class ForwardingUi : public Ui {
         return inner_.askYesNo(text, title);
     }
     void setClipboardText(const std::string& text) override { inner_.setClipboardText(text); }
+    std::optional<uint32_t> chooseColor(uint32_t initial) override {
+        return inner_.chooseColor(initial);
+    }
     void changed(Change what) override { inner_.changed(what); }
 
   private:

@@ -11,6 +11,7 @@
 #include "state/graph_state.h"
 #include "state/interval_window.h"
 #include "state/once_messages.h"
+#include "state/option_boxes.h"
 #include "state/viewport.h"
 #include "state/window_layout.h"
 
@@ -178,7 +179,8 @@ struct PlotState {
     std::string intervaltext;
     IntervalWindow intervals; // the intervals window
     FileNames files;
-    std::string timerlist; // one character per running parameter timer: its slot number
+    OptionBoxes optionBoxes; // the three option dialogs
+    std::string timerlist;   // one character per running parameter timer: its slot number
     ParamListWindow paramlist;
 
     // Track-size limits in pixels (0 = none): min width, max width, min height, max height.

@@ -6,6 +6,7 @@
 namespace vestrano {
 
 struct PlotState;
+class TextMetrics;
 class Ui;
 
 // Width of a name in the parameter list's font, in twips.
@@ -40,6 +41,8 @@ struct ProgramContext {
     NameWidth nameWidth{}; // the parameter list's font; empty while there is no list window
     Recalculate recalculate = nullptr;
     FollowView followView = nullptr; // set by the start-up
+    // The graph window's font measuring, for `fosize`; null while there is no graph window.
+    TextMetrics* metrics = nullptr;
 };
 
 // Lets the intervals window show the changed ranges, when there is one.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vestrano {
@@ -7,7 +9,17 @@ namespace vestrano {
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
 
 // Which part of the state changed, so a window re-renders only that.
-enum class Change { Terms, Status, Parameters, Picture, Collection, Menu, Calculator, Layout };
+enum class Change {
+    Terms,
+    Status,
+    Parameters,
+    Picture,
+    Collection,
+    Menu,
+    Calculator,
+    Layout,
+    Options
+};
 
 // The core's only road to dialogs, the clipboard and the windows.
 class Ui {
@@ -17,6 +29,8 @@ class Ui {
     // True for Yes.
     virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
     virtual void setClipboardText(const std::string& text) = 0;
+    // The colour chooser with `initial` preselected and its custom part open; empty on Cancel.
+    virtual std::optional<uint32_t> chooseColor(uint32_t initial) = 0;
     virtual void changed(Change what) = 0;
 };
 

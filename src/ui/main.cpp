@@ -1,9 +1,13 @@
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QScreen>
+#include <QStandardPaths>
+
+#include <clocale>
 
 #include "ui/main_window/german.h"
 #include "ui/main_window/mother.h"
@@ -35,13 +39,19 @@ QIcon programIcon() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Qt takes over the desktop's locale; a German one would write and read "0,5" in the
+    // C library's number conversions, which must stay on ".".
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Vestrano");
     // Desktops match the window to its launcher and icon by this name.
     QGuiApplication::setDesktopFileName("org.vestrano.Vestrano");
     QApplication::setWindowIcon(programIcon());
     vestrano::installGermanTranslations(app);
 
-    vestrano::Mother mother;
+    // The working copy and its settings live in the user's data folder.
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dataFolder);
+    vestrano::Mother mother(nullptr, dataFolder.toStdString());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         mother.setGeometry(screen->availableGeometry());
     }

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "plot/text_metrics.h"
 #include "state/plot_state.h"
+#include "state/text_metrics.h"
 
 namespace vestrano {
 

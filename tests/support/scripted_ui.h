@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ class ScriptedUi : public Ui {
     std::vector<std::string> questions;
     std::deque<bool> answers;
     std::string clipboard;
+    std::deque<std::optional<uint32_t>> colors; // answers of the colour chooser; Cancel when dry
+    std::vector<uint32_t> colorsOffered;
     std::vector<Change> changes;
     // Runs while a message is "open", as a real box would move the focus.
     std::function<void()> whileShown;
@@ -42,6 +45,15 @@ class ScriptedUi : public Ui {
         return answer;
     }
     void setClipboardText(const std::string& text) override { clipboard = text; }
+    std::optional<uint32_t> chooseColor(uint32_t initial) override {
+        colorsOffered.push_back(initial);
+        if (colors.empty()) {
+            return std::nullopt;
+        }
+        const auto answer = colors.front();
+        colors.pop_front();
+        return answer;
+    }
     void changed(Change what) override { changes.push_back(what); }
 };
 

@@ -31,6 +31,7 @@ class ConsoleUi final : public vestrano::Ui {
         return false;
     }
     void setClipboardText(const std::string&) override {}
+    std::optional<uint32_t> chooseColor(uint32_t) override { return std::nullopt; }
     void changed(vestrano::Change) override {}
 };
 

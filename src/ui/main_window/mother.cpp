@@ -38,7 +38,7 @@ void limitSize(QMdiSubWindow& window, const TrackLimits& limits) {
 
 } // namespace
 
-Mother::Mother(Ui* dialogs)
+Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     : ui_(dialogs ? *dialogs : qtDialogs_, [this](Change what) { changed(what); }),
       ctx_{*state_, ui_, nullptr, {}, docalc} {
     setObjectName("mother");
@@ -62,19 +62,21 @@ Mother::Mother(Ui* dialogs)
         window->hide();
     }
     ctx_.redrawer = graph_;
+    ctx_.metrics = &graph_->canvas();
     buildParamWindows();
     calc_ = new MiniCalc(ctx_, *mdi_);
     inter_ = new InterForm(ctx_, *mdi_);
     buildMenu();
     buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
-    startup(ctx_);
+    startup(ctx_, dataFolder);
     refreshMenu();
 }
 
 Mother::~Mother() {
     // The children draw through the context; they go before the state does.
     ctx_.redrawer = nullptr;
+    ctx_.metrics = nullptr;
     timer1_->stop();
     // Its windows go with the area; it lets go of them first.
     paras_.reset();
@@ -223,6 +225,7 @@ void Mother::changed(Change what) {
         calc_->refresh();
         return;
     case Change::Collection:
+    case Change::Options:
         // No window shows it yet.
         return;
     }

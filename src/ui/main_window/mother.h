@@ -30,10 +30,11 @@ class ParaWindows;
 class TermForm;
 
 // The main window: a frame for the child windows, the menu, and the owner of the plot state.
-// Message boxes go to `dialogs` when given (tests answer them), else to Qt's.
+// Message boxes go to `dialogs` when given (tests answer them), else to Qt's. The working copy
+// lives in `dataFolder`; without one nothing is read or written.
 class Mother final : public QMainWindow {
   public:
-    explicit Mother(Ui* dialogs = nullptr);
+    explicit Mother(Ui* dialogs = nullptr, const std::string& dataFolder = {});
     ~Mother() override;
 
     // The rest of the start-up, once the window is shown: the first picture is drawn.

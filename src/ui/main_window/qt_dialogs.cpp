@@ -1,6 +1,7 @@
 #include "ui/main_window/qt_dialogs.h"
 
 #include <QClipboard>
+#include <QColorDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -43,6 +44,17 @@ void QtDialogs::setClipboardText(const std::string& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(QString::fromStdString(text));
+}
+
+std::optional<uint32_t> QtDialogs::chooseColor(uint32_t initial) {
+    const QColor start(static_cast<int>(initial & 0xff), static_cast<int>(initial >> 8 & 0xff),
+                       static_cast<int>(initial >> 16 & 0xff));
+    const QColor chosen = QColorDialog::getColor(start, parent_, {});
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    return static_cast<uint32_t>(chosen.red()) | static_cast<uint32_t>(chosen.green()) << 8 |
+           static_cast<uint32_t>(chosen.blue()) << 16;
 }
 
 } // namespace vestrano

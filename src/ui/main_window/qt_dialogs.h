@@ -15,6 +15,7 @@ class QtDialogs final : public Ui {
     void message(const std::string& text, const std::string& title, MessageIcon icon) override;
     bool askYesNo(const std::string& text, const std::string& title) override;
     void setClipboardText(const std::string& text) override;
+    std::optional<uint32_t> chooseColor(uint32_t initial) override;
     void changed(Change) override {}
 
   private:

@@ -20,6 +20,9 @@ class WindowUi final : public Ui {
         return dialogs_.askYesNo(text, title);
     }
     void setClipboardText(const std::string& text) override { dialogs_.setClipboardText(text); }
+    std::optional<uint32_t> chooseColor(uint32_t initial) override {
+        return dialogs_.chooseColor(initial);
+    }
     void changed(Change what) override {
         dialogs_.changed(what);
         onChange_(what);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace vestrano {
+
+struct ProgramContext;
+
+// The name of the working copy in `folder`.
+std::string workingCopyPath(const std::string& folder);
+
+// An empty collection file: the settings section and one empty section per mode. Returns an
+// empty text on success, else a German reason.
+std::string colnew(const std::string& path);
+
+// The working copy at start: its settings are read when it exists, otherwise it is made.
+// Without a folder there is no working copy and nothing is read or written.
+void colinit(ProgramContext& ctx, const std::string& folder);
+
+} // namespace vestrano

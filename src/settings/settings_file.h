@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "settings/settings_keys.h"
+
+namespace vestrano {
+
+struct PlotState;
+struct ProgramContext;
+
+// The settings of a file's "[Vestrano]" section. A key that is missing, empty or outside the
+// range of its setting keeps its value from `current`; so does a pair of help-line counts
+// whose minimum is not below its maximum.
+SettingsValues readSettings(std::string_view fileText, const SettingsValues& current);
+
+// Writes the 35 keys into the section "Vestrano" of `path`, every other byte of the file kept.
+// Returns an empty text on success, else a German reason.
+std::string saveopts(const PlotState& state, const std::string& path);
+
+// Reads the settings of `path` and applies them; a missing file or section changes nothing.
+void loadopts(ProgramContext& ctx, const std::string& path);
+
+// Applies settings as read: the angle unit and check marks as their menu commands do, the
+// colours into the standard colours, then the dialogs reload and the pens follow.
+void applySettings(ProgramContext& ctx, const SettingsValues& values);
+
+// The settings into the working copy, when there is one. Errors are not reported here.
+void storeWorkingSettings(const PlotState& state);
+
+} // namespace vestrano

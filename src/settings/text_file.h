@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vestrano {
+
+// The bytes of a file; empty when it cannot be read (missing, a folder, no permission).
+std::optional<std::string> readWholeFile(const std::string& path);
+
+// Replaces the file with `bytes` so that a crash at any moment leaves either the old or the
+// new content: a temporary file beside it is written and flushed, then renamed over it.
+// Returns an empty text on success, else a German reason.
+std::string writeFileAtomically(const std::string& path, std::string_view bytes);
+
+} // namespace vestrano
