@@ -7,6 +7,7 @@
 
 #include "engine/errtext.h"
 #include "plot/fmtnum.h"
+#include "settings/settings_file.h"
 #include "state/plot_state.h"
 #include "state/quiet_ui.h"
 #include "state/rounding.h"
@@ -36,10 +37,6 @@ std::string resultText(const ExprEngine& engine, double value, int decimals) {
     return generalNumber(roundDecimals(value, decimals));
 }
 
-// The settings section of the working copy has no writer yet; an accepted count is to be
-// written from here once it has.
-void storeSettings(const PlotState&) {}
-
 // An input the engine cannot read is refused like an out-of-range count.
 bool takeDecimals(PlotState& state, Ui& ui, std::string_view text) {
     const double value = evaltext(state.engine, text);
@@ -49,7 +46,7 @@ bool takeDecimals(PlotState& state, Ui& ui, std::string_view text) {
         return false;
     }
     state.options.calc = *count;
-    storeSettings(state);
+    storeWorkingSettings(state);
     return true;
 }
 

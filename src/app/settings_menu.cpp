@@ -1,0 +1,61 @@
+#include "app/settings_menu.h"
+
+#include <string>
+
+#include "app/window_arrangement.h"
+#include "params/param_table.h"
+#include "plot/scale.h"
+#include "settings/defaults.h"
+#include "settings/option_dialogs.h"
+#include "settings/settings_file.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
+
+namespace vestrano {
+
+namespace {
+
+// The user asked for the file to be written, so a failure must not pass in silence.
+void saveInto(ProgramContext& ctx, const std::string& path) {
+    if (path.empty()) {
+        return;
+    }
+    const std::string reason = saveopts(ctx.state, path);
+    if (!reason.empty()) {
+        ctx.ui.message("Die Einstellungen konnten nicht in " + path + " gespeichert werden. " +
+                           reason,
+                       "Fehler", MessageIcon::Exclamation);
+    }
+}
+
+} // namespace
+
+void saveSettingsMenu(ProgramContext& ctx) {
+    saveInto(ctx, ctx.state.files.tmpfile);
+    saveInto(ctx, ctx.state.files.colfile);
+}
+
+void restoreDefaultsMenu(ProgramContext& ctx) {
+    setdefaults(ctx);
+    saveInto(ctx, ctx.state.files.tmpfile);
+    // Help lines, fonts, widths and counts changed: the picture is drawn anew.
+    setscale(ctx.state);
+    aktpar(ctx);
+    ctx.ui.changed(Change::Parameters);
+    redrawGraph(ctx);
+}
+
+void showCountWindow(ProgramContext& ctx, int j) {
+    if (j < 0 || j > 4) {
+        return;
+    }
+    PlotState& state = ctx.state;
+    showParamWindow(ctx, kFirstCountParam + j);
+    if (state.menu.pardock) {
+        arrangepara(state, paramFrame(state));
+    }
+    ctx.ui.changed(Change::Parameters);
+}
+
+} // namespace vestrano
