@@ -21,6 +21,18 @@ class ForwardingUi : public Ui {
     std::optional<uint32_t> chooseColor(uint32_t initial) override {
         return inner_.chooseColor(initial);
     }
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& preset) override {
+        return inner_.inputBox(prompt, title, preset);
+    }
+    std::optional<std::string> openFileName(const std::string& title,
+                                            const std::string& filter) override {
+        return inner_.openFileName(title, filter);
+    }
+    std::optional<std::string> saveFileName(const std::string& title, const std::string& filter,
+                                            const std::string& preset) override {
+        return inner_.saveFileName(title, filter, preset);
+    }
     void changed(Change what) override { inner_.changed(what); }
 
   private:

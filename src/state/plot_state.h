@@ -7,6 +7,7 @@
 
 #include "engine/expr_engine.h"
 #include "state/calc_texts.h"
+#include "state/collection_table.h"
 #include "state/drawing_style.h"
 #include "state/graph_state.h"
 #include "state/interval_window.h"
@@ -179,8 +180,9 @@ struct PlotState {
     std::string intervaltext;
     IntervalWindow intervals; // the intervals window
     FileNames files;
-    OptionBoxes optionBoxes; // the three option dialogs
-    std::string timerlist;   // one character per running parameter timer: its slot number
+    CollectionTable collection; // the entries of the current mode
+    OptionBoxes optionBoxes;    // the three option dialogs
+    std::string timerlist;      // one character per running parameter timer: its slot number
     ParamListWindow paramlist;
 
     // Track-size limits in pixels (0 = none): min width, max width, min height, max height.

@@ -31,6 +31,16 @@ class Ui {
     virtual void setClipboardText(const std::string& text) = 0;
     // The colour chooser with `initial` preselected and its custom part open; empty on Cancel.
     virtual std::optional<uint32_t> chooseColor(uint32_t initial) = 0;
+    // The input box with `preset` in its line; empty on Cancel.
+    virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                                const std::string& preset) = 0;
+    // The file dialogs; `filter` as "Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*"; empty on
+    // Cancel.
+    virtual std::optional<std::string> openFileName(const std::string& title,
+                                                    const std::string& filter) = 0;
+    virtual std::optional<std::string> saveFileName(const std::string& title,
+                                                    const std::string& filter,
+                                                    const std::string& preset) = 0;
     virtual void changed(Change what) = 0;
 };
 

@@ -25,6 +25,10 @@ class ScriptedUi : public Ui {
     std::string clipboard;
     std::deque<std::optional<uint32_t>> colors; // answers of the colour chooser; Cancel when dry
     std::vector<uint32_t> colorsOffered;
+    // Answers of the input box and the file dialogs, in order; Cancel when dry.
+    std::deque<std::optional<std::string>> inputs;
+    std::deque<std::optional<std::string>> fileNames;
+    std::vector<std::string> dialogTitles; // of every input box and file dialog shown
     std::vector<Change> changes;
     // Runs while a message is "open", as a real box would move the focus.
     std::function<void()> whileShown;
@@ -54,7 +58,30 @@ class ScriptedUi : public Ui {
         colors.pop_front();
         return answer;
     }
+    std::optional<std::string> inputBox(const std::string&, const std::string& title,
+                                        const std::string&) override {
+        return next(inputs, title);
+    }
+    std::optional<std::string> openFileName(const std::string& title, const std::string&) override {
+        return next(fileNames, title);
+    }
+    std::optional<std::string> saveFileName(const std::string& title, const std::string&,
+                                            const std::string&) override {
+        return next(fileNames, title);
+    }
     void changed(Change what) override { changes.push_back(what); }
+
+  private:
+    std::optional<std::string> next(std::deque<std::optional<std::string>>& answers,
+                                    const std::string& title) {
+        dialogTitles.push_back(title);
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 } // namespace vestrano

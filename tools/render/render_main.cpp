@@ -32,6 +32,17 @@ class ConsoleUi final : public vestrano::Ui {
     }
     void setClipboardText(const std::string&) override {}
     std::optional<uint32_t> chooseColor(uint32_t) override { return std::nullopt; }
+    std::optional<std::string> inputBox(const std::string&, const std::string&,
+                                        const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> openFileName(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> saveFileName(const std::string&, const std::string&,
+                                            const std::string&) override {
+        return std::nullopt;
+    }
     void changed(vestrano::Change) override {}
 };
 

@@ -2,7 +2,9 @@
 
 #include <QClipboard>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace vestrano {
@@ -23,6 +25,23 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
         return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
+}
+
+// "Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*" as Qt writes it: "Textdateien (*.txt);;...".
+QString qtFilter(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList names;
+    for (int i = 0; i < parts.size(); i += 2) {
+        names << parts[i];
+    }
+    return names.join(";;");
+}
+
+std::optional<std::string> chosen(const QString& name) {
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return name.toStdString();
 }
 
 } // namespace
@@ -55,6 +74,34 @@ std::optional<uint32_t> QtDialogs::chooseColor(uint32_t initial) {
     }
     return static_cast<uint32_t>(chosen.red()) | static_cast<uint32_t>(chosen.green()) << 8 |
            static_cast<uint32_t>(chosen.blue()) << 16;
+}
+
+std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const std::string& title,
+                                               const std::string& preset) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, QString::fromStdString(title),
+                                               QString::fromStdString(prompt), QLineEdit::Normal,
+                                               QString::fromStdString(preset), &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return text.toStdString();
+}
+
+// The dialogs ask no question of their own: overwriting and creating are asked by the core.
+std::optional<std::string> QtDialogs::openFileName(const std::string& title,
+                                                   const std::string& filter) {
+    return chosen(QFileDialog::getOpenFileName(parent_, QString::fromStdString(title), {},
+                                               qtFilter(filter), nullptr,
+                                               QFileDialog::DontConfirmOverwrite));
+}
+
+std::optional<std::string> QtDialogs::saveFileName(const std::string& title,
+                                                   const std::string& filter,
+                                                   const std::string& preset) {
+    return chosen(QFileDialog::getSaveFileName(parent_, QString::fromStdString(title),
+                                               QString::fromStdString(preset), qtFilter(filter),
+                                               nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
 } // namespace vestrano

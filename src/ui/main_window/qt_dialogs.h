@@ -16,6 +16,12 @@ class QtDialogs final : public Ui {
     bool askYesNo(const std::string& text, const std::string& title) override;
     void setClipboardText(const std::string& text) override;
     std::optional<uint32_t> chooseColor(uint32_t initial) override;
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& preset) override;
+    std::optional<std::string> openFileName(const std::string& title,
+                                            const std::string& filter) override;
+    std::optional<std::string> saveFileName(const std::string& title, const std::string& filter,
+                                            const std::string& preset) override;
     void changed(Change) override {}
 
   private:

@@ -23,6 +23,18 @@ class WindowUi final : public Ui {
     std::optional<uint32_t> chooseColor(uint32_t initial) override {
         return dialogs_.chooseColor(initial);
     }
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& preset) override {
+        return dialogs_.inputBox(prompt, title, preset);
+    }
+    std::optional<std::string> openFileName(const std::string& title,
+                                            const std::string& filter) override {
+        return dialogs_.openFileName(title, filter);
+    }
+    std::optional<std::string> saveFileName(const std::string& title, const std::string& filter,
+                                            const std::string& preset) override {
+        return dialogs_.saveFileName(title, filter, preset);
+    }
     void changed(Change what) override {
         dialogs_.changed(what);
         onChange_(what);
