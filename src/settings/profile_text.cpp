@@ -43,6 +43,10 @@ std::string_view trim(std::string_view s) {
 
 // The name of a section line, or nothing for any other line.
 std::optional<std::string_view> sectionName(std::string_view line) {
+    // A file in UTF-8 may begin with its byte-order mark.
+    if (line.starts_with("\xEF\xBB\xBF")) {
+        line.remove_prefix(3);
+    }
     const std::string_view t = trim(line);
     if (t.empty() || t.front() != '[') {
         return std::nullopt;

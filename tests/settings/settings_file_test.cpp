@@ -121,6 +121,11 @@ TEST_F(SettingsFile, EveryByteOutsideTheKeysStaysAsItWas) {
     const std::string lf = read(path("lf.txt"));
     EXPECT_TRUE(lf.starts_with("[Kurvenplotter]\nx(t)=t\n[Vestrano]\nldickef= 1\n")) << lf;
     EXPECT_EQ(lf.find('\r'), std::string::npos);
+
+    // A byte-order mark before the first section line does not hide the section.
+    write(path("bom.txt"), "\xEF\xBB\xBF[Vestrano]\r\nfontz= 9\r\n");
+    ASSERT_EQ(saveopts(state, path("bom.txt")), "");
+    EXPECT_TRUE(read(path("bom.txt")).starts_with("\xEF\xBB\xBF[Vestrano]\r\nfontz= 12\r\n"));
 }
 
 TEST_F(SettingsFile, AFolderWithoutWriteAccessIsReportedAndTheOldFileStays) {
