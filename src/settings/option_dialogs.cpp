@@ -155,9 +155,18 @@ void takedicke(ProgramContext& ctx) {
 }
 
 void aktpar(ProgramContext& ctx) {
+    PlotState& state = ctx.state;
+    const int16_t savedBusy = state.busy;
+    state.busy = 1;
     for (int s = kFirstCountParam; s < kFirstCountParam + kSlotCount; ++s) {
-        init(ctx, s);
+        // A window nobody opened stays closed; its variable still takes the count.
+        if (state.params[s].window.loaded) {
+            init(ctx, s);
+        } else {
+            storeParamValue(state, s, state.slots[s - kFirstCountParam].anzx + 1.0);
+        }
     }
+    state.busy = savedBusy;
 }
 
 void applyLineOptions(ProgramContext& ctx) {

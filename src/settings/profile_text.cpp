@@ -126,9 +126,10 @@ std::string writeProfileKeys(std::string_view text, std::string_view section,
         }
         lines.push_back({"[" + std::string(section) + "]", lineBreak});
     }
-    for (const auto& [key, value] : keys) {
+    for (const auto& entry : keys) {
+        const std::string& key = entry.first;
         const std::size_t end = sectionEnd(lines, header);
-        const std::string line = key + "=" + value;
+        const std::string line = key + "=" + entry.second;
         const auto existing = std::find_if(lines.begin() + static_cast<std::ptrdiff_t>(header) + 1,
                                            lines.begin() + static_cast<std::ptrdiff_t>(end),
                                            [&](const Line& l) { return keyOf(l.text) == key; });

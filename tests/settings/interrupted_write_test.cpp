@@ -1,0 +1,72 @@
+// A writer killed at any moment leaves the old or the new working copy, never a mix.
+
+#include <csignal>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "settings/settings_file.h"
+#include "settings_fixture.h"
+
+namespace vestrano {
+namespace {
+
+using InterruptedWrite = SettingsFixture;
+
+// Two sets of settings that differ in many keys.
+void choose(PlotState& state, bool first) {
+    state.grid.stepx = first ? 0.5 : 0.25;
+    state.style.fontz = first ? 12 : 20;
+    state.style.colors[0] = first ? 16732240 : 255;
+    state.options.zoomx = first ? 1.5 : 3;
+    state.menu.pardock = first;
+}
+
+TEST_F(InterruptedWrite, AKilledWriterLeavesTheOldOrTheNewFileWhole) {
+    // A large collection section makes every write long enough to be cut in the middle.
+    std::string entries = "[Vestrano]\r\n\r\n[Funktionenplotter]\r\n";
+    for (int i = 0; i < 20000; ++i) {
+        entries +=
+            "{short:Eintrag " + std::to_string(i) + "\r\nf(x)=x^2+" + std::to_string(i) + "}\r\n";
+    }
+    std::string versions[2];
+    for (int v = 0; v < 2; ++v) {
+        write(path("reference"), entries);
+        choose(state, v == 0);
+        ASSERT_EQ(saveopts(state, path("reference")), "");
+        versions[v] = read(path("reference"));
+    }
+    write(state.files.tmpfile, versions[0]);
+
+    std::mt19937 random(7);
+    int cut = 0;
+    for (int run = 0; run < 200; ++run) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (bool first = false;; first = !first) {
+                choose(state, first);
+                saveopts(state, state.files.tmpfile);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const std::string now = read(state.files.tmpfile);
+        ASSERT_TRUE(now == versions[0] || now == versions[1])
+            << "run " << run << ", " << now.size() << " bytes";
+        cut += now == versions[1] ? 1 : 0;
+    }
+    // Both versions were seen, and half-written temporary files show kills inside a write.
+    EXPECT_GT(cut, 0);
+    EXPECT_LT(cut, 200);
+    int halfWritten = 0;
+    for (const auto& file : std::filesystem::directory_iterator(folder)) {
+        halfWritten += file.path().extension() == ".neu" ? 1 : 0;
+    }
+    EXPECT_GT(halfWritten, 0);
+}
+
+} // namespace
+} // namespace vestrano
