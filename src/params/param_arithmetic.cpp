@@ -86,6 +86,8 @@ void storeCount(PlotState& state, int s, double v) {
         state.slots[s - 5].anzt = intervals;
     }
     state.params[s].window.valueText = formatParamValue(v);
+    // The line options show the same count.
+    state.optionBoxes.line.counts[s - 3] = formatParamValue(v);
     storeParamValue(state, s, v);
     setsteps(state);
 }

@@ -1,6 +1,7 @@
 #include "settings/option_dialogs.h"
 
 #include "app/settings_menu.h"
+#include "params/param_arithmetic.h"
 #include "params/param_table.h"
 #include "settings/defaults.h"
 #include "settings/settings_keys.h"
@@ -109,6 +110,12 @@ TEST_F(OptionDialogs, LineBoxesLeaveBadCountsAndLimitsAlone) {
     boxes.limit = "0";
     takedicke(ctx);
     EXPECT_EQ(state.graph.inflimit, "0.001");
+
+    // A count set in its parameter window shows in the dialog's box.
+    double count = 300;
+    setpar(ctx, kFirstCountParam + 4, count);
+    EXPECT_EQ(boxes.counts[4], "300");
+    EXPECT_EQ(state.slots[2].anzt, 299);
 }
 
 TEST_F(OptionDialogs, AColourIsChosenOrLeftAlone) {
