@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 #include "state/general_number.h"
@@ -73,6 +74,20 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// 15 significant digits as the screen shows them, or 17 when 15 would not read back the same
+// number, so that a setting survives any number of restarts unchanged.
+std::string exactNumber(double value) {
+    std::string text = generalNumber(value);
+    double back = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), back);
+    if (result.ec == std::errc() && back == value) {
+        return text;
+    }
+    char longer[32];
+    std::snprintf(longer, sizeof longer, "%.17G", value);
+    return longer;
+}
+
 } // namespace
 
 const std::string& optkey(int n) {
@@ -135,7 +150,7 @@ double settingValue(int n, double number) {
 }
 
 std::string settingsValueText(double value) {
-    std::string text = generalNumber(value);
+    std::string text = exactNumber(value);
     const bool negative = text.front() == '-';
     const std::size_t digits = negative ? 1 : 0;
     if (text.compare(digits, 2, "0.") == 0) {

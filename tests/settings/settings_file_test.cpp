@@ -39,6 +39,7 @@ TEST_F(SettingsFile, ValueTextsAndLeadingNumbers) {
     EXPECT_EQ(settingsValueText(1e-10), " 1E-10");
     EXPECT_EQ(settingsValueText(1e15), " 1E+15");
     EXPECT_EQ(settingsValueText(16732240), " 16732240");
+    EXPECT_EQ(leadingNumber(settingsValueText(1.0 / 3)), 1.0 / 3); // not cut to 15 digits
     EXPECT_EQ(leadingNumber("  12abc"), 12);
     EXPECT_EQ(leadingNumber("abc"), 0);
     EXPECT_EQ(leadingNumber(""), 0);
