@@ -97,8 +97,10 @@ TEST_F(OptionWindows, ASlotColourReachesSwatchTermButtonAndIntervalLabel) {
     EXPECT_EQ(state().style.colors[1], static_cast<int32_t>(rgb(10, 20, 30)));
     EXPECT_EQ(in<QLabel>(dialog, "Picture1_1")->palette().color(QPalette::Window), chosen);
 
-    // The defaults bring the standard colour back everywhere.
+    // The defaults bring the standard colour back everywhere, and show the width they draw.
+    type(dialog, "Text1_0", "4");
     click(dialog, "Command3");
+    EXPECT_EQ(in<QLineEdit>(dialog, "Text1_0")->text(), "1");
     EXPECT_EQ(find<QPushButton>("Command1_1")->palette().color(QPalette::Button),
               QColor(0, 160, 40));
 }

@@ -83,6 +83,10 @@ void InterForm::buildRow(int i) {
     label4_[i] = new QLabel(QString::fromUtf8(kInterRowNames[i]), this);
     label4_[i]->setObjectName("Label4_" + index);
     label4_[i]->setGeometry(pixelRect(inRow(kInterRowName, top), tpp));
+    if (i >= kFirstRestrictionRow) {
+        // The name sits on its graph's colour; it keeps off the edge.
+        label4_[i]->setIndent(3);
+    }
     von_[i] = new QLineEdit(this);
     von_[i]->setObjectName("von_" + index);
     von_[i]->setGeometry(pixelRect(inRow(kInterLower, top), tpp));

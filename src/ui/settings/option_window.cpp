@@ -65,6 +65,8 @@ void OptionWindow::arrange(QGridLayout* grid, std::initializer_list<QPushButton*
     all->addLayout(grid);
     constexpr int kGapAboveButtons = 6;
     all->addSpacing(kGapAboveButtons);
+    // A taller window makes room above the buttons instead of stretching the rows.
+    all->addStretch();
     all->addLayout(row);
     refresh();
 }

@@ -73,7 +73,7 @@ void OptionsLinie::buildColumn(QGridLayout& grid, int i) {
     picture1_[i] = new QLabel(this);
     picture1_[i]->setObjectName(QString::fromStdString(indexed("Picture1", i)));
     picture1_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture1_[i]->setMinimumHeight(20);
+    picture1_[i]->setFixedHeight(command4_[i]->sizeHint().height());
     grid.addWidget(picture1_[i], Colour, column);
 
     const auto count = [&](int j, int row) {
