@@ -73,6 +73,7 @@ void togglefork(ProgramContext& ctx, int newmode) {
         }
     }
     lineDialogForMode(state);
+    ctx.ui.changed(Change::Options);
     ctx.ui.changed(Change::Terms);
     intervalsForMode(state);
     setBoundLabels(state);

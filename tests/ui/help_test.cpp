@@ -17,6 +17,8 @@
 #include "ui/params/para.h"
 #include "ui/params/para_clock.h"
 #include "ui/params/para_windows.h"
+#include "ui/settings/optionslinie.h"
+#include "ui/settings/optionszoom.h"
 #include "window_fixture.h"
 
 namespace vestrano {
@@ -59,6 +61,14 @@ TEST_F(Help, F1OpensThePageOfTheFocusedControlAtItsAnchor) {
     // Pages are compiled in with their pictures.
     EXPECT_FALSE(
         browser().document()->resource(QTextDocument::ImageResource, QUrl("para.png")).isNull());
+}
+
+TEST_F(Help, OptionDialogsExplainTheirControls) {
+    trigger("mn_groptions");
+    expectF1Opens(mother->lineOptions().findChild<QLineEdit*>("Text2_5"),
+                  "optionslinie.html#Text2_5");
+    trigger("mn_zoomoptions");
+    expectF1Opens(mother->zoomOptions().findChild<QLineEdit*>("Text1"), "optionszoom.html#Text1");
 }
 
 TEST_F(Help, MenuItemHelpsTheFocusedControlAndTheWindowFindsItsWayBack) {

@@ -6,6 +6,8 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -17,6 +19,9 @@
 #include "ui/main_window/mother.h"
 #include "ui/main_window/termform.h"
 #include "ui/plot/graphform.h"
+#include "ui/settings/optionsgraph.h"
+#include "ui/settings/optionslinie.h"
+#include "ui/settings/optionszoom.h"
 
 namespace vestrano {
 
@@ -35,13 +40,15 @@ class Windows : public ::testing::Test {
 
     // A control that is missing fails the test that wanted it; the exception keeps the null
     // pointer from taking the other tests down with it.
-    // The intervals window repeats names of the term and graph windows (Command1_0, Label1);
-    // its own tests look into it, this looks everywhere else.
+    // The intervals window and the option dialogs repeat names of the term and graph windows
+    // (Command1_0, Text1_0, Label1); their own tests look into them, this looks everywhere else.
     template <class T> T* find(const char* name) {
-        const QWidget* intervals = &mother->intervals();
+        const std::array<const QWidget*, 4> apart{&mother->intervals(), &mother->helpLineOptions(),
+                                                  &mother->lineOptions(), &mother->zoomOptions()};
         for (T* widget : mother->findChildren<T*>(name)) {
             const auto* w = qobject_cast<const QWidget*>(widget);
-            if (!w || !intervals->isAncestorOf(w)) {
+            if (!w || std::none_of(apart.begin(), apart.end(),
+                                   [w](const QWidget* a) { return a->isAncestorOf(w); })) {
                 return widget;
             }
         }

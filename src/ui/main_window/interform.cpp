@@ -15,6 +15,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
+#include "ui/main_window/colour_background.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/tool_window.h"
 
@@ -82,6 +83,10 @@ void InterForm::buildRow(int i) {
     label4_[i] = new QLabel(QString::fromUtf8(kInterRowNames[i]), this);
     label4_[i]->setObjectName("Label4_" + index);
     label4_[i]->setGeometry(pixelRect(inRow(kInterRowName, top), tpp));
+    if (i >= kFirstRestrictionRow) {
+        // The name sits on its graph's colour; it keeps off the edge.
+        label4_[i]->setIndent(3);
+    }
     von_[i] = new QLineEdit(this);
     von_[i]->setObjectName("von_" + index);
     von_[i]->setGeometry(pixelRect(inRow(kInterLower, top), tpp));
@@ -134,6 +139,7 @@ void InterForm::sync() {
     if (renderedRevision_ != w.revision) {
         renderTexts();
     }
+    renderColours();
     place();
     if (sub_->isHidden() == w.frame.visible) {
         sub_->setVisible(w.frame.visible);
@@ -150,6 +156,14 @@ void InterForm::renderTexts() {
                 box->setText(wanted);
             }
         }
+    }
+}
+
+// The restriction rows wear the colours of their graphs.
+void InterForm::renderColours() {
+    for (int i = kFirstRestrictionRow; i < kIntervalRows; ++i) {
+        const int32_t colour = ctx_.state.style.colors[i - kFirstRestrictionRow];
+        showColour(*label4_[i], static_cast<uint32_t>(colour), QPalette::Window);
     }
 }
 

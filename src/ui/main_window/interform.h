@@ -37,6 +37,7 @@ class InterForm final : public QWidget {
     void buildButtons();
     void renderTexts();
     void renderMode();
+    void renderColours();
     void place();
     void readBack();
     void aspectReleased(QObject* button, QEvent* event);

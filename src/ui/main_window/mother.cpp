@@ -20,6 +20,9 @@
 #include "ui/params/para_windows.h"
 #include "ui/params/tool_window.h"
 #include "ui/plot/graphform.h"
+#include "ui/settings/optionsgraph.h"
+#include "ui/settings/optionslinie.h"
+#include "ui/settings/optionszoom.h"
 
 namespace vestrano {
 
@@ -66,6 +69,7 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     buildParamWindows();
     calc_ = new MiniCalc(ctx_, *mdi_);
     inter_ = new InterForm(ctx_, *mdi_);
+    buildOptionWindows();
     buildMenu();
     buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
@@ -194,6 +198,23 @@ void Mother::showIntervalWindow() {
     bringForward(inter_->window(), state_->intervals.frame);
 }
 
+void Mother::buildOptionWindows() {
+    optionsGraph_ = new OptionsGraph(ctx_, *mdi_);
+    optionsLinie_ = new OptionsLinie(ctx_, *mdi_);
+    optionsZoom_ = new OptionsZoom(ctx_, *mdi_);
+}
+
+// The boxes and the slot colours, which the term window's buttons show as well.
+void Mother::refreshOptions() {
+    if (!optionsGraph_) {
+        return;
+    }
+    optionsGraph_->refresh();
+    optionsLinie_->refresh();
+    optionsZoom_->refresh();
+    term_->refreshTerms();
+}
+
 void Mother::changed(Change what) {
     // The intervals window re-renders only what the program rewrote.
     if (inter_) {
@@ -224,8 +245,10 @@ void Mother::changed(Change what) {
     case Change::Calculator:
         calc_->refresh();
         return;
-    case Change::Collection:
     case Change::Options:
+        refreshOptions();
+        return;
+    case Change::Collection:
         // No window shows it yet.
         return;
     }

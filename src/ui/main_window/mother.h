@@ -25,6 +25,9 @@ class HelpKey;
 class HelpWindow;
 class MiniCalc;
 class InterForm;
+class OptionsGraph;
+class OptionsLinie;
+class OptionsZoom;
 class ParameterList;
 class ParaWindows;
 class TermForm;
@@ -52,6 +55,9 @@ class Mother final : public QMainWindow {
     HelpWindow* helpWindow() { return help_; }
     MiniCalc& calculator() { return *calc_; }
     InterForm& intervals() { return *inter_; }
+    OptionsGraph& helpLineOptions() { return *optionsGraph_; }
+    OptionsLinie& lineOptions() { return *optionsLinie_; }
+    OptionsZoom& zoomOptions() { return *optionsZoom_; }
 
     // What `Timer1` runs on each tick: every running parameter moves a step.
     void timer1Tick();
@@ -80,6 +86,8 @@ class Mother final : public QMainWindow {
     void refreshParamMenu();
     void syncParams();
     void showIntervalWindow();
+    void buildOptionWindows();
+    void refreshOptions();
 
     QtDialogs qtDialogs_;
     std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();
@@ -94,6 +102,9 @@ class Mother final : public QMainWindow {
     ParameterList* paramList_ = nullptr;
     MiniCalc* calc_ = nullptr;
     InterForm* inter_ = nullptr;
+    OptionsGraph* optionsGraph_ = nullptr;
+    OptionsLinie* optionsLinie_ = nullptr;
+    OptionsZoom* optionsZoom_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::map<std::string, QAction*> actions_;
     HelpWindow* help_ = nullptr;

@@ -8,12 +8,17 @@
 
 #include "app/menu_actions.h"
 #include "app/mode_switch.h"
+#include "app/settings_menu.h"
 #include "app/term_input.h"
 #include "params/param_menu.h"
 #include "plot/einszueins.h"
+#include "settings/option_dialogs.h"
 #include "ui/calculator/minicalc.h"
 #include "ui/help/about_box.h"
 #include "ui/help/help_window.h"
+#include "ui/settings/optionsgraph.h"
+#include "ui/settings/optionslinie.h"
+#include "ui/settings/optionszoom.h"
 
 namespace vestrano {
 
@@ -45,6 +50,10 @@ void Mother::buildMenu() {
         file, "mn_fplot", "&Funktionenplotter", [this] { chooseMode(ctx_, 0); }, true);
     addItem(
         file, "mn_kplot", "&Kurvenplotter", [this] { chooseMode(ctx_, 1); }, true);
+    file->addSeparator()->setObjectName("mn_s2");
+    addItem(file, "mn_saveopt", "&Einstellungen speichern", [this] { saveSettingsMenu(ctx_); });
+    addItem(file, "mn_optdef", "&Voreinstellungen aktivieren",
+            [this] { restoreDefaultsMenu(ctx_); });
     file->addSeparator()->setObjectName("mn_s3");
     addItem(file, "mn_close", "&S&chließen", [this] { close(); });
 
@@ -57,7 +66,17 @@ void Mother::buildMenu() {
     buildParamMenu(addMenu(nullptr, kParamMenu[0].name, kParamMenu[0].caption));
 
     QMenu* extra = addMenu(nullptr, "mn_extra", "&Einstellungen");
+    // Opening a dialog fills its boxes anew: what was typed but not taken over is gone.
+    addItem(extra, "mn_groptions", "&Einstellungen für die Graphen", [this] {
+        setgroptions(ctx_);
+        optionsLinie_->bringForward();
+    });
     QMenu* help = addMenu(extra, "mn_helpum", "Einstellungen für die Hilfslinien");
+    addItem(help, "mn_axeoptions", "Anzahl und Startwerte der &Hilfslinien", [this] {
+        setdef(*state_);
+        optionsGraph_->bringForward();
+    });
+    help->addSeparator()->setObjectName("mn_s8");
     const auto display = [this](DisplayItem item) {
         return [this, item] { toggleDisplay(ctx_, item); };
     };
@@ -66,6 +85,10 @@ void Mother::buildMenu() {
     addItem(help, "mn_axevis", "&Achsen sichtbar", display(DisplayItem::Axes), true);
     addItem(help, "mn_axname", "Achsen&name sichtbar", display(DisplayItem::AxisNames), true);
     QMenu* zoomMenu = addMenu(extra, "mn_zoomum", "Einstellungen für den Zoom");
+    addItem(zoomMenu, "mn_zoomoptions", "&Zoom-Faktoren", [this] {
+        setval(*state_);
+        optionsZoom_->bringForward();
+    });
     addItem(
         zoomMenu, "mn_zoomtoggle", "Zoom sperren", [this] { toggleZoomLock(ctx_); }, true);
     extra->addSeparator()->setObjectName("mn_sc");

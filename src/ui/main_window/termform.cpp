@@ -9,6 +9,7 @@
 
 #include "app/term_input.h"
 #include "state/program_context.h"
+#include "ui/main_window/colour_background.h"
 #include "ui/main_window/twips.h"
 
 namespace vestrano {
@@ -126,6 +127,7 @@ void TermForm::refreshTerms() {
     for (int i = 0; i < kSlotCount; ++i) {
         const TermSlot& slot = state.slots[i];
         command1_[i]->setText(qtText(slotName(state.mode, 3 + i) + " ="));
+        showColour(*command1_[i], static_cast<uint32_t>(state.style.colors[i]), QPalette::Button);
         const QString text = qtText(slot.text);
         if (text1_[i]->text() != text) {
             text1_[i]->setText(text);
