@@ -2,6 +2,7 @@
 
 #include "app/intervals.h"
 #include "app/term_input.h"
+#include "collection/entry_editing.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
 #include "settings/settings_file.h"
@@ -74,6 +75,8 @@ void togglefork(ProgramContext& ctx, int newmode) {
     }
     lineDialogForMode(state);
     ctx.ui.changed(Change::Terms);
+    collectionForMode(state);
+    ctx.ui.changed(Change::Collection);
     intervalsForMode(state);
     setBoundLabels(state);
     ctx.ui.changed(Change::Parameters);

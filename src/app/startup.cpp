@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/entry_apply.h"
 #include "app/intervals.h"
 #include "app/mode_switch.h"
 #include "app/window_arrangement.h"
@@ -80,6 +81,7 @@ void startup(ProgramContext& ctx, const std::string& dataFolder) {
     makepens(state, kSlotPens);
     colinit(ctx, dataFolder);
     ctx.followView = followView;
+    ctx.applyEntry = colgetall;
     updateall(ctx);
     togglefork(ctx, 0);
 }
