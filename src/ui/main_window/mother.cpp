@@ -12,6 +12,7 @@
 #include "app/startup.h"
 #include "app/window_arrangement.h"
 #include "ui/calculator/minicalc.h"
+#include "ui/collection/sammlung.h"
 #include "ui/help/help_key.h"
 #include "ui/help/help_window.h"
 #include "ui/main_window/interform.h"
@@ -66,6 +67,7 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     buildParamWindows();
     calc_ = new MiniCalc(ctx_, *mdi_);
     inter_ = new InterForm(ctx_, *mdi_);
+    sammlung_ = new Sammlung(ctx_, *mdi_);
     buildMenu();
     buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
@@ -85,6 +87,8 @@ Mother::~Mother() {
     }
     inter_->window().removeEventFilter(inter_);
     inter_ = nullptr;
+    sammlung_->window().removeEventFilter(sammlung_);
+    sammlung_ = nullptr;
     mdi_->viewport()->removeEventFilter(this);
     delete mdi_;
 }
@@ -212,11 +216,13 @@ void Mother::changed(Change what) {
         return;
     case Change::Menu:
         refreshMenu();
+        refreshCollectionMenu();
         graph_->refreshCaption();
         return;
     case Change::Layout:
         applyLayout();
         syncParams();
+        sammlung_->sync();
         return;
     case Change::Parameters:
         syncParams();
@@ -225,6 +231,10 @@ void Mother::changed(Change what) {
         calc_->refresh();
         return;
     case Change::Collection:
+        if (sammlung_) {
+            sammlung_->sync();
+        }
+        return;
     case Change::Options:
         // No window shows it yet.
         return;

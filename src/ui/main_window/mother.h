@@ -26,6 +26,7 @@ class HelpWindow;
 class MiniCalc;
 class InterForm;
 class ParameterList;
+class Sammlung;
 class ParaWindows;
 class TermForm;
 
@@ -52,6 +53,7 @@ class Mother final : public QMainWindow {
     HelpWindow* helpWindow() { return help_; }
     MiniCalc& calculator() { return *calc_; }
     InterForm& intervals() { return *inter_; }
+    Sammlung& collection() { return *sammlung_; }
 
     // What `Timer1` runs on each tick: every running parameter moves a step.
     void timer1Tick();
@@ -80,6 +82,9 @@ class Mother final : public QMainWindow {
     void refreshParamMenu();
     void syncParams();
     void showIntervalWindow();
+    void buildCollectionMenu();
+    void showCollectionWindow();
+    void refreshCollectionMenu();
 
     QtDialogs qtDialogs_;
     std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();
@@ -94,6 +99,7 @@ class Mother final : public QMainWindow {
     ParameterList* paramList_ = nullptr;
     MiniCalc* calc_ = nullptr;
     InterForm* inter_ = nullptr;
+    Sammlung* sammlung_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::map<std::string, QAction*> actions_;
     HelpWindow* help_ = nullptr;
