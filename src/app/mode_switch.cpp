@@ -2,10 +2,10 @@
 
 #include "app/intervals.h"
 #include "app/term_input.h"
+#include "collection/collection_file.h"
 #include "collection/entry_editing.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
-#include "settings/settings_file.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
@@ -83,7 +83,7 @@ void togglefork(ProgramContext& ctx, int newmode) {
     updatestamm(ctx);
     setscale(state);
     if (!state.files.tmpfile.empty()) {
-        loadopts(ctx, state.files.tmpfile);
+        colload(ctx, state.files.tmpfile, true);
     }
     findandget(ctx, false);
 }

@@ -81,13 +81,17 @@ std::size_t sectionEnd(const std::vector<Line>& lines, std::size_t header) {
     return i;
 }
 
-std::string joinLines(const std::vector<Line>& lines) {
+std::string joinLines(const std::vector<Line>& lines, std::size_t from, std::size_t to) {
     std::string out;
-    for (const Line& line : lines) {
-        out += line.text;
-        out += line.end;
+    for (std::size_t i = from; i < to; ++i) {
+        out += lines[i].text;
+        out += lines[i].end;
     }
     return out;
+}
+
+std::string joinLines(const std::vector<Line>& lines) {
+    return joinLines(lines, 0, lines.size());
 }
 
 std::string lineBreakOf(const std::vector<Line>& lines) {
@@ -146,6 +150,29 @@ std::string writeProfileKeys(std::string_view text, std::string_view section,
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(after), {line, lineBreak});
     }
     return joinLines(lines);
+}
+
+std::string replaceProfileSection(std::string_view text, std::string_view section,
+                                  std::string_view body) {
+    std::vector<Line> lines = splitLines(text);
+    const std::string lineBreak = lineBreakOf(lines);
+    const std::size_t header = findSection(lines, section);
+    if (header == lines.size()) {
+        if (!lines.empty() && lines.back().end.empty()) {
+            lines.back().end = lineBreak;
+        }
+        lines.push_back({"[" + std::string(section) + "]", lineBreak});
+    }
+    const std::size_t end = sectionEnd(lines, header);
+    if (lines[header].end.empty()) {
+        lines[header].end = lineBreak;
+    }
+    std::string out = joinLines(lines, 0, header + 1);
+    if (!body.empty()) {
+        out += body;
+        out += lineBreak;
+    }
+    return out + joinLines(lines, end, lines.size());
 }
 
 } // namespace vestrano
