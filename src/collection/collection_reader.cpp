@@ -1,4 +1,5 @@
 #include "collection/collection_file.h"
+#include "collection/entry_editing.h"
 
 #include <array>
 
@@ -288,6 +289,9 @@ std::string readEntries(std::string_view text, int mode, std::string_view sectio
 void colread(PlotState& state, Ui& ui, std::string_view text) {
     const std::string error =
         readEntries(text, state.mode, state.modenames[state.mode], state.collection.entries);
+    if (error != kNoSectionLine) {
+        emptyBoxes(state.collection.window);
+    }
     ui.changed(Change::Collection);
     if (!error.empty()) {
         ui.message(error, "Fehler", MessageIcon::Critical);

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <ctime>
 
+#include "collection/collection_file.h"
 #include "collection/entry_build.h"
 #include "collection/entry_lines.h"
 #include "state/plot_state.h"
@@ -30,8 +31,11 @@ bool validIndex(ProgramContext& ctx, int i) {
 
 // Every edit reaches the working copy at once; `mark` tells that the table changed.
 void writeTable(ProgramContext& ctx, bool mark) {
-    if (mark) {
-        ctx.state.files.colchanged = true;
+    FileNames& files = ctx.state.files;
+    if (files.tmpfile.empty()) {
+        files.colchanged = files.colchanged || mark;
+    } else {
+        writefile(ctx, files.tmpfile, mark);
     }
     ctx.ui.changed(Change::Collection);
 }
@@ -67,7 +71,9 @@ int appendEntry(ProgramContext& ctx, const std::string& stem, const std::string&
     return static_cast<int>(entries(ctx).size()) - 1;
 }
 
-void clearBoxes(CollectionWindow& w) {
+} // namespace
+
+void emptyBoxes(CollectionWindow& w) {
     for (std::string& box : w.txt) {
         box.clear();
     }
@@ -80,6 +86,8 @@ void clearBoxes(CollectionWindow& w) {
     w.selentry = -1;
     ++w.revision;
 }
+
+namespace {
 
 void showEntry(ProgramContext& ctx, int i) {
     PlotState& state = ctx.state;
@@ -121,9 +129,6 @@ void loadCollection(ProgramContext& ctx) {
     }
     w.loaded = true;
     w.selentry = -1;
-    if (w.caption.empty()) {
-        w.caption = "Sammlung: (noch ohne Bezeichnung)";
-    }
     ctx.state.collection.pending = false;
 }
 
@@ -279,7 +284,7 @@ void clrone(ProgramContext& ctx) {
     writeTable(ctx, true);
     const int count = static_cast<int>(entries(ctx).size());
     if (count == 0) {
-        clearBoxes(w);
+        emptyBoxes(w);
         ctx.ui.changed(Change::Collection);
         return;
     }

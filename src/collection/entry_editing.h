@@ -4,6 +4,7 @@
 
 namespace vestrano {
 
+struct CollectionWindow;
 struct ProgramContext;
 struct PlotState;
 class Ui;
@@ -75,6 +76,9 @@ bool geschutzt(PlotState& state, Ui& ui, int i);
 
 // The 1-based position of the first entry titled exactly `title`, else 0.
 int find(const PlotState& state, const std::string& title);
+
+// A table read anew: no entry is selected and the boxes are empty.
+void emptyBoxes(CollectionWindow& window);
 
 // After a mode switch the window shows no entry of the other mode's section.
 void collectionForMode(PlotState& state);

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "support/scripted_ui.h"
+#include "ui/collection/sammlung.h"
 #include "ui/main_window/interform.h"
 #include "ui/main_window/mother.h"
 #include "ui/main_window/termform.h"
@@ -35,13 +36,14 @@ class Windows : public ::testing::Test {
 
     // A control that is missing fails the test that wanted it; the exception keeps the null
     // pointer from taking the other tests down with it.
-    // The intervals window repeats names of the term and graph windows (Command1_0, Label1);
-    // its own tests look into it, this looks everywhere else.
+    // The intervals and collection windows repeat names of the term and graph windows
+    // (Command1_0, Label1, Label9); their own tests look into them, this looks everywhere else.
     template <class T> T* find(const char* name) {
         const QWidget* intervals = &mother->intervals();
+        const QWidget* collection = &mother->collection();
         for (T* widget : mother->findChildren<T*>(name)) {
             const auto* w = qobject_cast<const QWidget*>(widget);
-            if (!w || !intervals->isAncestorOf(w)) {
+            if (!w || (!intervals->isAncestorOf(w) && !collection->isAncestorOf(w))) {
                 return widget;
             }
         }

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "collection/collection_file.h"
 #include "collection/entry_editing.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
@@ -230,7 +231,7 @@ void Sammlung::renderBoxes() {
 
 void Sammlung::renderLabels() {
     const CollectionWindow& w = ctx_.state.collection.window;
-    setWindowTitle(qtText(w.caption));
+    setWindowTitle(qtText(collectionCaption(ctx_.state.files.colfile)));
     label3_->setText(qtText(w.label3));
     label7_->setVisible(w.label7);
     label9_->setText(qtText(w.label9));

@@ -108,7 +108,7 @@ void Mother::closeEvent(QCloseEvent* event) {
     if (!quitDone_) {
         quitDone_ = true;
         timer1_->stop();
-        quit(*state_, ui_);
+        quit(ctx_);
     }
     event->accept();
 }
