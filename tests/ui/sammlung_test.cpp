@@ -52,6 +52,11 @@ TEST_F(SammlungTest, ClickedEntryIsAppliedAndEditedBoxesAreTakenOver) {
     show();
     auto* list = control<QListWidget>("List1_0");
     ASSERT_EQ(list->count(), 2);
+    // The focus alone chooses nothing.
+    list->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(state().collection.window.selected, -1);
+    EXPECT_EQ(find<QLineEdit>("Text1_0")->text(), "");
     list->setCurrentRow(0);
     QApplication::processEvents();
     EXPECT_EQ(find<QLineEdit>("Text1_0")->text(), "x^2");

@@ -34,10 +34,10 @@ constexpr int kFrameSpace = 60;
 
 constexpr std::array<TwipRect, 6> kBoxes{{{3240, 300, 6240, 1320},
                                           {3240, 1920, 4400, 960},
-                                          {120, 3720, 4560, 1500},
-                                          {4800, 3720, 4680, 1500},
-                                          {120, 5580, 4560, 1500},
-                                          {4800, 5580, 4680, 1500}}};
+                                          {120, 4080, 4560, 1300},
+                                          {4800, 4080, 4680, 1300},
+                                          {120, 5700, 4560, 1300},
+                                          {4800, 5700, 4680, 1300}}};
 constexpr std::array<const char*, 6> kBoxLabels{"",
                                                 "Funktionsterme:",
                                                 "Parameter:",
@@ -84,13 +84,15 @@ void Sammlung::buildList() {
     label1->setGeometry(pixelRect({120, 60, 1500, 240}, tpp));
     list_ = new QListWidget(this);
     list_->setObjectName("List1_0");
-    list_->setGeometry(pixelRect({120, 300, 3000, 2580}, tpp));
+    list_->setGeometry(pixelRect({120, 300, 3000, 2280}, tpp));
     list_->installEventFilter(this);
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (applying_) {
+    // The selection, not the current row: a list that gets the focus makes its first row
+    // current, which is no choice of the user's.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (applying_ || list_->selectedItems().isEmpty()) {
             return;
         }
-        ctx_.state.collection.window.selected = row;
+        ctx_.state.collection.window.selected = list_->row(list_->selectedItems().first());
         listakt(ctx_);
         sync();
     });
@@ -119,12 +121,10 @@ void Sammlung::buildBoxes() {
         if (j == 0) {
             continue;
         }
-        auto* label = new QLabel(QString::fromUtf8(kBoxLabels[j]), this);
-        label->setObjectName(kBoxLabelNames[j]);
-        label->setGeometry(pixelRect({kBoxes[j].left, kBoxes[j].top - 240, 3000, 240}, tpp));
-        if (j == 1) {
-            label2_ = label;
-        }
+        boxLabels_[j] = new QLabel(QString::fromUtf8(kBoxLabels[j]), this);
+        boxLabels_[j]->setObjectName(kBoxLabelNames[j]);
+        boxLabels_[j]->setGeometry(
+            pixelRect({kBoxes[j].left, kBoxes[j].top - 240, 3000, 240}, tpp));
     }
     for (int i = 0; i < 3; ++i) {
         const int top = 1920 + i * 360;
@@ -170,7 +170,7 @@ void Sammlung::buildButtons() {
     }
     check1_ = new QCheckBox("Erweiterte Ansicht", this);
     check1_->setObjectName("Check1");
-    check1_->setGeometry(pixelRect({7760, 1620, 1800, 280}, tpp));
+    check1_->setGeometry(pixelRect({120, 2620, 3000, 280}, tpp));
     connect(check1_, &QCheckBox::toggled, this, [this](bool on) {
         if (!applying_) {
             setExtended(ctx_.state, ctx_.ui, on);
@@ -207,7 +207,9 @@ void Sammlung::renderList() {
         }
     }
     const int selected = ctx_.state.collection.window.selected;
-    if (list_->currentRow() != selected) {
+    if (selected < 0) {
+        list_->clearSelection();
+    } else if (list_->currentRow() != selected || !list_->item(selected)->isSelected()) {
         list_->setCurrentRow(selected);
     }
 }
@@ -254,8 +256,11 @@ void Sammlung::renderView() {
     }
     renderedExtended_ = ext;
     check1_->setChecked(ext);
-    label2_->setVisible(ext);
-    txt_[1]->setVisible(ext);
+    // Hidden, the keyboard cannot reach the boxes outside the small window either.
+    for (int j = 1; j < kDetailBoxes; ++j) {
+        boxLabels_[j]->setVisible(ext);
+        txt_[j]->setVisible(ext);
+    }
     for (int i = 0; i < 3; ++i) {
         dicke_[i]->setVisible(ext);
         labdicke_[i]->setVisible(ext);
@@ -265,7 +270,9 @@ void Sammlung::renderView() {
     label9_->setGeometry(pixelRect({120, top, kClientWidth - 240, kStatusHeight}, tpp));
     setFixedSize(toPixels(kClientWidth, tpp), toPixels(top + kStatusHeight + kFrameSpace, tpp));
     if (sub_) {
-        sub_->setFixedSize(sub_->sizeHint());
+        // The frame's title and borders around the new inner size.
+        const QMargins frame = sub_->contentsMargins();
+        sub_->setFixedSize(size().grownBy(frame));
     }
     readBack();
 }

@@ -50,7 +50,7 @@ class Sammlung final : public QWidget {
     std::array<QPlainTextEdit*, 6> txt_{};
     std::array<QLineEdit*, 3> dicke_{};
     std::array<QLabel*, 3> labdicke_{};
-    QLabel* label2_ = nullptr;
+    std::array<QLabel*, 6> boxLabels_{}; // Label2, Label4, Label5, Label6, Label8
     QLabel* label3_ = nullptr;
     QLabel* label7_ = nullptr;
     QLabel* label9_ = nullptr;
