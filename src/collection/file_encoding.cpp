@@ -121,6 +121,14 @@ std::vector<char32_t> charactersWithCrLf(std::string_view text) {
     return out;
 }
 
+std::string markedUtf8(const std::vector<char32_t>& characters) {
+    std::string out(kByteOrderMark);
+    for (const char32_t c : characters) {
+        appendUtf8(out, c);
+    }
+    return out;
+}
+
 } // namespace
 
 std::string decodeFileText(std::string_view bytes) {
@@ -150,18 +158,17 @@ std::string encodeFileText(std::string_view text) {
     const std::vector<char32_t> characters = charactersWithCrLf(text);
     std::string out;
     out.reserve(characters.size());
+    bool high = false;
     for (const char32_t c : characters) {
         const int byte = toWindows1252(c);
         if (byte < 0) {
-            out.assign(kByteOrderMark);
-            for (const char32_t d : characters) {
-                appendUtf8(out, d);
-            }
-            return out;
+            return markedUtf8(characters);
         }
+        high = high || byte >= 0x80;
         out += static_cast<char>(byte);
     }
-    return out;
+    // Windows-1252 bytes that happen to be valid UTF-8 ("Ã¤") would read back as other text.
+    return high && isUtf8(out) ? markedUtf8(characters) : out;
 }
 
 } // namespace vestrano

@@ -130,9 +130,11 @@ std::string writeProfileKeys(std::string_view text, std::string_view section,
         }
         lines.push_back({"[" + std::string(section) + "]", lineBreak});
     }
-    for (const auto& [key, value] : keys) {
+    for (const auto& keyValue : keys) {
+        // A named reference, since clang lets no lambda capture a structured binding.
+        const std::string& key = keyValue.first;
         const std::size_t end = sectionEnd(lines, header);
-        const std::string line = key + "=" + value;
+        const std::string line = key + "=" + keyValue.second;
         const auto existing = std::find_if(lines.begin() + static_cast<std::ptrdiff_t>(header) + 1,
                                            lines.begin() + static_cast<std::ptrdiff_t>(end),
                                            [&](const Line& l) { return keyOf(l.text) == key; });
