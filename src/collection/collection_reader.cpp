@@ -163,7 +163,8 @@ class SectionReader {
                 return Outcome::EntryEnded;
             }
             bool ends = line.back() == '}';
-            std::string text(line);
+            std::string& text = scratch_;
+            text.assign(line);
             if (ends && !line.starts_with(keys_[4])) {
                 std::erase(text, '}');
             }
@@ -272,6 +273,7 @@ class SectionReader {
     LineReader in_;
     std::array<std::string, 20> keys_;
     std::vector<CollectionEntry>& entries_;
+    std::string scratch_; // the line being classified, kept to reuse its memory
 };
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 namespace vestrano {
 
@@ -96,11 +95,9 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// The characters of a program text with every line break as CR LF; a byte that is not part
-// of valid UTF-8 counts as its Windows-1252 character.
-std::vector<char32_t> charactersWithCrLf(std::string_view text) {
-    std::vector<char32_t> out;
-    out.reserve(text.size() + text.size() / 16);
+// Calls `take` with each character of a program text, every line break as CR LF; a byte that
+// is not part of valid UTF-8 counts as its Windows-1252 character. Stops when `take` says no.
+template <typename Take> bool forEachCharacter(std::string_view text, Take take) {
     char32_t c = 0;
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t length = utf8Length(text, i, c);
@@ -109,23 +106,28 @@ std::vector<char32_t> charactersWithCrLf(std::string_view text) {
         }
         i += length == 0 ? 1 : length;
         if (c == '\r' || c == '\n') {
-            out.push_back('\r');
-            out.push_back('\n');
             if (c == '\r' && i < text.size() && text[i] == '\n') {
                 ++i;
             }
+            if (!take(U'\r') || !take(U'\n')) {
+                return false;
+            }
             continue;
         }
-        out.push_back(c);
+        if (!take(c)) {
+            return false;
+        }
     }
-    return out;
+    return true;
 }
 
-std::string markedUtf8(const std::vector<char32_t>& characters) {
+std::string markedUtf8(std::string_view text) {
     std::string out(kByteOrderMark);
-    for (const char32_t c : characters) {
+    out.reserve(text.size() + text.size() / 16 + kByteOrderMark.size());
+    forEachCharacter(text, [&](char32_t c) {
         appendUtf8(out, c);
-    }
+        return true;
+    });
     return out;
 }
 
@@ -155,20 +157,17 @@ std::string decodeFileText(std::string_view bytes) {
 }
 
 std::string encodeFileText(std::string_view text) {
-    const std::vector<char32_t> characters = charactersWithCrLf(text);
     std::string out;
-    out.reserve(characters.size());
+    out.reserve(text.size() + text.size() / 16);
     bool high = false;
-    for (const char32_t c : characters) {
+    const bool fits = forEachCharacter(text, [&](char32_t c) {
         const int byte = toWindows1252(c);
-        if (byte < 0) {
-            return markedUtf8(characters);
-        }
         high = high || byte >= 0x80;
         out += static_cast<char>(byte);
-    }
+        return byte >= 0;
+    });
     // Windows-1252 bytes that happen to be valid UTF-8 ("Ã¤") would read back as other text.
-    return high && isUtf8(out) ? markedUtf8(characters) : out;
+    return fits && !(high && isUtf8(out)) ? out : markedUtf8(text);
 }
 
 } // namespace vestrano
