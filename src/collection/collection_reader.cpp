@@ -288,8 +288,13 @@ std::string readEntries(std::string_view text, int mode, std::string_view sectio
 }
 
 void colread(PlotState& state, Ui& ui, std::string_view text) {
-    const std::string error =
-        readEntries(text, state.mode, state.modenames[state.mode], state.collection.entries);
+    std::vector<CollectionEntry>& entries = state.collection.entries;
+    const std::string error = readEntries(text, state.mode, state.modenames[state.mode], entries);
+    // The table now stands for this file and mode; entries kept from elsewhere would be
+    // written into the wrong section by the next change.
+    if (error == kNoSectionLine) {
+        entries.clear();
+    }
     ui.changed(Change::Collection);
     if (!error.empty()) {
         ui.message(error, "Fehler", MessageIcon::Critical);
