@@ -24,7 +24,8 @@ inline constexpr std::string_view kBrokenFile = "Die Sammlungsdatei bricht unerw
 std::string readEntries(std::string_view text, int mode, std::string_view section,
                         std::vector<CollectionEntry>& entries);
 
-// `readEntries` into the table of the current mode; an error shows as a message.
+// `readEntries` into the table of the current mode; an error shows as a message. Without the
+// mode's section the table is empty.
 void colread(PlotState& state, Ui& ui, std::string_view text);
 
 // `text` without trailing blanks, empty lines and the line break at its end.

@@ -164,7 +164,8 @@ class SectionReader {
                 return Outcome::EntryEnded;
             }
             bool ends = line.back() == '}';
-            std::string text(line);
+            std::string& text = scratch_;
+            text.assign(line);
             if (ends && !line.starts_with(keys_[4])) {
                 std::erase(text, '}');
             }
@@ -273,6 +274,7 @@ class SectionReader {
     LineReader in_;
     std::array<std::string, 20> keys_;
     std::vector<CollectionEntry>& entries_;
+    std::string scratch_; // the line being classified, kept to reuse its memory
 };
 
 } // namespace
@@ -287,11 +289,14 @@ std::string readEntries(std::string_view text, int mode, std::string_view sectio
 }
 
 void colread(PlotState& state, Ui& ui, std::string_view text) {
-    const std::string error =
-        readEntries(text, state.mode, state.modenames[state.mode], state.collection.entries);
-    if (error != kNoSectionLine) {
-        emptyBoxes(state.collection.window);
+    std::vector<CollectionEntry>& entries = state.collection.entries;
+    const std::string error = readEntries(text, state.mode, state.modenames[state.mode], entries);
+    // The table now stands for this file and mode; entries kept from elsewhere would be
+    // written into the wrong section by the next change.
+    if (error == kNoSectionLine) {
+        entries.clear();
     }
+    emptyBoxes(state.collection.window);
     ui.changed(Change::Collection);
     if (!error.empty()) {
         ui.message(error, "Fehler", MessageIcon::Critical);

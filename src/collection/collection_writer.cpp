@@ -71,6 +71,12 @@ void appendEntry(std::string& out, const CollectionEntry& entry) {
             out += lines;
         }
     }
+    // The line that ends an entry loses every "}"; a last line that holds one keeps it when
+    // the entry's end goes on a line of its own.
+    const std::size_t lastLine = out.rfind(kCrLf);
+    if (out.find('}', lastLine == std::string::npos ? 0 : lastLine) != std::string::npos) {
+        out += kCrLf;
+    }
     out += "}";
 }
 

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 namespace vestrano {
 
@@ -96,28 +95,61 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// The characters of a program text with every line break as CR LF; a byte that is not part
-// of valid UTF-8 counts as its Windows-1252 character.
-std::vector<char32_t> charactersWithCrLf(std::string_view text) {
-    std::vector<char32_t> out;
-    out.reserve(text.size() + text.size() / 16);
+// Length of the run of plain ASCII at `i` that needs no conversion: no line break, no byte
+// above 0x7F.
+std::size_t plainRun(std::string_view text, std::size_t i) {
+    std::size_t end = i;
+    while (end < text.size()) {
+        const auto byte = static_cast<unsigned char>(text[end]);
+        if (byte >= 0x80 || byte == '\r' || byte == '\n') {
+            break;
+        }
+        ++end;
+    }
+    return end - i;
+}
+
+// Hands a program text over in pieces: runs of plain ASCII to `takeRun`, every other character
+// to `take`, each line break as CR LF; a byte that is not part of valid UTF-8 counts as its
+// Windows-1252 character. Stops when `take` says no.
+template <typename TakeRun, typename Take>
+bool forEachCharacter(std::string_view text, TakeRun takeRun, Take take) {
     char32_t c = 0;
     for (std::size_t i = 0; i < text.size();) {
+        const std::size_t run = plainRun(text, i);
+        if (run > 0) {
+            takeRun(text.substr(i, run));
+            i += run;
+            continue;
+        }
         const std::size_t length = utf8Length(text, i, c);
         if (length == 0) {
             c = fromWindows1252(static_cast<unsigned char>(text[i]));
         }
         i += length == 0 ? 1 : length;
         if (c == '\r' || c == '\n') {
-            out.push_back('\r');
-            out.push_back('\n');
             if (c == '\r' && i < text.size() && text[i] == '\n') {
                 ++i;
             }
+            takeRun("\r\n");
             continue;
         }
-        out.push_back(c);
+        if (!take(c)) {
+            return false;
+        }
     }
+    return true;
+}
+
+std::string markedUtf8(std::string_view text) {
+    std::string out(kByteOrderMark);
+    out.reserve(text.size() + text.size() / 16 + kByteOrderMark.size());
+    forEachCharacter(
+        text, [&](std::string_view run) { out += run; },
+        [&](char32_t c) {
+            appendUtf8(out, c);
+            return true;
+        });
     return out;
 }
 
@@ -135,6 +167,12 @@ std::string decodeFileText(std::string_view bytes) {
     out.reserve(bytes.size() + bytes.size() / 8);
     char32_t c = 0;
     for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t run = plainRun(bytes, i);
+        out += bytes.substr(i, run);
+        i += run;
+        if (i == bytes.size()) {
+            break;
+        }
         // A marked file keeps its valid sequences; a stray byte reads as Windows-1252.
         const std::size_t length = marked ? utf8Length(bytes, i, c) : 0;
         if (length == 0) {
@@ -147,21 +185,19 @@ std::string decodeFileText(std::string_view bytes) {
 }
 
 std::string encodeFileText(std::string_view text) {
-    const std::vector<char32_t> characters = charactersWithCrLf(text);
     std::string out;
-    out.reserve(characters.size());
-    for (const char32_t c : characters) {
-        const int byte = toWindows1252(c);
-        if (byte < 0) {
-            out.assign(kByteOrderMark);
-            for (const char32_t d : characters) {
-                appendUtf8(out, d);
-            }
-            return out;
-        }
-        out += static_cast<char>(byte);
-    }
-    return out;
+    out.reserve(text.size() + text.size() / 16);
+    bool high = false;
+    const bool fits = forEachCharacter(
+        text, [&](std::string_view run) { out += run; },
+        [&](char32_t c) {
+            const int byte = toWindows1252(c);
+            high = high || byte >= 0x80;
+            out += static_cast<char>(byte);
+            return byte >= 0;
+        });
+    // Windows-1252 bytes that happen to be valid UTF-8 ("Ã¤") would read back as other text.
+    return fits && !(high && isUtf8(out)) ? out : markedUtf8(text);
 }
 
 } // namespace vestrano

@@ -81,17 +81,13 @@ std::size_t sectionEnd(const std::vector<Line>& lines, std::size_t header) {
     return i;
 }
 
-std::string joinLines(const std::vector<Line>& lines, std::size_t from, std::size_t to) {
+std::string joinLines(const std::vector<Line>& lines) {
     std::string out;
-    for (std::size_t i = from; i < to; ++i) {
-        out += lines[i].text;
-        out += lines[i].end;
+    for (const Line& line : lines) {
+        out += line.text;
+        out += line.end;
     }
     return out;
-}
-
-std::string joinLines(const std::vector<Line>& lines) {
-    return joinLines(lines, 0, lines.size());
 }
 
 std::string lineBreakOf(const std::vector<Line>& lines) {
@@ -130,9 +126,11 @@ std::string writeProfileKeys(std::string_view text, std::string_view section,
         }
         lines.push_back({"[" + std::string(section) + "]", lineBreak});
     }
-    for (const auto& [key, value] : keys) {
+    for (const auto& keyValue : keys) {
+        // A named reference, since clang lets no lambda capture a structured binding.
+        const std::string& key = keyValue.first;
         const std::size_t end = sectionEnd(lines, header);
-        const std::string line = key + "=" + value;
+        const std::string line = key + "=" + keyValue.second;
         const auto existing = std::find_if(lines.begin() + static_cast<std::ptrdiff_t>(header) + 1,
                                            lines.begin() + static_cast<std::ptrdiff_t>(end),
                                            [&](const Line& l) { return keyOf(l.text) == key; });
@@ -154,25 +152,49 @@ std::string writeProfileKeys(std::string_view text, std::string_view section,
 
 std::string replaceProfileSection(std::string_view text, std::string_view section,
                                   std::string_view body) {
-    std::vector<Line> lines = splitLines(text);
-    const std::string lineBreak = lineBreakOf(lines);
-    const std::size_t header = findSection(lines, section);
-    if (header == lines.size()) {
-        if (!lines.empty() && lines.back().end.empty()) {
-            lines.back().end = lineBreak;
+    // Offsets, not copied lines: a collection's section may be megabytes long.
+    const std::size_t firstBreak = text.find('\n');
+    const std::string_view lineBreak =
+        firstBreak != std::string_view::npos && (firstBreak == 0 || text[firstBreak - 1] != '\r')
+            ? "\n"
+            : "\r\n";
+    std::size_t headerEnd = std::string_view::npos; // behind the header line and its break
+    std::size_t sectionEnd = text.size();
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t newline = text.find('\n', start);
+        const std::size_t lineEnd = newline == std::string_view::npos ? text.size() : newline;
+        const std::size_t next = lineEnd == text.size() ? lineEnd : lineEnd + 1;
+        const auto name = sectionName(text.substr(start, lineEnd - start));
+        if (name && headerEnd != std::string_view::npos) {
+            sectionEnd = start;
+            break;
         }
-        lines.push_back({"[" + std::string(section) + "]", lineBreak});
+        if (name == section) {
+            headerEnd = next;
+        }
+        start = next;
     }
-    const std::size_t end = sectionEnd(lines, header);
-    if (lines[header].end.empty()) {
-        lines[header].end = lineBreak;
+    std::string out;
+    out.reserve(text.size() + body.size() + section.size() + 8);
+    if (headerEnd == std::string_view::npos) {
+        out = text;
+        if (!out.empty() && out.back() != '\n') {
+            out += lineBreak;
+        }
+        out += "[" + std::string(section) + "]";
+        out += lineBreak;
+    } else {
+        out = text.substr(0, headerEnd);
+        if (out.back() != '\n') {
+            out += lineBreak;
+        }
     }
-    std::string out = joinLines(lines, 0, header + 1);
     if (!body.empty()) {
         out += body;
         out += lineBreak;
     }
-    return out + joinLines(lines, end, lines.size());
+    out += text.substr(sectionEnd);
+    return out;
 }
 
 } // namespace vestrano

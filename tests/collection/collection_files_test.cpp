@@ -152,6 +152,12 @@ TEST_F(CollectionFiles, ReadingErrorsShowTheirStage) {
     EXPECT_FALSE(colload(ctx, path("fehlt.txt"), false));
     EXPECT_EQ(ui.messages.back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(entries().size(), 2u);
+
+    // A file without the mode's section holds none of its entries.
+    write(file, "[Vestrano]\r\n[Kurvenplotter]\r\n{short:Kreis}\r\n");
+    ASSERT_TRUE(colload(ctx, file, false));
+    EXPECT_EQ(ui.messages.back().text, kNoSectionLine);
+    EXPECT_TRUE(entries().empty());
 }
 
 } // namespace

@@ -46,7 +46,9 @@ TEST(CollectionWriter, EntriesReadBackUnchanged) {
                "P(1|2)\r\nQ(-1|0)"},
               true),
         entry({"Eintrag 2", "", "", "", "", "", "", "", ""}),
-        entry({"Nur Text", "{nur} eine Zeile", "", "", "", "", "", "", "Z(0|0)"})};
+        entry({"Nur Text", "{nur} eine Zeile", "", "", "", "", "", "", "Z(0|0)"}),
+        entry({"Klammern am Schluss", "", "h(x)={x}+1", "", "", "", "", "", ""}),
+        entry({"Punkte am Schluss", "", "", "", "", "", "", "", "P({1}|2)}\r\nQ"})};
     std::vector<CollectionEntry> read;
     ASSERT_EQ(
         readEntries("[Funktionenplotter]\r\n" + sectionText(entries), 0, "Funktionenplotter", read),

@@ -21,6 +21,8 @@ TEST(FileEncoding, WritesWindows1252UnlessACharacterHasNoPlace) {
     EXPECT_EQ(encodeFileText("Größe €\nx\ry\r\n"), "Gr\xF6\xDF"
                                                    "e \x80\r\nx\r\ny\r\n");
     EXPECT_EQ(encodeFileText("ä π\n"), "\xEF\xBB\xBF\xC3\xA4 \xCF\x80\r\n");
+    // Bytes that would read back as UTF-8 go marked.
+    EXPECT_EQ(decodeFileText(encodeFileText("Ã¤")), "Ã¤");
 }
 
 // Every byte of a Windows-1252 file, the five without a character included, survives a read
