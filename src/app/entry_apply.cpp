@@ -235,7 +235,11 @@ void colgetall(ProgramContext& ctx) {
     }
     ++state.intervals.revision;
     makepens(state, kSlotPens);
-    if (colget(ctx, kTermsBox)) {
+    if (!colget(ctx, kTermsBox)) {
+        // The graphs were emptied above; the terms the window shows are drawn again at the
+        // next change, not nothing.
+        interpretall(ctx);
+    } else {
         const bool intervalsOk = colget(ctx, kIntervalsBox);
         if (intervalsOk) {
             state.intervaltext = makedtxt(state, ctx.ui);

@@ -67,6 +67,17 @@ TEST_F(EntryFieldsTest, WrongBoundsStopTheTakeOverAfterTermsAndIntervals) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(EntryFieldsTest, AFaultyTermBoxLeavesTheShownTermsDrawable) {
+    term(0, "x^2");
+    interpretall(ctx);
+    w.txt = {"", "g(x)=x\r\nk(x)=1", "", "", "", ""};
+    colgetall(ctx);
+    EXPECT_EQ(redrawer.count, 0);
+    EXPECT_FALSE(state.slots[0].engtext.empty());
+    EXPECT_FALSE(state.slots[1].engtext.empty());
+    EXPECT_EQ(state.busy, 0);
+}
+
 TEST_F(EntryFieldsTest, FaultyLinesNameTheirBox) {
     box(kIntervalsBox, "x[3]");
     EXPECT_FALSE(colget(ctx, kIntervalsBox));
