@@ -71,24 +71,6 @@ int appendEntry(ProgramContext& ctx, const std::string& stem, const std::string&
     return static_cast<int>(entries(ctx).size()) - 1;
 }
 
-} // namespace
-
-void emptyBoxes(CollectionWindow& w) {
-    for (std::string& box : w.txt) {
-        box.clear();
-    }
-    for (std::string& box : w.dicke) {
-        box.clear();
-    }
-    w.label3 = kNoEntryLabel;
-    w.label7 = false;
-    w.selected = -1;
-    w.selentry = -1;
-    ++w.revision;
-}
-
-namespace {
-
 void showEntry(ProgramContext& ctx, int i) {
     PlotState& state = ctx.state;
     CollectionWindow& w = window(ctx);
@@ -121,6 +103,20 @@ void rebuildField(ProgramContext& ctx, int i, int k) {
 }
 
 } // namespace
+
+void emptyBoxes(CollectionWindow& w) {
+    for (std::string& box : w.txt) {
+        box.clear();
+    }
+    for (std::string& box : w.dicke) {
+        box.clear();
+    }
+    w.label3 = kNoEntryLabel;
+    w.label7 = false;
+    w.selected = -1;
+    w.selentry = -1;
+    ++w.revision;
+}
 
 void loadCollection(ProgramContext& ctx) {
     CollectionWindow& w = window(ctx);
