@@ -8,6 +8,7 @@
 
 #include "app/interpretall.h"
 #include "app/interval_design.h"
+#include "collection/entry_editing.h"
 #include "params/param_arithmetic.h"
 #include "params/param_table.h"
 #include "plot/fmtnum.h"
@@ -150,6 +151,11 @@ void vonbis(ProgramContext& ctx) {
         interpretall(ctx);
     }
     redrawGraph(ctx);
+}
+
+void takeOverIntervals(ProgramContext& ctx) {
+    vonbis(ctx);
+    followTakeOver(ctx, kIntervals);
 }
 
 std::string makedtxt(PlotState& state, Ui& ui) {

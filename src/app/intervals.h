@@ -26,6 +26,9 @@ bool vonenter(ProgramContext& ctx, int i);
 // parameters, and the picture is drawn anew.
 void vonbis(ProgramContext& ctx);
 
+// The button "Übernehmen": `vonbis`, and the shown collection's selected entry follows.
+void takeOverIntervals(ProgramContext& ctx);
+
 // The restriction bounds of f, g and h as one expression for the parameter search, each in
 // brackets, joined by "+". Bounds the engine cannot read are left out.
 std::string makedtxt(PlotState& state, Ui& ui);

@@ -2,9 +2,10 @@
 
 #include "app/intervals.h"
 #include "app/term_input.h"
+#include "collection/collection_file.h"
+#include "collection/entry_editing.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
-#include "settings/settings_file.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
@@ -75,13 +76,15 @@ void togglefork(ProgramContext& ctx, int newmode) {
     lineDialogForMode(state);
     ctx.ui.changed(Change::Options);
     ctx.ui.changed(Change::Terms);
+    collectionForMode(state);
+    ctx.ui.changed(Change::Collection);
     intervalsForMode(state);
     setBoundLabels(state);
     ctx.ui.changed(Change::Parameters);
     updatestamm(ctx);
     setscale(state);
     if (!state.files.tmpfile.empty()) {
-        loadopts(ctx, state.files.tmpfile);
+        colload(ctx, state.files.tmpfile, true);
     }
     findandget(ctx, false);
 }

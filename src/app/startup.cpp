@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "app/entry_apply.h"
 #include "app/intervals.h"
 #include "app/mode_switch.h"
 #include "app/window_arrangement.h"
+#include "collection/collection_file.h"
 #include "collection/working_copy.h"
 #include "params/param_table.h"
 #include "plot/einszueins.h"
@@ -80,6 +82,7 @@ void startup(ProgramContext& ctx, const std::string& dataFolder) {
     makepens(state, kSlotPens);
     colinit(ctx, dataFolder);
     ctx.followView = followView;
+    ctx.applyEntry = colgetall;
     updateall(ctx);
     togglefork(ctx, 0);
 }
@@ -99,10 +102,12 @@ void completeStartup(ProgramContext& ctx, TextMetrics& metrics) {
     einszueins(ctx, 1);
 }
 
-void quit(PlotState& state, Ui& ui) {
+void quit(ProgramContext& ctx) {
+    PlotState& state = ctx.state;
     if (state.files.colchanged &&
-        ui.askYesNo("Die Sammlung ist geändert worden. Soll sie gespeichert werden?", "Achtung!")) {
-        // Saving the collection joins here once the collection file exists.
+        ctx.ui.askYesNo("Die Sammlung ist geändert worden. Soll sie gespeichert werden?",
+                        "Achtung!")) {
+        colsave(ctx, false);
     }
     for (int32_t& pen : state.style.pens) {
         if (pen > 0) {

@@ -20,6 +20,6 @@ void startup(ProgramContext& ctx, const std::string& dataFolder = {});
 void completeStartup(ProgramContext& ctx, TextMetrics& metrics);
 
 // The shutdown: a changed collection may be saved; the graphics objects are let go.
-void quit(PlotState& state, Ui& ui);
+void quit(ProgramContext& ctx);
 
 } // namespace vestrano

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/interpretall.h"
+#include "collection/entry_editing.h"
 #include "params/param_table.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
@@ -32,7 +33,7 @@ void findandget(ProgramContext& ctx, bool noredraw) {
 
 void findandgetpre(ProgramContext& ctx, bool noredraw) {
     findandget(ctx, noredraw);
-    // The collection window keeps its working entry up to date once it exists.
+    followTakeOver(ctx, kTerms);
 }
 
 void showSlot(ProgramContext& ctx, int i, bool visible) {

@@ -62,6 +62,15 @@ void placeIntervals(ChildWindow& intervals, int clientWidth, int left) {
     intervals.left = left == 0 ? clientWidth - intervals.width : 0;
 }
 
+// The collection window in the same corner, one twip from the edge.
+void placeCollection(ChildWindow& collection, int clientWidth, int left) {
+    if (!collection.normal) {
+        return;
+    }
+    collection.top = 0;
+    collection.left = left == 0 ? clientWidth - collection.width - 1 : 0;
+}
+
 } // namespace
 
 void arrangeWindows(PlotState& state) {
@@ -73,6 +82,7 @@ void arrangeWindows(PlotState& state) {
     placeGraph(layout, left);
     placeParamList(state, left);
     placeIntervals(state.intervals.frame, layout.clientWidth, left);
+    placeCollection(state.collection.window.frame, layout.clientWidth, left);
     if (state.menu.pardock) {
         arrangepara(state, paramFrame(state));
     }

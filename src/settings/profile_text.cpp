@@ -149,4 +149,51 @@ std::string writeProfileKeys(std::string_view text, std::string_view section,
     return joinLines(lines);
 }
 
+std::string replaceProfileSection(std::string_view text, std::string_view section,
+                                  std::string_view body) {
+    // Offsets, not copied lines: a collection's section may be megabytes long.
+    const std::size_t firstBreak = text.find('\n');
+    const std::string_view lineBreak =
+        firstBreak != std::string_view::npos && (firstBreak == 0 || text[firstBreak - 1] != '\r')
+            ? "\n"
+            : "\r\n";
+    std::size_t headerEnd = std::string_view::npos; // behind the header line and its break
+    std::size_t sectionEnd = text.size();
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t newline = text.find('\n', start);
+        const std::size_t lineEnd = newline == std::string_view::npos ? text.size() : newline;
+        const std::size_t next = lineEnd == text.size() ? lineEnd : lineEnd + 1;
+        const auto name = sectionName(text.substr(start, lineEnd - start));
+        if (name && headerEnd != std::string_view::npos) {
+            sectionEnd = start;
+            break;
+        }
+        if (name == section) {
+            headerEnd = next;
+        }
+        start = next;
+    }
+    std::string out;
+    out.reserve(text.size() + body.size() + section.size() + 8);
+    if (headerEnd == std::string_view::npos) {
+        out = text;
+        if (!out.empty() && out.back() != '\n') {
+            out += lineBreak;
+        }
+        out += "[" + std::string(section) + "]";
+        out += lineBreak;
+    } else {
+        out = text.substr(0, headerEnd);
+        if (out.back() != '\n') {
+            out += lineBreak;
+        }
+    }
+    if (!body.empty()) {
+        out += body;
+        out += lineBreak;
+    }
+    out += text.substr(sectionEnd);
+    return out;
+}
+
 } // namespace vestrano

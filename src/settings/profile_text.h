@@ -19,4 +19,11 @@ ProfileKeys profileSection(std::string_view text, std::string_view section);
 std::string writeProfileKeys(std::string_view text, std::string_view section,
                              const ProfileKeys& keys);
 
+// `text` with the lines of `[section]` replaced by `body` (lines joined by line breaks, no break
+// at its end): the section is emptied and refilled where it stands, a missing one is appended
+// at the end, an empty body leaves the header alone. Every other byte stays as it was; new line
+// breaks are those of the file's first line.
+std::string replaceProfileSection(std::string_view text, std::string_view section,
+                                  std::string_view body);
+
 } // namespace vestrano

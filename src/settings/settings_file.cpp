@@ -96,14 +96,17 @@ SettingsValues readSettings(std::string_view fileText, const SettingsValues& cur
     return values;
 }
 
-std::string saveopts(const PlotState& state, const std::string& path) {
+std::string withSettings(const PlotState& state, std::string_view text) {
     const SettingsValues values = currentSettings(state);
     ProfileKeys keys;
     for (int n = 1; n <= kSettingCount; ++n) {
         keys.emplace_back(optkey(n), settingsValueText(values[static_cast<std::size_t>(n - 1)]));
     }
-    const std::string old = readWholeFile(path).value_or("");
-    return writeFileAtomically(path, writeProfileKeys(old, kSection, keys));
+    return writeProfileKeys(text, kSection, keys);
+}
+
+std::string saveopts(const PlotState& state, const std::string& path) {
+    return writeFileAtomically(path, withSettings(state, readWholeFile(path).value_or("")));
 }
 
 void loadopts(ProgramContext& ctx, const std::string& path) {

@@ -15,6 +15,9 @@ struct ProgramContext;
 // whose minimum is not below its maximum.
 SettingsValues readSettings(std::string_view fileText, const SettingsValues& current);
 
+// `text` with the 35 keys written into its section "Vestrano", every other byte kept.
+std::string withSettings(const PlotState& state, std::string_view text);
+
 // Writes the 35 keys into the section "Vestrano" of `path`, every other byte of the file kept.
 // Returns an empty text on success, else a German reason.
 std::string saveopts(const PlotState& state, const std::string& path);

@@ -15,6 +15,8 @@ std::string reasonOf(int error) {
     switch (error) {
     case ENOSPC:
         return "Der Datenträger ist voll.";
+    case EFBIG:
+        return "Die Datei wird zu groß für den Datenträger.";
     case EACCES:
     case EPERM:
         return "Keine Berechtigung zum Schreiben.";

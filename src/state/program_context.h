@@ -23,6 +23,9 @@ constexpr int kFollowT = 4;
 struct ProgramContext;
 using FollowView = void (*)(ProgramContext& ctx, int rows);
 
+// Applies the collection window's boxes to the plot; it joins subsystems above the collection.
+using ApplyEntry = void (*)(ProgramContext& ctx);
+
 // The graph window's redraw as the parameter operations reach it: the Qt graph window runs
 // the core redraw on its picture and shows it; tests count the calls.
 class Redrawer {
@@ -41,6 +44,7 @@ struct ProgramContext {
     NameWidth nameWidth{}; // the parameter list's font; empty while there is no list window
     Recalculate recalculate = nullptr;
     FollowView followView = nullptr; // set by the start-up
+    ApplyEntry applyEntry = nullptr; // set by the start-up
     // The graph window's font measuring, for `fosize`; null while there is no graph window.
     TextMetrics* metrics = nullptr;
 };

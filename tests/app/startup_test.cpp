@@ -57,14 +57,14 @@ TEST(Startup, FinishingDrawsOnceWithEqualScalesAndShowsBothWindows) {
 }
 
 TEST_F(AppFixture, QuitAsksOnlyAboutAChangedCollectionAndLetsGoOfThePens) {
-    quit(state, ui);
+    quit(ctx);
     EXPECT_TRUE(ui.questions.empty());
     for (int32_t pen : state.style.pens) {
         EXPECT_EQ(pen, 0);
     }
 
     state.files.colchanged = true;
-    quit(state, ui);
+    quit(ctx);
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.questions[0], "Die Sammlung ist geändert worden. Soll sie gespeichert werden?");
 }

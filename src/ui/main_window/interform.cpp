@@ -113,7 +113,7 @@ void InterForm::buildButtons() {
     command2_ = new QPushButton(QString::fromUtf8("&Übernehmen"), this);
     command2_->setObjectName("Command2");
     connect(command2_, &QPushButton::clicked, this, [this] {
-        vonbis(ctx_);
+        takeOverIntervals(ctx_);
         sync();
     });
     command3_ = new QPushButton("1:1", this);

@@ -12,6 +12,7 @@
 #include "app/startup.h"
 #include "app/window_arrangement.h"
 #include "ui/calculator/minicalc.h"
+#include "ui/collection/sammlung.h"
 #include "ui/help/help_key.h"
 #include "ui/help/help_window.h"
 #include "ui/main_window/interform.h"
@@ -70,6 +71,7 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     calc_ = new MiniCalc(ctx_, *mdi_);
     inter_ = new InterForm(ctx_, *mdi_);
     buildOptionWindows();
+    sammlung_ = new Sammlung(ctx_, *mdi_);
     buildMenu();
     buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
@@ -89,6 +91,8 @@ Mother::~Mother() {
     }
     inter_->window().removeEventFilter(inter_);
     inter_ = nullptr;
+    sammlung_->window().removeEventFilter(sammlung_);
+    sammlung_ = nullptr;
     mdi_->viewport()->removeEventFilter(this);
     delete mdi_;
 }
@@ -108,7 +112,7 @@ void Mother::closeEvent(QCloseEvent* event) {
     if (!quitDone_) {
         quitDone_ = true;
         timer1_->stop();
-        quit(*state_, ui_);
+        quit(ctx_);
     }
     event->accept();
 }
@@ -233,11 +237,13 @@ void Mother::changed(Change what) {
         return;
     case Change::Menu:
         refreshMenu();
+        refreshCollectionMenu();
         graph_->refreshCaption();
         return;
     case Change::Layout:
         applyLayout();
         syncParams();
+        sammlung_->sync();
         return;
     case Change::Parameters:
         syncParams();
@@ -245,11 +251,13 @@ void Mother::changed(Change what) {
     case Change::Calculator:
         calc_->refresh();
         return;
+    case Change::Collection:
+        if (sammlung_) {
+            sammlung_->sync();
+        }
+        return;
     case Change::Options:
         refreshOptions();
-        return;
-    case Change::Collection:
-        // No window shows it yet.
         return;
     }
 }

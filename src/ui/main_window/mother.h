@@ -29,6 +29,7 @@ class OptionsGraph;
 class OptionsLinie;
 class OptionsZoom;
 class ParameterList;
+class Sammlung;
 class ParaWindows;
 class TermForm;
 
@@ -58,6 +59,7 @@ class Mother final : public QMainWindow {
     OptionsGraph& helpLineOptions() { return *optionsGraph_; }
     OptionsLinie& lineOptions() { return *optionsLinie_; }
     OptionsZoom& zoomOptions() { return *optionsZoom_; }
+    Sammlung& collection() { return *sammlung_; }
 
     // What `Timer1` runs on each tick: every running parameter moves a step.
     void timer1Tick();
@@ -88,6 +90,9 @@ class Mother final : public QMainWindow {
     void showIntervalWindow();
     void buildOptionWindows();
     void refreshOptions();
+    void buildCollectionMenu();
+    void showCollectionWindow();
+    void refreshCollectionMenu();
 
     QtDialogs qtDialogs_;
     std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();
@@ -105,6 +110,7 @@ class Mother final : public QMainWindow {
     OptionsGraph* optionsGraph_ = nullptr;
     OptionsLinie* optionsLinie_ = nullptr;
     OptionsZoom* optionsZoom_ = nullptr;
+    Sammlung* sammlung_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::map<std::string, QAction*> actions_;
     HelpWindow* help_ = nullptr;

@@ -6,14 +6,19 @@
 #include <QApplication>
 #include <QMenuBar>
 
+#include <array>
+#include <functional>
+
 #include "app/menu_actions.h"
 #include "app/mode_switch.h"
 #include "app/settings_menu.h"
 #include "app/term_input.h"
+#include "collection/entry_editing.h"
 #include "params/param_menu.h"
 #include "plot/einszueins.h"
 #include "settings/option_dialogs.h"
 #include "ui/calculator/minicalc.h"
+#include "ui/collection/sammlung.h"
 #include "ui/help/about_box.h"
 #include "ui/help/help_window.h"
 #include "ui/settings/optionsgraph.h"
@@ -63,6 +68,7 @@ void Mother::buildMenu() {
     addItem(edit, "mn_paracopy", "Terme mit ersetzten &Parametern in Zwischenablage",
             [this] { paracopy(*state_, ui_, true); });
 
+    buildCollectionMenu();
     buildParamMenu(addMenu(nullptr, kParamMenu[0].name, kParamMenu[0].caption));
 
     QMenu* extra = addMenu(nullptr, "mn_extra", "&Einstellungen");
@@ -105,6 +111,7 @@ void Mother::buildMenu() {
 
     QMenu* windows = addMenu(nullptr, "mn_win", "&Fenster");
     addItem(windows, "mn_calc", "&Taschenrechner", [this] { calc_->bringForward(); });
+    addItem(windows, "mn_col", "&Sammlung", [this] { showCollectionWindow(); });
     addItem(windows, "mn_inter", "&Intervalle", [this] { showIntervalWindow(); });
     addItem(windows, "mn_graph", "&Graphische Darstellung",
             [this] { bringForward(*graphSub_, state_->layout.graph); });
@@ -113,6 +120,68 @@ void Mother::buildMenu() {
     windows->addSeparator()->setObjectName("mn_s5");
     addItem(
         windows, "mn_dock", "Haupt&fenster andocken", [this] { toggleDock(ctx_); }, true);
+}
+
+void Mother::buildCollectionMenu() {
+    struct Item {
+        const char* name;
+        const char* caption;
+        QKeySequence keys;
+        std::function<void()> action;
+    };
+    QMenu* menu = addMenu(nullptr, "mn_samml", "&Sammlung");
+    addItem(menu, "mn_shc", "Sammlung anzeigen", [this] { showCollectionWindow(); });
+    menu->addSeparator()->setObjectName("mn_s7");
+    const std::array<Item, 10> items{{
+        {"mn_add", "Aktuelle Daten &hinzfügen", QKeySequence("Ctrl+H"),
+         [this] {
+             showCollectionWindow();
+             addcol(ctx_);
+         }},
+        {"mn_newentry", "&Neuen Eintrag hinzufügen", QKeySequence("Ctrl+N"),
+         [this] { newentry(ctx_); }},
+        {"mn_einakt", "Angewählten Eintrag aktualisieren", QKeySequence("Ctrl+A"),
+         [this] { allakt(ctx_); }},
+        {"mn_s6", "-", {}, {}},
+        {"mn_rename", "&Umbenennen", QKeySequence("Ctrl+U"), [this] { ren(ctx_); }},
+        {"mn_copy", "&Kopieren", QKeySequence("Ctrl+K"), [this] { copyone(ctx_, false); }},
+        {"mn_insert", "&Einfügen", QKeySequence("Ctrl+E"), [this] { insertClip(ctx_, false); }},
+        {"mn_insaft", "Einfügen &danach", QKeySequence("Ctrl+D"),
+         [this] { insertClip(ctx_, true); }},
+        {"mn_cut", "Aus&schneiden", QKeySequence("Ctrl+Y"), [this] { cutone(ctx_); }},
+        {"mn_clr", "&Löschen", QKeySequence("Ctrl+L"), [this] { clrone(ctx_); }},
+    }};
+    for (const Item& item : items) {
+        if (!item.action) {
+            QAction* separator = menu->addSeparator();
+            separator->setObjectName(item.name);
+            actions_[item.name] = separator;
+            continue;
+        }
+        addItem(menu, item.name, item.caption, [this, action = item.action] {
+            action();
+            sammlung_->sync();
+        })->setShortcut(item.keys);
+    }
+    refreshCollectionMenu();
+}
+
+// The editing items are there while the window is.
+void Mother::refreshCollectionMenu() {
+    const bool visible = state_->collection.window.menuVisible;
+    for (const char* name : {"mn_newentry", "mn_einakt", "mn_s6", "mn_rename", "mn_copy",
+                             "mn_insert", "mn_insaft", "mn_cut", "mn_clr"}) {
+        const auto found = actions_.find(name);
+        if (found != actions_.end()) {
+            found->second->setVisible(visible);
+        }
+    }
+}
+
+void Mother::showCollectionWindow() {
+    showcol(ctx_);
+    bringForward(sammlung_->window(), state_->collection.window.frame);
+    sammlung_->sync();
 }
 
 void Mother::buildHelpMenu() {

@@ -1,0 +1,258 @@
+#include "app/entry_apply.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "app/interpretall.h"
+#include "app/intervals.h"
+#include "collection/entry_lines.h"
+#include "params/param_arithmetic.h"
+#include "plot/resources.h"
+#include "state/general_number.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
+#include "terms/evaltext.h"
+#include "terms/termconv.h"
+
+namespace vestrano {
+
+namespace {
+
+enum ApplyError { kNoError, kBadLine = 600, kBadInterval = 601, kWrongOrder = 602, kSyntax };
+
+constexpr std::array<const char*, 6> kBoxNames{
+    "", "Funktionsterme", "Parameter", "Parameter-Grenzen", "Intervalle", "Stammfunktionsgrenzen"};
+
+const char* reason(ApplyError error) {
+    switch (error) {
+    case kBadLine:
+        return "Ungültige Zeile!";
+    case kBadInterval:
+        return "Ungültige Intervallangabe!";
+    case kWrongOrder:
+        return "Untere Grenze muss kleiner als obere Grenze sein!";
+    default:
+        return "Syntax-Fehler!";
+    }
+}
+
+std::string keyOf(const PlotState& state, int part, int n) {
+    if (part == kTermsBox) {
+        return slotName(state.mode, 3 + n) + "=";
+    }
+    return collectionKey((part == kIntervalsBox ? 8 : 14) + n);
+}
+
+// The offset of the key the line begins with within the box's key range, or -1.
+int findKey(const PlotState& state, int part, std::string_view line) {
+    const int count = part == kIntervalsBox ? 6 : 3;
+    for (int n = 0; n < count; ++n) {
+        if (line.starts_with(keyOf(state, part, n))) {
+            return n;
+        }
+    }
+    return -1;
+}
+
+std::optional<double> number(ExprEngine& engine, std::string_view text) {
+    const double v = evaltext(engine, text);
+    if (engine.ucGetError() != 0) {
+        engine.ucEval(std::nullopt);
+        return std::nullopt;
+    }
+    return v;
+}
+
+ApplyError termLine(ProgramContext& ctx, int n, std::string value) {
+    TermSlot& slot = ctx.state.slots[n];
+    slot.visible = value.find("(aus)") == std::string::npos;
+    for (size_t p = value.find("(aus)"); p != std::string::npos; p = value.find("(aus)")) {
+        value.erase(p, 5);
+    }
+    value.erase(value.find_last_not_of(' ') + 1);
+    slot.text = value;
+    ctx.ui.changed(Change::Terms);
+    return kNoError;
+}
+
+ApplyError setValue(ProgramContext& ctx, int slot, std::string_view text) {
+    std::optional<double> v = number(ctx.state.engine, text);
+    if (!v) {
+        return kSyntax;
+    }
+    setpar(ctx, slot, *v);
+    return kNoError;
+}
+
+ApplyError timerPart(PlotState& state, int slot, std::string_view line) {
+    const size_t open = line.find('(');
+    const size_t close = open == std::string_view::npos ? open : line.find(')', open);
+    if (close == std::string_view::npos) {
+        return kNoError;
+    }
+    std::string timer(line.substr(open + 1, close - open - 1));
+    std::erase(timer, ' ');
+    ParamEntry& p = state.params[slot];
+    p.parmode = timer.starts_with('h') ? 1 : 0;
+    const std::optional<double> step =
+        number(state.engine, timer.empty() ? std::string() : timer.substr(1));
+    if (!step) {
+        return kSyntax;
+    }
+    p.parstep = *step;
+    return kNoError;
+}
+
+ApplyError paramLine(ProgramContext& ctx, std::string_view line) {
+    const size_t eq = line.find('=');
+    const int slot = paramindex(ctx.state, trimmed(line.substr(0, eq)));
+    if (slot < 0 || eq == std::string_view::npos) {
+        return slot < 0 ? kNoError : kSyntax;
+    }
+    const std::string_view rest = line.substr(eq + 1);
+    const ApplyError error = setValue(ctx, slot, trimmed(rest.substr(0, rest.find('('))));
+    return error != kNoError ? error : timerPart(ctx.state, slot, rest);
+}
+
+struct Range {
+    std::string name, lower, upper;
+};
+
+std::optional<Range> splitRange(std::string_view line) {
+    const size_t open = line.find('[');
+    const size_t semi = open == std::string_view::npos ? open : line.find(';', open);
+    const size_t close = semi == std::string_view::npos ? semi : line.find(']', semi);
+    if (close == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return Range{trimmed(line.substr(0, open)), std::string(line.substr(open + 1, semi - open - 1)),
+                 std::string(line.substr(semi + 1, close - semi - 1))};
+}
+
+ApplyError rangeLine(ProgramContext& ctx, int part, int n, std::string_view line) {
+    const std::optional<Range> range = splitRange(line);
+    if (!range) {
+        return kBadInterval;
+    }
+    IntervalWindow& w = ctx.state.intervals;
+    if (part == kIntervalsBox && n >= kFirstRestrictionRow) {
+        w.von[n] = range->lower;
+        w.bis[n] = range->upper;
+        ++w.revision;
+        return kNoError;
+    }
+    const std::optional<double> lower = number(ctx.state.engine, range->lower);
+    const std::optional<double> upper = number(ctx.state.engine, range->upper);
+    if (!lower || !upper) {
+        return kSyntax;
+    }
+    if (!(*lower < *upper)) {
+        return kWrongOrder;
+    }
+    if (part == kIntervalsBox) {
+        w.von[n] = generalNumber(*lower);
+        w.bis[n] = generalNumber(*upper);
+        ++w.revision;
+        return vonenter(ctx, n) ? kNoError : kSyntax;
+    }
+    const int slot = paramindex(ctx.state, range->name);
+    if (slot >= 0) {
+        setparb(ctx, slot, *lower, *upper);
+    }
+    return kNoError;
+}
+
+ApplyError applyLine(ProgramContext& ctx, int part, std::string line) {
+    int n = -1;
+    if (part == kTermsBox || part == kIntervalsBox || part == kLowersBox) {
+        n = findKey(ctx.state, part, line);
+        if (n < 0) {
+            return kBadLine;
+        }
+    }
+    std::replace(line.begin(), line.end(), ',', '.');
+    switch (part) {
+    case kTermsBox:
+        return termLine(ctx, n, line.substr(keyOf(ctx.state, part, n).size()));
+    case kParamsBox:
+        return paramLine(ctx, line);
+    case kLowersBox:
+        return setValue(ctx, n, line.substr(keyOf(ctx.state, part, n).size()));
+    default:
+        return rangeLine(ctx, part, n, line);
+    }
+}
+
+// What the lines window does when it takes over a lines text: the lines' names join the
+// interpretation, which also makes the parameters of the new terms.
+void takeLines(ProgramContext& ctx) {
+    PlotState& state = ctx.state;
+    const std::string& lines = state.additional.modelines[state.mode];
+    state.additional.linestext = lines.empty() ? "" : termconv(lines, state.mode, ctx.ui);
+    interpretall(ctx);
+}
+
+} // namespace
+
+void showerror(PlotState& state, const std::string& message, uint32_t colour) {
+    CollectionWindow& w = state.collection.window;
+    w.label9 = message;
+    w.label9Color = colour;
+}
+
+bool colget(ProgramContext& ctx, int part) {
+    CollectionWindow& w = ctx.state.collection.window;
+    w.linepos = 1;
+    const std::string text = w.txt[part];
+    for (std::string line = getfull(w, text); line != "end"; line = getfull(w, text)) {
+        const ApplyError error = applyLine(ctx, part, line);
+        if (error != kNoError) {
+            showerror(ctx.state,
+                      std::string("Eingabefeld \"") + kBoxNames[part] + "\": " + reason(error),
+                      kErrorColor);
+            ctx.ui.changed(Change::Collection);
+            return false;
+        }
+    }
+    showerror(ctx.state, "O.k.", kButtonFaceColor);
+    ctx.ui.changed(Change::Collection);
+    return true;
+}
+
+void colgetall(ProgramContext& ctx) {
+    PlotState& state = ctx.state;
+    CollectionWindow& w = state.collection.window;
+    state.busy = 1;
+    for (int i = 0; i < kSlotCount; ++i) {
+        state.slots[i].engtext.clear();
+        state.intervals.von[kFirstRestrictionRow + i].clear();
+        state.intervals.bis[kFirstRestrictionRow + i].clear();
+        const int width = leadingInteger(w.dicke[i]);
+        state.style.ldickeovr[i] = static_cast<int16_t>(width < 1 ? -1 : width);
+    }
+    ++state.intervals.revision;
+    makepens(state, kSlotPens);
+    if (!colget(ctx, kTermsBox)) {
+        // The graphs were emptied above; the terms the window shows are drawn again at the
+        // next change, not nothing.
+        interpretall(ctx);
+    } else {
+        const bool intervalsOk = colget(ctx, kIntervalsBox);
+        if (intervalsOk) {
+            state.intervaltext = makedtxt(state, ctx.ui);
+        }
+        takeLines(ctx);
+        if (intervalsOk && colget(ctx, kParamsBox) && colget(ctx, kBoundsBox) &&
+            colget(ctx, kLowersBox)) {
+            state.busy = 0;
+        }
+    }
+    redrawGraph(ctx);
+    state.busy = 0;
+    ctx.ui.changed(Change::Parameters);
+}
+
+} // namespace vestrano

@@ -1,0 +1,184 @@
+#include "collection/collection_file.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "collection/file_encoding.h"
+#include "collection/working_copy.h"
+#include "settings/profile_text.h"
+#include "settings/settings_file.h"
+#include "settings/text_file.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
+
+namespace vestrano {
+
+namespace {
+
+constexpr const char* kProgramTitle = "Vestrano";
+constexpr const char* kFilter = "Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*";
+
+void fileError(Ui& ui, const std::string& text) {
+    ui.message(text, kProgramTitle, MessageIcon::Exclamation);
+}
+
+// Whether `path` exists; nothing, after a message, when that cannot be found out.
+std::optional<bool> existsOrTell(Ui& ui, const std::string& path) {
+    std::error_code error;
+    const bool exists = std::filesystem::exists(path, error);
+    if (error) {
+        fileError(ui, "Die Datei \"" + path + "\" kann nicht geprüft werden.");
+        return std::nullopt;
+    }
+    return exists;
+}
+
+std::optional<std::string> readOrTell(Ui& ui, const std::string& path) {
+    auto bytes = readWholeFile(path);
+    if (!bytes) {
+        fileError(ui, "Die Datei \"" + path + "\" kann nicht gelesen werden.");
+    }
+    return bytes;
+}
+
+bool writeOrTell(Ui& ui, const std::string& path, std::string_view bytes) {
+    const std::string reason = writeFileAtomically(path, bytes);
+    if (!reason.empty()) {
+        fileError(ui, "Die Datei \"" + path + "\" kann nicht geschrieben werden.\n" + reason);
+    }
+    return reason.empty();
+}
+
+// The collection file the user picks to open; a missing one is made on request.
+std::optional<std::string> chooseFileToOpen(Ui& ui) {
+    for (;;) {
+        const auto chosen = ui.openFileName("Sammlungsdatei öffnen", kFilter);
+        if (!chosen) {
+            return std::nullopt;
+        }
+        const auto exists = existsOrTell(ui, *chosen);
+        if (!exists) {
+            return std::nullopt;
+        }
+        if (*exists) {
+            return chosen;
+        }
+        if (ui.askYesNo("Diese Datei gibt es noch nicht. Soll sie neu erzeugt werden?",
+                        kProgramTitle)) {
+            const std::string reason = colnew(*chosen);
+            if (!reason.empty()) {
+                fileError(ui,
+                          "Die Datei \"" + *chosen + "\" kann nicht erzeugt werden.\n" + reason);
+                return std::nullopt;
+            }
+            return chosen;
+        }
+    }
+}
+
+// The file to save into: `colfile` for "&Speichern", else the user's choice.
+std::optional<std::string> chooseFileToSave(ProgramContext& ctx, bool useold) {
+    const std::string& colfile = ctx.state.files.colfile;
+    if (useold && !colfile.empty()) {
+        return colfile;
+    }
+    for (;;) {
+        const auto chosen = ctx.ui.saveFileName("Sammlungsdatei speichern", kFilter, colfile);
+        if (!chosen) {
+            return std::nullopt;
+        }
+        const auto exists = existsOrTell(ctx.ui, *chosen);
+        if (!exists) {
+            return std::nullopt;
+        }
+        if (!*exists || ctx.ui.askYesNo("Diese Datei gibt es bereits. Soll sie überschrieben "
+                                        "werden?",
+                                        "Meldung:")) {
+            return chosen;
+        }
+    }
+}
+
+// The previous version of a file stays beside it; the file itself is replaced only later, in
+// one step, so a failed save still leaves it whole.
+void keepBackup(const std::string& path) {
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(path, ignored)) {
+        return;
+    }
+    std::filesystem::copy_file(path, path + ".tmp",
+                               std::filesystem::copy_options::overwrite_existing, ignored);
+}
+
+std::string fileNameOnly(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+} // namespace
+
+std::string collectionCaption(const std::string& colfile) {
+    return colfile.empty() ? "Sammlung: (noch ohne Bezeichnung)"
+                           : "Sammlung: " + fileNameOnly(colfile);
+}
+
+bool colload(ProgramContext& ctx, const std::string& path, bool withsettings) {
+    const auto bytes = readOrTell(ctx.ui, path);
+    if (!bytes) {
+        return false;
+    }
+    colread(ctx.state, ctx.ui, decodeFileText(*bytes));
+    if (withsettings) {
+        loadopts(ctx, path);
+    }
+    return true;
+}
+
+void colopen(ProgramContext& ctx) {
+    FileNames& files = ctx.state.files;
+    if (files.colchanged &&
+        ctx.ui.askYesNo("Die Sammlung ist geändert worden. Soll sie gespeichert werden?",
+                        "Achtung!")) {
+        colsave(ctx, false);
+    }
+    const auto chosen = chooseFileToOpen(ctx.ui);
+    if (!chosen) {
+        return;
+    }
+    const auto bytes = readOrTell(ctx.ui, *chosen);
+    if (!bytes || !writeOrTell(ctx.ui, files.tmpfile, *bytes)) {
+        return;
+    }
+    files.colfile = *chosen;
+    colload(ctx, files.tmpfile, true);
+    files.colchanged = false;
+    ctx.ui.changed(Change::Collection);
+    ctx.state.graph.backgroundValid = false;
+    redrawGraph(ctx);
+}
+
+bool colsave(ProgramContext& ctx, bool useold) {
+    PlotState& state = ctx.state;
+    const auto chosen = chooseFileToSave(ctx, useold);
+    if (!chosen) {
+        return false;
+    }
+    const auto workingCopy = readOrTell(ctx.ui, state.files.tmpfile);
+    if (!workingCopy) {
+        return false;
+    }
+    std::string text =
+        replaceProfileSection(decodeFileText(*workingCopy), state.modenames[state.mode],
+                              sectionText(state.collection.entries));
+    text = withSettings(state, text);
+    keepBackup(*chosen);
+    if (!writeOrTell(ctx.ui, *chosen, encodeFileText(text))) {
+        return false;
+    }
+    state.files.colfile = *chosen;
+    state.files.colchanged = false;
+    ctx.ui.changed(Change::Collection);
+    return true;
+}
+
+} // namespace vestrano

@@ -1,0 +1,306 @@
+#include "collection/collection_file.h"
+#include "collection/entry_editing.h"
+
+#include <array>
+
+#include "state/plot_state.h"
+#include "state/ui.h"
+
+namespace vestrano {
+
+namespace {
+
+constexpr std::string_view kValueEnd = "\\end\\";
+constexpr std::string_view kCrLf = "\r\n";
+
+// The lines of a text; CR LF, LF and a lone CR each end a line.
+class LineReader {
+  public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+
+    bool atEnd() const { return pos_ >= text_.size(); }
+
+    std::string_view next() {
+        const std::size_t start = pos_;
+        std::size_t end = start;
+        while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') {
+            ++end;
+        }
+        pos_ = end + 1;
+        if (end + 1 < text_.size() && text_[end] == '\r' && text_[end + 1] == '\n') {
+            ++pos_;
+        }
+        return text_.substr(start, end - start);
+    }
+
+  private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+std::string_view stripSpaces(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && s.back() == ' ') {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+std::string_view nextStripped(LineReader& in) {
+    return stripSpaces(in.next());
+}
+
+enum class LineClass { Broken, EndOfEntry, EndOfReading, Title, MultiLine, SingleLine };
+
+struct Classified {
+    LineClass kind = LineClass::Broken;
+    int field = 0;
+    std::size_t keyLength = 0;
+};
+
+// Key number and field of every class after the title and the long text, tested in this order.
+struct KeyRule {
+    int key;
+    int field;
+    bool multiLine;
+};
+constexpr std::array<KeyRule, 15> kKeyRules{{{5, kTerms, false},
+                                             {6, kTerms, false},
+                                             {7, kTerms, false},
+                                             {8, kIntervals, false},
+                                             {9, kIntervals, false},
+                                             {10, kIntervals, false},
+                                             {11, kIntervals, false},
+                                             {12, kIntervals, false},
+                                             {13, kIntervals, false},
+                                             {14, kLowers, false},
+                                             {15, kLowers, false},
+                                             {16, kLowers, false},
+                                             {17, kLines, true},
+                                             {18, kPoints, true},
+                                             {19, kTerms, false}}};
+
+// The key texts of `mode`; the term keys are the slot functions' names and "=".
+std::array<std::string, 20> keysOf(int mode) {
+    std::array<std::string, 20> keys;
+    for (int k = 0; k < 20; ++k) {
+        keys[k] = collectionKey(k);
+    }
+    for (int slot = 0; slot < 3; ++slot) {
+        keys[5 + slot] = slotName(mode, 3 + slot) + "=";
+    }
+    return keys;
+}
+
+class SectionReader {
+  public:
+    SectionReader(std::string_view text, int mode, std::vector<CollectionEntry>& entries)
+        : in_(text), keys_(keysOf(mode)), entries_(entries) {}
+
+    // Stage 1: up to the section line.
+    bool findSection(std::string_view header) {
+        while (!in_.atEnd()) {
+            if (nextStripped(in_) == header) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Stages 2 and 3 up to the end of the section or of the file.
+    std::string readAll() {
+        entries_.clear();
+        for (;;) {
+            std::string_view line;
+            do {
+                if (in_.atEnd()) {
+                    return {};
+                }
+                line = nextStripped(in_);
+            } while (line.empty() || (line.front() != '{' && line.front() != '['));
+            if (line.front() == '[') {
+                return {};
+            }
+            const Outcome outcome = readEntry(startEntry(line.substr(1)));
+            if (outcome == Outcome::Broken) {
+                return std::string(kBrokenFile);
+            }
+            if (outcome == Outcome::EndOfReading) {
+                return {};
+            }
+        }
+    }
+
+  private:
+    enum class Outcome { EntryEnded, EndOfReading, Broken };
+
+    // A new entry from the rest of its "{" line; returns its first content line.
+    std::string_view startEntry(std::string_view rest) {
+        CollectionEntry entry;
+        entry.fields[kTitle] = "Eintrag " + std::to_string(entries_.size() + 1);
+        rest = stripSpaces(rest);
+        if (rest.starts_with('*')) {
+            entry.isProtected = true;
+            rest = stripSpaces(rest.substr(1));
+        }
+        entries_.push_back(std::move(entry));
+        return rest;
+    }
+
+    Outcome readEntry(std::string_view line) {
+        for (bool first = true;; first = false) {
+            if (!first) {
+                if (in_.atEnd()) {
+                    return Outcome::Broken;
+                }
+                line = nextStripped(in_);
+            }
+            if (line.empty()) {
+                continue;
+            }
+            if (line.front() == '}') {
+                return Outcome::EntryEnded;
+            }
+            bool ends = line.back() == '}';
+            std::string& text = scratch_;
+            text.assign(line);
+            if (ends && !line.starts_with(keys_[4])) {
+                std::erase(text, '}');
+            }
+            const Classified c = classify(text);
+            switch (c.kind) {
+            case LineClass::Broken:
+                return Outcome::Broken;
+            case LineClass::EndOfEntry:
+                return Outcome::EntryEnded;
+            case LineClass::EndOfReading:
+                return Outcome::EndOfReading;
+            case LineClass::Title:
+                entries_.back().fields[kTitle] = stripSpaces(text.substr(c.keyLength));
+                break;
+            case LineClass::SingleLine:
+                append(c.field, text);
+                break;
+            case LineClass::MultiLine:
+                if (!readValue(std::string_view(text).substr(c.keyLength), c.field, ends)) {
+                    return Outcome::Broken;
+                }
+                break;
+            }
+            if (ends) {
+                return Outcome::EntryEnded;
+            }
+        }
+    }
+
+    Classified classify(std::string_view line) const {
+        if (line.starts_with(keys_[1])) {
+            return {LineClass::EndOfEntry};
+        }
+        if (line.starts_with(keys_[2])) {
+            return {LineClass::EndOfReading};
+        }
+        if (line.starts_with(keys_[3])) {
+            return {LineClass::Title, kTitle, keys_[3].size()};
+        }
+        if (line.starts_with(keys_[4])) {
+            return {LineClass::MultiLine, kLongtext, keys_[4].size()};
+        }
+        for (const KeyRule& rule : kKeyRules) {
+            const std::string& key = keys_[rule.key];
+            if (line.starts_with(key)) {
+                return {rule.multiLine ? LineClass::MultiLine : LineClass::SingleLine, rule.field,
+                        key.size()};
+            }
+        }
+        if (line.find('=') != std::string_view::npos) {
+            return {LineClass::SingleLine, kParams};
+        }
+        if (line.find('[') != std::string_view::npos) {
+            return {LineClass::SingleLine, kBounds};
+        }
+        return {LineClass::Broken};
+    }
+
+    // A value that may go on over the following lines up to "\end\"; a continuation line that
+    // ends with "}" also ends the entry. False when the file ends first.
+    bool readValue(std::string_view rest, int field, bool& endsEntry) {
+        const std::size_t close = rest.find(kValueEnd);
+        std::string value = withLineBreaks(rest.substr(0, close));
+        if (close == std::string_view::npos) {
+            for (;;) {
+                if (in_.atEnd()) {
+                    return false;
+                }
+                const std::string_view line = nextStripped(in_);
+                endsEntry = endsEntry || (!line.empty() && line.back() == '}');
+                const std::size_t end = line.find(kValueEnd);
+                value += kCrLf;
+                value += line.substr(0, end);
+                if (end != std::string_view::npos) {
+                    break;
+                }
+            }
+        }
+        append(field, value);
+        return true;
+    }
+
+    // Every "\n" of a first value line is a line break.
+    static std::string withLineBreaks(std::string_view text) {
+        std::string out;
+        out.reserve(text.size());
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
+                out += kCrLf;
+                ++i;
+                continue;
+            }
+            out += text[i];
+        }
+        return out;
+    }
+
+    void append(int field, std::string_view line) {
+        std::string& target = entries_.back().fields[field];
+        if (!target.empty()) {
+            target += kCrLf;
+        }
+        target += line;
+    }
+
+    LineReader in_;
+    std::array<std::string, 20> keys_;
+    std::vector<CollectionEntry>& entries_;
+    std::string scratch_; // the line being classified, kept to reuse its memory
+};
+
+} // namespace
+
+std::string readEntries(std::string_view text, int mode, std::string_view section,
+                        std::vector<CollectionEntry>& entries) {
+    SectionReader reader(text, mode, entries);
+    if (!reader.findSection("[" + std::string(section) + "]")) {
+        return std::string(kNoSectionLine);
+    }
+    return reader.readAll();
+}
+
+void colread(PlotState& state, Ui& ui, std::string_view text) {
+    std::vector<CollectionEntry>& entries = state.collection.entries;
+    const std::string error = readEntries(text, state.mode, state.modenames[state.mode], entries);
+    // The table now stands for this file and mode; entries kept from elsewhere would be
+    // written into the wrong section by the next change.
+    if (error == kNoSectionLine) {
+        entries.clear();
+    }
+    emptyBoxes(state.collection.window);
+    ui.changed(Change::Collection);
+    if (!error.empty()) {
+        ui.message(error, "Fehler", MessageIcon::Critical);
+    }
+}
+
+} // namespace vestrano

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <string>
+
+namespace vestrano {
+
+struct CollectionWindow;
+struct ProgramContext;
+struct PlotState;
+class Ui;
+
+constexpr const char* kProtectedMessage = "Dieser Eintrag ist geschützt!";
+
+// The first access to the window reads the working copy into the table.
+void loadCollection(ProgramContext& ctx);
+
+// Shows the window and the editing items of the collection menu.
+void showcol(ProgramContext& ctx);
+
+// "&Schließen": the working copy is written without marking a change, the window hides.
+void closeCollection(ProgramContext& ctx);
+
+// The editing items of the collection menu are shown while the window is.
+void ismenuvis(PlotState& state, Ui& ui, bool visible);
+
+// Selects entry i of the list, which applies it; -1 selects nothing.
+void selectEntry(ProgramContext& ctx, int i);
+
+// Shows the selected entry in the boxes and applies it; while the program is busy it only
+// notes that an entry waits.
+void listakt(ProgramContext& ctx);
+
+// An arrow key was released in the list: the entry reached last is applied if one waited.
+void arrowReleased(ProgramContext& ctx);
+
+// The boxes go into the selected entry (after a refresh from the plot when `full`), are
+// applied and written.
+void takeandsave(ProgramContext& ctx, bool full);
+
+// "&Übernehmen": nothing while entries exist and none is selected.
+void takeOver(ProgramContext& ctx);
+
+// A click into detail box j (0..5), or into a width box with j = -1.
+void boxClicked(ProgramContext& ctx, int j);
+
+// The boxes' texts go into the selected entry unless it is protected.
+void intolist(ProgramContext& ctx);
+
+// The selected entry's fields 2..8 are rebuilt from the plot.
+void allakt(ProgramContext& ctx);
+
+// Field k of the selected entry is rebuilt from the plot; the protection message once.
+void addonepre(ProgramContext& ctx, int k);
+
+// The same after a take-over of terms or intervals while the window is shown, then written.
+void followTakeOver(ProgramContext& ctx, int k);
+
+void newentry(ProgramContext& ctx);
+
+// A new entry from the current plot, selected and written.
+void addcol(ProgramContext& ctx);
+
+void clrone(ProgramContext& ctx);
+void copyone(ProgramContext& ctx, bool cut);
+
+// "Aus&schneiden": copies, then deletes.
+void cutone(ProgramContext& ctx);
+
+// Pastes the clip before the selected entry, or after it, or at the end when none is selected.
+void insertClip(ProgramContext& ctx, bool after);
+
+void ren(ProgramContext& ctx);
+
+// True, after the message, when entry i is protected.
+bool geschutzt(PlotState& state, Ui& ui, int i);
+
+// The 1-based position of the first entry titled exactly `title`, else 0.
+int find(const PlotState& state, const std::string& title);
+
+// A table read anew: no entry is selected and the boxes are empty.
+void emptyBoxes(CollectionWindow& window);
+
+// After a mode switch the window shows no entry of the other mode's section.
+void collectionForMode(PlotState& state);
+
+// "Erweiterte Ansicht".
+void setExtended(PlotState& state, Ui& ui, bool extended);
+
+// The title of the next paste: "1. Kopie von T" becomes "2. Kopie von T".
+std::string nextCopyTitle(const std::string& title);
+
+} // namespace vestrano

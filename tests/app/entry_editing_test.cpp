@@ -1,0 +1,173 @@
+#include "collection/entry_editing.h"
+
+#include <gtest/gtest.h>
+
+#include "app/term_input.h"
+#include "app_fixture.h"
+#include "params/param_arithmetic.h"
+
+namespace vestrano {
+namespace {
+
+class EntryEditingTest : public AppFixture {
+  protected:
+    CollectionWindow& w = state.collection.window;
+    std::vector<CollectionEntry>& list = state.collection.entries;
+
+    EntryEditingTest() { showcol(ctx); }
+
+    void add(const std::string& title, const std::string& terms = "", bool isProtected = false) {
+        CollectionEntry entry;
+        entry.fields[kTitle] = title;
+        entry.fields[kTerms] = terms;
+        entry.isProtected = isProtected;
+        list.push_back(entry);
+    }
+    std::vector<std::string> titles() const {
+        std::vector<std::string> result;
+        for (const CollectionEntry& e : list) {
+            result.push_back(e.fields[kTitle]);
+        }
+        return result;
+    }
+};
+
+TEST_F(EntryEditingTest, NewEntryTakesTheFirstFreeNumber) {
+    add("A");
+    add("Neuer Eintrag 3");
+    add("B");
+    newentry(ctx);
+    EXPECT_EQ(list.back().fields[kTitle], "Neuer Eintrag 4");
+    EXPECT_TRUE(list.back().fields[kLongtext].starts_with("leer hinzugefügt am "));
+    EXPECT_EQ(w.selected, 3);
+    EXPECT_EQ(w.label3, " Neuer Eintrag 4");
+    EXPECT_TRUE(state.files.colchanged);
+}
+
+TEST_F(EntryEditingTest, PastesCountTheCopies) {
+    add("T", "f(x)=x");
+    selectEntry(ctx, 0);
+    copyone(ctx, false);
+    for (int i = 0; i < 3; ++i) {
+        insertClip(ctx, true);
+    }
+    EXPECT_EQ(titles(), (std::vector<std::string>{"T", "1. Kopie von T", "2. Kopie von T",
+                                                  "3. Kopie von T"}));
+    EXPECT_EQ(w.clip[kTitle], "4. Kopie von T");
+    EXPECT_EQ(list[2].fields[kTerms], "f(x)=x");
+
+    selectEntry(ctx, 0);
+    cutone(ctx);
+    EXPECT_EQ(list.size(), 3u);
+    selectEntry(ctx, -1);
+    insertClip(ctx, false);
+    EXPECT_EQ(list.back().fields[kTitle], "T");
+    EXPECT_EQ(w.clip[kTitle], "1. Kopie von T");
+}
+
+TEST_F(EntryEditingTest, DeletingSelectsTheNextAndEmptiesAtTheEnd) {
+    add("A", "f(x)=1");
+    add("B", "f(x)=2");
+    selectEntry(ctx, 1);
+    clrone(ctx);
+    EXPECT_EQ(w.selected, 0);
+    EXPECT_EQ(state.slots[0].text, "1");
+    clrone(ctx);
+    EXPECT_TRUE(list.empty());
+    EXPECT_EQ(w.txt[1], "");
+    EXPECT_EQ(w.label3, kNoEntryLabel);
+    clrone(ctx); // nothing selected, nothing happens
+}
+
+TEST_F(EntryEditingTest, RenameNeedsMoreThanBlanks) {
+    add("Alt");
+    selectEntry(ctx, 0);
+    ui.inputs = {"   ", std::nullopt, " Neu"};
+    ren(ctx);
+    ren(ctx);
+    EXPECT_EQ(list[0].fields[kTitle], "Alt");
+    ren(ctx);
+    EXPECT_EQ(list[0].fields[kTitle], " Neu");
+    EXPECT_EQ(w.label3, "  Neu");
+    EXPECT_EQ(ui.dialogTitles.back(), "Umbenennung der Kurzbeschreibung:");
+}
+
+TEST_F(EntryEditingTest, ProtectedEntriesAreToldOncePerCommandAndStay) {
+    add("P", "f(x)=x^3", true);
+    selectEntry(ctx, 0);
+    EXPECT_TRUE(w.label7);
+    EXPECT_EQ(w.selentry, -1);
+    term(0, "x");
+    allakt(ctx);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Dieser Eintrag ist geschützt!");
+    EXPECT_EQ(ui.messages[0].title, "Hinweis!");
+    takeandsave(ctx, true);
+    EXPECT_EQ(ui.messages.size(), 2u);
+    cutone(ctx);
+    EXPECT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(w.clip[kTitle], "P");
+    EXPECT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].fields[kTerms], "f(x)=x^3");
+
+    // Taking over terms on every click tells about the protection once.
+    findandgetpre(ctx, true);
+    findandgetpre(ctx, true);
+    EXPECT_EQ(ui.messages.size(), 4u);
+    EXPECT_EQ(list[0].fields[kTerms], "f(x)=x^3");
+
+    ui.messages.clear();
+    w.txt[1] = "f(x)=x^4";
+    takeOver(ctx);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(state.slots[0].text, "x^4");
+    EXPECT_EQ(list[0].fields[kTerms], "f(x)=x^3");
+}
+
+TEST_F(EntryEditingTest, TakeOverKeepsTheBoxesAndFollowsTermInput) {
+    add("A", "f(x)=x");
+    add("B", "f(x)=2*x");
+    takeOver(ctx); // entries exist, none selected
+    EXPECT_FALSE(state.files.colchanged);
+
+    selectEntry(ctx, 1);
+    w.txt[1] = "f(x)={x+1}";
+    w.dicke[0] = "4";
+    boxClicked(ctx, 1);
+    EXPECT_EQ(list[1].fields[kTerms], "f(x)=(x+1)\r\n$f4$");
+    EXPECT_EQ(state.slots[0].text, "(x+1)");
+
+    term(0, "x^2");
+    findandgetpre(ctx, true);
+    EXPECT_EQ(list[1].fields[kTerms], "f(x)=x^2\r\ng(x)=\r\nh(x)=\r\n$f4$");
+}
+
+TEST_F(EntryEditingTest, SelectionWhileBusyWaitsForTheKeyRelease) {
+    add("A", "f(x)=1");
+    add("B", "f(x)=2");
+    state.busy = 1;
+    selectEntry(ctx, 1);
+    EXPECT_TRUE(state.collection.pending);
+    state.busy = 0;
+    arrowReleased(ctx);
+    EXPECT_FALSE(state.collection.pending);
+    EXPECT_EQ(state.slots[0].text, "2");
+}
+
+TEST_F(EntryEditingTest, AddedEntryBringsThePlotBack) {
+    term(0, "a*x");
+    findandget(ctx, true);
+    double a = 4;
+    setpar(ctx, paramSlot("a"), a);
+    addcol(ctx);
+    EXPECT_EQ(list[0].fields[kTitle], "Eintrag 1");
+    EXPECT_NE(list[0].fields[kParams].find("\r\na=4"), std::string::npos);
+    term(0, "b*x");
+    findandget(ctx, true);
+    selectEntry(ctx, 0);
+    EXPECT_EQ(state.slots[0].text, "a*x");
+    EXPECT_DOUBLE_EQ(state.params[paramSlot("a")].parvalue, 4);
+}
+
+} // namespace
+} // namespace vestrano

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "app/entry_apply.h"
+#include "app/interpretall.h"
+#include "app_fixture.h"
+#include "collection/entry_build.h"
+#include "collection/entry_lines.h"
+#include "params/param_arithmetic.h"
+
+namespace vestrano {
+namespace {
+
+class EntryFieldsTest : public AppFixture {
+  protected:
+    CollectionWindow& w = state.collection.window;
+
+    void box(int part, const std::string& text) { w.txt[part] = text; }
+    double value(const std::string& name) { return state.params[paramSlot(name)].parvalue; }
+};
+
+TEST_F(EntryFieldsTest, TermsCarryVisibilityAndOnlyPositiveWidths) {
+    term(0, "x^2");
+    term(1, "a*x");
+    term(2, "wurzel(x)");
+    state.slots[1].visible = false;
+    w.dicke = {"2", "0", "5"};
+    EXPECT_EQ(addone(state, kTerms), "f(x)=x^2\r\ng(x)=a*x (aus)\r\nh(x)=wurzel(x)\r\n$f2$$h5$");
+
+    std::array<std::string, 3> read{"9", "9", "9"};
+    EXPECT_EQ(readandcut(0, read, addone(state, kTerms)),
+              "f(x)=x^2\r\ng(x)=a*x (aus)\r\nh(x)=wurzel(x)");
+    EXPECT_EQ(read, (std::array<std::string, 3>{"2", "", "5"}));
+    EXPECT_EQ(makeld(0, {"", "", ""}, "f(x)=x"), "f(x)=x");
+    EXPECT_EQ(makeld(0, {"3", "", ""}, ""), "");
+}
+
+TEST_F(EntryFieldsTest, ParameterLinesSetValueAndTimer) {
+    term(0, "a*x+b");
+    interpretall(ctx);
+    box(kParamsBox, "a = 3 (z 0,1)\r\nb=2,5\r\nunbekannt=7");
+    EXPECT_TRUE(colget(ctx, kParamsBox));
+    EXPECT_DOUBLE_EQ(value("a"), 3);
+    EXPECT_DOUBLE_EQ(value("b"), 2.5);
+    EXPECT_EQ(state.params[paramSlot("a")].parmode, 0);
+    EXPECT_DOUBLE_EQ(state.params[paramSlot("a")].parstep, 0.1);
+    EXPECT_EQ(w.label9, "O.k.");
+
+    box(kParamsBox, "a=1 (h2)");
+    EXPECT_TRUE(colget(ctx, kParamsBox));
+    EXPECT_EQ(state.params[paramSlot("a")].parmode, 1);
+    EXPECT_NE(addone(state, kParams).find("\r\na=1 (h2)\r\n"), std::string::npos);
+}
+
+TEST_F(EntryFieldsTest, WrongBoundsStopTheTakeOverAfterTermsAndIntervals) {
+    w.txt = {"", "f(x)=a*x", "a=2", "a[5;1]", "x[-3;3]\r\ny[-2;2]", ""};
+    colgetall(ctx);
+    EXPECT_EQ(w.label9,
+              "Eingabefeld \"Parameter-Grenzen\": Untere Grenze muss kleiner als obere Grenze "
+              "sein!");
+    EXPECT_EQ(w.label9Color, kErrorColor);
+    EXPECT_EQ(state.slots[0].text, "a*x");
+    EXPECT_DOUBLE_EQ(state.view.xmin, -3);
+    EXPECT_DOUBLE_EQ(state.view.ymax, 2);
+    EXPECT_DOUBLE_EQ(value("a"), 2);
+    EXPECT_EQ(redrawer.count, 0);
+    EXPECT_EQ(state.busy, 0);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(EntryFieldsTest, AFaultyTermBoxLeavesTheShownTermsDrawable) {
+    term(0, "x^2");
+    interpretall(ctx);
+    w.txt = {"", "g(x)=x\r\nk(x)=1", "", "", "", ""};
+    colgetall(ctx);
+    EXPECT_EQ(redrawer.count, 0);
+    EXPECT_FALSE(state.slots[0].engtext.empty());
+    EXPECT_FALSE(state.slots[1].engtext.empty());
+    EXPECT_EQ(state.busy, 0);
+}
+
+TEST_F(EntryFieldsTest, FaultyLinesNameTheirBox) {
+    box(kIntervalsBox, "x[3]");
+    EXPECT_FALSE(colget(ctx, kIntervalsBox));
+    EXPECT_EQ(w.label9, "Eingabefeld \"Intervalle\": Ungültige Intervallangabe!");
+    box(kTermsBox, "k(x)=1");
+    EXPECT_FALSE(colget(ctx, kTermsBox));
+    EXPECT_EQ(w.label9, "Eingabefeld \"Funktionsterme\": Ungültige Zeile!");
+    box(kLowersBox, "uf=1+");
+    EXPECT_FALSE(colget(ctx, kLowersBox));
+    EXPECT_EQ(w.label9, "Eingabefeld \"Stammfunktionsgrenzen\": Syntax-Fehler!");
+}
+
+TEST_F(EntryFieldsTest, TermBoxSwitchesGraphsAndEmptyBoxesChangeNothing) {
+    term(1, "x");
+    box(kTermsBox, "g(x)=x^2 (aus)\r\nend\r\nh(x)=7");
+    EXPECT_TRUE(colget(ctx, kTermsBox));
+    EXPECT_EQ(state.slots[1].text, "x^2");
+    EXPECT_FALSE(state.slots[1].visible);
+    EXPECT_EQ(state.slots[2].text, "");
+
+    const Viewport before = state.view;
+    for (int part = kTermsBox; part <= kLowersBox; ++part) {
+        box(part, "\r\n");
+        EXPECT_TRUE(colget(ctx, part));
+    }
+    EXPECT_EQ(state.view.xmin, before.xmin);
+    EXPECT_EQ(state.slots[1].text, "x^2");
+}
+
+TEST_F(EntryFieldsTest, BuiltFieldsApplyBackToTheSameState) {
+    term(0, "a*x^2+c");
+    term(1, "integral(2*x)");
+    interpretall(ctx);
+    double a = 1.5;
+    setpar(ctx, paramSlot("a"), a);
+    setparb(ctx, paramSlot("a"), -4, 6);
+    state.params[paramSlot("c")].parstep = 0.25;
+    state.intervals.von[4] = "-1";
+    state.intervals.bis[4] = "c";
+    w.dicke = {"3", "", ""};
+    std::array<std::string, 9> fields;
+    for (int k = kTerms; k <= kPoints; ++k) {
+        fields[k] = addone(state, k);
+    }
+    EXPECT_NE(fields[kIntervals].find("Dg[-1;c]"), std::string::npos);
+    EXPECT_EQ(fields[kLowers].substr(0, 3), "ug=") << state.slots[1].engtext;
+
+    term(0, "x");
+    term(1, "");
+    interpretall(ctx);
+    w.txt[kTermsBox] = readandcut(0, w.dicke, fields[kTerms]);
+    for (int k = kParams; k <= kLowers; ++k) {
+        w.txt[k - 1] = fields[k];
+    }
+    redrawer.count = 0;
+    colgetall(ctx);
+    EXPECT_EQ(w.label9, "O.k.");
+    EXPECT_EQ(state.slots[0].text, "a*x^2+c");
+    EXPECT_DOUBLE_EQ(value("a"), 1.5);
+    EXPECT_DOUBLE_EQ(state.params[paramSlot("a")].parmax, 6);
+    EXPECT_DOUBLE_EQ(state.params[paramSlot("c")].parstep, 0.25);
+    EXPECT_EQ(state.intervals.bis[4], "c");
+    EXPECT_EQ(state.style.ldickeovr[0], 3);
+    EXPECT_EQ(state.style.ldickeovr[1], -1);
+    EXPECT_EQ(redrawer.count, 1);
+}
+
+} // namespace
+} // namespace vestrano

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "app/intervals.h"
+#include "app/term_input.h"
+#include "collection/collection_file.h"
+#include "collection/entry_editing.h"
+#include "collection/working_copy.h"
+#include "params/param_arithmetic.h"
+#include "settings/settings_fixture.h"
+
+namespace vestrano {
+namespace {
+
+// A second program on the same machine, with a working copy of its own.
+struct SecondProgram {
+    PlotState state;
+    ScriptedUi ui;
+    RecordingRedrawer redrawer{state, ui};
+    ProgramContext ctx{state, ui, &redrawer, {}, docalc};
+
+    explicit SecondProgram(const std::filesystem::path& folder) {
+        std::filesystem::create_directories(folder);
+        startup(ctx, folder.string());
+        state.view.picw = 24000;
+        state.view.pich = 15000;
+        completeStartup(ctx, redrawer.canvas);
+    }
+    const ParamEntry& param(const std::string& name) const {
+        for (const ParamEntry& p : state.params) {
+            if (p.parhandle >= 0 && p.parname == name) {
+                return p;
+            }
+        }
+        throw std::runtime_error("no parameter " + name);
+    }
+};
+
+using PlotRoundTrip = SettingsFixture;
+
+TEST_F(PlotRoundTrip, ASavedPlotComesBackWholeInAnotherProgram) {
+    ASSERT_EQ(colnew(state.files.tmpfile), "");
+    term(0, "a*x^2+c");
+    term(1, "integral(2*x)");
+    term(2, "b");
+    state.slots[2].visible = false;
+    findandget(ctx, true);
+    double a = 1.5;
+    setpar(ctx, paramSlot("a"), a);
+    setparb(ctx, paramSlot("a"), -4, 6);
+    state.params[paramSlot("c")].parstep = 0.25;
+    state.params[paramSlot("c")].parmode = 1;
+    state.intervals.von[0] = "-3";
+    state.intervals.bis[0] = "2,5";
+    ASSERT_TRUE(vonenter(ctx, 0));
+    double lower = 0.5;
+    setpar(ctx, 1, lower);
+    state.intervals.von[3] = "-1";
+    state.intervals.bis[3] = "b";
+    showcol(ctx);
+    state.collection.window.dicke = {"", "4", ""};
+    addcol(ctx);
+    ui.fileNames = {path("plot.txt")};
+    ASSERT_TRUE(colsave(ctx, false));
+    EXPECT_FALSE(state.files.colchanged);
+
+    SecondProgram second(folder / "second");
+    second.ui.fileNames = {path("plot.txt")};
+    colopen(second.ctx);
+    ASSERT_EQ(second.state.collection.entries.size(), 1u);
+    showcol(second.ctx);
+    selectEntry(second.ctx, 0);
+    const PlotState& s = second.state;
+    EXPECT_EQ(s.collection.window.label9, "O.k.");
+    EXPECT_EQ(s.slots[0].text, "a*x^2+c");
+    EXPECT_EQ(s.slots[1].text, "integral(2*x)");
+    EXPECT_FALSE(s.slots[2].visible);
+    EXPECT_DOUBLE_EQ(second.param("a").parvalue, 1.5);
+    EXPECT_DOUBLE_EQ(second.param("a").parmin, -4);
+    EXPECT_DOUBLE_EQ(second.param("a").parmax, 6);
+    EXPECT_DOUBLE_EQ(second.param("c").parstep, 0.25);
+    EXPECT_EQ(second.param("c").parmode, 1);
+    EXPECT_DOUBLE_EQ(s.view.xmin, -3);
+    EXPECT_DOUBLE_EQ(s.view.xmax, 2.5);
+    EXPECT_DOUBLE_EQ(s.lowerbounds[1], 0.5);
+    EXPECT_EQ(s.intervals.von[3], "-1");
+    EXPECT_EQ(s.intervals.bis[3], "b");
+    EXPECT_EQ(s.style.ldickeovr[1], 4);
+    EXPECT_TRUE(second.ui.messages.empty());
+}
+
+} // namespace
+} // namespace vestrano

@@ -1,0 +1,75 @@
+// A writer killed at any moment leaves the collection file whole: the old or the new content.
+
+#include "collection/collection_file.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <thread>
+
+#include "settings/text_file.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "support/scripted_ui.h"
+
+namespace vestrano {
+namespace {
+
+std::vector<CollectionEntry> bigCollection(const std::string& word) {
+    std::vector<CollectionEntry> entries(400);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        auto& f = entries[i].fields;
+        f[kTitle] = word + " " + std::to_string(i);
+        f[kLongtext] = std::string(300, 'x') + "\r\nÄnderung";
+        f[kTerms] = "f(x)=" + word + "*x^2\r\ng(x)=sin(x)";
+        f[kParams] = "a=1\r\nb=2";
+    }
+    return entries;
+}
+
+TEST(KilledWrite, FileIsAlwaysTheOldOrTheNewCollection) {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("vestrano-kill-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(folder);
+    const std::string file = (folder / "sammlung.txt").string();
+    PlotState state;
+    ScriptedUi ui;
+    ProgramContext ctx{state, ui};
+    const std::array versions{bigCollection("alt"), bigCollection("neu")};
+    std::array<std::string, 2> bytes;
+    for (int v = 0; v < 2; ++v) {
+        state.collection.entries = versions[v];
+        ASSERT_TRUE(writefile(ctx, file, false));
+        bytes[v] = readWholeFile(file).value_or("");
+    }
+    std::mt19937 random(12345);
+    std::array<int, 2> seen{};
+    for (int run = 0; run < 200; ++run) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int v = run % 2;; v = 1 - v) {
+                state.collection.entries = versions[v];
+                writefile(ctx, file, false);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const std::string now = readWholeFile(file).value_or("");
+        ASSERT_TRUE(now == bytes[0] || now == bytes[1]) << "run " << run;
+        ++seen[now == bytes[1] ? 1 : 0];
+    }
+    // The writer finished some rounds and was killed in others.
+    EXPECT_GT(seen[0], 10);
+    EXPECT_GT(seen[1], 10);
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
+} // namespace vestrano
