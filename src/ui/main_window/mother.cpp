@@ -8,12 +8,16 @@
 
 #include "app/calculator.h"
 #include "app/intervals.h"
+#include "app/lines_window.h"
 #include "app/menu_actions.h"
+#include "app/points_window.h"
 #include "app/startup.h"
 #include "app/window_arrangement.h"
 #include "ui/calculator/minicalc.h"
 #include "ui/help/help_key.h"
 #include "ui/help/help_window.h"
+#include "ui/lines/asymptoten.h"
+#include "ui/lines/punkte.h"
 #include "ui/main_window/interform.h"
 #include "ui/main_window/termform.h"
 #include "ui/main_window/twips.h"
@@ -66,6 +70,8 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     buildParamWindows();
     calc_ = new MiniCalc(ctx_, *mdi_);
     inter_ = new InterForm(ctx_, *mdi_);
+    lines_ = new Asymptoten(ctx_, *mdi_);
+    points_ = new Punkte(ctx_, *mdi_);
     buildMenu();
     buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
@@ -85,6 +91,10 @@ Mother::~Mother() {
     }
     inter_->window().removeEventFilter(inter_);
     inter_ = nullptr;
+    lines_->window().removeEventFilter(lines_);
+    points_->window().removeEventFilter(points_);
+    lines_ = nullptr;
+    points_ = nullptr;
     mdi_->viewport()->removeEventFilter(this);
     delete mdi_;
 }
@@ -194,6 +204,16 @@ void Mother::showIntervalWindow() {
     bringForward(inter_->window(), state_->intervals.frame);
 }
 
+void Mother::showLines() {
+    showLinesWindow(ctx_);
+    lines_->bringForward(*mdi_);
+}
+
+void Mother::showPoints() {
+    showPointsWindow(ctx_);
+    points_->bringForward(*mdi_);
+}
+
 void Mother::changed(Change what) {
     // The intervals window re-renders only what the program rewrote.
     if (inter_) {
@@ -224,8 +244,18 @@ void Mother::changed(Change what) {
     case Change::Calculator:
         calc_->refresh();
         return;
+    case Change::Lines:
+    case Change::Options: // the lines window shows the default line type and colour
+        if (lines_) {
+            lines_->sync();
+        }
+        return;
+    case Change::Points:
+        if (points_) {
+            points_->sync();
+        }
+        return;
     case Change::Collection:
-    case Change::Options:
         // No window shows it yet.
         return;
     }

@@ -20,12 +20,14 @@ class QTimer;
 
 namespace vestrano {
 
+class Asymptoten;
 class GraphForm;
 class HelpKey;
 class HelpWindow;
 class MiniCalc;
 class InterForm;
 class ParameterList;
+class Punkte;
 class ParaWindows;
 class TermForm;
 
@@ -52,6 +54,8 @@ class Mother final : public QMainWindow {
     HelpWindow* helpWindow() { return help_; }
     MiniCalc& calculator() { return *calc_; }
     InterForm& intervals() { return *inter_; }
+    Asymptoten& lines() { return *lines_; }
+    Punkte& points() { return *points_; }
 
     // What `Timer1` runs on each tick: every running parameter moves a step.
     void timer1Tick();
@@ -80,6 +84,8 @@ class Mother final : public QMainWindow {
     void refreshParamMenu();
     void syncParams();
     void showIntervalWindow();
+    void showLines();
+    void showPoints();
 
     QtDialogs qtDialogs_;
     std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();
@@ -94,6 +100,8 @@ class Mother final : public QMainWindow {
     ParameterList* paramList_ = nullptr;
     MiniCalc* calc_ = nullptr;
     InterForm* inter_ = nullptr;
+    Asymptoten* lines_ = nullptr;
+    Punkte* points_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::map<std::string, QAction*> actions_;
     HelpWindow* help_ = nullptr;
