@@ -6,6 +6,8 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -13,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include "support/scripted_ui.h"
+#include "ui/lines/asymptoten.h"
+#include "ui/lines/punkte.h"
 #include "ui/main_window/interform.h"
 #include "ui/main_window/mother.h"
 #include "ui/main_window/termform.h"
@@ -35,13 +39,15 @@ class Windows : public ::testing::Test {
 
     // A control that is missing fails the test that wanted it; the exception keeps the null
     // pointer from taking the other tests down with it.
-    // The intervals window repeats names of the term and graph windows (Command1_0, Label1);
-    // its own tests look into it, this looks everywhere else.
+    // The intervals, lines and points windows repeat names of the term and graph windows
+    // (Command1_0, Text1_0, Label1); their own tests look into them, this looks everywhere else.
     template <class T> T* find(const char* name) {
-        const QWidget* intervals = &mother->intervals();
+        const std::array<const QWidget*, 3> tools{&mother->intervals(), &mother->lines(),
+                                                  &mother->points()};
         for (T* widget : mother->findChildren<T*>(name)) {
             const auto* w = qobject_cast<const QWidget*>(widget);
-            if (!w || !intervals->isAncestorOf(w)) {
+            if (!w || std::none_of(tools.begin(), tools.end(),
+                                   [w](const QWidget* tool) { return tool->isAncestorOf(w); })) {
                 return widget;
             }
         }
