@@ -42,13 +42,13 @@ template <class Window> class RowListForm : public QWidget {
         }
     }
 
-    // Shows the window in front with the focus in its input line.
-    void bringForward(QMdiArea& mdi) {
+    // Shows the window in front with the focus in its input line; the first time at the right
+    // edge, `top` pixels down, clear of the terms and the graph at the left.
+    void bringForward(QMdiArea& mdi, int top = 0) {
         sync();
-        // First at the top right, clear of the terms and the graph at the left.
         if (!placed_) {
             placed_ = true;
-            sub_->move(std::max(0, mdi.viewport()->width() - sub_->width()), 0);
+            sub_->move(std::max(0, mdi.viewport()->width() - sub_->width()), top);
         }
         sub_->show();
         mdi.setActiveSubWindow(sub_);

@@ -211,7 +211,9 @@ void Mother::showLines() {
 
 void Mother::showPoints() {
     showPointsWindow(ctx_);
-    points_->bringForward(*mdi_);
+    // Below the lines window, so that both can be seen.
+    const QMdiSubWindow& lines = lines_->window();
+    points_->bringForward(*mdi_, lines.isVisible() ? lines.geometry().bottom() + 1 : 0);
 }
 
 void Mother::changed(Change what) {
