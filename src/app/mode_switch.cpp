@@ -1,9 +1,12 @@
 #include "app/mode_switch.h"
 
 #include "app/intervals.h"
+#include "app/lines_window.h"
 #include "app/term_input.h"
 #include "collection/collection_file.h"
 #include "collection/entry_editing.h"
+#include "lines/line_list.h"
+#include "lines/point_list.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
 #include "state/plot_state.h"
@@ -66,13 +69,19 @@ void togglefork(ProgramContext& ctx, int newmode) {
     const int oldmode = state.mode;
     state.mode = static_cast<int16_t>(newmode);
     state.additional.linestext.clear();
+    // The new mode's lines, and the text the interpretation scans for their parameters.
+    text2list(state);
+    rebuildLinesText(state, ctx.ui);
     freeNewVariable(state);
     // Translating into the same mode would append "0" to every variable.
     if (oldmode != newmode) {
         for (TermSlot& slot : state.slots) {
             slot.text = translateTerm(slot.text, oldmode, newmode);
         }
+        makeliste(state, translateTerm(getliste(state), oldmode, newmode), ctx.ui);
     }
+    ctx.ui.changed(Change::Lines);
+    ctx.ui.changed(Change::Points);
     lineDialogForMode(state);
     ctx.ui.changed(Change::Options);
     ctx.ui.changed(Change::Terms);

@@ -50,6 +50,28 @@ bool arrowKey(ProgramContext& ctx, int key, int shift) {
     return true;
 }
 
+// Keypad 8, 2, 4, 6 move the name of the points window's current point by a pixel.
+void moveSelectedName(ProgramContext& ctx, int key) {
+    PointsWindow& w = ctx.state.additional.points;
+    if (!w.visible || w.current < 0 || w.current >= static_cast<int>(w.rows.size())) {
+        return;
+    }
+    PointRow& row = w.rows[w.current];
+    switch (key) {
+    case kKeyPad6:
+    case kKeyPad4:
+        row.dx += key == kKeyPad6 ? 1 : -1;
+        break;
+    case kKeyPad8:
+    case kKeyPad2:
+        row.dy += key == kKeyPad8 ? 1 : -1;
+        break;
+    default:
+        return;
+    }
+    redrawGraph(ctx);
+}
+
 } // namespace
 
 void graphKey(ProgramContext& ctx, int key, int shift) {
@@ -72,7 +94,7 @@ void graphKey(ProgramContext& ctx, int key, int shift) {
         einszueins(ctx, 2);
         return;
     default:
-        // The keypad digits move the selected point once the points window exists.
+        moveSelectedName(ctx, key);
         return;
     }
 }

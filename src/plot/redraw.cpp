@@ -48,7 +48,7 @@ void addFarBoundNote(const PlotState& state, int slot, std::string& note) {
 
 } // namespace
 
-void redraw(PlotState& state, Canvas& canvas, Ui& ui) {
+void redraw(PlotState& state, Canvas& canvas, Ui& ui, DrawOverlay overlay) {
     if (state.busy >= 1) {
         return;
     }
@@ -66,13 +66,15 @@ void redraw(PlotState& state, Canvas& canvas, Ui& ui) {
         canvas.selectPen(previous);
     }
     drawingNote(state, ui, note);
-    // Additional lines and points go here, over the graphs.
+    if (overlay) {
+        overlay(state, canvas, ui);
+    }
     ui.changed(Change::Picture);
 }
 
-void redrawall(PlotState& state, Canvas& canvas, Ui& ui) {
+void redrawall(PlotState& state, Canvas& canvas, Ui& ui, DrawOverlay overlay) {
     state.graph.backgroundValid = false;
-    redraw(state, canvas, ui);
+    redraw(state, canvas, ui, overlay);
 }
 
 } // namespace vestrano

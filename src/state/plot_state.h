@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/expr_engine.h"
+#include "state/additional_windows.h"
 #include "state/calc_texts.h"
 #include "state/collection_table.h"
 #include "state/drawing_style.h"
@@ -130,6 +131,8 @@ struct AdditionalObjects {
     std::string linestext;
     std::string pointstext;
     std::array<std::string, 2> modelines{}; // the lines text of each mode
+    LinesWindow lines;                      // the window `Asymptoten`
+    PointsWindow points;                    // the window `Punkte`
 };
 
 // The collection file, its working copy, and whether it holds unsaved changes.

@@ -18,7 +18,9 @@ enum class Change {
     Menu,
     Calculator,
     Layout,
-    Options
+    Options,
+    Lines, // the lines window's rows or boxes
+    Points // the points window's rows, boxes or check boxes
 };
 
 // The core's only road to dialogs, the clipboard and the windows.

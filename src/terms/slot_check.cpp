@@ -38,6 +38,36 @@ int parseSlotText(PlotState& state, std::string_view text) {
     return state.engine.ucGetError();
 }
 
+// The equation of a lines record «c=5242960:y=m*x+t:3» without its "y=" or "x=".
+std::string recordEquation(std::string_view record) {
+    if (record.starts_with("c=")) {
+        const std::size_t colon = record.find(':');
+        record = colon == std::string_view::npos ? std::string_view{} : record.substr(colon + 1);
+    }
+    std::string equation(record.substr(0, record.find(':')));
+    for (const char* prefix : {"x=", "y="}) {
+        replaceAll(equation, prefix, "");
+    }
+    return trimBlanks(equation);
+}
+
+// The equations of the lines in brackets joined by "+", so that the engine reads them as one
+// expression and reports each unknown name in them; colours and line types hold none.
+std::string lineEquations(std::string_view linestext) {
+    std::string joined;
+    std::size_t pos = 0;
+    while (pos < linestext.size()) {
+        std::size_t end = linestext.find_first_of("\r\n", pos);
+        end = end == std::string_view::npos ? linestext.size() : end;
+        const std::string equation = recordEquation(linestext.substr(pos, end - pos));
+        if (!equation.empty()) {
+            joined += (joined.empty() ? "(" : "+(") + equation + ")";
+        }
+        pos = end + 1;
+    }
+    return joined;
+}
+
 } // namespace
 
 std::string checkslot(PlotState& state, Ui& ui, int k) {
@@ -92,14 +122,7 @@ bool markIntegral(PlotState& state, Ui& ui, int k) {
 }
 
 std::string combinedText(const PlotState& state) {
-    std::string lines = state.additional.linestext;
-    replaceAll(lines, "\r\n", "+");
-    std::replace(lines.begin(), lines.end(), '\n', '+');
-    std::replace(lines.begin(), lines.end(), '\r', '+');
-    std::replace(lines.begin(), lines.end(), ':', ' ');
-    for (const char* prefix : {"x=", "y=", "c="}) {
-        replaceAll(lines, prefix, "");
-    }
+    std::string lines = lineEquations(state.additional.linestext);
     if (!state.additional.pointstext.empty()) {
         lines += '-';
         lines += state.additional.pointstext;

@@ -6,6 +6,7 @@
 
 #include "app/calculator.h"
 #include "app/startup.h"
+#include "lines/additional_drawing.h"
 #include "plot/recording_canvas.h"
 #include "plot/redraw.h"
 #include "state/plot_state.h"
@@ -20,7 +21,7 @@ class RecordingRedrawer final : public Redrawer {
     RecordingRedrawer(PlotState& state, Ui& ui) : state_(state), ui_(ui) {}
     void redraw() override {
         ++count;
-        vestrano::redraw(state_, canvas, ui_);
+        vestrano::redraw(state_, canvas, ui_, drawAdditional);
     }
     RecordingCanvas canvas;
     int count = 0;

@@ -16,6 +16,8 @@
 
 #include "support/scripted_ui.h"
 #include "ui/collection/sammlung.h"
+#include "ui/lines/asymptoten.h"
+#include "ui/lines/punkte.h"
 #include "ui/main_window/interform.h"
 #include "ui/main_window/mother.h"
 #include "ui/main_window/termform.h"
@@ -41,13 +43,14 @@ class Windows : public ::testing::Test {
 
     // A control that is missing fails the test that wanted it; the exception keeps the null
     // pointer from taking the other tests down with it.
-    // The intervals and collection windows and the option dialogs repeat names of the term and
-    // graph windows (Command1_0, Text1_0, Label1, Label9); their own tests look into them, this
-    // looks everywhere else.
+    // The intervals, collection, lines and points windows and the option dialogs repeat names of
+    // the term and graph windows (Command1_0, Text1_0, Label1, Label9); their own tests look into
+    // them, this looks everywhere else.
     template <class T> T* find(const char* name) {
-        const std::array<const QWidget*, 5> apart{&mother->intervals(), &mother->collection(),
-                                                  &mother->helpLineOptions(),
-                                                  &mother->lineOptions(), &mother->zoomOptions()};
+        const std::array<const QWidget*, 7> apart{
+            &mother->intervals(),  &mother->collection(),      &mother->lines(),
+            &mother->points(),     &mother->helpLineOptions(), &mother->lineOptions(),
+            &mother->zoomOptions()};
         for (T* widget : mother->findChildren<T*>(name)) {
             const auto* w = qobject_cast<const QWidget*>(widget);
             if (!w || std::none_of(apart.begin(), apart.end(),

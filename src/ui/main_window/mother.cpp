@@ -8,13 +8,17 @@
 
 #include "app/calculator.h"
 #include "app/intervals.h"
+#include "app/lines_window.h"
 #include "app/menu_actions.h"
+#include "app/points_window.h"
 #include "app/startup.h"
 #include "app/window_arrangement.h"
 #include "ui/calculator/minicalc.h"
 #include "ui/collection/sammlung.h"
 #include "ui/help/help_key.h"
 #include "ui/help/help_window.h"
+#include "ui/lines/asymptoten.h"
+#include "ui/lines/punkte.h"
 #include "ui/main_window/interform.h"
 #include "ui/main_window/termform.h"
 #include "ui/main_window/twips.h"
@@ -72,6 +76,8 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     inter_ = new InterForm(ctx_, *mdi_);
     buildOptionWindows();
     sammlung_ = new Sammlung(ctx_, *mdi_);
+    lines_ = new Asymptoten(ctx_, *mdi_);
+    points_ = new Punkte(ctx_, *mdi_);
     buildMenu();
     buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
@@ -93,6 +99,10 @@ Mother::~Mother() {
     inter_ = nullptr;
     sammlung_->window().removeEventFilter(sammlung_);
     sammlung_ = nullptr;
+    lines_->window().removeEventFilter(lines_);
+    points_->window().removeEventFilter(points_);
+    lines_ = nullptr;
+    points_ = nullptr;
     mdi_->viewport()->removeEventFilter(this);
     delete mdi_;
 }
@@ -219,6 +229,18 @@ void Mother::refreshOptions() {
     term_->refreshTerms();
 }
 
+void Mother::showLines() {
+    showLinesWindow(ctx_);
+    lines_->bringForward(*mdi_);
+}
+
+void Mother::showPoints() {
+    showPointsWindow(ctx_);
+    // Below the lines window, so that both can be seen.
+    const QMdiSubWindow& lines = lines_->window();
+    points_->bringForward(*mdi_, lines.isVisible() ? lines.geometry().bottom() + 1 : 0);
+}
+
 void Mother::changed(Change what) {
     // The intervals window re-renders only what the program rewrote.
     if (inter_) {
@@ -251,6 +273,16 @@ void Mother::changed(Change what) {
     case Change::Calculator:
         calc_->refresh();
         return;
+    case Change::Lines:
+        if (lines_) {
+            lines_->sync();
+        }
+        return;
+    case Change::Points:
+        if (points_) {
+            points_->sync();
+        }
+        return;
     case Change::Collection:
         if (sammlung_) {
             sammlung_->sync();
@@ -258,6 +290,10 @@ void Mother::changed(Change what) {
         return;
     case Change::Options:
         refreshOptions();
+        // The lines window shows the default line type and colour.
+        if (lines_) {
+            lines_->sync();
+        }
         return;
     }
 }

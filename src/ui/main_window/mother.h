@@ -20,6 +20,7 @@ class QTimer;
 
 namespace vestrano {
 
+class Asymptoten;
 class GraphForm;
 class HelpKey;
 class HelpWindow;
@@ -30,6 +31,7 @@ class OptionsLinie;
 class OptionsZoom;
 class ParameterList;
 class Sammlung;
+class Punkte;
 class ParaWindows;
 class TermForm;
 
@@ -60,6 +62,8 @@ class Mother final : public QMainWindow {
     OptionsLinie& lineOptions() { return *optionsLinie_; }
     OptionsZoom& zoomOptions() { return *optionsZoom_; }
     Sammlung& collection() { return *sammlung_; }
+    Asymptoten& lines() { return *lines_; }
+    Punkte& points() { return *points_; }
 
     // What `Timer1` runs on each tick: every running parameter moves a step.
     void timer1Tick();
@@ -93,6 +97,8 @@ class Mother final : public QMainWindow {
     void buildCollectionMenu();
     void showCollectionWindow();
     void refreshCollectionMenu();
+    void showLines();
+    void showPoints();
 
     QtDialogs qtDialogs_;
     std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();
@@ -111,6 +117,8 @@ class Mother final : public QMainWindow {
     OptionsLinie* optionsLinie_ = nullptr;
     OptionsZoom* optionsZoom_ = nullptr;
     Sammlung* sammlung_ = nullptr;
+    Asymptoten* lines_ = nullptr;
+    Punkte* points_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::map<std::string, QAction*> actions_;
     HelpWindow* help_ = nullptr;

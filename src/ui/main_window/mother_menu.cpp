@@ -9,8 +9,10 @@
 #include <array>
 #include <functional>
 
+#include "app/lines_window.h"
 #include "app/menu_actions.h"
 #include "app/mode_switch.h"
+#include "app/points_window.h"
 #include "app/settings_menu.h"
 #include "app/term_input.h"
 #include "collection/entry_editing.h"
@@ -90,6 +92,12 @@ void Mother::buildMenu() {
     addItem(help, "mn_viewnumb", "B&eschriftung sichtbar", display(DisplayItem::Numbers), true);
     addItem(help, "mn_axevis", "&Achsen sichtbar", display(DisplayItem::Axes), true);
     addItem(help, "mn_axname", "Achsen&name sichtbar", display(DisplayItem::AxisNames), true);
+    addItem(
+        help, "mn_asyvis", "zu&sätzliche Geraden sichtbar", [this] { toggleLinesVisible(ctx_); },
+        true);
+    addItem(
+        help, "mn_puvis", "zu&sätzliche Punkte sichtbar", [this] { togglePointsVisible(ctx_); },
+        true);
     QMenu* zoomMenu = addMenu(extra, "mn_zoomum", "Einstellungen für den Zoom");
     addItem(zoomMenu, "mn_zoomoptions", "&Zoom-Faktoren", [this] {
         setval(*state_);
@@ -112,6 +120,8 @@ void Mother::buildMenu() {
     QMenu* windows = addMenu(nullptr, "mn_win", "&Fenster");
     addItem(windows, "mn_calc", "&Taschenrechner", [this] { calc_->bringForward(); });
     addItem(windows, "mn_col", "&Sammlung", [this] { showCollectionWindow(); });
+    addItem(windows, "mn_asy", "G&eraden", [this] { showLines(); });
+    addItem(windows, "mn_punkt", "Punkte", [this] { showPoints(); });
     addItem(windows, "mn_inter", "&Intervalle", [this] { showIntervalWindow(); });
     addItem(windows, "mn_graph", "&Graphische Darstellung",
             [this] { bringForward(*graphSub_, state_->layout.graph); });
@@ -221,6 +231,8 @@ void Mother::refreshMenu() {
     setCheck("mn_viewnumb", displayChecked(s, DisplayItem::Numbers));
     setCheck("mn_axevis", displayChecked(s, DisplayItem::Axes));
     setCheck("mn_axname", displayChecked(s, DisplayItem::AxisNames));
+    setCheck("mn_asyvis", s.additional.linesvisible != 0);
+    setCheck("mn_puvis", s.additional.pointflags != 0);
     setCheck("mn_zoomtoggle", s.menu.zoomtoggle);
     setCheck("mn_rad", s.options.anglemode == 1);
     setCheck("mn_deg", s.options.anglemode == 2);

@@ -1,0 +1,81 @@
+#include "app/points_window.h"
+
+#include <string>
+
+#include "app/interpretall.h"
+#include "lines/point_list.h"
+#include "lines/row_list.h"
+#include "plot/resources.h"
+#include "settings/settings_file.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/ui.h"
+
+namespace vestrano {
+
+void showPointsWindow(ProgramContext& ctx) {
+    PointsWindow& w = ctx.state.additional.points;
+    if (!w.loaded) {
+        w.loaded = true;
+        w.sizeText = std::to_string(ctx.state.additional.pointsize);
+        ++w.revision;
+    }
+    w.visible = true;
+    ctx.ui.changed(Change::Points);
+}
+
+void nimmsPoints(ProgramContext& ctx) {
+    interpretall(ctx);
+    storeWorkingSettings(ctx.state);
+    ctx.ui.changed(Change::Points);
+    redrawGraph(ctx);
+}
+
+void taste(ProgramContext& ctx) {
+    if (enterPoint(ctx.state, ctx.ui)) {
+        nimmsPoints(ctx);
+    }
+}
+
+void removePoints(ProgramContext& ctx) {
+    PointsWindow& w = ctx.state.additional.points;
+    if (!removeSelected(w.rows)) {
+        return;
+    }
+    clampRows(w);
+    ++w.revision;
+    makeplist(ctx.state);
+    nimmsPoints(ctx);
+}
+
+void choosePointColour(ProgramContext& ctx, int k) {
+    if (recolourRow(ctx.ui, ctx.state.additional.points, k)) {
+        nimmsPoints(ctx);
+    }
+}
+
+void flipPointFlag(ProgramContext& ctx, uint8_t bit) {
+    ctx.state.additional.pointflags ^= bit;
+    ctx.ui.changed(Change::Points);
+    ctx.ui.changed(Change::Menu);
+    redrawGraph(ctx);
+}
+
+void chsize(ProgramContext& ctx, std::string_view text) {
+    PlotState& state = ctx.state;
+    if (!setPointSize(state, text)) {
+        return;
+    }
+    makepens(state, kFixedPens);
+    redrawGraph(ctx);
+}
+
+void togglePointsVisible(ProgramContext& ctx) {
+    uint8_t& flags = ctx.state.additional.pointflags;
+    flags = flags != 0 ? 0 : kPointDots | kPointNames;
+    ctx.ui.changed(Change::Points);
+    ctx.ui.changed(Change::Menu);
+    redrawGraph(ctx);
+}
+
+} // namespace vestrano

@@ -1,0 +1,95 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "ui/lines/asymptoten.h"
+#include "ui/lines/punkte.h"
+#include "window_fixture.h"
+
+namespace vestrano {
+
+// The lines and points windows brought forward from the menu.
+class LinesWindows : public Windows {
+  protected:
+    template <class T> T* lines(const char* name) { return find<T>(mother->lines(), name); }
+    template <class T> T* points(const char* name) { return find<T>(mother->points(), name); }
+
+    void type(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
+    int pixelsOf(QRgb wanted) {
+        return countPixels([wanted](QRgb c) { return (c & 0xffffff) == (wanted & 0xffffff); });
+    }
+};
+
+TEST_F(LinesWindows, TypedLinesAreListedDrawnAndKeptWhenTheWindowCloses) {
+    trigger("mn_asy");
+    QApplication::processEvents();
+    ASSERT_TRUE(mother->lines().window().isVisible());
+    EXPECT_TRUE(lines<QLineEdit>("Text4")->hasFocus());
+    type(lines<QLineEdit>("Text4"), "2*x+1");
+    type(lines<QLineEdit>("Text4"), "x=3");
+    auto* list = lines<QListWidget>("List1");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "y=2*x+1");
+    EXPECT_TRUE(lines<QPushButton>("Command4_1")->isVisible());
+    EXPECT_FALSE(lines<QPushButton>("Command4_2")->isVisible());
+    EXPECT_GT(pixelsOf(qRgb(80, 0, 80)), 100);
+    EXPECT_EQ(state().status.text, "Ok.");
+
+    mother->lines().window().close();
+    EXPECT_FALSE(mother->lines().window().isVisible());
+    trigger("mn_asy");
+    EXPECT_EQ(lines<QListWidget>("List1")->count(), 2);
+
+    trigger("mn_asyvis");
+    EXPECT_FALSE(find<QAction>("mn_asyvis")->isChecked());
+    EXPECT_EQ(pixelsOf(qRgb(80, 0, 80)), 0);
+}
+
+TEST_F(LinesWindows, BoxesRefuseWrongTypesAndDeleteRemovesTheSelection) {
+    trigger("mn_asy");
+    type(lines<QLineEdit>("Text4"), "y=1");
+    type(lines<QLineEdit>("Text4"), "y=2");
+    type(lines<QLineEdit>("Text1_0"), "9");
+    EXPECT_EQ(lines<QLineEdit>("Text1_0")->text(), "");
+    type(lines<QLineEdit>("Text1_1"), "3");
+    EXPECT_EQ(state().additional.lines.rows[1].linetype, '3');
+
+    type(lines<QLineEdit>("Text2"), "7");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Unerlaubter Wert für die Linienart!");
+    EXPECT_EQ(lines<QLineEdit>("Text2")->text(), "2");
+
+    auto* list = lines<QListWidget>("List1");
+    list->selectAll();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_TRUE(state().additional.modelines[0].empty());
+}
+
+TEST_F(LinesWindows, PointsAreDrawnAsTheCheckBoxesSay) {
+    trigger("mn_punkt");
+    type(points<QLineEdit>("Text4"), "P(1;2)");
+    ASSERT_EQ(points<QListWidget>("List1")->count(), 1);
+    const QPoint at = pixelOf(1, 2);
+    EXPECT_EQ(mother->graph().picture().pixel(at) & 0xffffff, 0u);
+
+    QTest::mouseClick(points<QCheckBox>("Check1"), Qt::LeftButton);
+    EXPECT_EQ(state().additional.pointflags, 2);
+    EXPECT_FALSE(points<QCheckBox>("Check1")->isChecked());
+    trigger("mn_puvis"); // checked while names show: off for both
+    EXPECT_EQ(state().additional.pointflags, 0);
+    EXPECT_FALSE(points<QCheckBox>("Check2")->isChecked());
+    trigger("mn_puvis");
+    EXPECT_TRUE(points<QCheckBox>("Check1")->isChecked());
+    EXPECT_TRUE(find<QAction>("mn_puvis")->isChecked());
+}
+
+} // namespace vestrano
