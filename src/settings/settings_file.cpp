@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "plot/resources.h"
 #include "plot/scale.h"
@@ -106,7 +107,13 @@ std::string withSettings(const PlotState& state, std::string_view text) {
 }
 
 std::string saveopts(const PlotState& state, const std::string& path) {
-    return writeFileAtomically(path, withSettings(state, readWholeFile(path).value_or("")));
+    const auto old = readWholeFile(path);
+    std::error_code error;
+    // A file that is there but cannot be read must not be replaced by the settings alone.
+    if (!old && (std::filesystem::exists(path, error) || error)) {
+        return "Die Datei kann nicht gelesen werden.";
+    }
+    return writeFileAtomically(path, withSettings(state, old.value_or("")));
 }
 
 void loadopts(ProgramContext& ctx, const std::string& path) {

@@ -132,6 +132,10 @@ TEST_F(SettingsFile, EveryByteOutsideTheKeysStaysAsItWas) {
 TEST_F(SettingsFile, AFolderWithoutWriteAccessIsReportedAndTheOldFileStays) {
     write(state.files.tmpfile, kDefaults);
     EXPECT_NE(saveopts(state, path("no/such/folder/x.tmp")), "");
+    // Something there that cannot be read is left alone.
+    std::filesystem::create_directories(path("lesson.txt/inside"));
+    EXPECT_EQ(saveopts(state, path("lesson.txt")), "Die Datei kann nicht gelesen werden.");
+    EXPECT_TRUE(std::filesystem::exists(path("lesson.txt/inside")));
     std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
                                              std::filesystem::perms::owner_exec);
     state.grid.stepx = 2;
