@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev qt6-svg-dev fonts-liberation xvfb imagemagick
     qt6-translations-l10n xdotool
     clang-format-16
-    desktop-file-utils appstream librsvg2-bin
+    desktop-file-utils appstream librsvg2-bin shared-mime-info
 )
 
 missing=()

@@ -53,6 +53,10 @@ std::string collectionCaption(const std::string& colfile);
 // The menu item "&Öffnen": a chosen file becomes the working copy.
 void colopen(ProgramContext& ctx);
 
+// The file `path` becomes the working copy, with its entries and settings; the collection window
+// shows it. A file that cannot be read is reported and changes nothing. True when opened.
+bool openCollection(ProgramContext& ctx, const std::string& path);
+
 // "&Speichern" (`useold`) and "Speichern &unter...": the working copy into a file, the file's
 // previous version kept beside it with ".tmp" appended. True when saved.
 bool colsave(ProgramContext& ctx, bool useold);

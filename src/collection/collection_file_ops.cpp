@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "collection/entry_editing.h"
 #include "collection/file_encoding.h"
 #include "collection/working_copy.h"
 #include "settings/profile_text.h"
@@ -135,26 +136,31 @@ bool colload(ProgramContext& ctx, const std::string& path, bool withsettings) {
 }
 
 void colopen(ProgramContext& ctx) {
-    FileNames& files = ctx.state.files;
-    if (files.colchanged &&
+    if (ctx.state.files.colchanged &&
         ctx.ui.askYesNo("Die Sammlung ist geändert worden. Soll sie gespeichert werden?",
                         "Achtung!")) {
         colsave(ctx, false);
     }
     const auto chosen = chooseFileToOpen(ctx.ui);
-    if (!chosen) {
-        return;
+    if (chosen) {
+        openCollection(ctx, *chosen);
     }
-    const auto bytes = readOrTell(ctx.ui, *chosen);
+}
+
+bool openCollection(ProgramContext& ctx, const std::string& path) {
+    FileNames& files = ctx.state.files;
+    const auto bytes = readOrTell(ctx.ui, path);
     if (!bytes || !writeOrTell(ctx.ui, files.tmpfile, *bytes)) {
-        return;
+        return false;
     }
-    files.colfile = *chosen;
+    files.colfile = path;
     colload(ctx, files.tmpfile, true);
     files.colchanged = false;
+    showcol(ctx);
     ctx.ui.changed(Change::Collection);
     ctx.state.graph.backgroundValid = false;
     redrawGraph(ctx);
+    return true;
 }
 
 bool colsave(ProgramContext& ctx, bool useold) {

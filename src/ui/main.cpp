@@ -57,5 +57,10 @@ int main(int argc, char** argv) {
     }
     mother.showMaximized();
     mother.finishStartup();
+    // "vestrano FILE", as a file manager starts it: that collection is opened.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1 && !arguments[1].startsWith('-')) {
+        mother.openAtStart(arguments[1].toStdString());
+    }
     return QApplication::exec();
 }

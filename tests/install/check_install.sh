@@ -13,6 +13,7 @@ expected=(
     "$root/usr/bin/vestrano"
     "$share/applications/$id.desktop"
     "$share/metainfo/$id.metainfo.xml"
+    "$share/mime/packages/$id.xml"
     "$share/icons/hicolor/scalable/apps/$id.svg"
 )
 for size in 16 32 48 64 128 256; do
@@ -35,4 +36,13 @@ desktop-file-validate "$share/applications/$id.desktop"
 grep -qx 'Categories=Education;Math;' "$share/applications/$id.desktop"
 grep -qx "Icon=$id" "$share/applications/$id.desktop"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
+grep -qx 'Exec=vestrano %f' "$share/applications/$id.desktop"
+grep -qx 'MimeType=application/x-vestrano-collection;' "$share/applications/$id.desktop"
+# The MIME package is well-formed and tells a collection from other text by its first line.
+if command -v update-mime-database > /dev/null; then
+    update-mime-database "$share/mime" > /dev/null
+    [ -s "$share/mime/application/x-vestrano-collection.xml" ] ||
+        { echo "MIME type not registered"; exit 1; }
+    grep -qa '\[Vestrano\]' "$share/mime/magic" || { echo "no magic for collections"; exit 1; }
+fi
 echo "installed and valid"

@@ -6,6 +6,8 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include <filesystem>
+
 #include "app/calculator.h"
 #include "app/intervals.h"
 #include "app/lines_window.h"
@@ -13,6 +15,7 @@
 #include "app/points_window.h"
 #include "app/startup.h"
 #include "app/window_arrangement.h"
+#include "collection/collection_file.h"
 #include "ui/calculator/minicalc.h"
 #include "ui/collection/sammlung.h"
 #include "ui/help/help_key.h"
@@ -50,7 +53,7 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     : ui_(dialogs ? *dialogs : qtDialogs_, [this](Change what) { changed(what); }),
       ctx_{*state_, ui_, nullptr, {}, docalc} {
     setObjectName("mother");
-    setWindowTitle("Vestrano - Graphen von Funktionen mit dynamischen Parametern");
+    refreshTitle();
     qtDialogs_.setParent(this);
     mdi_ = new QMdiArea(this);
     setCentralWidget(mdi_);
@@ -229,6 +232,23 @@ void Mother::refreshOptions() {
     term_->refreshTerms();
 }
 
+// The collection's file name, marked with "*" while the collection holds unsaved changes.
+void Mother::refreshTitle() {
+    const std::string& colfile = state_->files.colfile;
+    QString title = "Vestrano - Graphen von Funktionen mit dynamischen Parametern";
+    if (!colfile.empty()) {
+        title = QString::fromStdString(std::filesystem::path(colfile).filename().string()) + " - " +
+                title;
+    }
+    setWindowTitle(state_->files.colchanged ? "*" + title : title);
+}
+
+void Mother::openAtStart(const std::string& path) {
+    if (openCollection(ctx_, path)) {
+        showCollectionWindow();
+    }
+}
+
 void Mother::showLines() {
     showLinesWindow(ctx_);
     lines_->bringForward(*mdi_);
@@ -287,6 +307,7 @@ void Mother::changed(Change what) {
         if (sammlung_) {
             sammlung_->sync();
         }
+        refreshTitle();
         return;
     case Change::Options:
         refreshOptions();

@@ -45,6 +45,8 @@ class Mother final : public QMainWindow {
 
     // The rest of the start-up, once the window is shown: the first picture is drawn.
     void finishStartup();
+    // A collection named when the program was started; a message when it cannot be read.
+    void openAtStart(const std::string& path);
 
     PlotState& state() { return *state_; }
     ProgramContext& context() { return ctx_; }
@@ -93,6 +95,7 @@ class Mother final : public QMainWindow {
     void syncParams();
     void showIntervalWindow();
     void buildOptionWindows();
+    void refreshTitle();
     void refreshOptions();
     void buildCollectionMenu();
     void showCollectionWindow();

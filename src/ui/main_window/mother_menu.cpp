@@ -15,6 +15,7 @@
 #include "app/points_window.h"
 #include "app/settings_menu.h"
 #include "app/term_input.h"
+#include "collection/collection_file.h"
 #include "collection/entry_editing.h"
 #include "params/param_menu.h"
 #include "plot/einszueins.h"
@@ -53,6 +54,10 @@ QAction* Mother::addItem(QMenu* menu, const char* name, const char* caption,
 
 void Mother::buildMenu() {
     QMenu* file = addMenu(nullptr, "mn_file", "&Datei");
+    addItem(file, "mn_open", "&Öffnen", [this] { colopen(ctx_); });
+    addItem(file, "mn_save", "&Speichern", [this] { colsave(ctx_, true); });
+    addItem(file, "mn_saveas", "Speichern &unter...", [this] { colsave(ctx_, false); });
+    file->addSeparator()->setObjectName("mn_sep");
     addItem(
         file, "mn_fplot", "&Funktionenplotter", [this] { chooseMode(ctx_, 0); }, true);
     addItem(
