@@ -1,0 +1,60 @@
+// Saving and opening a collection from the file menu, and what the title bar says about it.
+
+#include <QAction>
+#include <QLineEdit>
+
+#include <filesystem>
+#include <random>
+
+#include "settings/text_file.h"
+#include "window_fixture.h"
+
+namespace vestrano {
+namespace {
+
+TEST(CollectionFiles, SavedThroughTheMenuOpenedAtStartAndMarkedWhileChanged) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("vestrano-files-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(folder / "data");
+    const std::string lesson = (folder / "lesson.txt").string();
+    ScriptedUi dialogs;
+    const auto start = [&] {
+        auto mother = std::make_unique<Mother>(&dialogs, (folder / "data").string());
+        mother->resize(1280, 800);
+        mother->show();
+        QApplication::processEvents();
+        mother->finishStartup();
+        return mother;
+    };
+    const QString caption = "Vestrano - Graphen von Funktionen mit dynamischen Parametern";
+    {
+        auto mother = start();
+        auto* f = mother->terms().findChild<QLineEdit*>("Text1_0");
+        QTest::keyClicks(f, "a*x^2");
+        QTest::keyClick(f, Qt::Key_Return);
+        mother->findChild<QAction*>("mn_add")->trigger();
+        EXPECT_EQ(mother->windowTitle(), "*" + caption);
+        dialogs.fileNames = {lesson};
+        mother->findChild<QAction*>("mn_saveas")->trigger();
+        EXPECT_EQ(mother->windowTitle(), "lesson.txt - " + caption);
+        EXPECT_NE(readWholeFile(lesson).value_or("").find("f(x)=a*x^2"), std::string::npos);
+    }
+    std::filesystem::remove(folder / "data" / "vestrano.tmp");
+    auto mother = start();
+    mother->openAtStart(lesson);
+    EXPECT_EQ(mother->windowTitle(), "lesson.txt - " + caption);
+    EXPECT_TRUE(mother->collection().window().isVisible());
+    ASSERT_EQ(mother->state().collection.entries.size(), 1u);
+    EXPECT_TRUE(dialogs.messages.empty());
+    // A file that is not there is said so, and the working copy stays.
+    mother->openAtStart((folder / "missing.txt").string());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("missing.txt"), std::string::npos);
+    EXPECT_EQ(mother->state().collection.entries.size(), 1u);
+    mother.reset();
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
+} // namespace vestrano
