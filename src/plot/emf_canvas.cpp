@@ -237,19 +237,19 @@ void EmfCanvas::lineTo(int x, int y) {
 }
 
 void EmfCanvas::graphMoveTo(PixelPoint pixel, ExactPoint exact) {
-    position_ = pixel;
-    std::string body;
-    puti(body, logical(exact.x));
-    puti(body, logical(exact.y));
-    record(kMoveTo, body);
+    pointRecord(kMoveTo, pixel, exact);
 }
 
 void EmfCanvas::graphLineTo(PixelPoint pixel, ExactPoint exact) {
+    pointRecord(kLineTo, pixel, exact);
+}
+
+void EmfCanvas::pointRecord(uint32_t type, PixelPoint pixel, ExactPoint exact) {
     position_ = pixel;
     std::string body;
     puti(body, logical(exact.x));
     puti(body, logical(exact.y));
-    record(kLineTo, body);
+    record(type, body);
 }
 
 void EmfCanvas::polyline(std::span<const PixelPoint> points) {

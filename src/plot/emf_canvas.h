@@ -39,6 +39,7 @@ class EmfCanvas final : public Canvas {
 
   private:
     void record(uint32_t type, const std::string& body);
+    void pointRecord(uint32_t type, PixelPoint pixel, ExactPoint exact);
     void replaceObject(uint32_t handle, uint32_t createType, const std::string& body);
 
     TextMetrics& metrics_;

@@ -4,25 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
+#include "support/corpus.h"
 
 namespace vestrano {
 namespace {
 
 TEST(CollectionFuzzCorpus, EveryInputKeepsTheReaderInvariants) {
-    const std::filesystem::path dir = VESTRANO_SOURCE_DIR "/fuzz/corpus/collection";
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in),
-                                std::istreambuf_iterator<char>()};
-        ++files;
-        EXPECT_EQ(fuzz::collectionFault(bytes), "") << entry.path().filename();
+    const auto files = corpusFiles("collection");
+    for (const auto& [name, bytes] : files) {
+        EXPECT_EQ(fuzz::collectionFault(bytes), "") << name;
     }
-    EXPECT_GT(files, 10);
+    EXPECT_GT(files.size(), 10u);
 }
 
 } // namespace

@@ -1,24 +1,20 @@
 // Every saved fuzz input of the settings reader keeps its invariants in the ordinary build too.
 
+#include "../../fuzz/settings_fuzz_body.h"
+
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "../../fuzz/settings_fuzz_body.h"
-#include "settings/text_file.h"
+#include "support/corpus.h"
 
 namespace vestrano {
 namespace {
 
 TEST(SettingsCorpus, EveryInputReadsInRangeAndWritesBackWhole) {
-    const std::filesystem::path dir = VESTRANO_SOURCE_DIR "/fuzz/corpus/settings";
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        ++files;
-        const std::string bytes = readWholeFile(entry.path().string()).value_or("");
-        EXPECT_EQ(fuzz::settingsFuzzFault(bytes), "") << entry.path().filename();
+    const auto files = corpusFiles("settings");
+    for (const auto& [name, bytes] : files) {
+        EXPECT_EQ(fuzz::settingsFuzzFault(bytes), "") << name;
     }
-    EXPECT_GE(files, 5);
+    EXPECT_GE(files.size(), 5u);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace vestrano {
 
@@ -35,6 +36,11 @@ QString qtFilter(const std::string& filter) {
         names << parts[i];
     }
     return names.join(";;");
+}
+
+// Collections are the user's documents, not the program's folder.
+QString startFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 std::optional<std::string> chosen(const QString& name) {
@@ -91,17 +97,25 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const 
 // The dialogs ask no question of their own: overwriting and creating are asked by the core.
 std::optional<std::string> QtDialogs::openFileName(const std::string& title,
                                                    const std::string& filter) {
-    return chosen(QFileDialog::getOpenFileName(parent_, QString::fromStdString(title), {},
-                                               qtFilter(filter), nullptr,
+    return chosen(QFileDialog::getOpenFileName(parent_, QString::fromStdString(title),
+                                               startFolder(), qtFilter(filter), nullptr,
                                                QFileDialog::DontConfirmOverwrite));
 }
 
+// A name typed without an extension gets ".txt", as the filter suggests.
 std::optional<std::string> QtDialogs::saveFileName(const std::string& title,
                                                    const std::string& filter,
                                                    const std::string& preset) {
-    return chosen(QFileDialog::getSaveFileName(parent_, QString::fromStdString(title),
-                                               QString::fromStdString(preset), qtFilter(filter),
-                                               nullptr, QFileDialog::DontConfirmOverwrite));
+    QFileDialog dialog(parent_, QString::fromStdString(title),
+                       preset.empty() ? startFolder() : QString::fromStdString(preset),
+                       qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix("txt");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen(dialog.selectedFiles().front());
 }
 
 } // namespace vestrano

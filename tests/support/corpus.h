@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vestrano {
+
+// The saved fuzz inputs of `fuzz/corpus/<name>`: file name and bytes.
+inline std::vector<std::pair<std::string, std::string>> corpusFiles(const std::string& name) {
+    std::vector<std::pair<std::string, std::string>> files;
+    const std::filesystem::path dir =
+        std::filesystem::path(VESTRANO_SOURCE_DIR) / "fuzz/corpus" / name;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        files.emplace_back(
+            entry.path().filename().string(),
+            std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
+    }
+    return files;
+}
+
+} // namespace vestrano
