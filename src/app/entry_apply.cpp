@@ -7,7 +7,9 @@
 
 #include "app/interpretall.h"
 #include "app/intervals.h"
+#include "app/lines_window.h"
 #include "collection/entry_lines.h"
+#include "lines/point_list.h"
 #include "params/param_arithmetic.h"
 #include "plot/resources.h"
 #include "state/general_number.h"
@@ -15,7 +17,6 @@
 #include "state/program_context.h"
 #include "state/ui.h"
 #include "terms/evaltext.h"
-#include "terms/termconv.h"
 
 namespace vestrano {
 
@@ -186,15 +187,6 @@ ApplyError applyLine(ProgramContext& ctx, int part, std::string line) {
     }
 }
 
-// What the lines window does when it takes over a lines text: the lines' names join the
-// interpretation, which also makes the parameters of the new terms.
-void takeLines(ProgramContext& ctx) {
-    PlotState& state = ctx.state;
-    const std::string& lines = state.additional.modelines[state.mode];
-    state.additional.linestext = lines.empty() ? "" : termconv(lines, state.mode, ctx.ui);
-    interpretall(ctx);
-}
-
 } // namespace
 
 void showerror(PlotState& state, const std::string& message, uint32_t colour) {
@@ -244,7 +236,8 @@ void colgetall(ProgramContext& ctx) {
         if (intervalsOk) {
             state.intervaltext = makedtxt(state, ctx.ui);
         }
-        takeLines(ctx);
+        makeplist(state);
+        takeit(ctx);
         if (intervalsOk && colget(ctx, kParamsBox) && colget(ctx, kBoundsBox) &&
             colget(ctx, kLowersBox)) {
             state.busy = 0;

@@ -1,6 +1,7 @@
 #include "app/lines_window.h"
 
 #include "app/interpretall.h"
+#include "collection/entry_editing.h"
 #include "lines/line_list.h"
 #include "lines/row_list.h"
 #include "settings/option_dialogs.h"
@@ -34,6 +35,10 @@ void takeit(ProgramContext& ctx) {
 
 void nimms(ProgramContext& ctx) {
     takeit(ctx);
+    // The selected entry of an open collection follows the lines.
+    if (ctx.state.collection.window.frame.visible) {
+        takeandsave(ctx, true);
+    }
     storeWorkingSettings(ctx.state);
     ctx.ui.changed(Change::Lines);
     redrawGraph(ctx);

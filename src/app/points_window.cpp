@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/interpretall.h"
+#include "collection/entry_editing.h"
 #include "lines/point_list.h"
 #include "lines/row_list.h"
 #include "plot/resources.h"
@@ -26,6 +27,10 @@ void showPointsWindow(ProgramContext& ctx) {
 
 void nimmsPoints(ProgramContext& ctx) {
     interpretall(ctx);
+    // The selected entry of an open collection follows the points.
+    if (ctx.state.collection.window.frame.visible) {
+        takeandsave(ctx, true);
+    }
     storeWorkingSettings(ctx.state);
     ctx.ui.changed(Change::Points);
     redrawGraph(ctx);

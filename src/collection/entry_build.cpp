@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "collection/entry_lines.h"
+#include "lines/point_list.h"
 #include "state/general_number.h"
 #include "state/plot_state.h"
 
@@ -124,7 +125,7 @@ std::string addone(const PlotState& state, int k) {
     case kLines:
         return state.additional.modelines[state.mode];
     case kPoints:
-        return state.additional.pointstext;
+        return getliste(state);
     default:
         return {};
     }

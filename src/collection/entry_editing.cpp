@@ -7,6 +7,8 @@
 #include "collection/collection_file.h"
 #include "collection/entry_build.h"
 #include "collection/entry_lines.h"
+#include "lines/line_list.h"
+#include "lines/point_list.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
@@ -83,7 +85,10 @@ void showEntry(ProgramContext& ctx, int i) {
     w.txt[1] = readandcut(state.mode, w.dicke, entry.fields[kTerms]);
     ++w.revision;
     state.additional.modelines[state.mode] = entry.fields[kLines];
-    state.additional.pointstext = entry.fields[kPoints];
+    makeliste(state, entry.fields[kPoints], ctx.ui);
+    text2list(state);
+    ctx.ui.changed(Change::Lines);
+    ctx.ui.changed(Change::Points);
     w.label7 = entry.isProtected;
     w.selentry = static_cast<int16_t>(entry.isProtected ? -1 : i);
     w.protectionNoted = -1;
@@ -186,8 +191,9 @@ void intolist(ProgramContext& ctx) {
         entry.fields[k] = w.txt[k - 1];
     }
     entry.fields[kTerms] = makeld(ctx.state.mode, w.dicke, trimmed(w.txt[1]));
+    readlist(ctx.state, ctx.ui);
     entry.fields[kLines] = ctx.state.additional.modelines[ctx.state.mode];
-    entry.fields[kPoints] = ctx.state.additional.pointstext;
+    entry.fields[kPoints] = getliste(ctx.state);
 }
 
 void takeandsave(ProgramContext& ctx, bool full) {

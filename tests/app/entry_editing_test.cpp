@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/lines_window.h"
+#include "app/points_window.h"
 #include "app/term_input.h"
 #include "app_fixture.h"
 #include "params/param_arithmetic.h"
@@ -167,6 +169,23 @@ TEST_F(EntryEditingTest, AddedEntryBringsThePlotBack) {
     selectEntry(ctx, 0);
     EXPECT_EQ(state.slots[0].text, "a*x");
     EXPECT_DOUBLE_EQ(state.params[paramSlot("a")].parvalue, 4);
+}
+
+} // namespace
+} // namespace vestrano
+
+namespace vestrano {
+namespace {
+
+TEST_F(EntryEditingTest, TakingOverLinesAndPointsUpdatesTheSelectedEntry) {
+    add("T", "f(x)=x");
+    selectEntry(ctx, 0);
+    state.additional.lines.input = "y=2*x+1";
+    asytaste(ctx);
+    EXPECT_NE(list[0].fields[kLines].find("y=2*x+1"), std::string::npos);
+    state.additional.points.input = "P(1;2)";
+    taste(ctx);
+    EXPECT_NE(list[0].fields[kPoints].find("P(1;2)"), std::string::npos);
 }
 
 } // namespace

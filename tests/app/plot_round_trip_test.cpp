@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/intervals.h"
+#include "app/lines_window.h"
+#include "app/points_window.h"
 #include "app/term_input.h"
 #include "collection/collection_file.h"
 #include "collection/entry_editing.h"
@@ -44,6 +46,11 @@ TEST_F(PlotRoundTrip, ASavedPlotComesBackWholeInAnotherProgram) {
     term(2, "b");
     state.slots[2].visible = false;
     findandget(ctx, true);
+    // Lines and points first: each take-over interprets anew, which stops every timer.
+    state.additional.lines.input = "y=m*x+1";
+    asytaste(ctx);
+    state.additional.points.input = "P(1;a)";
+    taste(ctx);
     double a = 1.5;
     setpar(ctx, paramSlot("a"), a);
     setparb(ctx, paramSlot("a"), -4, 6);
@@ -85,6 +92,10 @@ TEST_F(PlotRoundTrip, ASavedPlotComesBackWholeInAnotherProgram) {
     EXPECT_EQ(s.intervals.von[3], "-1");
     EXPECT_EQ(s.intervals.bis[3], "b");
     EXPECT_EQ(s.style.ldickeovr[1], 4);
+    ASSERT_EQ(s.additional.lines.rows.size(), 1u);
+    ASSERT_EQ(s.additional.points.rows.size(), 1u);
+    EXPECT_NO_THROW(second.param("m"));
+    EXPECT_EQ(s.status.text, "Ok.");
     EXPECT_TRUE(second.ui.messages.empty());
 }
 
