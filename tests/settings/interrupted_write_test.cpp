@@ -1,5 +1,6 @@
 // A writer killed at any moment leaves the old or the new working copy, never a mix.
 
+#include <chrono>
 #include <csignal>
 #include <random>
 #include <sys/wait.h>
@@ -38,6 +39,12 @@ TEST_F(InterruptedWrite, AKilledWriterLeavesTheOldOrTheNewFileWhole) {
         versions[v] = read(path("reference"));
     }
     write(state.files.tmpfile, versions[0]);
+    // Kills land anywhere within the first few writes, however fast this build writes.
+    const auto started = std::chrono::steady_clock::now();
+    saveopts(state, path("reference"));
+    const auto oneWrite = std::chrono::duration_cast<std::chrono::microseconds>(
+                              std::chrono::steady_clock::now() - started)
+                              .count();
 
     std::mt19937 random(7);
     int cut = 0;
@@ -50,7 +57,7 @@ TEST_F(InterruptedWrite, AKilledWriterLeavesTheOldOrTheNewFileWhole) {
                 saveopts(state, state.files.tmpfile);
             }
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % (3 * oneWrite + 1)));
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
         const std::string now = read(state.files.tmpfile);
