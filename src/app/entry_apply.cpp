@@ -8,6 +8,8 @@
 #include "app/interpretall.h"
 #include "app/intervals.h"
 #include "collection/entry_lines.h"
+#include "lines/line_list.h"
+#include "lines/point_list.h"
 #include "params/param_arithmetic.h"
 #include "plot/resources.h"
 #include "state/general_number.h"
@@ -220,6 +222,16 @@ bool colget(ProgramContext& ctx, int part) {
     showerror(ctx.state, "O.k.", kButtonFaceColor);
     ctx.ui.changed(Change::Collection);
     return true;
+}
+
+void takeEntryLists(ProgramContext& ctx) {
+    PlotState& state = ctx.state;
+    const std::string points = state.additional.pointstext;
+    makeliste(state, points, ctx.ui);
+    text2list(state);
+    readlist(state, ctx.ui); // the rows' engine texts
+    ctx.ui.changed(Change::Points);
+    ctx.ui.changed(Change::Lines);
 }
 
 void colgetall(ProgramContext& ctx) {

@@ -19,6 +19,10 @@ bool colget(ProgramContext& ctx, int part);
 // lower bounds, stopping at the first faulty box; the graph is drawn once, when all were good.
 void colgetall(ProgramContext& ctx);
 
+// The lines and points windows rebuild their lists from the entry just shown, whose points
+// text is still in `pointstext`.
+void takeEntryLists(ProgramContext& ctx);
+
 // The collection window's status line.
 void showerror(PlotState& state, const std::string& message, uint32_t colour);
 

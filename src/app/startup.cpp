@@ -83,6 +83,7 @@ void startup(ProgramContext& ctx, const std::string& dataFolder) {
     colinit(ctx, dataFolder);
     ctx.followView = followView;
     ctx.applyEntry = colgetall;
+    ctx.takeEntryLists = takeEntryLists;
     updateall(ctx);
     togglefork(ctx, 0);
 }

@@ -162,6 +162,9 @@ void listakt(ProgramContext& ctx) {
         return;
     }
     showEntry(ctx, i);
+    if (ctx.takeEntryLists) {
+        ctx.takeEntryLists(ctx);
+    }
     ctx.ui.changed(Change::Collection);
     apply(ctx);
 }

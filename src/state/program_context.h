@@ -45,6 +45,9 @@ struct ProgramContext {
     Recalculate recalculate = nullptr;
     FollowView followView = nullptr; // set by the start-up
     ApplyEntry applyEntry = nullptr; // set by the start-up
+    // The lines and points windows take over the lists of the entry just shown; they live above
+    // the collection. Set by the start-up.
+    ApplyEntry takeEntryLists = nullptr;
     // The graph window's font measuring, for `fosize`; null while there is no graph window.
     TextMetrics* metrics = nullptr;
 };
