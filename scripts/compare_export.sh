@@ -29,6 +29,7 @@ args=(--size "$size")
 if [ -n "$entry" ]; then
     args+=(--entry "$entry")
 fi
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
 for format in png svg emf; do
     "$program" --export "$work/graph.$format" "$collection" "${args[@]}"
 done
@@ -45,14 +46,21 @@ width=${size%x*}
 height=${size#*x}
 total=$((width * height))
 echo "Eintrag: ${entry:-(der erste)} aus $collection, $size Pixel"
+# LibreOffice may put a picture on a page with a white margin: every picture is cut to what is
+# drawn on it and brought to the same size before the comparison.
+fit() {
+    convert "$1" -background white -flatten -fuzz 2% -trim +repage -resize "${size}!" "$2"
+}
+fit "$work/graph.png" "$work/png-scaled.png"
 for format in svg emf; do
     original=$(identify -format '%wx%h' "$work/$format-office.png")
-    convert "$work/$format-office.png" -background white -flatten -resize "${size}!" \
-        "$work/$format-scaled.png"
-    exact=$(compare -metric AE "$work/graph.png" "$work/$format-scaled.png" null: 2>&1 || true)
-    fuzzy=$(compare -metric AE -fuzz 25% "$work/graph.png" "$work/$format-scaled.png" null: 2>&1 ||
+    fit "$work/$format-office.png" "$work/$format-scaled.png"
+    exact=$(compare -metric AE "$work/png-scaled.png" "$work/$format-scaled.png" null: 2>&1 ||
         true)
-    rmse=$(compare -metric RMSE "$work/graph.png" "$work/$format-scaled.png" null: 2>&1 || true)
+    fuzzy=$(compare -metric AE -fuzz 25% "$work/png-scaled.png" "$work/$format-scaled.png" null: \
+        2>&1 || true)
+    rmse=$(compare -metric RMSE "$work/png-scaled.png" "$work/$format-scaled.png" null: 2>&1 ||
+        true)
     printf '%s -> LibreOffice -> PNG %s: %s von %s Pixeln verschieden, %s mit 25 %% Toleranz; RMSE %s\n' \
         "${format^^}" "$original" "${exact%% *}" "$total" "${fuzzy%% *}" "$rmse"
 done

@@ -56,5 +56,22 @@ TEST(EmfCanvas, TheFileHasItsHeaderFrameRecordsAndEnd) {
     EXPECT_EQ(static_cast<unsigned char>(text[offset + 4]), 0xfc);
 }
 
+TEST(EmfCanvas, AStyledPenIsTheThinnestSoThatItKeepsItsDots) {
+    Viewport view;
+    view.picw = 1500;
+    view.pich = 1500;
+    RecordingCanvas metrics;
+    EmfCanvas emf(view, metrics);
+    emf.selectPen({2, 1, 0x505050}); // dotted
+    emf.selectPen({kSolidPen, 1, 0});
+    std::vector<int32_t> widths;
+    for (const EmfRecord& r : emfRecords(emf.finish())) {
+        if (r.type == 38) { // create pen
+            widths.push_back(i32(r.body, 8));
+        }
+    }
+    EXPECT_EQ(widths, (std::vector<int32_t>{0, 16}));
+}
+
 } // namespace
 } // namespace vestrano

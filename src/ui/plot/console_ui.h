@@ -11,7 +11,7 @@ namespace vestrano {
 class ConsoleUi final : public Ui {
   public:
     void message(const std::string& text, const std::string& title, MessageIcon) override {
-        std::cerr << title << ": " << text << '\n';
+        std::cerr << title << (title.ends_with(':') ? " " : ": ") << text << '\n';
     }
     bool askYesNo(const std::string& text, const std::string&) override {
         std::cerr << text << " - Nein\n";
