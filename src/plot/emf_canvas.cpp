@@ -188,7 +188,12 @@ PenSpec EmfCanvas::selectPen(const PenSpec& pen) {
     pen_ = pen;
     std::string body;
     put32(body, static_cast<uint32_t>(pen.style));
-    puti(body, pen.width * kUnit);
+    // A pen wider than one device unit is drawn solid whatever its style: a dotted or dashed
+    // line keeps its style only as the thinnest pen.
+    constexpr int16_t kDash = 1;
+    constexpr int16_t kDashDotDot = 4;
+    const bool styled = pen.style >= kDash && pen.style <= kDashDotDot;
+    puti(body, styled ? 0 : pen.width * kUnit);
     puti(body, 0);
     put32(body, colorRef(pen.color));
     replaceObject(kPenHandle, kCreatePen, body);

@@ -8,6 +8,12 @@
 #include <QStandardPaths>
 
 #include <clocale>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "ui/plot/export_run.h"
 
 #include "ui/main_window/german.h"
 #include "ui/main_window/mother.h"
@@ -35,9 +41,30 @@ QIcon programIcon() {
     return QIcon(pixmap);
 }
 
+// "--help" and "--export" run without a window.
+int runWithoutWindow(const vestrano::CommandLine& line, int argc, char** argv) {
+    if (line.kind == vestrano::CommandLine::Kind::Help) {
+        std::cout << vestrano::helpText();
+        return 0;
+    }
+    if (!line.error.empty()) {
+        std::cerr << line.error << '\n';
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    return vestrano::exportPicture(line.request, std::cerr);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    const vestrano::CommandLine line =
+        vestrano::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (line.kind != vestrano::CommandLine::Kind::Window) {
+        return runWithoutWindow(line, argc, argv);
+    }
     QApplication app(argc, argv);
     // Qt takes over the desktop's locale; a German one would write and read "0,5" in the
     // C library's number conversions, which must stay on ".".

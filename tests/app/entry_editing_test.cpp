@@ -188,5 +188,27 @@ TEST_F(EntryEditingTest, TakingOverLinesAndPointsUpdatesTheSelectedEntry) {
     EXPECT_NE(list[0].fields[kPoints].find("P(1;2)"), std::string::npos);
 }
 
+// Selecting an entry once left its lines and points out of the windows' lists, so they were
+// never drawn.
+TEST_F(EntryEditingTest, ASelectedEntryBringsItsLinesAndPointsIntoThePicture) {
+    add("Mit Geraden", "f(x)=x^2");
+    list.back().fields[kLines] = "c=255:y=2*x\r\nx=1";
+    list.back().fields[kPoints] = "P(1;1):0:0:0";
+    selectEntry(ctx, 0);
+    ASSERT_EQ(state.additional.lines.rows.size(), 2u);
+    EXPECT_EQ(state.additional.lines.rows[0].color, 255);
+    ASSERT_EQ(state.additional.points.rows.size(), 1u);
+    redrawer.canvas.events.clear();
+    redrawer.redraw();
+    const auto& events = redrawer.canvas.events;
+    EXPECT_TRUE(std::any_of(events.begin(), events.end(), [](const auto& e) {
+        return e.kind == RecordingCanvas::Kind::FillEllipse;
+    }));
+    EXPECT_TRUE(std::any_of(events.begin(), events.end(), [](const auto& e) {
+        return e.kind == RecordingCanvas::Kind::SelectPen && e.pen.color == 255;
+    }));
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+}
+
 } // namespace
 } // namespace vestrano

@@ -2,45 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <map>
 #include <vector>
 
 #include "plot/recording_canvas.h"
 #include "state/viewport.h"
+#include "support/emf_records.h"
 
 namespace vestrano {
 namespace {
-
-struct Record {
-    uint32_t type;
-    std::string body; // without type and size
-};
-
-uint32_t u32(const std::string& bytes, std::size_t at) {
-    uint32_t v = 0;
-    std::memcpy(&v, bytes.data() + at, 4);
-    return v;
-}
-int32_t i32(const std::string& bytes, std::size_t at) {
-    return static_cast<int32_t>(u32(bytes, at));
-}
-
-// Splits a metafile into its records, failing the test on a size that does not add up.
-std::vector<Record> records(const std::string& file) {
-    std::vector<Record> out;
-    for (std::size_t at = 0; at < file.size();) {
-        const uint32_t size = u32(file, at + 4);
-        EXPECT_EQ(size % 4, 0u);
-        EXPECT_LE(at + size, file.size());
-        if (size < 8 || at + size > file.size()) {
-            break;
-        }
-        out.push_back({u32(file, at), file.substr(at + 8, size - 8)});
-        at += size;
-    }
-    return out;
-}
 
 TEST(EmfCanvas, TheFileHasItsHeaderFrameRecordsAndEnd) {
     Viewport view;
@@ -54,10 +24,10 @@ TEST(EmfCanvas, TheFileHasItsHeaderFrameRecordsAndEnd) {
     emf.selectFont({"Arial", 12, 700});
     emf.textOut(5, 6, "x²ü");
     const std::string file = emf.finish();
-    const std::vector<Record> all = records(file);
+    const std::vector<EmfRecord> all = emfRecords(file);
     ASSERT_GE(all.size(), 3u);
 
-    const Record& header = all.front();
+    const EmfRecord& header = all.front();
     EXPECT_EQ(header.type, 1u);
     EXPECT_EQ(u32(header.body, 32), 0x464D4520u); // " EMF"
     EXPECT_EQ(u32(header.body, 40), file.size());
@@ -67,8 +37,8 @@ TEST(EmfCanvas, TheFileHasItsHeaderFrameRecordsAndEnd) {
     EXPECT_EQ(i32(header.body, 28), 26455);
     EXPECT_EQ(all.back().type, 14u);
 
-    std::map<uint32_t, const Record*> first;
-    for (const Record& r : all) {
+    std::map<uint32_t, const EmfRecord*> first;
+    for (const EmfRecord& r : all) {
         first.emplace(r.type, &r);
     }
     ASSERT_TRUE(first.count(27) && first.count(54) && first.count(38) && first.count(84));
@@ -84,6 +54,23 @@ TEST(EmfCanvas, TheFileHasItsHeaderFrameRecordsAndEnd) {
     const uint32_t offset = u32(text, 40) - 8;
     EXPECT_EQ(static_cast<unsigned char>(text[offset + 2]), 0xb2);
     EXPECT_EQ(static_cast<unsigned char>(text[offset + 4]), 0xfc);
+}
+
+TEST(EmfCanvas, AStyledPenIsTheThinnestSoThatItKeepsItsDots) {
+    Viewport view;
+    view.picw = 1500;
+    view.pich = 1500;
+    RecordingCanvas metrics;
+    EmfCanvas emf(view, metrics);
+    emf.selectPen({2, 1, 0x505050}); // dotted
+    emf.selectPen({kSolidPen, 1, 0});
+    std::vector<int32_t> widths;
+    for (const EmfRecord& r : emfRecords(emf.finish())) {
+        if (r.type == 38) { // create pen
+            widths.push_back(i32(r.body, 8));
+        }
+    }
+    EXPECT_EQ(widths, (std::vector<int32_t>{0, 16}));
 }
 
 } // namespace

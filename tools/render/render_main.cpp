@@ -14,43 +14,16 @@
 #include "render_options.h"
 #include "render_scene.h"
 #include "state/plot_state.h"
-#include "state/ui.h"
 #include "ui/canvas/qt_canvas.h"
+#include "ui/plot/console_ui.h"
 
 namespace {
-
-// Messages go to the terminal; questions are answered No, so nothing is changed on disk.
-class ConsoleUi final : public vestrano::Ui {
-  public:
-    void message(const std::string& text, const std::string& title,
-                 vestrano::MessageIcon) override {
-        std::cerr << title << ": " << text << '\n';
-    }
-    bool askYesNo(const std::string& text, const std::string&) override {
-        std::cerr << text << " - Nein\n";
-        return false;
-    }
-    void setClipboardText(const std::string&) override {}
-    std::optional<uint32_t> chooseColor(uint32_t) override { return std::nullopt; }
-    std::optional<std::string> inputBox(const std::string&, const std::string&,
-                                        const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> openFileName(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFileName(const std::string&, const std::string&,
-                                            const std::string&) override {
-        return std::nullopt;
-    }
-    void changed(vestrano::Change) override {}
-};
 
 int render(const vestrano::RenderOptions& options) {
     QImage picture(options.width, options.height, QImage::Format_RGB32);
     picture.fill(Qt::white);
     vestrano::QtCanvas canvas(picture);
-    ConsoleUi ui;
+    vestrano::ConsoleUi ui;
     auto state = std::make_unique<vestrano::PlotState>();
     const std::string error =
         vestrano::prepareScene(*state, options.scene, options.width, options.height, canvas, ui);

@@ -24,6 +24,7 @@
 #include "ui/collection/sammlung.h"
 #include "ui/help/about_box.h"
 #include "ui/help/help_window.h"
+#include "ui/plot/graph_menu.h"
 #include "ui/settings/optionsgraph.h"
 #include "ui/settings/optionslinie.h"
 #include "ui/settings/optionszoom.h"
@@ -70,6 +71,12 @@ void Mother::buildMenu() {
     addItem(file, "mn_close", "&S&chließen", [this] { close(); });
 
     QMenu* edit = addMenu(nullptr, "mn_edit", "&Bearbeiten");
+    addItem(edit, "mn_copytoclip", "Graphik als Bitmap in Zwischenablage &kopieren",
+            [this] { copybitmap(*graph_); });
+    addItem(edit, "mn_emf", "Graphik im &EMF-Format in Zwischenablage kopieren",
+            [this] { copyvector(ctx_, *graph_); });
+    addItem(edit, "mn_savegraph", "Graphik speichern unter...",
+            [this] { savegraph(ctx_, *graph_); });
     addItem(edit, "mn_copytermo", "&Terme in Zwischenablage kopieren",
             [this] { paracopy(*state_, ui_, false); });
     addItem(edit, "mn_paracopy", "Terme mit ersetzten &Parametern in Zwischenablage",

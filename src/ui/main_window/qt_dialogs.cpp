@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace vestrano {
@@ -41,6 +42,18 @@ QString qtFilter(const std::string& filter) {
 // Collections are the user's documents, not the program's folder.
 QString startFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+// "Bilder (*.png)" gives "png": a name typed without an extension gets the chosen type's.
+QString extensionOf(const QString& filterName) {
+    const int star = filterName.indexOf("*.");
+    if (star < 0) {
+        return {};
+    }
+    const QString rest = filterName.mid(star + 2);
+    const int end = rest.indexOf(QRegularExpression("[^A-Za-z0-9]"));
+    const QString extension = end < 0 ? rest : rest.left(end);
+    return extension == "*" ? QString() : extension;
 }
 
 std::optional<std::string> chosen(const QString& name) {
@@ -102,7 +115,7 @@ std::optional<std::string> QtDialogs::openFileName(const std::string& title,
                                                QFileDialog::DontConfirmOverwrite));
 }
 
-// A name typed without an extension gets ".txt", as the filter suggests.
+// A name typed without an extension gets the one of the chosen file type.
 std::optional<std::string> QtDialogs::saveFileName(const std::string& title,
                                                    const std::string& filter,
                                                    const std::string& preset) {
@@ -111,7 +124,11 @@ std::optional<std::string> QtDialogs::saveFileName(const std::string& title,
                        qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setDefaultSuffix("txt");
+    const QStringList names = qtFilter(filter).split(";;");
+    dialog.setDefaultSuffix(extensionOf(names.front()));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& name) { dialog.setDefaultSuffix(extensionOf(name)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

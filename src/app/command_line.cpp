@@ -1,0 +1,127 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+#include "app/picture_format.h"
+
+namespace vestrano {
+
+namespace {
+
+constexpr int kMinSide = 16;
+constexpr int kMaxSide = 10000;
+
+std::optional<int> side(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < kMinSide ||
+        value > kMaxSide) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// "800x600" into the request; false for anything else.
+bool readSize(std::string_view text, ExportRequest& request) {
+    const auto x = text.find_first_of("xX");
+    if (x == std::string_view::npos) {
+        return false;
+    }
+    const auto width = side(text.substr(0, x));
+    const auto height = side(text.substr(x + 1));
+    if (!width || !height) {
+        return false;
+    }
+    request.width = *width;
+    request.height = *height;
+    return true;
+}
+
+std::string badSize(const std::string& text) {
+    return "Ungültige Größe \"" + text +
+           "\": erwartet wird BREITExHÖHE in Pixeln, jede Zahl von 16 bis 10000, z. B. 800x600.";
+}
+
+// The option at `i` and its value; "" or the error.
+std::string readOption(const std::vector<std::string>& args, std::size_t& i,
+                       ExportRequest& request) {
+    const std::string& option = args[i];
+    if (i + 1 >= args.size()) {
+        return option == "--entry" ? "Nach --entry fehlt der Titel des Eintrags."
+                                   : "Nach --size fehlt die Größe.";
+    }
+    const std::string& value = args[++i];
+    if (option == "--entry") {
+        request.entry = value;
+        return "";
+    }
+    return readSize(value, request) ? "" : badSize(value);
+}
+
+CommandLine exportLine(const std::vector<std::string>& args) {
+    CommandLine line;
+    line.kind = CommandLine::Kind::Export;
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < args.size() && line.error.empty(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--export") {
+            continue;
+        }
+        if (arg == "--entry" || arg == "--size") {
+            line.error = readOption(args, i, line.request);
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            line.error = "Unbekannte Option: " + arg + " (vestrano --help zeigt die Möglichkeiten)";
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (!line.error.empty()) {
+        return line;
+    }
+    if (files.size() != 2) {
+        line.error = "Zu --export gehören genau eine Bilddatei und eine Sammlungsdatei.\n"
+                     "Aufruf: vestrano --export BILD SAMMLUNG [--entry TITEL] [--size BxH]";
+        return line;
+    }
+    line.request.picture = files[0];
+    line.request.collection = files[1];
+    if (!pictureFormat(line.request.picture)) {
+        line.error = unknownFormatText(line.request.picture);
+    }
+    return line;
+}
+
+bool has(const std::vector<std::string>& args, const char* option) {
+    return std::ranges::find(args, option) != args.end();
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+    if (has(args, "--help") || has(args, "-h")) {
+        return {CommandLine::Kind::Help, {}, {}};
+    }
+    if (has(args, "--export")) {
+        return exportLine(args);
+    }
+    return {};
+}
+
+std::string helpText() {
+    return "Aufruf:\n"
+           "  vestrano [SAMMLUNG]\n"
+           "      startet das Programm; eine genannte Sammlungsdatei wird geöffnet.\n"
+           "  vestrano --export BILD SAMMLUNG [--entry TITEL] [--size BREITExHÖHE]\n"
+           "      zeichnet einen Eintrag der Sammlung ohne Fenster in die Datei BILD.\n"
+           "      Das Format folgt der Endung: .png, .svg, .emf oder .pdf.\n"
+           "\n"
+           "Optionen:\n"
+           "  --export BILD SAMMLUNG  Graphik eines Eintrags in eine Datei zeichnen\n"
+           "  --entry TITEL           der Eintrag mit diesem Titel (sonst der erste)\n"
+           "  --size BREITExHÖHE      Größe des Zeichenbereichs in Pixeln (Vorgabe 800x600)\n"
+           "  -h, --help              diese Hilfe zeigen\n";
+}
+
+} // namespace vestrano

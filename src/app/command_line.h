@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vestrano {
+
+// "--export PICTURE COLLECTION [--entry TITLE] [--size WxH]": an entry drawn without a window.
+struct ExportRequest {
+    std::string picture;
+    std::string collection;
+    std::string entry; // the title; the first entry when empty
+    int width = 800;   // of the drawing area, in pixels
+    int height = 600;
+};
+
+struct CommandLine {
+    enum class Kind { Window, Export, Help };
+    Kind kind = Kind::Window;
+    ExportRequest request;
+    std::string error; // German; the arguments are wrong when it is not empty
+};
+
+// The arguments after the program's name. Without "--export" or "--help" the program opens
+// its windows and reads the arguments as before, so only those two are checked here.
+CommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// What "vestrano --help" prints.
+std::string helpText();
+
+} // namespace vestrano

@@ -1,0 +1,42 @@
+#include "app/picture_format.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <utility>
+
+namespace vestrano {
+
+std::optional<PictureFormat> pictureFormat(std::string_view path) {
+    const auto dot = path.rfind('.');
+    const auto slash = path.find_last_of("/\\");
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
+        return std::nullopt;
+    }
+    std::string extension(path.substr(dot + 1));
+    std::ranges::transform(extension, extension.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    constexpr std::array<std::pair<std::string_view, PictureFormat>, 4> known{{
+        {"png", PictureFormat::Png},
+        {"svg", PictureFormat::Svg},
+        {"emf", PictureFormat::Emf},
+        {"pdf", PictureFormat::Pdf},
+    }};
+    for (const auto& [name, format] : known) {
+        if (extension == name) {
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string unknownFormatText(const std::string& path) {
+    return "Das Bildformat von \"" + path +
+           "\" ist unbekannt. Möglich sind die Endungen .png, .svg, .emf und .pdf.";
+}
+
+std::string notWrittenText(const std::string& path) {
+    return "Die Datei \"" + path + "\" konnte nicht geschrieben werden.";
+}
+
+} // namespace vestrano

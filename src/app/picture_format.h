@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vestrano {
+
+// The formats a graph is saved or exported in, told by the file's extension.
+enum class PictureFormat { Png, Svg, Emf, Pdf };
+
+// The format of `path` by its extension, in any case; none for another one.
+std::optional<PictureFormat> pictureFormat(std::string_view path);
+
+// The save dialog's choice of formats.
+inline constexpr const char* kPictureFilter =
+    "PNG-Bild (*.png)|*.png|SVG-Graphik (*.svg)|*.svg|EMF-Metadatei (*.emf)|*.emf|"
+    "PDF-Dokument (*.pdf)|*.pdf";
+
+std::string unknownFormatText(const std::string& path);
+std::string notWrittenText(const std::string& path);
+
+} // namespace vestrano

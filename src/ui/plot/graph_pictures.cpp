@@ -1,0 +1,124 @@
+#include "ui/plot/graph_pictures.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <algorithm>
+
+#include "app/graph_export.h"
+#include "app/picture_format.h"
+#include "plot/emf_canvas.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "state/rounding.h"
+#include "ui/canvas/qt_canvas.h"
+
+namespace vestrano {
+
+namespace {
+
+constexpr int kPictureDpi = 96; // a QImage's own
+
+bool saveBytes(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+// One page of the drawing area's size, a pixel to a device unit.
+bool writePdf(ProgramContext& ctx, const QString& path) {
+    const QSize size = drawingSize(ctx.state);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPictureDpi);
+        writer.setPageSize(QPageSize(QSizeF(size) * 72.0 / kPictureDpi, QPageSize::Point));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setCreator("Vestrano");
+        QtCanvas canvas(writer);
+        drawGraphInto(ctx.state, canvas, ctx.ui);
+    }
+    return saveBytes(path, buffer.data());
+}
+
+} // namespace
+
+QSize drawingSize(const PlotState& state) {
+    const Viewport& v = state.view;
+    const auto pixels = [](double twips, int16_t tpp) {
+        return std::clamp(static_cast<int>(roundEven(twips / std::max<int16_t>(tpp, 1))), 1, 32767);
+    };
+    return {pixels(v.picw, v.tppx), pixels(v.pich, v.tppy)};
+}
+
+QImage graphImage(ProgramContext& ctx) {
+    QImage image(drawingSize(ctx.state), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QtCanvas canvas(image);
+    drawGraphInto(ctx.state, canvas, ctx.ui);
+    canvas.flush();
+    return image;
+}
+
+QByteArray graphSvg(ProgramContext& ctx) {
+    const QSize size = drawingSize(ctx.state);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    // A pixel of the drawing area is a pixel of the picture where the SVG is shown at 96 dpi,
+    // and text keeps the size it has on a picture.
+    generator.setResolution(kPictureDpi);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle("Vestrano");
+    {
+        QtCanvas canvas(generator);
+        drawGraphInto(ctx.state, canvas, ctx.ui);
+    }
+    return buffer.data();
+}
+
+QByteArray graphEmf(ProgramContext& ctx, TextMetrics& metrics) {
+    EmfCanvas metafile(ctx.state.view, metrics);
+    drawGraphInto(ctx.state, metafile, ctx.ui);
+    const std::string file = metafile.finish();
+    return QByteArray(file.data(), static_cast<qsizetype>(file.size()));
+}
+
+QByteArray pngBytes(const QImage& image) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return buffer.data();
+}
+
+std::string writeGraph(ProgramContext& ctx, const std::string& path, TextMetrics& metrics) {
+    const auto format = pictureFormat(path);
+    if (!format) {
+        return unknownFormatText(path);
+    }
+    const QString name = QString::fromStdString(path);
+    bool written = false;
+    switch (*format) {
+    case PictureFormat::Png:
+        written = saveBytes(name, pngBytes(graphImage(ctx)));
+        break;
+    case PictureFormat::Svg:
+        written = saveBytes(name, graphSvg(ctx));
+        break;
+    case PictureFormat::Emf:
+        written = saveBytes(name, graphEmf(ctx, metrics));
+        break;
+    case PictureFormat::Pdf:
+        written = writePdf(ctx, name);
+        break;
+    }
+    return written ? "" : notWrittenText(path);
+}
+
+} // namespace vestrano

@@ -1,0 +1,101 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "app/export_entry.h"
+#include "app/picture_format.h"
+#include "plot/recording_canvas.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+#include "support/scripted_ui.h"
+
+namespace vestrano {
+namespace {
+
+using Args = std::vector<std::string>;
+
+TEST(CommandLine, ExportTakesPictureCollectionEntryAndSize) {
+    const CommandLine line = parseCommandLine(
+        {"--export", "bild.SVG", "s.txt", "--entry", "Kreis", "--size", "640x480"});
+    EXPECT_EQ(line.kind, CommandLine::Kind::Export);
+    EXPECT_EQ(line.error, "");
+    EXPECT_EQ(line.request.picture, "bild.SVG");
+    EXPECT_EQ(line.request.collection, "s.txt");
+    EXPECT_EQ(line.request.entry, "Kreis");
+    EXPECT_EQ(line.request.width, 640);
+    EXPECT_EQ(line.request.height, 480);
+    EXPECT_EQ(parseCommandLine({"s.txt"}).kind, CommandLine::Kind::Window);
+    EXPECT_EQ(parseCommandLine({"--export", "x.png", "--help"}).kind, CommandLine::Kind::Help);
+    EXPECT_NE(helpText().find("--size BREITExHÖHE"), std::string::npos);
+}
+
+TEST(CommandLine, WrongExportArgumentsAreNamedInGerman) {
+    const std::string usage = "Zu --export gehören genau eine Bilddatei und eine Sammlungsdatei.";
+    const std::vector<std::pair<Args, std::string>> cases{
+        {{"--export", "bild.png"}, usage},
+        {{"--export", "bild.png", "a.txt", "b.txt"}, usage},
+        {{"--export", "bild.gif", "s.txt"}, unknownFormatText("bild.gif")},
+        {{"--export", "bild", "s.txt"}, unknownFormatText("bild")},
+        {{"--export", "bild.png", "s.txt", "--size"}, "Nach --size fehlt die Größe."},
+        {{"--export", "bild.png", "s.txt", "--entry"},
+         "Nach --entry fehlt der Titel des Eintrags."},
+        {{"--export", "bild.png", "s.txt", "--farbe", "rot"},
+         "Unbekannte Option: --farbe (vestrano --help zeigt die Möglichkeiten)"},
+    };
+    for (const auto& [args, error] : cases) {
+        EXPECT_EQ(parseCommandLine(args).error.substr(0, error.size()), error) << args[1];
+    }
+    for (const char* size : {"800", "x600", "800x", "15x600", "800x10001", "8OOx600", "-800x600",
+                             "800x600x2", "800 x 600"}) {
+        const CommandLine line = parseCommandLine({"--export", "b.png", "s.txt", "--size", size});
+        EXPECT_EQ(line.error, std::string("Ungültige Größe \"") + size +
+                                  "\": erwartet wird BREITExHÖHE in Pixeln, jede Zahl von 16 "
+                                  "bis 10000, z. B. 800x600.");
+    }
+}
+
+// A program made for one export, as the command line makes it.
+struct ExportFixture : ::testing::Test {
+    PlotState state;
+    ScriptedUi ui;
+    ProgramContext ctx{state, ui};
+    RecordingCanvas metrics;
+    ExportRequest request{"bild.png", VESTRANO_SOURCE_DIR "/tests/data/export_sample.txt", "", 400,
+                          300};
+    std::string prepare() { return prepareExport(ctx, request, metrics); }
+};
+
+TEST_F(ExportFixture, TheFirstEntryIsDrawnInTheRequestedArea) {
+    ASSERT_EQ(prepare(), "");
+    EXPECT_EQ(state.mode, 0);
+    EXPECT_EQ(state.slots[0].text, "a*x^2+c");
+    EXPECT_DOUBLE_EQ(state.view.xmin, -5);
+    EXPECT_DOUBLE_EQ(state.view.ymax, 6);
+    EXPECT_DOUBLE_EQ(state.view.picw, 400 * 15);
+    EXPECT_DOUBLE_EQ(state.view.pich, 300 * 15);
+    EXPECT_EQ(state.slots[0].anzx, 399); // intervals: one sample per pixel column
+    EXPECT_EQ(state.additional.lines.rows.size(), 1u);
+    EXPECT_EQ(state.additional.points.rows.size(), 1u);
+    EXPECT_EQ(state.status.text, "Ok.");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ExportFixture, AnEntryOfTheOtherModeSwitchesToIt) {
+    request.entry = "Kreis";
+    ASSERT_EQ(prepare(), "");
+    EXPECT_EQ(state.mode, 1);
+    EXPECT_EQ(state.slots[2].text, "sin(2*t)");
+    EXPECT_DOUBLE_EQ(state.view.ymin, -1.5);
+}
+
+TEST_F(ExportFixture, AMissingFileOrEntryIsTold) {
+    request.entry = "Hyperbel";
+    EXPECT_EQ(prepare(),
+              "Die Sammlung \"" + request.collection + "\" enthält keinen Eintrag \"Hyperbel\".");
+    request.collection = "/nirgends/sammlung.txt";
+    EXPECT_EQ(prepare(),
+              "Die Sammlungsdatei \"/nirgends/sammlung.txt\" kann nicht gelesen werden.");
+}
+
+} // namespace
+} // namespace vestrano
