@@ -27,6 +27,7 @@ void colinit(ProgramContext& ctx, const std::string& folder) {
         return;
     }
     files.tmpfile = workingCopyPath(folder);
+    removeStaleTemporaries(files.tmpfile);
     std::error_code error;
     if (std::filesystem::exists(files.tmpfile, error)) {
         loadopts(ctx, files.tmpfile);

@@ -1,6 +1,7 @@
 #include "settings/text_file.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -59,6 +60,22 @@ bool writeAll(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 } // namespace
+
+void removeStaleTemporaries(const std::string& path) {
+    const std::filesystem::path target(path);
+    const std::string prefix = "." + target.filename().string() + ".";
+    const auto oldest = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(10);
+    std::error_code error;
+    for (const auto& file : std::filesystem::directory_iterator(target.parent_path(), error)) {
+        const std::string name = file.path().filename().string();
+        if (!name.starts_with(prefix) || !name.ends_with(".neu") || !file.is_regular_file(error)) {
+            continue;
+        }
+        if (file.last_write_time(error) < oldest && !error) {
+            std::filesystem::remove(file.path(), error);
+        }
+    }
+}
 
 std::optional<std::string> readWholeFile(const std::string& path) {
     std::error_code error;

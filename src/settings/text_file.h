@@ -14,4 +14,8 @@ std::optional<std::string> readWholeFile(const std::string& path);
 // Returns an empty text on success, else a German reason.
 std::string writeFileAtomically(const std::string& path, std::string_view bytes);
 
+// Removes temporary files that writers of `path` left behind when they were killed inside a
+// write; files younger than ten minutes may belong to a write still going on and stay.
+void removeStaleTemporaries(const std::string& path);
+
 } // namespace vestrano

@@ -73,6 +73,24 @@ TEST_F(InterruptedWrite, AKilledWriterLeavesTheOldOrTheNewFileWhole) {
         halfWritten += file.path().extension() == ".neu" ? 1 : 0;
     }
     EXPECT_GT(halfWritten, 0);
+
+    // The next start clears what killed writers left, unless it may still be written.
+    std::filesystem::path young;
+    for (const auto& file : std::filesystem::directory_iterator(folder)) {
+        if (file.path().extension() == ".neu") {
+            young = file.path();
+            std::filesystem::last_write_time(
+                file.path(), std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+        }
+    }
+    write(young.string(), "being written");
+    removeStaleTemporaries(state.files.tmpfile);
+    int left = 0;
+    for (const auto& file : std::filesystem::directory_iterator(folder)) {
+        left += file.path().extension() == ".neu" ? 1 : 0;
+    }
+    EXPECT_EQ(left, 1);
+    EXPECT_TRUE(std::filesystem::exists(state.files.tmpfile));
 }
 
 } // namespace
