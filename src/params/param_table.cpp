@@ -28,14 +28,6 @@ std::string captionOf(const PlotState& state, int s) {
     return paramName(state, s);
 }
 
-// Sampling points of the graph behind count slot s.
-double countValue(const PlotState& state, int s) {
-    if (s <= 5) {
-        return state.slots[s - 3].anzx + 1.0;
-    }
-    return state.slots[s - 5].anzt + 1.0;
-}
-
 } // namespace
 
 void setBoundLabels(PlotState& state) {
@@ -59,6 +51,14 @@ std::string formatParamValue(double v) {
     std::string text = generalNumber(v);
     std::replace(text.begin(), text.end(), '.', ',');
     return text;
+}
+
+// Sampling points of the graph behind count slot s.
+double countValue(const PlotState& state, int s) {
+    if (s <= 5) {
+        return state.slots[s - 3].anzx + 1.0;
+    }
+    return state.slots[s - 5].anzt + 1.0;
 }
 
 void storeParamValue(PlotState& state, int s, double v) {

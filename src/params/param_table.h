@@ -37,6 +37,9 @@ bool paraVisible(const PlotState& state, int s);
 bool slotInUse(const PlotState& state, int s);
 
 // Writes the slot's value and its engine variable.
+// Sampling points of the graph behind count slot s (3..7).
+double countValue(const PlotState& state, int s);
+
 void storeParamValue(PlotState& state, int s, double v);
 
 // Frees a slot whose parameter disappeared.

@@ -1,7 +1,6 @@
 // "Übernehmen" and "Voreinstellungen" of the help-line dialog.
 
 #include <array>
-#include <cmath>
 #include <optional>
 #include <string>
 
@@ -105,14 +104,14 @@ std::optional<GraphBoxes> readBoxes(ProgramContext& ctx) {
     ExprEngine& engine = ctx.state.engine;
     GraphBoxes boxes;
     for (int i = 0; i < kBoxCount; ++i) {
-        const double v = evaltext(engine, ctx.state.optionBoxes.graph.text[i]);
-        if (engine.ucGetError() != 0 || !std::isfinite(v)) {
+        const auto v = evalnumber(engine, ctx.state.optionBoxes.graph.text[i]);
+        if (!v) {
             ctx.ui.message(std::string("Bei „") + kBoxNames[i] + "“ steht keine gültige Zahl!",
                            "Fehler", MessageIcon::Critical);
             return std::nullopt;
         }
-        boxes.value[i] = v;
-        boxes.whole[i] = toInt16(v);
+        boxes.value[i] = *v;
+        boxes.whole[i] = toInt16(*v);
     }
     return boxes;
 }

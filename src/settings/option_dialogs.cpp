@@ -30,15 +30,6 @@ std::string wholeText(int v) {
     return std::to_string(v);
 }
 
-// A box's value; empty when the engine cannot read it or it is not finite.
-std::optional<double> boxValue(ExprEngine& engine, const std::string& text) {
-    const double v = evaltext(engine, text);
-    if (engine.ucGetError() != 0 || !std::isfinite(v)) {
-        return std::nullopt;
-    }
-    return v;
-}
-
 // A number as the user writes one: decimal comma or point, no expression.
 std::optional<double> userNumber(std::string text) {
     for (char& c : text) {
@@ -125,7 +116,7 @@ void takedicke(ProgramContext& ctx) {
     ExprEngine& engine = state.engine;
     const LineOptionBoxes& boxes = state.optionBoxes.line;
     const auto points = [&](const std::string& text) -> std::optional<int16_t> {
-        const auto v = boxValue(engine, text);
+        const auto v = evalnumber(engine, text);
         const auto n = v ? toInt16(*v) : std::nullopt;
         if (!n || *n < kFewestPoints || *n > kMostPoints) {
             return std::nullopt;
@@ -137,7 +128,7 @@ void takedicke(ProgramContext& ctx) {
         const auto rounded = width && *width > 0 ? toInt16(*width) : std::nullopt;
         state.slots[i].ldicke = rounded && *rounded > 0 ? *rounded : int16_t{1};
         // A line type that is no number of at least 0 would hide the graph.
-        const auto type = boxValue(engine, boxes.counts[i + 5]);
+        const auto type = evalnumber(engine, boxes.counts[i + 5]);
         if (type && *type >= 0) {
             state.graph.ltyp[i] = *type;
         }
@@ -150,7 +141,7 @@ void takedicke(ProgramContext& ctx) {
             }
         }
     }
-    const auto limit = boxValue(engine, boxes.limit);
+    const auto limit = evalnumber(engine, boxes.limit);
     if (limit && *limit > 0 && *limit < 1) {
         // The limit goes into an engine term, so it is kept in the engine's own number form.
         state.graph.inflimit = generalNumber(*limit);
@@ -167,7 +158,7 @@ void aktpar(ProgramContext& ctx) {
         if (state.params[s].window.loaded) {
             init(ctx, s);
         } else {
-            storeParamValue(state, s, state.slots[s - kFirstCountParam].anzx + 1.0);
+            storeParamValue(state, s, countValue(state, s));
         }
     }
     state.busy = savedBusy;
@@ -205,13 +196,13 @@ void chooseSlotColour(ProgramContext& ctx, int i) {
 
 void applyZoomOptions(ProgramContext& ctx) {
     PlotState& state = ctx.state;
-    const auto x = boxValue(state.engine, state.optionBoxes.zoom.x);
+    const auto x = evalnumber(state.engine, state.optionBoxes.zoom.x);
     if (x && *x >= 1) {
         state.options.zoomx = *x;
     } else {
         ctx.ui.message("ungültiger Zoomfaktor in x-Richtung!", "Vestrano", MessageIcon::None);
     }
-    const auto y = boxValue(state.engine, state.optionBoxes.zoom.y);
+    const auto y = evalnumber(state.engine, state.optionBoxes.zoom.y);
     if (y && *y >= 1) {
         state.options.zoomy = *y;
     } else {

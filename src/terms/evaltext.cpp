@@ -1,6 +1,7 @@
 #include "terms/evaltext.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "engine/expr_engine.h"
@@ -11,6 +12,14 @@ double evaltext(ExprEngine& engine, std::string_view text) {
     std::string dotted(text);
     std::replace(dotted.begin(), dotted.end(), ',', '.');
     return engine.ucEval(dotted);
+}
+
+std::optional<double> evalnumber(ExprEngine& engine, std::string_view text) {
+    const double v = evaltext(engine, text);
+    if (engine.ucGetError() != 0 || !std::isfinite(v)) {
+        return std::nullopt;
+    }
+    return v;
 }
 
 } // namespace vestrano

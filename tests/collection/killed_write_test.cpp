@@ -3,18 +3,14 @@
 #include "collection/collection_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
 #include <random>
-#include <thread>
 
 #include "settings/text_file.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "support/killed_writer.h"
 #include "support/scripted_ui.h"
 
 namespace vestrano {
@@ -47,24 +43,10 @@ TEST(KilledWrite, FileIsAlwaysTheOldOrTheNewCollection) {
         ASSERT_TRUE(writefile(ctx, file, false));
         bytes[v] = readWholeFile(file).value_or("");
     }
-    std::mt19937 random(12345);
-    std::array<int, 2> seen{};
-    for (int run = 0; run < 200; ++run) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            for (int v = run % 2;; v = 1 - v) {
-                state.collection.entries = versions[v];
-                writefile(ctx, file, false);
-            }
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
-        kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
-        const std::string now = readWholeFile(file).value_or("");
-        ASSERT_TRUE(now == bytes[0] || now == bytes[1]) << "run " << run;
-        ++seen[now == bytes[1] ? 1 : 0];
-    }
+    const auto seen = killWhileWriting(file, bytes, [&](int v) {
+        state.collection.entries = versions[v];
+        writefile(ctx, file, false);
+    });
     // The writer finished some rounds and was killed in others.
     EXPECT_GT(seen[0], 10);
     EXPECT_GT(seen[1], 10);

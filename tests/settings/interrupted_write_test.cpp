@@ -1,14 +1,10 @@
 // A writer killed at any moment leaves the old or the new working copy, never a mix.
 
 #include <chrono>
-#include <csignal>
-#include <random>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 #include "settings/settings_file.h"
 #include "settings_fixture.h"
+#include "support/killed_writer.h"
 
 namespace vestrano {
 namespace {
@@ -31,7 +27,7 @@ TEST_F(InterruptedWrite, AKilledWriterLeavesTheOldOrTheNewFileWhole) {
         entries +=
             "{short:Eintrag " + std::to_string(i) + "\r\nf(x)=x^2+" + std::to_string(i) + "}\r\n";
     }
-    std::string versions[2];
+    std::array<std::string, 2> versions;
     for (int v = 0; v < 2; ++v) {
         write(path("reference"), entries);
         choose(state, v == 0);
@@ -39,35 +35,13 @@ TEST_F(InterruptedWrite, AKilledWriterLeavesTheOldOrTheNewFileWhole) {
         versions[v] = read(path("reference"));
     }
     write(state.files.tmpfile, versions[0]);
-    // Kills land anywhere within the first few writes, however fast this build writes.
-    const auto started = std::chrono::steady_clock::now();
-    saveopts(state, path("reference"));
-    const auto oneWrite = std::chrono::duration_cast<std::chrono::microseconds>(
-                              std::chrono::steady_clock::now() - started)
-                              .count();
-
-    std::mt19937 random(7);
-    int cut = 0;
-    for (int run = 0; run < 200; ++run) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            for (bool first = false;; first = !first) {
-                choose(state, first);
-                saveopts(state, state.files.tmpfile);
-            }
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % (3 * oneWrite + 1)));
-        kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
-        const std::string now = read(state.files.tmpfile);
-        ASSERT_TRUE(now == versions[0] || now == versions[1])
-            << "run " << run << ", " << now.size() << " bytes";
-        cut += now == versions[1] ? 1 : 0;
-    }
+    const auto seen = killWhileWriting(state.files.tmpfile, versions, [&](int v) {
+        choose(state, v == 0);
+        saveopts(state, state.files.tmpfile);
+    });
     // Both versions were seen, and half-written temporary files show kills inside a write.
-    EXPECT_GT(cut, 0);
-    EXPECT_LT(cut, 200);
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
     int halfWritten = 0;
     for (const auto& file : std::filesystem::directory_iterator(folder)) {
         halfWritten += file.path().extension() == ".neu" ? 1 : 0;

@@ -136,19 +136,6 @@ TEST_F(OptionWindows, TheModeSwitchRenamesTheHeadsAndSwapsTheCountBoxes) {
     EXPECT_TRUE(in<QLineEdit>(dialog, "Text2_3")->isEnabled());
 }
 
-TEST_F(OptionWindows, ZoomRefusesXAndStoresY) {
-    OptionsZoom& dialog = mother->zoomOptions();
-    trigger("mn_zoomoptions");
-    ASSERT_TRUE(dialog.window().isVisible());
-    type(dialog, "Text1", "0,5");
-    type(dialog, "Text2", "2");
-    click(dialog, "Command1");
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "ungültiger Zoomfaktor in x-Richtung!");
-    EXPECT_DOUBLE_EQ(state().options.zoomx, 1.5);
-    EXPECT_DOUBLE_EQ(state().options.zoomy, 2);
-}
-
 // The working copy carries the settings into the next run.
 TEST(OptionRestart, SettingsSavedFromMenuAndDialogComeBack) {
     const std::filesystem::path folder =
