@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "params/param_table.h"
+#include "settings/settings_keys.h"
 #include "state/plot_state.h"
 #include "state/rounding.h"
 
@@ -20,10 +21,8 @@ bool endsWithCrLf(const std::string& text) {
 } // namespace
 
 int leadingInteger(std::string_view text) {
-    const std::string s = trimmed(text);
-    char* end = nullptr;
-    const double v = std::strtod(s.c_str(), &end);
-    if (end == s.c_str() || !std::isfinite(v) || std::abs(v) > 32767) {
+    const double v = leadingNumber(text);
+    if (!std::isfinite(v) || std::abs(v) > 32767) {
         return 0;
     }
     return static_cast<int>(roundEven(v));
