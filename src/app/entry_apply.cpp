@@ -12,6 +12,7 @@
 #include "lines/point_list.h"
 #include "params/param_arithmetic.h"
 #include "plot/resources.h"
+#include "state/busy_scope.h"
 #include "state/general_number.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
@@ -187,6 +188,36 @@ ApplyError applyLine(ProgramContext& ctx, int part, std::string line) {
     }
 }
 
+// The boxes in the order terms, intervals, parameters, bounds, lower bounds, up to the first
+// faulty one. Whatever happens, the terms the window shows are interpreted, so that the picture
+// drawn afterwards belongs to the status line.
+void applyBoxes(ProgramContext& ctx) {
+    PlotState& state = ctx.state;
+    CollectionWindow& w = state.collection.window;
+    for (int i = 0; i < kSlotCount; ++i) {
+        state.slots[i].engtext.clear();
+        state.intervals.von[kFirstRestrictionRow + i].clear();
+        state.intervals.bis[kFirstRestrictionRow + i].clear();
+        const int width = leadingInteger(w.dicke[i]);
+        state.style.ldickeovr[i] = static_cast<int16_t>(width < 1 ? -1 : width);
+    }
+    ++state.intervals.revision;
+    makepens(state, kSlotPens);
+    if (!colget(ctx, kTermsBox)) {
+        interpretall(ctx);
+        return;
+    }
+    const bool intervalsOk = colget(ctx, kIntervalsBox);
+    if (intervalsOk) {
+        state.intervaltext = makedtxt(state, ctx.ui);
+    }
+    makeplist(state);
+    takeit(ctx);
+    if (intervalsOk && colget(ctx, kParamsBox) && colget(ctx, kBoundsBox)) {
+        colget(ctx, kLowersBox);
+    }
+}
+
 } // namespace
 
 void showerror(PlotState& state, const std::string& message, uint32_t colour) {
@@ -215,36 +246,13 @@ bool colget(ProgramContext& ctx, int part) {
 }
 
 void colgetall(ProgramContext& ctx) {
-    PlotState& state = ctx.state;
-    CollectionWindow& w = state.collection.window;
-    state.busy = 1;
-    for (int i = 0; i < kSlotCount; ++i) {
-        state.slots[i].engtext.clear();
-        state.intervals.von[kFirstRestrictionRow + i].clear();
-        state.intervals.bis[kFirstRestrictionRow + i].clear();
-        const int width = leadingInteger(w.dicke[i]);
-        state.style.ldickeovr[i] = static_cast<int16_t>(width < 1 ? -1 : width);
+    {
+        BusyScope batch(ctx.state);
+        applyBoxes(ctx);
     }
-    ++state.intervals.revision;
-    makepens(state, kSlotPens);
-    if (!colget(ctx, kTermsBox)) {
-        // The graphs were emptied above; the terms the window shows are drawn again at the
-        // next change, not nothing.
-        interpretall(ctx);
-    } else {
-        const bool intervalsOk = colget(ctx, kIntervalsBox);
-        if (intervalsOk) {
-            state.intervaltext = makedtxt(state, ctx.ui);
-        }
-        makeplist(state);
-        takeit(ctx);
-        if (intervalsOk && colget(ctx, kParamsBox) && colget(ctx, kBoundsBox) &&
-            colget(ctx, kLowersBox)) {
-            state.busy = 0;
-        }
-    }
+    // Drawn after a faulty box too: the picture shows what the boxes before it applied, in
+    // the view in force, while the collection window's status line names the fault.
     redrawGraph(ctx);
-    state.busy = 0;
     ctx.ui.changed(Change::Parameters);
 }
 

@@ -16,7 +16,8 @@ enum EntryBox { kTermsBox = 1, kParamsBox, kBoundsBox, kIntervalsBox, kLowersBox
 bool colget(ProgramContext& ctx, int part);
 
 // Applies the boxes of the selected entry in the order terms, intervals, parameters, bounds,
-// lower bounds, stopping at the first faulty box; the graph is drawn once, when all were good.
+// lower bounds, stopping at the first faulty box; then the graph is drawn once, also after a
+// fault.
 void colgetall(ProgramContext& ctx);
 
 // The collection window's status line.

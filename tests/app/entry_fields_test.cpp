@@ -51,7 +51,9 @@ TEST_F(EntryFieldsTest, ParameterLinesSetValueAndTimer) {
     EXPECT_NE(addone(state, kParams).find("\r\na=1 (h2)\r\n"), std::string::npos);
 }
 
-TEST_F(EntryFieldsTest, WrongBoundsStopTheTakeOverAfterTermsAndIntervals) {
+// A faulty box stops the take-over there, and the picture still shows what was applied before
+// it, in the view in force: the term window says "Ok." about a drawn picture.
+TEST_F(EntryFieldsTest, AFaultyBoxStopsTheTakeOverButThePictureFollows) {
     w.txt = {"", "f(x)=a*x", "a=2", "a[5;1]", "x[-3;3]\r\ny[-2;2]", ""};
     colgetall(ctx);
     EXPECT_EQ(w.label9,
@@ -62,19 +64,44 @@ TEST_F(EntryFieldsTest, WrongBoundsStopTheTakeOverAfterTermsAndIntervals) {
     EXPECT_DOUBLE_EQ(state.view.xmin, -3);
     EXPECT_DOUBLE_EQ(state.view.ymax, 2);
     EXPECT_DOUBLE_EQ(value("a"), 2);
-    EXPECT_EQ(redrawer.count, 0);
+    EXPECT_EQ(redrawer.count, 1);
+    EXPECT_GT(redrawer.canvas.countLines(state.style.penSpecs[0]), 0u);
     EXPECT_EQ(state.busy, 0);
     EXPECT_TRUE(ui.messages.empty());
+
+    // A bound the engine cannot read as a number: the message, then the terms drawn in the
+    // view that was in force.
+    redrawer.count = 0;
+    redrawer.canvas.events.clear();
+    w.txt = {
+        "", "f(x)=x^2", "", "", "x[-99999999999999999999999999999999999999999;1E309]\r\ny[-5;5]",
+        ""};
+    colgetall(ctx);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Unverständliche Eingabe für die obere Grenze vom x-Bereich!");
+    EXPECT_EQ(w.label9, "Eingabefeld \"Intervalle\": Syntax-Fehler!");
+    EXPECT_EQ(state.status.text, "Ok.");
+    EXPECT_DOUBLE_EQ(state.view.xmin, -3);
+    EXPECT_DOUBLE_EQ(state.view.ymax, 2);
+    EXPECT_EQ(redrawer.count, 1);
+    EXPECT_GT(redrawer.canvas.countLines(state.style.penSpecs[0]), 0u);
+    EXPECT_EQ(state.busy, 0);
+
+    // A take-over that starts while a batch is running leaves the batch raised.
+    state.busy = 1;
+    colgetall(ctx);
+    EXPECT_EQ(state.busy, 1);
 }
 
-TEST_F(EntryFieldsTest, AFaultyTermBoxLeavesTheShownTermsDrawable) {
+TEST_F(EntryFieldsTest, AFaultyTermBoxLeavesTheShownTermsDrawn) {
     term(0, "x^2");
     interpretall(ctx);
     w.txt = {"", "g(x)=x\r\nk(x)=1", "", "", "", ""};
     colgetall(ctx);
-    EXPECT_EQ(redrawer.count, 0);
+    EXPECT_EQ(redrawer.count, 1);
     EXPECT_FALSE(state.slots[0].engtext.empty());
     EXPECT_FALSE(state.slots[1].engtext.empty());
+    EXPECT_GT(redrawer.canvas.countLines(state.style.penSpecs[1]), 0u);
     EXPECT_EQ(state.busy, 0);
 }
 
