@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/engine_error.h"
 #include "engine/errtext.h"
 #include "plot/fmtnum.h"
 #include "settings/settings_file.h"
@@ -29,9 +30,14 @@ double roundDecimals(double value, int decimals) {
     return std::strtod(fixedText(value, decimals).c_str(), nullptr);
 }
 
-// An unknown name is said as such, with the name, rather than as a fault of syntax.
+// The English word "Error" and its German reasons; a name the engine does not know is a fault
+// of the input's syntax here.
 std::string resultText(const ExprEngine& engine, double value, int decimals) {
-    if (engine.ucGetError() != 0) {
+    const int error = engine.ucGetError();
+    if (error == number(ErrorCode::undefinedVariable)) {
+        return "Error: Syntax";
+    }
+    if (error != 0) {
         return "Error: " + errtext(engine, -1);
     }
     return generalNumber(roundDecimals(value, decimals));
@@ -58,6 +64,12 @@ void docalc(PlotState& state, Ui& ui) {
     QuietUi quiet(ui);
     Ui& conversionUi = calc.input == calc.reportedInput ? static_cast<Ui&>(quiet) : ui;
     calc.reportedInput = calc.input;
+    // Nothing typed yet, nothing to say.
+    if (calc.input.find_first_not_of(' ') == std::string::npos) {
+        calc.result.clear();
+        ui.changed(Change::Calculator);
+        return;
+    }
     const std::string term = termconv(calc.input, state.mode, conversionUi);
     const double value = state.engine.ucEval(std::string_view(term));
     state.calculator.result = resultText(state.engine, value, state.options.calc);
