@@ -1,5 +1,6 @@
 #include "app/menu_actions.h"
 
+#include "app/settings_menu.h"
 #include "app/window_arrangement.h"
 #include "settings/angle_mode.h"
 #include "state/plot_state.h"
@@ -36,6 +37,8 @@ void winkelmas(ProgramContext& ctx, int m) {
         return;
     }
     setAngleMode(ctx.state, m);
+    // The mode switch reads the settings of the working copy again; the unit must be there.
+    saveSettingsInto(ctx, ctx.state.files.tmpfile);
     ctx.ui.changed(Change::Menu);
     redrawGraph(ctx);
 }

@@ -5,7 +5,8 @@ namespace vestrano {
 struct ProgramContext;
 struct PlotState;
 
-// The angle unit of the trigonometric functions: 1 radians, 2 degrees, 3 grads.
+// The angle unit of the trigonometric functions: 1 radians, 2 degrees, 3 grads; written into
+// the working copy at once, as the option dialogs write theirs.
 void winkelmas(ProgramContext& ctx, int m);
 
 // The four display items of the help-line menu; each click toggles its check mark and draws

@@ -14,10 +14,7 @@
 
 namespace vestrano {
 
-namespace {
-
-// The user asked for the file to be written, so a failure must not pass in silence.
-void saveInto(ProgramContext& ctx, const std::string& path) {
+void saveSettingsInto(ProgramContext& ctx, const std::string& path) {
     if (path.empty()) {
         return;
     }
@@ -29,16 +26,14 @@ void saveInto(ProgramContext& ctx, const std::string& path) {
     }
 }
 
-} // namespace
-
 void saveSettingsMenu(ProgramContext& ctx) {
-    saveInto(ctx, ctx.state.files.tmpfile);
-    saveInto(ctx, ctx.state.files.colfile);
+    saveSettingsInto(ctx, ctx.state.files.tmpfile);
+    saveSettingsInto(ctx, ctx.state.files.colfile);
 }
 
 void restoreDefaultsMenu(ProgramContext& ctx) {
     setdefaults(ctx);
-    saveInto(ctx, ctx.state.files.tmpfile);
+    saveSettingsInto(ctx, ctx.state.files.tmpfile);
     // Help lines, fonts, widths and counts changed: the picture is drawn anew.
     setscale(ctx.state);
     aktpar(ctx);

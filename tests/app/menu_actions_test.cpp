@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "app/mode_switch.h"
+#include "app/settings_menu.h"
 #include "app/term_input.h"
 #include "app_fixture.h"
+#include "collection/working_copy.h"
+#include "settings/settings_fixture.h"
 
 namespace vestrano {
 
@@ -17,6 +21,29 @@ TEST_F(AppFixture, DegreesHoldAcrossAnInterpretation) {
 
     winkelmas(ctx, 7); // no such unit: nothing changes
     EXPECT_EQ(state.options.anglemode, 2);
+}
+
+using AngleUnit = SettingsFixture;
+
+// The mode switch reads the settings of the working copy again, so the unit chosen in the menu
+// has to be there.
+TEST_F(AngleUnit, TheChosenUnitOutlastsAModeSwitchAndAFailedWriteIsTold) {
+    ASSERT_EQ(colnew(state.files.tmpfile), "");
+    saveSettingsMenu(ctx); // radians saved
+    winkelmas(ctx, 2);
+    chooseMode(ctx, 1);
+    chooseMode(ctx, 0);
+    EXPECT_EQ(state.options.anglemode, 2);
+    EXPECT_DOUBLE_EQ(state.engine.ucEval("sin(90)"), 1.0);
+    EXPECT_TRUE(ui.messages.empty());
+
+    state.files.tmpfile = path("missing/vestrano.tmp");
+    winkelmas(ctx, 3);
+    EXPECT_EQ(state.options.anglemode, 3);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages[0].text.starts_with("Die Einstellungen konnten nicht in " +
+                                                state.files.tmpfile + " gespeichert werden."))
+        << ui.messages[0].text;
 }
 
 TEST_F(AppFixture, DisplayItemsToggleAndRebuildTheBackground) {
