@@ -97,6 +97,19 @@ TEST(HelpPages, ContentsLeadToEveryPage) {
     }
 }
 
+// While the collection window is open, every take-over changes the selected entry; a user who
+// reads only "Aktualisieren" would not expect that.
+TEST(HelpPages, TheCollectionPageSaysThatTakeOversChangeTheSelectedEntry) {
+    const std::string html = readPage("sammlung.html");
+    const size_t start = html.find("<li><b>Aktualisieren</b>");
+    ASSERT_NE(start, std::string::npos);
+    const std::string item = html.substr(start, html.find("</li>", start) - start);
+    for (const char* word : {"offen", "Übernahme", "Termen", "Intervallen", "Geraden", "Punkten",
+                             "gewählten Eintrag"}) {
+        EXPECT_NE(item.find(word), std::string::npos) << word;
+    }
+}
+
 struct FocusCase {
     std::vector<std::string> chain; // the focused widget first, its top-level window last
     HelpTopic topic;
