@@ -5,6 +5,7 @@
 
 #include "ui/lines/asymptoten.h"
 #include "ui/lines/punkte.h"
+#include "ui/params/para_windows.h"
 #include "window_fixture.h"
 
 namespace vestrano {
@@ -90,6 +91,32 @@ TEST_F(LinesWindows, PointsAreDrawnAsTheCheckBoxesSay) {
     trigger("mn_puvis");
     EXPECT_TRUE(points<QCheckBox>("Check1")->isChecked());
     EXPECT_TRUE(find<QAction>("mn_puvis")->isChecked());
+}
+
+// The picture after a take-over is the whole picture: lines and points whose parameters the
+// take-over made are in it, as a fresh redraw would draw them.
+TEST_F(LinesWindows, ATakeOverDrawsWhatUsesItsNewParameters) {
+    const auto purple = [](QRgb c) {
+        return qRed(c) > qGreen(c) + 20 && qBlue(c) > qGreen(c) + 20;
+    };
+    trigger("mn_asy");
+    type(lines<QLineEdit>("Text4"), "y=m*x+t");
+    for (int s = kFirstFreeParam; s < kFirstFreeParam + 2; ++s) {
+        ASSERT_NE(mother->paraWindows().window(s), nullptr);
+        EXPECT_TRUE(mother->paraWindows().window(s)->isVisible()) << state().params[s].parname;
+    }
+    EXPECT_EQ(state().status.text, "Ok.");
+    EXPECT_GT(countPixels(purple), 100);
+    QImage shown = mother->graph().picture().copy();
+    mother->graph().redraw();
+    EXPECT_EQ(shown, mother->graph().picture());
+
+    trigger("mn_punkt");
+    type(points<QLineEdit>("Text4"), "P(a;b)");
+    EXPECT_EQ(mother->graph().picture().pixel(pixelOf(1, 1)) & 0xffffff, 0u);
+    shown = mother->graph().picture().copy();
+    mother->graph().redraw();
+    EXPECT_EQ(shown, mother->graph().picture());
 }
 
 } // namespace vestrano
