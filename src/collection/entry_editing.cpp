@@ -199,6 +199,11 @@ void intolist(ProgramContext& ctx) {
 void takeandsave(ProgramContext& ctx, bool full) {
     if (full) {
         allakt(ctx);
+        // No entry took the plot (none chosen, or a protected one): applying the boxes back
+        // would undo what the user has just taken over.
+        if (window(ctx).selentry < 0) {
+            return;
+        }
     }
     intolist(ctx);
     apply(ctx);

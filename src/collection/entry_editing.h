@@ -34,7 +34,7 @@ void listakt(ProgramContext& ctx);
 void arrowReleased(ProgramContext& ctx);
 
 // The boxes go into the selected entry (after a refresh from the plot when `full`), are
-// applied and written.
+// applied and written. A refresh from the plot stops when no entry can take it.
 void takeandsave(ProgramContext& ctx, bool full);
 
 // "&Übernehmen": nothing while entries exist and none is selected.

@@ -188,6 +188,24 @@ TEST_F(EntryEditingTest, TakingOverLinesAndPointsUpdatesTheSelectedEntry) {
     EXPECT_NE(list[0].fields[kPoints].find("P(1;2)"), std::string::npos);
 }
 
+// A protected entry keeps its fields; its boxes once came back over the terms the user had
+// typed whenever a line or point was taken over.
+TEST_F(EntryEditingTest, TakingOverLinesKeepsTheTypedTermsWhenTheEntryIsProtected) {
+    add("P", "f(x)=x^3", true);
+    selectEntry(ctx, 0);
+    term(0, "sin(x)");
+    findandget(ctx, true);
+    state.additional.lines.input = "y=2*x+1";
+    asytaste(ctx);
+    EXPECT_EQ(state.slots[0].text, "sin(x)");
+    EXPECT_EQ(list[0].fields[kTerms], "f(x)=x^3");
+    EXPECT_EQ(list[0].fields[kLines], "");
+    state.additional.points.input = "P(1;2)";
+    taste(ctx);
+    EXPECT_EQ(state.slots[0].text, "sin(x)");
+    EXPECT_EQ(list[0].fields[kPoints], "");
+}
+
 // Selecting an entry once left its lines and points out of the windows' lists, so they were
 // never drawn.
 TEST_F(EntryEditingTest, ASelectedEntryBringsItsLinesAndPointsIntoThePicture) {
