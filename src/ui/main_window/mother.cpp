@@ -55,6 +55,7 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     setObjectName("mother");
     refreshTitle();
     qtDialogs_.setParent(this);
+    qtDialogs_.setFiles(&state_->files);
     mdi_ = new QMdiArea(this);
     setCentralWidget(mdi_);
     mdi_->viewport()->installEventFilter(this);
