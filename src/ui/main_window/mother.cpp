@@ -23,6 +23,7 @@
 #include "ui/lines/asymptoten.h"
 #include "ui/lines/punkte.h"
 #include "ui/main_window/interform.h"
+#include "ui/main_window/menu_keys.h"
 #include "ui/main_window/termform.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/para_windows.h"
@@ -85,11 +86,13 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     buildMenu();
     buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
+    menuKeys_ = std::make_unique<MenuKeys>(*menuBar());
     startup(ctx_, dataFolder);
     refreshMenu();
 }
 
 Mother::~Mother() {
+    menuKeys_.reset();
     // The children draw through the context; they go before the state does.
     ctx_.redrawer = nullptr;
     ctx_.metrics = nullptr;
