@@ -154,6 +154,10 @@ bool Mother::eventFilter(QObject* watched, QEvent* event) {
         } else if (!applying_ && watched == graphSub_) {
             readBack(*graphSub_, state_->layout.graph);
         }
+        if (!applying_ && paras_ && event->type() == QEvent::Resize &&
+            (watched == termSub_ || watched == graphSub_)) {
+            childResized(ctx_);
+        }
         break;
     default:
         break;
