@@ -60,6 +60,10 @@ std::string readOption(const std::vector<std::string>& args, std::size_t& i,
     return readSize(value, request) ? "" : badSize(value);
 }
 
+bool isOption(const std::string& arg) {
+    return arg.size() > 1 && arg.front() == '-';
+}
+
 CommandLine exportLine(const std::vector<std::string>& args) {
     CommandLine line;
     line.kind = CommandLine::Kind::Export;
@@ -71,7 +75,7 @@ CommandLine exportLine(const std::vector<std::string>& args) {
         }
         if (arg == "--entry" || arg == "--size") {
             line.error = readOption(args, i, line.request);
-        } else if (arg.size() > 1 && arg.front() == '-') {
+        } else if (isOption(arg)) {
             line.error = "Unbekannte Option: " + arg + " (vestrano --help zeigt die Möglichkeiten)";
         } else {
             files.push_back(arg);
@@ -93,6 +97,27 @@ CommandLine exportLine(const std::vector<std::string>& args) {
     return line;
 }
 
+// "vestrano [SAMMLUNG]": one collection at most and no option; a wrong call gets the usage.
+CommandLine windowLine(const std::vector<std::string>& args) {
+    CommandLine line;
+    for (const std::string& arg : args) {
+        if (arg == "--entry" || arg == "--size") {
+            line.error = "Die Option " + arg + " gilt nur zusammen mit --export.";
+        } else if (isOption(arg)) {
+            line.error = "Unbekannte Option: " + arg;
+        } else if (!line.request.collection.empty()) {
+            line.error = "Es kann nur eine Sammlungsdatei geöffnet werden.";
+        } else {
+            line.request.collection = arg;
+            continue;
+        }
+        line.error += "\n\n" + helpText();
+        line.error.pop_back(); // the caller ends the message's last line
+        return line;
+    }
+    return line;
+}
+
 bool has(const std::vector<std::string>& args, const char* option) {
     return std::ranges::find(args, option) != args.end();
 }
@@ -106,7 +131,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     if (has(args, "--export")) {
         return exportLine(args);
     }
-    return {};
+    return windowLine(args);
 }
 
 std::string helpText() {

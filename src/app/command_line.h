@@ -8,9 +8,9 @@ namespace vestrano {
 // "--export PICTURE COLLECTION [--entry TITLE] [--size WxH]": an entry drawn without a window.
 struct ExportRequest {
     std::string picture;
-    std::string collection;
-    std::string entry; // the title; the first entry when empty
-    int width = 800;   // of the drawing area, in pixels
+    std::string collection; // also the one a window opens at start, when named
+    std::string entry;      // the title; the first entry when empty
+    int width = 800;        // of the drawing area, in pixels
     int height = 600;
 };
 
@@ -22,7 +22,8 @@ struct CommandLine {
 };
 
 // The arguments after the program's name. Without "--export" or "--help" the program opens
-// its windows and reads the arguments as before, so only those two are checked here.
+// its windows, with the collection named, if any; any option there is an error that comes
+// with the usage.
 CommandLine parseCommandLine(const std::vector<std::string>& args);
 
 // What "vestrano --help" prints.

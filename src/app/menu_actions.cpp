@@ -76,4 +76,12 @@ void mainResized(ProgramContext& ctx, int clientWidth, int clientHeight, bool mi
     }
 }
 
+void childResized(ProgramContext& ctx) {
+    if (!ctx.state.menu.pardock) {
+        return;
+    }
+    arrangepara(ctx.state, paramFrame(ctx.state));
+    ctx.ui.changed(Change::Parameters);
+}
+
 } // namespace vestrano

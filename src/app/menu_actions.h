@@ -26,4 +26,7 @@ void toggleDock(ProgramContext& ctx);
 // docked.
 void mainResized(ProgramContext& ctx, int clientWidth, int clientHeight, bool minimized);
 
+// The user resized the term or graph window; arranged parameter windows follow it.
+void childResized(ProgramContext& ctx);
+
 } // namespace vestrano

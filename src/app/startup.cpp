@@ -91,6 +91,9 @@ void completeStartup(ProgramContext& ctx, TextMetrics& metrics) {
     PlotState& state = ctx.state;
     WindowLayout& layout = state.layout;
     layout.term.visible = true;
+    // A large screen is used: the graph grows as far as one column of parameter windows allows.
+    layout.term.width = startTermWidth(layout.clientWidth, state.parawidth);
+    layout.graph.width = layout.term.width;
     fosize(state, metrics);
     layout.graph.left = 0;
     layout.graph.height = std::max(layout.clientHeight - layout.graph.top, 0);

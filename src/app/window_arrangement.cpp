@@ -88,6 +88,10 @@ void arrangeWindows(PlotState& state) {
     }
 }
 
+int startTermWidth(int clientWidth, int parawidth) {
+    return std::max(kTermDesignWidth, clientWidth - parawidth);
+}
+
 FrameGeometry paramFrame(const PlotState& state) {
     const WindowLayout& layout = state.layout;
     FrameGeometry frame;

@@ -11,6 +11,10 @@ struct PlotState;
 // parameter windows. Nothing happens while the main window is minimised.
 void arrangeWindows(PlotState& state);
 
+// The term window's width at start: the graph below it leaves one column of parameter windows
+// (`parawidth`) at the right edge, and the window is never narrower than designed.
+int startTermWidth(int clientWidth, int parawidth);
+
 // Where the parameter windows may go, read from the current layout.
 FrameGeometry paramFrame(const PlotState& state);
 

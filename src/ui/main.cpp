@@ -1,14 +1,17 @@
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <clocale>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,7 +44,7 @@ QIcon programIcon() {
     return QIcon(pixmap);
 }
 
-// "--help" and "--export" run without a window.
+// "--help", "--export" and a wrong call run without a window.
 int runWithoutWindow(const vestrano::CommandLine& line, int argc, char** argv) {
     if (line.kind == vestrano::CommandLine::Kind::Help) {
         std::cout << vestrano::helpText();
@@ -52,6 +55,15 @@ int runWithoutWindow(const vestrano::CommandLine& line, int argc, char** argv) {
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a runtime folder Qt warns on stderr, which a successful export keeps empty: it
+    // gets a private one for its run.
+    std::optional<QTemporaryDir> runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtime.emplace();
+        if (runtime->isValid()) {
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+        }
+    }
     QGuiApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     return vestrano::exportPicture(line.request, std::cerr);
@@ -62,7 +74,7 @@ int runWithoutWindow(const vestrano::CommandLine& line, int argc, char** argv) {
 int main(int argc, char** argv) {
     const vestrano::CommandLine line =
         vestrano::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (line.kind != vestrano::CommandLine::Kind::Window) {
+    if (line.kind != vestrano::CommandLine::Kind::Window || !line.error.empty()) {
         return runWithoutWindow(line, argc, argv);
     }
     QApplication app(argc, argv);
@@ -85,9 +97,8 @@ int main(int argc, char** argv) {
     mother.showMaximized();
     mother.finishStartup();
     // "vestrano FILE", as a file manager starts it: that collection is opened.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1 && !arguments[1].startsWith('-')) {
-        mother.openAtStart(arguments[1].toStdString());
+    if (!line.request.collection.empty()) {
+        mother.openAtStart(line.request.collection);
     }
     return QApplication::exec();
 }

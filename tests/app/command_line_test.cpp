@@ -54,6 +54,30 @@ TEST(CommandLine, WrongExportArgumentsAreNamedInGerman) {
     }
 }
 
+TEST(CommandLine, AWindowOpensOneCollectionAndRefusesEveryOption) {
+    EXPECT_EQ(parseCommandLine({}).error, "");
+    const CommandLine file = parseCommandLine({"sammlung.txt"});
+    EXPECT_EQ(file.kind, CommandLine::Kind::Window);
+    EXPECT_EQ(file.error, "");
+    EXPECT_EQ(file.request.collection, "sammlung.txt");
+    EXPECT_EQ(parseCommandLine({"-"}).request.collection, "-"); // a file named "-"
+
+    std::string usage = helpText();
+    usage.pop_back();
+    const std::vector<std::pair<Args, std::string>> cases{
+        {{"--bogus"}, "Unbekannte Option: --bogus"},
+        {{"s.txt", "-x"}, "Unbekannte Option: -x"},
+        {{"--entry", "Kreis"}, "Die Option --entry gilt nur zusammen mit --export."},
+        {{"s.txt", "--size", "800x600"}, "Die Option --size gilt nur zusammen mit --export."},
+        {{"a.txt", "b.txt"}, "Es kann nur eine Sammlungsdatei geöffnet werden."},
+    };
+    for (const auto& [args, error] : cases) {
+        const CommandLine line = parseCommandLine(args);
+        EXPECT_EQ(line.kind, CommandLine::Kind::Window);
+        EXPECT_EQ(line.error, error + "\n\n" + usage);
+    }
+}
+
 // A program made for one export, as the command line makes it.
 struct ExportFixture : ::testing::Test {
     PlotState state;

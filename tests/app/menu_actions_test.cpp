@@ -72,4 +72,24 @@ TEST_F(AppFixture, TheChildrenFollowTheMainWindowOnlyWhileDocked) {
     EXPECT_EQ(state.layout.graph.height, 25000 - 1965);
 }
 
+TEST_F(AppFixture, ArrangedParameterWindowsFollowAResizedGraphWindow) {
+    term(0, "a*x+b");
+    findandget(ctx, false);
+    ParamWindow& a = state.params[kFirstFreeParam].window;
+    ASSERT_TRUE(a.visible);
+    const int before = a.left;
+    EXPECT_EQ(before, state.layout.graph.left + state.layout.graph.width);
+
+    state.layout.graph.width -= 3000; // the user narrowed the graph window by its edge
+    ui.changes.clear();
+    childResized(ctx);
+    EXPECT_EQ(a.left, before - 3000);
+    EXPECT_EQ(ui.changes, std::vector<Change>{Change::Parameters});
+
+    state.menu.pardock = false; // not arranged: the windows stay where the user put them
+    state.layout.graph.width += 1000;
+    childResized(ctx);
+    EXPECT_EQ(a.left, before - 3000);
+}
+
 } // namespace vestrano

@@ -54,6 +54,9 @@ TEST(Startup, FinishingDrawsOnceWithEqualScalesAndShowsBothWindows) {
     EXPECT_TRUE(fresh.layout.graph.visible);
     EXPECT_EQ(fresh.layout.graph.top, 1965);
     EXPECT_GT(counter.canvas.count(RecordingCanvas::Kind::LineTo), 0u);
+    // A wide main window: the graph reaches one column of parameter windows from the edge.
+    EXPECT_EQ(fresh.layout.term.width, 30000 - 4740);
+    EXPECT_EQ(fresh.layout.graph.width, 30000 - 4740);
 }
 
 TEST_F(AppFixture, QuitAsksOnlyAboutAChangedCollectionAndLetsGoOfThePens) {

@@ -62,6 +62,13 @@ TEST_F(Arrangement, NothingMovesWhileMinimisedAndAMaximisedChildStays) {
     EXPECT_EQ(state.layout.term.left, 0);
 }
 
+TEST(StartWidth, TheGraphLeavesOneColumnOfParameterWindowsButKeepsItsDesignedWidth) {
+    EXPECT_EQ(startTermWidth(28800, 4740), 28800 - 4740); // 1920 pixels
+    EXPECT_EQ(startTermWidth(11820, 4740), 7080);         // exactly the designed width
+    EXPECT_EQ(startTermWidth(9000, 4740), 7080);          // too small for both
+    EXPECT_EQ(startTermWidth(0, 4740), 7080);             // no window yet
+}
+
 TEST(WindowLimits, InPixelsAtFifteenTwipsPerPixel) {
     const TrackLimits term = termLimits(15, 15);
     EXPECT_EQ(std::tie(term.minWidth, term.maxWidth, term.minHeight, term.maxHeight),

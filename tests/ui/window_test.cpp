@@ -26,7 +26,8 @@ TEST_F(Windows, StartShowsTheTermWindowAboveTheGraphWithTheirTexts) {
     const QRect term = mother->termWindow().geometry();
     const QRect graph = mother->graphWindow().geometry();
     EXPECT_EQ(term.topLeft(), QPoint(0, 0));
-    EXPECT_EQ(term.size(), QSize(472, 131));
+    // As wide as one column of parameter windows (4740 twips) leaves.
+    EXPECT_EQ(term.size(), QSize(mother->centralWidget()->width() - 4740 / 15, 131));
     EXPECT_EQ(graph.top(), term.bottom() + 1);
     EXPECT_EQ(graph.width(), term.width());
     EXPECT_EQ(graph.bottom(), mother->centralWidget()->height() - 1);

@@ -23,6 +23,7 @@
 #include "ui/lines/asymptoten.h"
 #include "ui/lines/punkte.h"
 #include "ui/main_window/interform.h"
+#include "ui/main_window/menu_keys.h"
 #include "ui/main_window/termform.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/para_windows.h"
@@ -55,6 +56,7 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     setObjectName("mother");
     refreshTitle();
     qtDialogs_.setParent(this);
+    qtDialogs_.setFiles(&state_->files);
     mdi_ = new QMdiArea(this);
     setCentralWidget(mdi_);
     mdi_->viewport()->installEventFilter(this);
@@ -84,11 +86,13 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     buildMenu();
     buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
+    menuKeys_ = std::make_unique<MenuKeys>(*menuBar());
     startup(ctx_, dataFolder);
     refreshMenu();
 }
 
 Mother::~Mother() {
+    menuKeys_.reset();
     // The children draw through the context; they go before the state does.
     ctx_.redrawer = nullptr;
     ctx_.metrics = nullptr;
@@ -149,6 +153,10 @@ bool Mother::eventFilter(QObject* watched, QEvent* event) {
             readBack(*termSub_, state_->layout.term);
         } else if (!applying_ && watched == graphSub_) {
             readBack(*graphSub_, state_->layout.graph);
+        }
+        if (!applying_ && paras_ && event->type() == QEvent::Resize &&
+            (watched == termSub_ || watched == graphSub_)) {
+            childResized(ctx_);
         }
         break;
     default:

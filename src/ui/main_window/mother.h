@@ -24,6 +24,7 @@ class Asymptoten;
 class GraphForm;
 class HelpKey;
 class HelpWindow;
+class MenuKeys;
 class MiniCalc;
 class InterForm;
 class OptionsGraph;
@@ -126,6 +127,7 @@ class Mother final : public QMainWindow {
     std::map<std::string, QAction*> actions_;
     HelpWindow* help_ = nullptr;
     std::unique_ptr<HelpKey> helpKey_;
+    std::unique_ptr<MenuKeys> menuKeys_;
     bool applying_ = false; // the layout is being put on the windows
     bool quitDone_ = false;
 };

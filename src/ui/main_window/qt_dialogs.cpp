@@ -1,13 +1,20 @@
 #include "ui/main_window/qt_dialogs.h"
 
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+#include "app/dialog_folder.h"
+#include "state/plot_state.h"
 
 namespace vestrano {
 
@@ -39,9 +46,25 @@ QString qtFilter(const std::string& filter) {
     return names.join(";;");
 }
 
-// Collections are the user's documents, not the program's folder.
-QString startFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+// A question of Yes and No has no third answer: Escape and the close button leave it open
+// until the user picks one.
+class YesNoBox final : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
+bool isFolder(const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).isDir();
 }
 
 // "Bilder (*.png)" gives "png": a name typed without an extension gets the chosen type's.
@@ -65,6 +88,15 @@ std::optional<std::string> chosen(const QString& name) {
 
 } // namespace
 
+// Collections are the user's documents, not the program's folder. A folder that does not exist
+// would reach the dialog as a file name.
+QString QtDialogs::startFolder() const {
+    const std::string documents =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    return QString::fromStdString(dialogFolder(files_ ? files_->colfile : std::string(), documents,
+                                               QDir::homePath().toStdString(), isFolder));
+}
+
 void QtDialogs::message(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox box(qtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
                     QMessageBox::Ok, parent_);
@@ -72,10 +104,10 @@ void QtDialogs::message(const std::string& text, const std::string& title, Messa
 }
 
 bool QtDialogs::askYesNo(const std::string& text, const std::string& title) {
-    const auto answer =
-        QMessageBox::question(parent_, QString::fromStdString(title), QString::fromStdString(text),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    return answer == QMessageBox::Yes;
+    YesNoBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                 QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtDialogs::setClipboardText(const std::string& text) {
@@ -119,9 +151,11 @@ std::optional<std::string> QtDialogs::openFileName(const std::string& title,
 std::optional<std::string> QtDialogs::saveFileName(const std::string& title,
                                                    const std::string& filter,
                                                    const std::string& preset) {
-    QFileDialog dialog(parent_, QString::fromStdString(title),
-                       preset.empty() ? startFolder() : QString::fromStdString(preset),
-                       qtFilter(filter));
+    QFileDialog dialog(parent_, QString::fromStdString(title), startFolder(), qtFilter(filter));
+    const std::string name = offeredName(preset, isFolder);
+    if (!name.empty()) {
+        dialog.selectFile(QString::fromStdString(name));
+    }
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList names = qtFilter(filter).split(";;");

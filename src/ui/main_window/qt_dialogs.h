@@ -6,11 +6,15 @@
 
 namespace vestrano {
 
+struct FileNames;
+
 // Message boxes, questions and the clipboard through Qt. Window changes are not its
 // business: WindowUi passes them to the windows.
 class QtDialogs final : public Ui {
   public:
     void setParent(QWidget* parent) { parent_ = parent; }
+    // The file dialogs open in the folder of the collection named there.
+    void setFiles(const FileNames* files) { files_ = files; }
 
     void message(const std::string& text, const std::string& title, MessageIcon icon) override;
     bool askYesNo(const std::string& text, const std::string& title) override;
@@ -25,7 +29,10 @@ class QtDialogs final : public Ui {
     void changed(Change) override {}
 
   private:
+    QString startFolder() const;
+
     QWidget* parent_ = nullptr;
+    const FileNames* files_ = nullptr;
 };
 
 } // namespace vestrano

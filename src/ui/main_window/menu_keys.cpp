@@ -1,0 +1,49 @@
+#include "ui/main_window/menu_keys.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+
+#include <algorithm>
+
+namespace vestrano {
+
+namespace {
+
+bool menuUses(const QMenuBar& menu, const QKeySequence& keys) {
+    const QList<QAction*> actions = menu.findChildren<QAction*>();
+    return std::any_of(actions.begin(), actions.end(), [&keys](const QAction* action) {
+        return action->isEnabled() && action->isVisible() && action->shortcuts().contains(keys);
+    });
+}
+
+} // namespace
+
+MenuKeys::MenuKeys(QMenuBar& menu) : menu_(menu) {
+    qApp->installEventFilter(this);
+}
+
+MenuKeys::~MenuKeys() {
+    qApp->removeEventFilter(this);
+}
+
+// A box claims a key by accepting its ShortcutOverride; left unaccepted, the key goes to the
+// shortcut of the menu item.
+bool MenuKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride) {
+        return false;
+    }
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (!widget || widget->window() != menu_.window()) {
+        return false;
+    }
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (!menuUses(menu_, QKeySequence(key->keyCombination()))) {
+        return false;
+    }
+    event->ignore();
+    return true;
+}
+
+} // namespace vestrano

@@ -1,0 +1,60 @@
+// The term, graph and parameter windows as the main window arranges them.
+
+#include <QMdiArea>
+
+#include "ui/params/para_windows.h"
+#include "window_fixture.h"
+
+namespace vestrano {
+
+class ChildWindows : public Windows {
+  protected:
+    QMdiSubWindow& graph() { return mother->graphWindow(); }
+    QMdiSubWindow& term() { return mother->termWindow(); }
+    QMdiSubWindow* para(int s) { return mother->paraWindows().window(s); }
+    int clientWidth() { return mother->findChild<QMdiArea*>()->viewport()->width(); }
+    int graphRight() { return graph().geometry().right() + 1; }
+    void resize(QMdiSubWindow& window, int dw) {
+        window.resize(window.width() + dw, window.height());
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(ChildWindows, TheStartGivesTheGraphAllButOneColumnOfParameterWindows) {
+    // 1280 pixels are far more than the term window's designed 472.
+    EXPECT_EQ(term().width(), graph().width());
+    EXPECT_EQ(graphRight() + 4740 / 15, clientWidth());
+
+    QTest::keyClicks(find<QLineEdit>(mother->terms(), "Text1_0"), "a*x");
+    QTest::keyClick(find<QLineEdit>(mother->terms(), "Text1_0"), Qt::Key_Return);
+    ASSERT_NE(para(kFirstFreeParam), nullptr);
+    EXPECT_EQ(para(kFirstFreeParam)->x(), graphRight());
+    EXPECT_EQ(para(kFirstFreeParam)->geometry().right() + 1, clientWidth());
+}
+
+TEST_F(ChildWindows, ArrangedParameterWindowsFollowTheTermAndGraphWindowsTheUserResizes) {
+    QLineEdit* line = find<QLineEdit>(mother->terms(), "Text1_0");
+    QTest::keyClicks(line, "a*x+b");
+    QTest::keyClick(line, Qt::Key_Return);
+    QMdiSubWindow* a = para(kFirstFreeParam);
+    QMdiSubWindow* b = para(kFirstFreeParam + 1);
+    ASSERT_TRUE(a && b);
+
+    resize(graph(), -200);
+    EXPECT_EQ(a->x(), graphRight());
+    EXPECT_EQ(b->x(), graphRight());
+    resize(graph(), 120);
+    EXPECT_EQ(a->x(), graphRight());
+
+    a->move(0, 0); // moved away by the user, back with the next resize
+    resize(term(), 40);
+    EXPECT_EQ(a->x(), graphRight());
+
+    mother->findChild<QAction*>("mn_pardock")->trigger(); // no longer arranged
+    ASSERT_FALSE(state().menu.pardock);
+    a->move(10, 20);
+    resize(graph(), -100);
+    EXPECT_EQ(a->pos(), QPoint(10, 20));
+}
+
+} // namespace vestrano
