@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+#include "plot/dash_pattern.h"
+
 namespace vestrano {
 
 namespace {
@@ -15,21 +17,12 @@ QColor qtColor(int32_t rgb) {
     return QColor(rgb & 0xff, (rgb >> 8) & 0xff, (rgb >> 16) & 0xff);
 }
 
-Qt::PenStyle qtPenStyle(int16_t style) {
-    switch (style) {
-    case 1:
-        return Qt::DashLine;
-    case 2:
-        return Qt::DotLine;
-    case 3:
-        return Qt::DashDotLine;
-    case 4:
-        return Qt::DashDotDotLine;
-    case 5:
-        return Qt::NoPen;
-    default:
-        return Qt::SolidLine;
+QList<qreal> qtDashes(std::span<const double> pattern, double stretch) {
+    QList<qreal> dashes;
+    for (const double entry : pattern) {
+        dashes.append(entry * stretch);
     }
+    return dashes;
 }
 
 // Square ends make separately drawn segments of a graph meet without notches, like round
@@ -38,9 +31,13 @@ Qt::PenStyle qtPenStyle(int16_t style) {
 // A pen of one pixel is cosmetic: Qt's fast thin-line drawing, which joins a polyline's
 // segments without drawing their shared pixels twice.
 QPen qtPen(const PenSpec& penSpec) {
+    constexpr int16_t kInvisible = 5;
     QPen pen(qtColor(penSpec.color), penSpec.width > 0 ? penSpec.width : 1,
-             qtPenStyle(penSpec.style), Qt::SquareCap, Qt::RoundJoin);
+             penSpec.style == kInvisible ? Qt::NoPen : Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin);
     pen.setCosmetic(penSpec.width <= 1);
+    if (const auto pattern = dashPattern(penSpec.style); !pattern.empty()) {
+        pen.setDashPattern(qtDashes(pattern, 1));
+    }
     return pen;
 }
 
@@ -195,6 +192,10 @@ void QtCanvas::startAt(QPointF point) {
 void QtCanvas::lineToPoint(QPointF to) {
     const QPointF from = at_;
     at_ = to;
+    if (!picture_ && !dashPattern(pen_.style).empty()) {
+        drawDashedLine(from, to);
+        return;
+    }
     if (straight_ && goesStraightOn(from, to)) {
         if (joinsLines()) {
             run_.back() = to;
@@ -215,6 +216,24 @@ void QtCanvas::lineToPoint(QPointF to) {
         run_.append(from);
     }
     run_.append(to);
+}
+
+// The screen counts a pattern along the longer axis of a line, a vector picture along the line:
+// stretched, the dashes lie where the screen has them. Flat ends keep each dash as long as its
+// pattern says; the screen keeps the ends its dotted lines have always had.
+void QtCanvas::drawDashedLine(QPointF from, QPointF to) {
+    drawPendingLines();
+    QPainter* p = painter();
+    if (!p) {
+        return;
+    }
+    const QPointF step = to - from;
+    QPen pen = linePen_;
+    pen.setDashPattern(qtDashes(dashPattern(pen_.style), alongLine(step.x(), step.y())));
+    pen.setCapStyle(Qt::FlatCap);
+    p->setPen(pen);
+    p->drawLine(from, to);
+    p->setPen(linePen_);
 }
 
 // Forwards, and within a twentieth of a pixel of the line the last segment started on: no

@@ -72,6 +72,7 @@ class QtCanvas final : public Canvas {
     void startAt(QPointF point);
     void lineToPoint(QPointF to);
     bool goesStraightOn(QPointF from, QPointF to) const;
+    void drawDashedLine(QPointF from, QPointF to);
 
     QPaintDevice* device_;
     QImage* picture_ = nullptr;
