@@ -53,16 +53,19 @@ std::vector<Dash> dashesOf(ExactPoint from, ExactPoint to, std::span<const doubl
         return ExactPoint{from.x + dx * t / major, from.y + dy * t / major};
     };
     for (double t = 0; t < major;) {
-        const double step = std::min(pattern[phase.entry] - phase.done, major - t);
+        const double left = pattern[phase.entry] - phase.done;
+        const bool ends = left <= major - t;
+        const double next = ends ? t + left : major;
         if (phase.entry % 2 == 0) {
-            dashes.push_back({at(t), at(t + step)});
+            dashes.push_back({at(t), at(next)});
         }
-        t += step;
-        phase.done += step;
-        if (phase.done >= pattern[phase.entry]) {
+        if (ends) {
             phase.entry = (phase.entry + 1) % pattern.size();
             phase.done = 0;
+        } else {
+            phase.done += major - t;
         }
+        t = next;
     }
     return dashes;
 }
