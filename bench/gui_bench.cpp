@@ -18,9 +18,11 @@
 #include "plot/resources.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "support/controls.h"
 #include "support/scripted_ui.h"
 #include "ui/canvas/qt_canvas.h"
 #include "ui/main_window/mother.h"
+#include "ui/main_window/termform.h"
 #include "ui/params/para.h"
 #include "ui/params/para_windows.h"
 #include "ui/plot/graphform.h"
@@ -119,7 +121,7 @@ void benchEnter(benchmark::State& st) {
         state.slots[i].text = kTerms[i];
     }
     mother->finishStartup();
-    auto* line = mother->findChild<QLineEdit*>("Text1_0");
+    auto* line = findIn<QLineEdit>(mother->terms(), "Text1_0");
     pressEnter(line);
     for (int s = 3; s <= 5; ++s) {
         double samples = kDefaultSamples;
@@ -194,7 +196,7 @@ std::unique_ptr<Mother> startAnimated(ScriptedUi& dialogs) {
     state.options.keepcounts = true;
     mother->resize(kArea + QSize(800, 400));
     settle();
-    const QSize picture = mother->findChild<QWidget*>("Picture1")->size();
+    const QSize picture = findIn<QWidget>(mother->graph(), "Picture1")->size();
     mother->graphWindow().resize(mother->graphWindow().size() + kArea - picture);
     settle();
     takeAnimatedTerms(mother->context());
@@ -240,7 +242,7 @@ void benchTick(benchmark::State& st) {
     auto mother = startAnimated(dialogs);
     timerGo(mother->context());
     // Only the ticks counted here run.
-    QTimer* timer1 = mother->findChild<QTimer*>("Timer1");
+    QTimer* timer1 = findIn<QTimer>(*mother, "Timer1");
     timer1->blockSignals(true);
     const double start = mother->state().params[kSlotA].parvalue;
     for (auto _ : st) {
@@ -250,7 +252,7 @@ void benchTick(benchmark::State& st) {
     st.SetItemsProcessed(st.iterations());
     if (!animatedAsExpected(mother->state()) || !timer1->isActive() ||
         mother->state().params[kSlotA].parvalue == start ||
-        mother->findChild<QWidget*>("Picture1")->size() != kArea) {
+        findIn<QWidget>(mother->graph(), "Picture1")->size() != kArea) {
         st.SkipWithError("the animation did not run as expected");
     }
 }
@@ -274,7 +276,7 @@ void benchTickFloor(benchmark::State& st) {
 void benchScroll(benchmark::State& st) {
     ScriptedUi dialogs;
     auto mother = startAnimated(dialogs);
-    auto* bar = mother->paraWindows().para(kSlotA)->findChild<QScrollBar*>("HScroll1");
+    auto* bar = findIn<QScrollBar>(*mother->paraWindows().para(kSlotA), "HScroll1");
     int pos = 0;
     for (auto _ : st) {
         pos = pos == 300 ? 700 : 300;

@@ -23,19 +23,22 @@
 
 namespace vestrano::bench {
 
-// Nanoseconds per processed item (SetItemsProcessed) of each benchmark, by name.
+// Nanoseconds per processed item (SetItemsProcessed) of each benchmark, by name, and the
+// benchmarks that failed: stopped with an error or measured no item.
 class ResultStore {
   public:
     void add(const benchmark::BenchmarkReporter::Run& run) {
+        const std::string& name = run.run_name.function_name;
         if (run.error_occurred) {
+            failures_[name] = run.error_message;
             return;
         }
         const auto rate = run.counters.find("items_per_second");
         if (rate == run.counters.end() || rate->second.value <= 0) {
+            failures_.try_emplace(name, "no time per item measured");
             return;
         }
         const double ns = 1e9 / rate->second.value;
-        const std::string& name = run.run_name.function_name;
         // A median over repetitions wins over single repetitions; among those the fastest.
         if (run.run_type == benchmark::BenchmarkReporter::Run::RT_Aggregate) {
             if (run.aggregate_name == "median") {
@@ -57,7 +60,11 @@ class ResultStore {
         return std::nullopt;
     }
 
+    // Benchmark name and what went wrong.
+    const std::map<std::string, std::string>& failures() const { return failures_; }
+
   private:
+    std::map<std::string, std::string> failures_;
     std::map<std::string, double> medians_;
     std::map<std::string, double> fastest_;
 };
@@ -163,6 +170,15 @@ inline std::string requestedFormat(int argc, char** argv) {
     return format;
 }
 
+// A benchmark that stopped with an error measured nothing: the run fails, so no script takes
+// its table for a result.
+inline int reportFailures(const ResultStore& store) {
+    for (const auto& [name, message] : store.failures()) {
+        std::cerr << "FAILED " << name << ": " << message << '\n';
+    }
+    return store.failures().empty() ? 0 : 1;
+}
+
 // Runs every registered benchmark with a reporter of the requested format that also keeps
 // the results, then hands them to `printTables` on the stream that keeps the report valid.
 inline int
@@ -189,7 +205,7 @@ runAndPrintTables(int argc, char** argv,
     benchmark::RunSpecifiedBenchmarks(reporter.get());
     benchmark::Shutdown();
     printTables(format == "console" ? std::cout : std::cerr, store);
-    return 0;
+    return reportFailures(store);
 }
 
 } // namespace vestrano::bench

@@ -1,5 +1,6 @@
 #include "plot/emf_canvas.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -28,6 +29,8 @@ constexpr uint32_t kDeleteObject = 40;
 constexpr uint32_t kEllipse = 42;
 constexpr uint32_t kLineTo = 54;
 constexpr uint32_t kCreateFont = 82;
+constexpr uint32_t kExtCreatePen = 95;
+constexpr uint32_t kGeometricFlatUserStyle = 0x10000 | 0x200 | 7;
 constexpr uint32_t kTextOut = 84;
 constexpr uint32_t kAnisotropic = 8;
 constexpr uint32_t kStock = 0x80000000;
@@ -183,20 +186,36 @@ TextSize EmfCanvas::measure(const FontSpec& font, std::string_view text) {
     return metrics_.measure(font, text);
 }
 
+// A dashed or dotted pen carries the screen's pattern as its own style array, one pixel wide
+// with flat ends. LibreOffice draws such a pen solid, so its lines are also written dash by dash.
 PenSpec EmfCanvas::selectPen(const PenSpec& pen) {
     const PenSpec previous = pen_;
     pen_ = pen;
     std::string body;
-    put32(body, static_cast<uint32_t>(pen.style));
-    // A pen wider than one device unit is drawn solid whatever its style: a dotted or dashed
-    // line keeps its style only as the thinnest pen.
-    constexpr int16_t kDash = 1;
-    constexpr int16_t kDashDotDot = 4;
-    const bool styled = pen.style >= kDash && pen.style <= kDashDotDot;
-    puti(body, styled ? 0 : pen.width * kUnit);
-    puti(body, 0);
+    const std::span<const double> pattern = dashPattern(pen.style);
+    if (pattern.empty()) {
+        put32(body, static_cast<uint32_t>(pen.style));
+        puti(body, pen.width * kUnit);
+        puti(body, 0);
+        put32(body, colorRef(pen.color));
+        replaceObject(kPenHandle, kCreatePen, body);
+        return previous;
+    }
+    const int width = std::max<int>(pen.width, 1) * kUnit;
+    put32(body, 0); // no bitmap
+    put32(body, 0);
+    put32(body, 0);
+    put32(body, 0);
+    put32(body, kGeometricFlatUserStyle);
+    puti(body, width);
+    put32(body, 0); // solid brush
     put32(body, colorRef(pen.color));
-    replaceObject(kPenHandle, kCreatePen, body);
+    put32(body, 0);
+    put32(body, static_cast<uint32_t>(pattern.size()));
+    for (const double entry : pattern) {
+        puti(body, static_cast<int32_t>(entry * width));
+    }
+    replaceObject(kPenHandle, kExtCreatePen, body);
     return previous;
 }
 
@@ -242,15 +261,33 @@ void EmfCanvas::lineTo(int x, int y) {
 }
 
 void EmfCanvas::graphMoveTo(PixelPoint pixel, ExactPoint exact) {
+    phase_ = {};
     pointRecord(kMoveTo, pixel, exact);
 }
 
 void EmfCanvas::graphLineTo(PixelPoint pixel, ExactPoint exact) {
+    if (!dashPattern(pen_.style).empty()) {
+        dashedLineTo(pixel, exact);
+        return;
+    }
     pointRecord(kLineTo, pixel, exact);
+}
+
+// Each dash a line of its own; the pen ends at the line's end, gap or not.
+void EmfCanvas::dashedLineTo(PixelPoint pixel, ExactPoint exact) {
+    const std::vector<Dash> dashes = dashesOf(at_, exact, dashPattern(pen_.style), phase_);
+    for (const Dash& dash : dashes) {
+        pointRecord(kMoveTo, pixel, dash.from);
+        pointRecord(kLineTo, pixel, dash.to);
+    }
+    if (dashes.empty() || !(dashes.back().to == exact)) {
+        pointRecord(kMoveTo, pixel, exact);
+    }
 }
 
 void EmfCanvas::pointRecord(uint32_t type, PixelPoint pixel, ExactPoint exact) {
     position_ = pixel;
+    at_ = exact;
     std::string body;
     puti(body, logical(exact.x));
     puti(body, logical(exact.y));

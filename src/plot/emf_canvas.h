@@ -4,6 +4,7 @@
 #include <string>
 
 #include "plot/canvas.h"
+#include "plot/dash_pattern.h"
 
 namespace vestrano {
 
@@ -40,6 +41,7 @@ class EmfCanvas final : public Canvas {
   private:
     void record(uint32_t type, const std::string& body);
     void pointRecord(uint32_t type, PixelPoint pixel, ExactPoint exact);
+    void dashedLineTo(PixelPoint pixel, ExactPoint exact);
     void replaceObject(uint32_t handle, uint32_t createType, const std::string& body);
 
     TextMetrics& metrics_;
@@ -55,6 +57,8 @@ class EmfCanvas final : public Canvas {
     FontSpec font_;
     int32_t brush_ = 0;
     PixelPoint position_;
+    ExactPoint at_{}; // where the next line starts
+    DashPhase phase_;
 };
 
 } // namespace vestrano

@@ -56,21 +56,44 @@ TEST(EmfCanvas, TheFileHasItsHeaderFrameRecordsAndEnd) {
     EXPECT_EQ(static_cast<unsigned char>(text[offset + 4]), 0xfc);
 }
 
-TEST(EmfCanvas, AStyledPenIsTheThinnestSoThatItKeepsItsDots) {
+// A dotted pen carries the screen's pattern as its own style array (a dot, two pixels apart,
+// in sixteenths of a pixel). LibreOffice draws such a pen solid, so the line is also written
+// dot by dot, counted along its longer axis as the screen counts, the pattern going on across
+// a joined line; the pen then stands at the line's end.
+TEST(EmfCanvas, ADottedLineKeepsTheScreensDotsInEveryReader) {
     Viewport view;
     view.picw = 1500;
     view.pich = 1500;
     RecordingCanvas metrics;
     EmfCanvas emf(view, metrics);
     emf.selectPen({2, 1, 0x505050}); // dotted
+    emf.moveTo(0, 0);
+    emf.lineTo(8, 6); // 8 across: dots at 0, 3 and 6
+    emf.lineTo(8, 9); // the gap goes on for a pixel, then a dot
     emf.selectPen({kSolidPen, 1, 0});
-    std::vector<int32_t> widths;
+    emf.lineTo(20, 9);
+
+    std::vector<std::vector<int32_t>> pens;
+    std::vector<std::string> path;
     for (const EmfRecord& r : emfRecords(emf.finish())) {
-        if (r.type == 38) { // create pen
-            widths.push_back(i32(r.body, 8));
+        if (r.type == 95 || r.type == 38) { // extended pen, pen
+            std::vector<int32_t> fields;
+            for (std::size_t at = 4; at < r.body.size(); at += 4) {
+                fields.push_back(i32(r.body, at));
+            }
+            pens.push_back(fields);
+        }
+        if (r.type == 27 || r.type == 54) { // move, line
+            path.push_back((r.type == 27 ? "M" : "L") + std::to_string(i32(r.body, 0)) + "," +
+                           std::to_string(i32(r.body, 4)));
         }
     }
-    EXPECT_EQ(widths, (std::vector<int32_t>{0, 16}));
+    // No bitmap; geometric, flat ends, user style; 16 wide; solid brush; colour; two entries.
+    const std::vector<int32_t> dotted{0, 0, 0, 0, 0x10207, 16, 0, 0x505050, 0, 2, 16, 32};
+    EXPECT_EQ(pens, (std::vector<std::vector<int32_t>>{dotted, {kSolidPen, 16, 0, 0}}));
+    EXPECT_EQ(path, (std::vector<std::string>{"M0,0", "M0,0", "L16,12", "M48,36", "L64,48",
+                                              "M96,72", "L112,84", "M128,96", "M128,112",
+                                              "L128,128", "M128,144", "L320,144"}));
 }
 
 } // namespace

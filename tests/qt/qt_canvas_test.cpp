@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPicture>
+#include <QRegularExpression>
+#include <QSvgGenerator>
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "pixels.h"
@@ -258,6 +262,33 @@ TEST(QtCanvasDevice, VectorDeviceKeepsItsGraphsAndGetsEveryLine) {
     QPainter(&picture).drawPicture(0, 0, copy);
     EXPECT_EQ((std::array{picture.pixel(40, 50), picture.pixel(20, 30), picture.pixel(60, 30)}),
               (std::array{qrgbOf(kGrid), qrgbOf(kBlue), qrgbOf(kBlue)}));
+}
+
+// The screen lays a dotted line's pattern (a dot, two pixels apart) along the longer axis; an
+// SVG lays it along the line, so there it is stretched by the line's slant, and its dashes
+// have flat ends that do not lengthen the dots.
+TEST(QtCanvasDevice, VectorDotsLieWhereTheScreenHasThem) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(100, 100));
+    {
+        QtCanvas canvas(svg);
+        canvas.captureBackground();
+        canvas.selectPen({2, 1, kBlue}); // dotted
+        line(canvas, 10, 10, 90, 10);
+        line(canvas, 10, 20, 90, 80); // 80 across, 60 down: 100 long
+        canvas.flush();
+    }
+    const QString text = QString::fromUtf8(buffer.data());
+    const QRegularExpression stroke("stroke-dasharray=\"([^\"]*)\"[^>]*stroke-linecap=\"(\\w+)\"");
+    std::vector<std::string> found;
+    for (auto it = stroke.globalMatch(text); it.hasNext();) {
+        const auto match = it.next();
+        found.push_back((match.captured(1) + " " + match.captured(2)).toStdString());
+    }
+    EXPECT_EQ(found, (std::vector<std::string>{"1,2 butt", "1.25,2.5 butt"}));
 }
 
 } // namespace

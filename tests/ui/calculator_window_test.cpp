@@ -28,7 +28,9 @@ class CalculatorWindow : public Windows {
         trigger("mn_calc");
     }
 
-    template <class T> T* control(const char* name) { return find<T>(mother->calculator(), name); }
+    template <class T> T* control(const char* name) {
+        return findIn<T>(mother->calculator(), name);
+    }
     QMdiSubWindow& window() { return mother->calculator().window(); }
     // The whole result: a narrow window shows its start and the tip the rest.
     QString result() {
@@ -47,7 +49,7 @@ class CalculatorWindow : public Windows {
 
 TEST_F(CalculatorWindow, TheMenuShowsItInFrontWithEveryControl) {
     EXPECT_TRUE(window().isVisible());
-    EXPECT_EQ(find<QMdiArea>("")->activeSubWindow(), &window());
+    EXPECT_EQ(mdiArea()->activeSubWindow(), &window());
     EXPECT_EQ(window().windowTitle(), "Taschenrechner");
     EXPECT_EQ(control<QPushButton>("Command1")->text(), "=");
     EXPECT_EQ(control<QPushButton>("Command3")->text(), "&Löschen");
@@ -63,14 +65,14 @@ TEST_F(CalculatorWindow, TheResultFollowsTheParameterItsBarAndItsTimer) {
     EXPECT_EQ(result(), "5.142");
     EXPECT_TRUE(control<QLineEdit>("Text1")->hasFocus());
 
-    auto* bar = mother->paraWindows().para(a)->findChild<QScrollBar*>("HScroll1");
+    auto* bar = findIn<QScrollBar>(*mother->paraWindows().para(a), "HScroll1");
     ASSERT_NE(bar, nullptr);
     bar->setValue(750); // a = 5
     EXPECT_EQ(result(), "13.142");
 
     state().params[a].parstep = 0.5;
     trigger("mn_timergo");
-    find<QTimer>("Timer1")->blockSignals(true); // only the ticks below
+    findIn<QTimer>(*mother, "Timer1")->blockSignals(true); // only the ticks below
     mother->timer1Tick();
     mother->timer1Tick();
     EXPECT_EQ(state().params[a].parvalue, 6);

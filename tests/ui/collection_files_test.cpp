@@ -30,13 +30,13 @@ TEST(CollectionFiles, SavedThroughTheMenuOpenedAtStartAndMarkedWhileChanged) {
     const QString caption = "Vestrano - Graphen von Funktionen mit dynamischen Parametern";
     {
         auto mother = start();
-        auto* f = mother->terms().findChild<QLineEdit*>("Text1_0");
+        auto* f = findIn<QLineEdit>(mother->terms(), "Text1_0");
         QTest::keyClicks(f, "a*x^2");
         QTest::keyClick(f, Qt::Key_Return);
-        mother->findChild<QAction*>("mn_add")->trigger();
+        findIn<QAction>(*mother, "mn_add")->trigger();
         EXPECT_EQ(mother->windowTitle(), "*" + caption);
         dialogs.fileNames = {lesson};
-        mother->findChild<QAction*>("mn_saveas")->trigger();
+        findIn<QAction>(*mother, "mn_saveas")->trigger();
         EXPECT_EQ(mother->windowTitle(), "lesson.txt - " + caption);
         EXPECT_NE(readWholeFile(lesson).value_or("").find("f(x)=a*x^2"), std::string::npos);
     }

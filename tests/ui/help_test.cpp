@@ -44,20 +44,20 @@ class Help : public Windows {
     }
     QTextBrowser& browser() { return mother->helpWindow()->browser(); }
     QPushButton* helpButton(const char* name) {
-        return mother->helpWindow()->findChild<QPushButton*>(name);
+        return findIn<QPushButton>(*mother->helpWindow(), name);
     }
 };
 
 TEST_F(Help, F1OpensThePageOfTheFocusedControlAtItsAnchor) {
-    expectF1Opens(find<QLineEdit>("Text1_1"), "termform.html#Text1_1");
+    expectF1Opens(findIn<QLineEdit>(mother->terms(), "Text1_1"), "termform.html#Text1_1");
     EXPECT_EQ(mother->helpWindow()->windowTitle(), "Vestrano-Hilfe: Funktionsterme");
     EXPECT_TRUE(browser().toPlainText().contains("Graph anzeigen oder nicht"));
 
-    expectF1Opens(mother->graph().findChild<QScrollBar*>("HScroll1"), "graphform.html#HScroll1");
+    expectF1Opens(findIn<QScrollBar>(mother->graph(), "HScroll1"), "graphform.html#HScroll1");
     enterTerm(0, "a*x");
     QWidget* para = mother->paraWindows().para(8);
     ASSERT_NE(para, nullptr);
-    expectF1Opens(para->findChild<QScrollBar*>("HScroll1"), "para.html#HScroll1");
+    expectF1Opens(findIn<QScrollBar>(*para, "HScroll1"), "para.html#HScroll1");
     // Pages are compiled in with their pictures.
     EXPECT_FALSE(
         browser().document()->resource(QTextDocument::ImageResource, QUrl("para.png")).isNull());
@@ -65,10 +65,9 @@ TEST_F(Help, F1OpensThePageOfTheFocusedControlAtItsAnchor) {
 
 TEST_F(Help, OptionDialogsExplainTheirControls) {
     trigger("mn_groptions");
-    expectF1Opens(mother->lineOptions().findChild<QLineEdit*>("Text2_5"),
-                  "optionslinie.html#Text2_5");
+    expectF1Opens(findIn<QLineEdit>(mother->lineOptions(), "Text2_5"), "optionslinie.html#Text2_5");
     trigger("mn_zoomoptions");
-    expectF1Opens(mother->zoomOptions().findChild<QLineEdit*>("Text1"), "optionszoom.html#Text1");
+    expectF1Opens(findIn<QLineEdit>(mother->zoomOptions(), "Text1"), "optionszoom.html#Text1");
 }
 
 TEST_F(Help, MenuItemHelpsTheFocusedControlAndTheWindowFindsItsWayBack) {
@@ -86,13 +85,13 @@ TEST_F(Help, MenuItemHelpsTheFocusedControlAndTheWindowFindsItsWayBack) {
     // Closed and asked again, the help comes back at the new place.
     helpButton("helpClose")->click();
     EXPECT_FALSE(mother->helpWindow()->isVisible());
-    expectF1Opens(find<QLineEdit>("Text1_0"), "termform.html#Text1_0");
+    expectF1Opens(findIn<QLineEdit>(mother->terms(), "Text1_0"), "termform.html#Text1_0");
 }
 
 TEST_F(Help, F1InAnOpenMenuClosesItAndExplainsTheMenu) {
-    auto* extra = find<QMenu>("mn_extra");
+    auto* extra = findIn<QMenu>(*mother, "mn_extra");
     extra->popup(mother->mapToGlobal(QPoint(100, 20)));
-    auto* zoom = find<QMenu>("mn_zoomum");
+    auto* zoom = findIn<QMenu>(*mother, "mn_zoomum");
     zoom->popup(mother->mapToGlobal(QPoint(300, 60)));
     ASSERT_EQ(QApplication::activePopupWidget(), zoom);
     QTest::keyClick(zoom, Qt::Key_F1);
@@ -104,8 +103,8 @@ TEST_F(Help, F1InAnOpenMenuClosesItAndExplainsTheMenu) {
 TEST_F(Help, F1InTheModalTimerDialogOpensAHelpThatCanBeUsed) {
     enterTerm(0, "a*x");
     QTimer::singleShot(0, mother.get(), [this] {
-        auto* dialog = find<QDialog>("Dialog");
-        auto* combo = dialog->findChild<QComboBox*>("Combo1");
+        auto* dialog = findIn<QDialog>(*mother, "Dialog");
+        auto* combo = findIn<QComboBox>(*dialog, "Combo1");
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_F1);
         expectShown("timer.html#Combo1");
@@ -113,8 +112,7 @@ TEST_F(Help, F1InTheModalTimerDialogOpensAHelpThatCanBeUsed) {
         mother->helpWindow()->hide();
         dialog->reject();
     });
-    QTest::mouseClick(mother->paraWindows().para(8)->findChild<ParaClock*>("Image1"),
-                      Qt::RightButton);
+    QTest::mouseClick(findIn<ParaClock>(*mother->paraWindows().para(8), "Image1"), Qt::RightButton);
     // Without a dialog open the help no longer locks the program.
     ASSERT_NE(mother->helpWindow(), nullptr);
     mother->helpWindow()->showTopic({"index.html", ""});
@@ -123,17 +121,17 @@ TEST_F(Help, F1InTheModalTimerDialogOpensAHelpThatCanBeUsed) {
 
 TEST_F(Help, AboutBoxShowsTheCoreTextAndCopiesTheSystemInformation) {
     trigger("mn_about");
-    auto* about = find<QDialog>("about");
+    auto* about = findIn<QDialog>(*mother, "about");
     EXPECT_TRUE(about->isVisible());
     EXPECT_EQ(about->windowTitle(), "über Vestrano");
     const SystemInfo info = currentSystemInfo();
-    EXPECT_EQ(about->findChild<QLabel*>("aboutText")->text().toStdString(), aboutText(info));
+    EXPECT_EQ(findIn<QLabel>(*about, "aboutText")->text().toStdString(), aboutText(info));
     EXPECT_EQ(info.qtRuntimeVersion, qVersion());
 
-    auto* copy = about->findChild<QPushButton*>("copySystemInfo");
+    auto* copy = findIn<QPushButton>(*about, "copySystemInfo");
     copy->click();
     EXPECT_EQ(dialogs.clipboard, systemReport(info));
-    EXPECT_EQ(about->findChild<QLabel*>("aboutCopied")->text().toStdString(), kSystemInfoCopied);
+    EXPECT_EQ(findIn<QLabel>(*about, "aboutCopied")->text().toStdString(), kSystemInfoCopied);
     // Enter closes the box, also right after the copy.
     const QPointer<QDialog> closing = about;
     QTest::keyClick(copy, Qt::Key_Return); // the button keeps the keys after the click

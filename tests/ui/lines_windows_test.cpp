@@ -13,8 +13,8 @@ namespace vestrano {
 // The lines and points windows brought forward from the menu.
 class LinesWindows : public Windows {
   protected:
-    template <class T> T* lines(const char* name) { return find<T>(mother->lines(), name); }
-    template <class T> T* points(const char* name) { return find<T>(mother->points(), name); }
+    template <class T> T* lines(const char* name) { return findIn<T>(mother->lines(), name); }
+    template <class T> T* points(const char* name) { return findIn<T>(mother->points(), name); }
 
     void type(QLineEdit* box, const QString& text) {
         box->setFocus();
@@ -49,7 +49,7 @@ TEST_F(LinesWindows, TypedLinesAreListedDrawnAndKeptWhenTheWindowCloses) {
     EXPECT_EQ(lines<QListWidget>("List1")->count(), 2);
 
     trigger("mn_asyvis");
-    EXPECT_FALSE(find<QAction>("mn_asyvis")->isChecked());
+    EXPECT_FALSE(findIn<QAction>(*mother, "mn_asyvis")->isChecked());
     EXPECT_EQ(pixelsOf(qRgb(80, 0, 80)), 0);
 }
 
@@ -90,7 +90,7 @@ TEST_F(LinesWindows, PointsAreDrawnAsTheCheckBoxesSay) {
     EXPECT_FALSE(points<QCheckBox>("Check2")->isChecked());
     trigger("mn_puvis");
     EXPECT_TRUE(points<QCheckBox>("Check1")->isChecked());
-    EXPECT_TRUE(find<QAction>("mn_puvis")->isChecked());
+    EXPECT_TRUE(findIn<QAction>(*mother, "mn_puvis")->isChecked());
 }
 
 // The picture after a take-over is the whole picture: lines and points whose parameters the

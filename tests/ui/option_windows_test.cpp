@@ -20,7 +20,7 @@ namespace vestrano {
 class OptionWindows : public Windows {
   protected:
     template <class T> T* in(OptionWindow& dialog, const char* name) {
-        return find<T>(dialog, name);
+        return findIn<T>(dialog, name);
     }
     void type(OptionWindow& dialog, const char* box, const QString& text) {
         auto* line = in<QLineEdit>(dialog, box);
@@ -31,7 +31,7 @@ class OptionWindows : public Windows {
     void click(OptionWindow& dialog, const char* button) {
         QTest::mouseClick(in<QPushButton>(dialog, button), Qt::LeftButton);
     }
-    QMdiSubWindow* activeWindow() { return find<QMdiArea>("")->activeSubWindow(); }
+    QMdiSubWindow* activeWindow() { return mdiArea()->activeSubWindow(); }
 };
 
 TEST_F(OptionWindows, HelpLinesRefuseABadStepAndTakeTheNextTypingAfterTheMessage) {
@@ -42,7 +42,7 @@ TEST_F(OptionWindows, HelpLinesRefuseABadStepAndTakeTheNextTypingAfterTheMessage
     EXPECT_EQ(in<QLineEdit>(dialog, "Text13")->text(), "210");
 
     // A real message box takes the focus away while it is open.
-    dialogs.whileShown = [this] { find<QLineEdit>("Text1_0")->setFocus(); };
+    dialogs.whileShown = [this] { findIn<QLineEdit>(mother->terms(), "Text1_0")->setFocus(); };
     type(dialog, "Text2", "0");
     type(dialog, "Text11", "20");
     click(dialog, "Command1");
@@ -82,15 +82,17 @@ TEST_F(OptionWindows, ASlotColourReachesSwatchTermButtonAndIntervalLabel) {
     ASSERT_TRUE(dialog.window().isVisible());
     const QColor blue(80, 80, 255);
     EXPECT_EQ(in<QLabel>(dialog, "Picture1_0")->palette().color(QPalette::Window), blue);
-    EXPECT_EQ(find<QPushButton>("Command1_0")->palette().color(QPalette::Button), blue);
+    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_0")->palette().color(QPalette::Button),
+              blue);
 
     dialogs.colors = {rgb(10, 20, 30)};
     click(dialog, "Command4_1");
     EXPECT_EQ(dialogs.colorsOffered.back(), rgb(0, 160, 40));
     const QColor chosen(10, 20, 30);
     EXPECT_EQ(in<QLabel>(dialog, "Picture1_1")->palette().color(QPalette::Window), chosen);
-    EXPECT_EQ(find<QPushButton>("Command1_1")->palette().color(QPalette::Button), chosen);
-    EXPECT_EQ(find<QLabel>(mother->intervals(), "Label4_4")->palette().color(QPalette::Window),
+    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_1")->palette().color(QPalette::Button),
+              chosen);
+    EXPECT_EQ(findIn<QLabel>(mother->intervals(), "Label4_4")->palette().color(QPalette::Window),
               chosen);
 
     click(dialog, "Command4_1"); // Cancel
@@ -101,7 +103,7 @@ TEST_F(OptionWindows, ASlotColourReachesSwatchTermButtonAndIntervalLabel) {
     type(dialog, "Text1_0", "4");
     click(dialog, "Command3");
     EXPECT_EQ(in<QLineEdit>(dialog, "Text1_0")->text(), "1");
-    EXPECT_EQ(find<QPushButton>("Command1_1")->palette().color(QPalette::Button),
+    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_1")->palette().color(QPalette::Button),
               QColor(0, 160, 40));
 }
 
@@ -153,23 +155,23 @@ TEST(OptionRestart, SettingsSavedFromMenuAndDialogComeBack) {
     };
     {
         auto mother = start();
-        mother->findChild<QAction*>("mn_zoomoptions")->trigger();
-        auto* y = mother->zoomOptions().findChild<QLineEdit*>("Text2");
+        findIn<QAction>(*mother, "mn_zoomoptions")->trigger();
+        auto* y = findIn<QLineEdit>(mother->zoomOptions(), "Text2");
         y->selectAll();
         QTest::keyClicks(y, "3");
-        mother->zoomOptions().findChild<QPushButton*>("Command1")->click();
+        findIn<QPushButton>(mother->zoomOptions(), "Command1")->click();
         // Only the menu item writes the angle unit.
-        mother->findChild<QAction*>("mn_deg")->trigger();
-        mother->findChild<QAction*>("mn_saveopt")->trigger();
+        findIn<QAction>(*mother, "mn_deg")->trigger();
+        findIn<QAction>(*mother, "mn_saveopt")->trigger();
     }
     auto mother = start();
-    EXPECT_TRUE(mother->findChild<QAction*>("mn_deg")->isChecked());
+    EXPECT_TRUE(findIn<QAction>(*mother, "mn_deg")->isChecked());
     EXPECT_DOUBLE_EQ(mother->state().options.zoomy, 3);
-    mother->findChild<QAction*>("mn_calc")->trigger();
-    auto* input = mother->calculator().findChild<QLineEdit*>("Text1");
+    findIn<QAction>(*mother, "mn_calc")->trigger();
+    auto* input = findIn<QLineEdit>(mother->calculator(), "Text1");
     QTest::keyClicks(input, "sin(90)");
     QTest::keyClick(input, Qt::Key_Return);
-    EXPECT_EQ(mother->calculator().findChild<QLabel*>("Label1")->text(), "1");
+    EXPECT_EQ(findIn<QLabel>(mother->calculator(), "Label1")->text(), "1");
     EXPECT_TRUE(dialogs.messages.empty());
     mother.reset();
     std::filesystem::remove_all(folder);

@@ -35,7 +35,7 @@ class ParamWindows : public Windows {
     Para* para(int s) { return mother->paraWindows().para(s); }
     QMdiSubWindow* window(int s) { return mother->paraWindows().window(s); }
     template <class T> T* control(int s, const char* name) {
-        T* widget = para(s) ? para(s)->findChild<T*>(name) : nullptr;
+        T* widget = para(s) ? findIn<T>(*para(s), name) : nullptr;
         EXPECT_NE(widget, nullptr) << name << " of slot " << s;
         return widget;
     }
@@ -47,13 +47,13 @@ class ParamWindows : public Windows {
         QTest::keyClick(line, Qt::Key_Return);
     }
     QString shown(int s, const char* box) { return control<QLineEdit>(s, box)->text(); }
-    QTimer* timer1() { return find<QTimer>("Timer1"); }
-    QString timergoCaption() { return find<QAction>("mn_timergo")->text(); }
+    QTimer* timer1() { return findIn<QTimer>(*mother, "Timer1"); }
+    QString timergoCaption() { return findIn<QAction>(*mother, "mn_timergo")->text(); }
 
     // The timer dialog of slot s, opened by a right click on its clock and answered by `answer`.
     template <class Answer> void timerDialog(int s, Answer answer) {
         QTimer::singleShot(0, mother.get(), [this, answer] {
-            auto* dialog = find<QDialog>("Dialog");
+            auto* dialog = findIn<QDialog>(*mother, "Dialog");
             answer(*dialog);
             if (dialog->isVisible()) {
                 dialog->reject(); // a dialog left open would block the test
@@ -63,9 +63,9 @@ class ParamWindows : public Windows {
     }
     void setStep(int s, const QString& step, int mode) {
         timerDialog(s, [step, mode](QDialog& d) {
-            d.findChild<QComboBox*>("Combo1")->setCurrentIndex(mode);
-            d.findChild<QLineEdit*>("Text1")->setText(step);
-            d.findChild<QPushButton*>("OKButton")->click();
+            findIn<QComboBox>(d, "Combo1")->setCurrentIndex(mode);
+            findIn<QLineEdit>(d, "Text1")->setText(step);
+            findIn<QPushButton>(d, "OKButton")->click();
         });
     }
 };
@@ -94,7 +94,7 @@ TEST_F(ParamWindows, EveryParameterGetsAWindowWithItsControls) {
     EXPECT_NEAR(window(a)->geometry().bottom() + 1, window(b)->y(), 1);
     EXPECT_EQ(window(a)->height(), 1250 / 15);
 
-    mother->findChild<QMdiArea*>()->setActiveSubWindow(window(b));
+    mdiArea()->setActiveSubWindow(window(b));
     EXPECT_EQ(state().activepar, b);
 }
 
@@ -102,7 +102,7 @@ TEST_F(ParamWindows, AllParametersComeInFrontWithTheLowestSlotFrontmost) {
     mother->resize(700, 500);
     mother->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(mother.get()));
-    QMdiArea* mdi = mother->findChild<QMdiArea*>();
+    QMdiArea* mdi = mdiArea();
     for (int i = 0; i < 2; ++i) {
         QTest::mouseClick(picture(), Qt::LeftButton, {}, QPoint(300, 100));
         trigger("mn_para");
@@ -120,7 +120,7 @@ TEST_F(ParamWindows, AllParametersComeInFrontWithTheLowestSlotFrontmost) {
 }
 
 TEST_F(ParamWindows, LowerBoundWindowsComeInFrontSideBySideWithTheirWholeCaption) {
-    QMdiArea* mdi = mother->findChild<QMdiArea*>();
+    QMdiArea* mdi = mdiArea();
     const auto inFront = [&](int s) {
         const QList<QMdiSubWindow*> stack = mdi->subWindowList(QMdiArea::StackingOrder);
         return stack.indexOf(window(s)) > stack.indexOf(&mother->graphWindow()) &&
@@ -237,8 +237,8 @@ TEST_F(ParamWindows, ATimerStepsItsParameterOnEveryTick) {
     EXPECT_EQ(state().params[a].parmode, 1);
     timerDialog(a, [](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Timer für a");
-        EXPECT_EQ(d.findChild<QLineEdit*>("Text1")->text(), "1");
-        EXPECT_EQ(d.findChild<QComboBox*>("Combo1")->currentText(), "Richtungsumkehr");
+        EXPECT_EQ(findIn<QLineEdit>(d, "Text1")->text(), "1");
+        EXPECT_EQ(findIn<QComboBox>(d, "Combo1")->currentText(), "Richtungsumkehr");
     });
 
     QTest::mouseClick(control<ParaClock>(a, "Image1"), Qt::LeftButton);
@@ -274,7 +274,7 @@ TEST_F(ParamWindows, ClosingAWindowStopsItsTimerAndTheListBringsItBack) {
     window(a)->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window(a), nullptr);
-    EXPECT_EQ(mother->findChild<QWidget*>("para_8"), nullptr);
+    EXPECT_THROW(findIn<QWidget>(*mother, "para_8"), std::runtime_error);
     const double value = state().params[a].parvalue;
     mother->timer1Tick();
     EXPECT_EQ(state().params[a].parvalue, value);
@@ -285,7 +285,7 @@ TEST_F(ParamWindows, ClosingAWindowStopsItsTimerAndTheListBringsItBack) {
     timer1()->blockSignals(false);
 
     trigger("mn_spal");
-    auto* list = find<QListWidget>("List1");
+    auto* list = findIn<QListWidget>(mother->paramList(), "List1");
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(0)->checkState(), Qt::Unchecked);
     list->item(0)->setCheckState(Qt::Checked);
@@ -297,9 +297,9 @@ TEST_F(ParamWindows, ClosingAWindowStopsItsTimerAndTheListBringsItBack) {
 
 TEST_F(ParamWindows, TheListShowsAndHidesTheWindows) {
     trigger("mn_spal");
-    EXPECT_TRUE(find<QAction>("mn_spal")->isChecked());
-    auto* list = find<QListWidget>("List1");
-    auto* button = find<QPushButton>(mother->paramList(), "Command1");
+    EXPECT_TRUE(findIn<QAction>(*mother, "mn_spal")->isChecked());
+    auto* list = findIn<QListWidget>(mother->paramList(), "List1");
+    auto* button = findIn<QPushButton>(mother->paramList(), "Command1");
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(1)->text(), "b");
     EXPECT_EQ(button->text(), "&Keine");
@@ -319,7 +319,7 @@ TEST_F(ParamWindows, TheListShowsAndHidesTheWindows) {
     EXPECT_EQ(list->count(), 4);
     mother->paramList().window().close();
     EXPECT_FALSE(mother->paramList().window().isVisible());
-    EXPECT_FALSE(find<QAction>("mn_spal")->isChecked());
+    EXPECT_FALSE(findIn<QAction>(*mother, "mn_spal")->isChecked());
 }
 
 TEST_F(ParamWindows, AllStepsAndTimersEndWithATermEdit) {
@@ -337,17 +337,17 @@ TEST_F(ParamWindows, AllStepsAndTimersEndWithATermEdit) {
 }
 
 TEST_F(ParamWindows, TheParameterMenuInItsOrder) {
-    const QList<QAction*> items = find<QMenu>("mn_pmw")->actions();
+    const QList<QAction*> items = findIn<QMenu>(*mother, "mn_pmw")->actions();
     ASSERT_EQ(items.size(), static_cast<qsizetype>(kParamMenu.size() - 1));
     for (int i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i]->objectName(), kParamMenu[static_cast<std::size_t>(i) + 1].name);
     }
-    EXPECT_TRUE(find<QAction>("mn_koppel")->isChecked());
-    EXPECT_FALSE(find<QAction>("mn_koppely")->isChecked());
+    EXPECT_TRUE(findIn<QAction>(*mother, "mn_koppel")->isChecked());
+    EXPECT_FALSE(findIn<QAction>(*mother, "mn_koppely")->isChecked());
     trigger("mn_koppely");
     EXPECT_EQ(state().options.couplemode, 3);
     // The left button drags the active parameter to the mouse's height.
-    mother->findChild<QMdiArea*>()->setActiveSubWindow(window(10));
+    mdiArea()->setActiveSubWindow(window(10));
     QTest::mousePress(picture(), Qt::LeftButton, {}, pixelOf(0, 4));
     const double c = state().params[10].parvalue;
     EXPECT_NEAR(c, 4, 0.05);

@@ -14,7 +14,9 @@ namespace vestrano {
 class SammlungTest : public Windows {
   protected:
     QMdiSubWindow& sub() { return mother->collection().window(); }
-    template <class T> T* control(const char* name) { return find<T>(mother->collection(), name); }
+    template <class T> T* control(const char* name) {
+        return findIn<T>(mother->collection(), name);
+    }
     void add(const std::string& title, const std::string& terms) {
         CollectionEntry entry;
         entry.fields[kTitle] = title;
@@ -25,7 +27,7 @@ class SammlungTest : public Windows {
         trigger("mn_col");
         QApplication::processEvents();
     }
-    bool itemVisible(const char* name) { return find<QAction>(name)->isVisible(); }
+    bool itemVisible(const char* name) { return findIn<QAction>(*mother, name)->isVisible(); }
 };
 
 TEST_F(SammlungTest, ClosingHidesTheWindowAndItsMenuItemsButKeepsTheBoxes) {
@@ -56,10 +58,10 @@ TEST_F(SammlungTest, ClickedEntryIsAppliedAndEditedBoxesAreTakenOver) {
     list->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     EXPECT_EQ(state().collection.window.selected, -1);
-    EXPECT_EQ(find<QLineEdit>("Text1_0")->text(), "");
+    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_0")->text(), "");
     list->setCurrentRow(0);
     QApplication::processEvents();
-    EXPECT_EQ(find<QLineEdit>("Text1_0")->text(), "x^2");
+    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_0")->text(), "x^2");
     EXPECT_EQ(control<QLabel>("Label3")->text(), " Parabel");
     EXPECT_EQ(control<QLineEdit>("dicke_0")->text(), "3");
     EXPECT_EQ(state().style.ldickeovr[0], 3);
@@ -70,7 +72,7 @@ TEST_F(SammlungTest, ClickedEntryIsAppliedAndEditedBoxesAreTakenOver) {
     terms->selectAll();
     QTest::keyClicks(terms, "f(x)=x^3");
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(find<QLineEdit>("Text1_0")->text(), "x^3");
+    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_0")->text(), "x^3");
     EXPECT_EQ(state().collection.entries[0].fields[kTerms], "f(x)=x^3\r\n$f3$");
     EXPECT_EQ(control<QLabel>("Label9")->text(), "O.k.");
 

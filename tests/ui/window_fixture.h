@@ -3,17 +3,15 @@
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
 
-#include <algorithm>
-#include <array>
 #include <memory>
-#include <stdexcept>
-#include <string>
 
 #include <gtest/gtest.h>
 
+#include "support/controls.h"
 #include "support/scripted_ui.h"
 #include "ui/collection/sammlung.h"
 #include "ui/lines/asymptoten.h"
@@ -41,45 +39,21 @@ class Windows : public ::testing::Test {
         mother->finishStartup();
     }
 
-    // A control that is missing fails the test that wanted it; the exception keeps the null
-    // pointer from taking the other tests down with it.
-    // The intervals, collection, lines and points windows and the option dialogs repeat names of
-    // the term and graph windows (Command1_0, Text1_0, Label1, Label9); their own tests look into
-    // them, this looks everywhere else.
-    template <class T> T* find(const char* name) {
-        const std::array<const QWidget*, 7> apart{
-            &mother->intervals(),  &mother->collection(),      &mother->lines(),
-            &mother->points(),     &mother->helpLineOptions(), &mother->lineOptions(),
-            &mother->zoomOptions()};
-        for (T* widget : mother->findChildren<T*>(name)) {
-            const auto* w = qobject_cast<const QWidget*>(widget);
-            if (!w || std::none_of(apart.begin(), apart.end(),
-                                   [w](const QWidget* a) { return a->isAncestorOf(w); })) {
-                return widget;
-            }
-        }
-        throw std::runtime_error(std::string("no control named ") + name);
-    }
-    // Windows share control names (Label1, Command1, Text1): this looks in one window only.
-    template <class T> T* find(QWidget& window, const char* name) {
-        T* widget = window.findChild<T*>(name);
-        if (!widget) {
-            throw std::runtime_error(std::string("no control named ") + name);
-        }
-        return widget;
-    }
-
     PlotState& state() { return mother->state(); }
-    QWidget* picture() { return find<QWidget>("Picture1"); }
+    QMdiArea* mdiArea() { return qobject_cast<QMdiArea*>(mother->centralWidget()); }
+    QWidget* picture() { return findIn<QWidget>(mother->graph(), "Picture1"); }
+    QLineEdit* termLine(int slot) {
+        return findIn<QLineEdit>(mother->terms(), qPrintable("Text1_" + QString::number(slot)));
+    }
 
     void enterTerm(int slot, const QString& text) {
-        auto* line = find<QLineEdit>(qPrintable("Text1_" + QString::number(slot)));
+        auto* line = termLine(slot);
         line->selectAll();
         QTest::keyClicks(line, text);
         QTest::keyClick(line, Qt::Key_Return);
     }
 
-    void trigger(const char* action) { find<QAction>(action)->trigger(); }
+    void trigger(const char* action) { findIn<QAction>(*mother, action)->trigger(); }
 
     // Pixels of the drawing area that pass `test`.
     template <class Test> int countPixels(Test test) const {
@@ -107,7 +81,7 @@ class Windows : public ::testing::Test {
 
     // Types `text` as one key event, so that any character arrives.
     void typeInto(int slot, const QString& text) {
-        auto* line = find<QLineEdit>(qPrintable("Text1_" + QString::number(slot)));
+        auto* line = termLine(slot);
         line->selectAll();
         QTest::sendKeyEvent(QTest::Click, line, Qt::Key_unknown, text, Qt::NoModifier);
         QTest::keyClick(line, Qt::Key_Return);

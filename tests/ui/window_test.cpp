@@ -16,12 +16,14 @@ TEST_F(Windows, StartShowsTheTermWindowAboveTheGraphWithTheirTexts) {
               "Vestrano - Graphen von Funktionen mit dynamischen Parametern");
     EXPECT_EQ(mother->terms().windowTitle(), "Funktionsterme");
     EXPECT_EQ(mother->graph().windowTitle(), "Funktionenplotter");
-    EXPECT_EQ(find<QPushButton>("Command1_1")->text(), "g(x) =");
-    EXPECT_EQ(find<QPushButton>("Command1_1")->toolTip(), "Eingabe übernehmen");
-    EXPECT_EQ(find<QCheckBox>("Check1_2")->toolTip(), "Graph anzeigen oder nicht");
-    EXPECT_EQ(find<QLabel>("Image1")->toolTip(), "Links oder rechts klicken für Zoom");
-    EXPECT_EQ(find<QLabel>(mother->graph(), "Label2")->text(), "1:1");
-    EXPECT_EQ(find<QLabel>("Label9")->text(), "Ok.");
+    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_1")->text(), "g(x) =");
+    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_1")->toolTip(), "Eingabe übernehmen");
+    EXPECT_EQ(findIn<QCheckBox>(mother->terms(), "Check1_2")->toolTip(),
+              "Graph anzeigen oder nicht");
+    EXPECT_EQ(findIn<QLabel>(mother->graph(), "Image1")->toolTip(),
+              "Links oder rechts klicken für Zoom");
+    EXPECT_EQ(findIn<QLabel>(mother->graph(), "Label2")->text(), "1:1");
+    EXPECT_EQ(findIn<QLabel>(mother->terms(), "Label9")->text(), "Ok.");
 
     const QRect term = mother->termWindow().geometry();
     const QRect graph = mother->graphWindow().geometry();
@@ -55,7 +57,7 @@ TEST_F(Windows, EnterOrAClickIntoTheLineInterpretsAndDraws) {
     EXPECT_EQ(state().params[9].parname, "b");
     EXPECT_GT(bluePixels(), 100);
 
-    auto* g = find<QLineEdit>("Text1_1");
+    auto* g = findIn<QLineEdit>(mother->terms(), "Text1_1");
     QTest::keyClicks(g, "x");
     QTest::keyRelease(g, Qt::Key_Return); // the Enter that closed a message box elsewhere
     EXPECT_TRUE(state().slots[1].engtext.empty());
@@ -66,15 +68,16 @@ TEST_F(Windows, EnterOrAClickIntoTheLineInterpretsAndDraws) {
 TEST_F(Windows, UncheckingASlotGreysItsLineAndRemovesItsGraph) {
     enterTerm(0, "x^2/4");
     ASSERT_GT(bluePixels(), 100);
-    QTest::mouseClick(find<QCheckBox>("Check1_0"), Qt::LeftButton);
-    EXPECT_EQ(find<QLineEdit>("Text1_0")->palette().color(QPalette::Base), QColor(192, 192, 192));
+    QTest::mouseClick(findIn<QCheckBox>(mother->terms(), "Check1_0"), Qt::LeftButton);
+    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_0")->palette().color(QPalette::Base),
+              QColor(192, 192, 192));
     EXPECT_EQ(bluePixels(), 0);
     EXPECT_FALSE(state().slots[0].engtext.empty());
 }
 
 TEST_F(Windows, ASyntaxErrorShowsItsTextOnDarkRed) {
     enterTerm(1, "x*/2");
-    auto* status = find<QLabel>("Label9");
+    auto* status = findIn<QLabel>(mother->terms(), "Label9");
     EXPECT_EQ(status->text(), "g(x): Ungültiger Term");
     EXPECT_EQ(status->palette().color(QPalette::Window), QColor(150, 0, 0));
     EXPECT_TRUE(state().slots[1].engtext.empty());
@@ -110,32 +113,33 @@ TEST_F(Windows, ArrowKeysScrollByOneAndFivePercent) {
 
 TEST_F(Windows, LockedZoomIgnoresClicksButStillShowsThePosition) {
     trigger("mn_zoomtoggle");
-    EXPECT_TRUE(find<QAction>("mn_zoomtoggle")->isChecked());
+    EXPECT_TRUE(findIn<QAction>(*mother, "mn_zoomtoggle")->isChecked());
     QTest::mouseClick(picture(), Qt::LeftButton, Qt::ControlModifier, pixelOf(0, 0));
-    QTest::mouseClick(find<QLabel>("Image1"), Qt::LeftButton);
+    QTest::mouseClick(findIn<QLabel>(mother->graph(), "Image1"), Qt::LeftButton);
     EXPECT_EQ(state().view.xmin, -10);
     // A move to where the cursor already is raises no event, so go somewhere else first.
     QTest::mouseMove(picture(), pixelOf(-3, -3));
     QTest::mouseMove(picture(), pixelOf(2.5, 1));
-    EXPECT_TRUE(find<QLabel>(mother->graph(), "Label1")->text().startsWith("   x: 2,5"));
+    EXPECT_TRUE(findIn<QLabel>(mother->graph(), "Label1")->text().startsWith("   x: 2,5"));
 }
 
 TEST_F(Windows, BarsButtonsAndLabelsOfTheGraphWindow) {
-    auto* h = find<QScrollBar>("HScroll1");
+    auto* h = findIn<QScrollBar>(mother->graph(), "HScroll1");
     h->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_DOUBLE_EQ(state().view.xmin, -9.8);
     EXPECT_EQ(h->value(), 0);
     const double ymin = state().view.ymin;
     const double yspan = state().view.ymax - state().view.ymin;
-    find<QScrollBar>("VScroll1")->triggerAction(QAbstractSlider::SliderSingleStepSub); // up
+    findIn<QScrollBar>(mother->graph(), "VScroll1")
+        ->triggerAction(QAbstractSlider::SliderSingleStepSub); // up
     EXPECT_NEAR(state().view.ymin, ymin + yspan / 100, 1e-9);
 
-    QTest::mouseClick(find<QLabel>("Image1"), Qt::RightButton);
+    QTest::mouseClick(findIn<QLabel>(mother->graph(), "Image1"), Qt::RightButton);
     EXPECT_NEAR(state().view.xmax - state().view.xmin, 30, 1e-9);
-    QTest::mouseClick(find<QLabel>(mother->graph(), "Label2"), Qt::RightButton);
+    QTest::mouseClick(findIn<QLabel>(mother->graph(), "Label2"), Qt::RightButton);
     EXPECT_NEAR((state().view.xmax - state().view.xmin) / (state().view.ymax - state().view.ymin),
                 state().view.picw / state().view.pich, 1e-9);
-    QTest::mouseClick(find<QLabel>(mother->graph(), "Label1"), Qt::LeftButton);
+    QTest::mouseClick(findIn<QLabel>(mother->graph(), "Label1"), Qt::LeftButton);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(QString::fromStdString(dialogs.messages[0].text).startsWith("xm = "));
 }
@@ -144,14 +148,14 @@ TEST_F(Windows, ModeSwitchTranslatesTheTermsAndCaptions) {
     enterTerm(0, "sin(x)+a");
     enterTerm(1, "f(x)*2");
     trigger("mn_kplot");
-    EXPECT_EQ(find<QLineEdit>("Text1_0")->text(), "sin(t)+a");
-    EXPECT_EQ(find<QLineEdit>("Text1_1")->text(), "x(t)*2");
-    EXPECT_EQ(find<QPushButton>("Command1_2")->text(), "y2(t) =");
+    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_0")->text(), "sin(t)+a");
+    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_1")->text(), "x(t)*2");
+    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_2")->text(), "y2(t) =");
     EXPECT_EQ(mother->graph().windowTitle(), "Kurvenplotter");
-    EXPECT_TRUE(find<QAction>("mn_kplot")->isChecked());
-    EXPECT_FALSE(find<QAction>("mn_fplot")->isChecked());
+    EXPECT_TRUE(findIn<QAction>(*mother, "mn_kplot")->isChecked());
+    EXPECT_FALSE(findIn<QAction>(*mother, "mn_fplot")->isChecked());
     trigger("mn_fplot");
-    EXPECT_EQ(find<QLineEdit>("Text1_1")->text(), "f(x)*2");
+    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_1")->text(), "f(x)*2");
 }
 
 TEST_F(Windows, MenuCopiesTermsAndSetsTheAngleUnit) {
@@ -164,8 +168,8 @@ TEST_F(Windows, MenuCopiesTermsAndSetsTheAngleUnit) {
     EXPECT_EQ(dialogs.clipboard, "f(x)=a*x");
 
     trigger("mn_deg");
-    EXPECT_TRUE(find<QAction>("mn_deg")->isChecked());
-    EXPECT_FALSE(find<QAction>("mn_rad")->isChecked());
+    EXPECT_TRUE(findIn<QAction>(*mother, "mn_deg")->isChecked());
+    EXPECT_FALSE(findIn<QAction>(*mother, "mn_rad")->isChecked());
     EXPECT_DOUBLE_EQ(state().engine.ucEval("sin(90)"), 1.0);
 }
 
@@ -181,26 +185,28 @@ TEST_F(Windows, ClosedWindowsComeBackWholeFromTheMenuAndQuitAsksNothing) {
     trigger("mn_graph");
     trigger("mn_term");
     QApplication::processEvents();
-    for (const char* name : {"Picture1", "HScroll1", "VScroll1", "Image1", "Text1_0", "Command1_2",
-                             "Check1_1", "Label9"}) {
-        EXPECT_TRUE(find<QWidget>(name)->isVisible()) << name;
+    for (const char* name : {"Picture1", "HScroll1", "VScroll1", "Image1"}) {
+        EXPECT_TRUE(findIn<QWidget>(mother->graph(), name)->isVisible()) << name;
     }
-    EXPECT_EQ(find<QLineEdit>("Text1_0")->text(), "sin(x)");
-    EXPECT_EQ(find<QPushButton>("Command1_0")->text(), "f(x) =");
+    for (const char* name : {"Text1_0", "Command1_2", "Check1_1", "Label9"}) {
+        EXPECT_TRUE(findIn<QWidget>(mother->terms(), name)->isVisible()) << name;
+    }
+    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_0")->text(), "sin(x)");
+    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_0")->text(), "f(x) =");
     EXPECT_EQ(bluePixels(mother->graphWindow().grab().toImage()), blue);
     mother->close();
     EXPECT_TRUE(dialogs.questions.empty());
 }
 
 TEST_F(Windows, TheFirstKeysGoIntoTheFirstLine) {
-    EXPECT_EQ(mother->focusWidget(), find<QLineEdit>("Text1_0"));
-    EXPECT_EQ(mother->findChild<QMdiArea*>()->activeSubWindow(), &mother->termWindow());
+    EXPECT_EQ(mother->focusWidget(), findIn<QLineEdit>(mother->terms(), "Text1_0"));
+    EXPECT_EQ(mdiArea()->activeSubWindow(), &mother->termWindow());
 }
 
 // The box came back on every click, and the typing after it landed in another line.
 TEST_F(Windows, AMessageFromTakingOverComesOnceAndTypingStaysInTheLine) {
-    auto* f = find<QLineEdit>("Text1_0");
-    auto* g = find<QLineEdit>("Text1_1");
+    auto* f = findIn<QLineEdit>(mother->terms(), "Text1_0");
+    auto* g = findIn<QLineEdit>(mother->terms(), "Text1_1");
     dialogs.whileShown = [f] { f->setFocus(); }; // where a closing box may hand the focus
     QTest::keyClicks(g, "min(1;2*x");
     for (QLineEdit* line : {g, g, f, g}) {
@@ -224,7 +230,7 @@ TEST_F(Windows, ALongStatusEndsInDotsAndItsTipShowsAll) {
     for (int slot = 0; slot < kSlotCount; ++slot) {
         typeInto(slot, "x*/2");
     }
-    auto* status = find<QLabel>("Label9");
+    auto* status = findIn<QLabel>(mother->terms(), "Label9");
     EXPECT_TRUE(status->text().endsWith(QChar(0x2026))) << status->text().toStdString();
     EXPECT_EQ(status->toolTip().toStdString(), state().status.text);
     EXPECT_EQ(state().status.text,

@@ -5,7 +5,7 @@
 #include <QRectF>
 #include <QString>
 
-#include <cmath>
+#include "plot/dash_pattern.h"
 
 namespace vestrano {
 
@@ -15,21 +15,12 @@ QColor qtColor(int32_t rgb) {
     return QColor(rgb & 0xff, (rgb >> 8) & 0xff, (rgb >> 16) & 0xff);
 }
 
-Qt::PenStyle qtPenStyle(int16_t style) {
-    switch (style) {
-    case 1:
-        return Qt::DashLine;
-    case 2:
-        return Qt::DotLine;
-    case 3:
-        return Qt::DashDotLine;
-    case 4:
-        return Qt::DashDotDotLine;
-    case 5:
-        return Qt::NoPen;
-    default:
-        return Qt::SolidLine;
+QList<qreal> qtDashes(std::span<const double> pattern, double stretch) {
+    QList<qreal> dashes;
+    for (const double entry : pattern) {
+        dashes.append(entry * stretch);
     }
+    return dashes;
 }
 
 // Square ends make separately drawn segments of a graph meet without notches, like round
@@ -38,9 +29,13 @@ Qt::PenStyle qtPenStyle(int16_t style) {
 // A pen of one pixel is cosmetic: Qt's fast thin-line drawing, which joins a polyline's
 // segments without drawing their shared pixels twice.
 QPen qtPen(const PenSpec& penSpec) {
+    constexpr int16_t kInvisible = 5;
     QPen pen(qtColor(penSpec.color), penSpec.width > 0 ? penSpec.width : 1,
-             qtPenStyle(penSpec.style), Qt::SquareCap, Qt::RoundJoin);
+             penSpec.style == kInvisible ? Qt::NoPen : Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin);
     pen.setCosmetic(penSpec.width <= 1);
+    if (const auto pattern = dashPattern(penSpec.style); !pattern.empty()) {
+        pen.setDashPattern(qtDashes(pattern, 1));
+    }
     return pen;
 }
 
@@ -175,7 +170,8 @@ void QtCanvas::graphMoveTo(PixelPoint pixel, ExactPoint exact) {
 void QtCanvas::graphLineTo(PixelPoint pixel, ExactPoint exact) {
     position_ = pixel;
     const QPointF to = vertex(exact.x, exact.y);
-    if (to != at_) {
+    // Exactly equal: QPointF's own comparison is fuzzy and costs more than the sample.
+    if (to.x() != at_.x() || to.y() != at_.y()) {
         lineToPoint(to);
     }
 }
@@ -195,6 +191,10 @@ void QtCanvas::startAt(QPointF point) {
 void QtCanvas::lineToPoint(QPointF to) {
     const QPointF from = at_;
     at_ = to;
+    if (!picture_ && !dashPattern(pen_.style).empty()) {
+        drawDashedLine(from, to);
+        return;
+    }
     if (straight_ && goesStraightOn(from, to)) {
         if (joinsLines()) {
             run_.back() = to;
@@ -203,8 +203,7 @@ void QtCanvas::lineToPoint(QPointF to) {
         }
         return;
     }
-    const QPointF step = to - from;
-    direction_ = step / std::hypot(step.x(), step.y());
+    direction_ = to - from;
     straightFrom_ = from;
     straight_ = true;
     if (!joinsLines()) {
@@ -217,15 +216,36 @@ void QtCanvas::lineToPoint(QPointF to) {
     run_.append(to);
 }
 
+// The screen counts a pattern along the longer axis of a line, a vector picture along the line:
+// stretched, the dashes lie where the screen has them. Flat ends keep each dash as long as its
+// pattern says; the screen keeps the ends its dotted lines have always had.
+void QtCanvas::drawDashedLine(QPointF from, QPointF to) {
+    drawPendingLines();
+    QPainter* p = painter();
+    if (!p) {
+        return;
+    }
+    const QPointF step = to - from;
+    QPen pen = linePen_;
+    pen.setDashPattern(qtDashes(dashPattern(pen_.style), alongLine(step.x(), step.y())));
+    pen.setCapStyle(Qt::FlatCap);
+    p->setPen(pen);
+    p->drawLine(from, to);
+    p->setPen(linePen_);
+}
+
 // Forwards, and within a twentieth of a pixel of the line the last segment started on: no
-// vertex left out lies more than a tenth of a pixel off the line drawn.
+// vertex left out lies more than a tenth of a pixel off the line drawn. Squared, so that a
+// sample costs no root and no division.
 bool QtCanvas::goesStraightOn(QPointF from, QPointF to) const {
     constexpr double kAcross = 0.05;
     const QPointF step = to - from;
     const QPointF off = to - straightFrom_;
     const double along = step.x() * direction_.x() + step.y() * direction_.y();
+    // The distance from the line times the length of direction_.
     const double across = off.x() * direction_.y() - off.y() * direction_.x();
-    return along > 0 && std::abs(across) <= kAcross;
+    const double length2 = direction_.x() * direction_.x() + direction_.y() * direction_.y();
+    return along > 0 && across * across <= kAcross * kAcross * length2;
 }
 
 void QtCanvas::polyline(std::span<const PixelPoint> points) {

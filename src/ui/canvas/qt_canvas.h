@@ -72,6 +72,7 @@ class QtCanvas final : public Canvas {
     void startAt(QPointF point);
     void lineToPoint(QPointF to);
     bool goesStraightOn(QPointF from, QPointF to) const;
+    void drawDashedLine(QPointF from, QPointF to);
 
     QPaintDevice* device_;
     QImage* picture_ = nullptr;
@@ -93,7 +94,7 @@ class QtCanvas final : public Canvas {
     // The last segment may still be lengthened along the line from straightFrom_ in direction_.
     bool straight_ = false;
     QPointF straightFrom_;
-    QPointF direction_; // of unit length
+    QPointF direction_; // of the segment that started the run
 };
 
 } // namespace vestrano
