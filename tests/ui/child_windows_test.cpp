@@ -25,15 +25,15 @@ TEST_F(ChildWindows, TheStartGivesTheGraphAllButOneColumnOfParameterWindows) {
     EXPECT_EQ(term().width(), graph().width());
     EXPECT_EQ(graphRight() + 4740 / 15, clientWidth());
 
-    QTest::keyClicks(find<QLineEdit>(mother->terms(), "Text1_0"), "a*x");
-    QTest::keyClick(find<QLineEdit>(mother->terms(), "Text1_0"), Qt::Key_Return);
+    QTest::keyClicks(findIn<QLineEdit>(mother->terms(), "Text1_0"), "a*x");
+    QTest::keyClick(findIn<QLineEdit>(mother->terms(), "Text1_0"), Qt::Key_Return);
     ASSERT_NE(para(kFirstFreeParam), nullptr);
     EXPECT_EQ(para(kFirstFreeParam)->x(), graphRight());
     EXPECT_EQ(para(kFirstFreeParam)->geometry().right() + 1, clientWidth());
 }
 
 TEST_F(ChildWindows, ArrangedParameterWindowsFollowTheTermAndGraphWindowsTheUserResizes) {
-    QLineEdit* line = find<QLineEdit>(mother->terms(), "Text1_0");
+    QLineEdit* line = findIn<QLineEdit>(mother->terms(), "Text1_0");
     QTest::keyClicks(line, "a*x+b");
     QTest::keyClick(line, Qt::Key_Return);
     QMdiSubWindow* a = para(kFirstFreeParam);

@@ -39,12 +39,12 @@ class MenuShortcuts : public Windows {
         }
     }
 
-    QLineEdit* termLine() { return find<QLineEdit>(mother->terms(), "Text1_0"); }
+    QLineEdit* termLine() { return findIn<QLineEdit>(mother->terms(), "Text1_0"); }
     QLineEdit* paraBox() {
         Para* a = mother->paraWindows().para(kFirstFreeParam);
-        return a ? find<QLineEdit>(*a, "Text3") : nullptr;
+        return a ? findIn<QLineEdit>(*a, "Text3") : nullptr;
     }
-    QListWidget* list() { return find<QListWidget>(mother->collection(), "List1_0"); }
+    QListWidget* list() { return findIn<QListWidget>(mother->collection(), "List1_0"); }
 
     void focus(QWidget* box) {
         for (QWidget* w = box; w; w = w->parentWidget()) {
