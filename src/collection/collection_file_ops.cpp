@@ -150,7 +150,17 @@ void colopen(ProgramContext& ctx) {
 bool openCollection(ProgramContext& ctx, const std::string& path) {
     FileNames& files = ctx.state.files;
     const auto bytes = readOrTell(ctx.ui, path);
-    if (!bytes || !writeOrTell(ctx.ui, files.tmpfile, *bytes)) {
+    if (!bytes) {
+        return false;
+    }
+    // A file without the mode's section is no collection: it is refused before it can become
+    // the working copy or the file that "Speichern" writes into.
+    const std::string error = readingError(ctx.state, decodeFileText(*bytes));
+    if (error == kNoSectionLine) {
+        showReadingError(ctx.ui, error);
+        return false;
+    }
+    if (!writeOrTell(ctx.ui, files.tmpfile, *bytes)) {
         return false;
     }
     files.colfile = path;

@@ -103,6 +103,36 @@ TEST_F(CollectionFiles, OpeningAMissingFileAsksToMakeIt) {
     EXPECT_EQ(entries(), std::vector{titled("bleibt")});
 }
 
+// Notes or any other file without the mode's section are refused whole: the working copy, the
+// table and the collection's name stay, and no later save writes into that file.
+TEST_F(CollectionFiles, AFileThatIsNoCollectionIsRefusedAndNeverWritten) {
+    const std::string notes = path("notizen.txt");
+    const std::string noteBytes = "Einkaufen: Äpfel, Brot\nAnruf um 15 Uhr\n";
+    write(notes, noteBytes);
+    const std::string collection = path("sammlung.txt");
+    entries() = {titled("bleibt")};
+    ASSERT_TRUE(writefile(ctx, state.files.tmpfile, true));
+    const std::string workingCopy = read(state.files.tmpfile);
+    for (const std::string& colfile : {std::string(), collection}) {
+        state.files.colfile = colfile;
+        ui.fileNames = {notes};
+        colopen(ctx);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, kNoSectionLine);
+        EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(state.files.colfile, colfile);
+        EXPECT_TRUE(state.files.colchanged);
+        EXPECT_EQ(entries(), std::vector{titled("bleibt")});
+        EXPECT_EQ(read(state.files.tmpfile), workingCopy);
+        ui.messages.clear();
+
+        // "Speichern" asks for a name when there is none, and the dialog is cancelled.
+        EXPECT_EQ(colsave(ctx, true), !colfile.empty());
+        EXPECT_EQ(read(notes), noteBytes);
+    }
+    EXPECT_NE(read(collection).find("{short:bleibt"), std::string::npos);
+}
+
 // A write that fails names the file and leaves the table and the old file as they were.
 TEST_F(CollectionFiles, FailedWritesLoseNothing) {
     const std::string missingFolder = path("fehlt/s.txt");
