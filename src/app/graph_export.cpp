@@ -6,6 +6,7 @@
 #include "settings/text_file.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "state/ui.h"
 
 namespace vestrano {
 
@@ -28,7 +29,9 @@ std::string emfcopy(ProgramContext& ctx) {
         file = metafile.finish();
     }
     if (const std::string name = metafileName(ctx.state); !name.empty() && !file.empty()) {
-        writeFileAtomically(name, file);
+        if (const std::string reason = writeFileAtomically(name, file); !reason.empty()) {
+            ctx.ui.message(notWrittenText(name, reason), "Vestrano", MessageIcon::Exclamation);
+        }
     }
     redrawGraph(ctx);
     return file;

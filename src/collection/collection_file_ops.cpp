@@ -46,7 +46,7 @@ std::optional<std::string> readOrTell(Ui& ui, const std::string& path) {
 bool writeOrTell(Ui& ui, const std::string& path, std::string_view bytes) {
     const std::string reason = writeFileAtomically(path, bytes);
     if (!reason.empty()) {
-        fileError(ui, "Die Datei \"" + path + "\" kann nicht geschrieben werden.\n" + reason);
+        fileError(ui, notWrittenText(path, reason));
     }
     return reason.empty();
 }
@@ -102,14 +102,20 @@ std::optional<std::string> chooseFileToSave(ProgramContext& ctx, bool useold) {
 }
 
 // The previous version of a file stays beside it; the file itself is replaced only later, in
-// one step, so a failed save still leaves it whole.
-void keepBackup(const std::string& path) {
+// one step, so a failed save still leaves it whole. A backup that fails is told, and the save
+// goes on.
+void keepBackup(Ui& ui, const std::string& path) {
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(path, ignored)) {
         return;
     }
-    std::filesystem::copy_file(path, path + ".tmp",
-                               std::filesystem::copy_options::overwrite_existing, ignored);
+    const auto previous = readWholeFile(path);
+    const std::string reason = previous ? writeFileAtomically(path + ".tmp", *previous)
+                                        : "Die bisherige Fassung kann nicht gelesen werden.";
+    if (!reason.empty()) {
+        fileError(ui, "Die bisherige Fassung von \"" + path + "\" kann nicht als Sicherung \"" +
+                          path + ".tmp\" aufbewahrt werden.\n" + reason);
+    }
 }
 
 std::string fileNameOnly(const std::string& path) {
@@ -187,7 +193,7 @@ bool colsave(ProgramContext& ctx, bool useold) {
         replaceProfileSection(decodeFileText(*workingCopy), state.modenames[state.mode],
                               sectionText(state.collection.entries));
     text = withSettings(state, text);
-    keepBackup(*chosen);
+    keepBackup(ctx.ui, *chosen);
     if (!writeOrTell(ctx.ui, *chosen, encodeFileText(text))) {
         return false;
     }

@@ -84,6 +84,24 @@ TEST_F(CollectionFiles, SaveKeepsThePreviousVersionAndOpenKeepsTheOtherMode) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+// A backup that cannot be kept is told; the save itself goes on.
+TEST_F(CollectionFiles, AFailedBackupIsToldAndTheSaveGoesOn) {
+    const std::string file = path("sammlung.txt");
+    write(file, "[Vestrano]\r\n[Funktionenplotter]\r\n");
+    std::filesystem::create_directories(file + ".tmp/belegt");
+    state.files.colfile = file;
+    entries() = {titled("neu")};
+    EXPECT_TRUE(colsave(ctx, true));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Die bisherige Fassung von \"" + file +
+                                       "\" kann nicht als Sicherung \"" + file +
+                                       ".tmp\" aufbewahrt werden.\nUnter diesem Namen gibt es "
+                                       "einen Ordner.");
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_NE(read(file).find("{short:neu"), std::string::npos);
+    EXPECT_FALSE(state.files.colchanged);
+}
+
 TEST_F(CollectionFiles, OpeningAMissingFileAsksToMakeIt) {
     const std::string file = path("neu.txt");
     entries() = {titled("bleibt")};
