@@ -6,7 +6,6 @@
 #include "settings/text_file.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
-#include "state/ui.h"
 
 namespace vestrano {
 
@@ -29,9 +28,7 @@ std::string emfcopy(ProgramContext& ctx) {
         file = metafile.finish();
     }
     if (const std::string name = metafileName(ctx.state); !name.empty() && !file.empty()) {
-        if (const std::string reason = writeFileAtomically(name, file); !reason.empty()) {
-            ctx.ui.message(notWrittenText(name, reason), "Vestrano", MessageIcon::Exclamation);
-        }
+        writeOrTell(ctx.ui, name, file);
     }
     redrawGraph(ctx);
     return file;

@@ -43,14 +43,6 @@ std::optional<std::string> readOrTell(Ui& ui, const std::string& path) {
     return bytes;
 }
 
-bool writeOrTell(Ui& ui, const std::string& path, std::string_view bytes) {
-    const std::string reason = writeFileAtomically(path, bytes);
-    if (!reason.empty()) {
-        fileError(ui, notWrittenText(path, reason));
-    }
-    return reason.empty();
-}
-
 // The collection file the user picks to open; a missing one is made on request.
 std::optional<std::string> chooseFileToOpen(Ui& ui) {
     for (;;) {

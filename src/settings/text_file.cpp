@@ -11,6 +11,8 @@
 #include <iterator>
 #include <random>
 
+#include "state/ui.h"
+
 namespace vestrano {
 
 namespace {
@@ -141,6 +143,18 @@ std::string writeFileAtomically(const std::string& path, std::string_view bytes)
 
 std::string notWrittenText(const std::string& path, const std::string& reason) {
     return "Die Datei \"" + path + "\" konnte nicht geschrieben werden.\n" + reason;
+}
+
+void tellNotWritten(Ui& ui, const std::string& path, const std::string& reason) {
+    ui.message(notWrittenText(path, reason), "Vestrano", MessageIcon::Exclamation);
+}
+
+bool writeOrTell(Ui& ui, const std::string& path, std::string_view bytes) {
+    const std::string reason = writeFileAtomically(path, bytes);
+    if (!reason.empty()) {
+        tellNotWritten(ui, path, reason);
+    }
+    return reason.empty();
 }
 
 } // namespace vestrano

@@ -6,6 +6,8 @@
 
 namespace vestrano {
 
+class Ui;
+
 // The bytes of a file; empty when it cannot be read (missing, a folder, no permission).
 std::optional<std::string> readWholeFile(const std::string& path);
 
@@ -17,6 +19,12 @@ std::string writeFileAtomically(const std::string& path, std::string_view bytes)
 
 // The message for a file that could not be written, with the writer's reason.
 std::string notWrittenText(const std::string& path, const std::string& reason);
+
+// Shows that message.
+void tellNotWritten(Ui& ui, const std::string& path, const std::string& reason);
+
+// `writeFileAtomically`, a failure shown with its reason. True when written.
+bool writeOrTell(Ui& ui, const std::string& path, std::string_view bytes);
 
 // Removes temporary files that writers of `path` left behind when they were killed inside a
 // write; files younger than ten minutes may belong to a write still going on and stay.

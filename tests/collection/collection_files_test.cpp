@@ -102,6 +102,14 @@ TEST_F(CollectionFiles, AFailedBackupIsToldAndTheSaveGoesOn) {
     EXPECT_FALSE(state.files.colchanged);
 }
 
+// A working copy that cannot be made at the start is told.
+TEST_F(CollectionFiles, AWorkingCopyThatCannotBeMadeIsTold) {
+    colinit(ctx, path("fehlt"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              notWrittenText(state.files.tmpfile, "Der Ordner existiert nicht."));
+}
+
 TEST_F(CollectionFiles, OpeningAMissingFileAsksToMakeIt) {
     const std::string file = path("neu.txt");
     entries() = {titled("bleibt")};
