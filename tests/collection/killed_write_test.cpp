@@ -49,8 +49,9 @@ TEST(KilledWrite, FileIsAlwaysTheOldOrTheNewCollection) {
         writefile(ctx, file, false);
     });
     // The writer finished some rounds and was killed in others.
-    EXPECT_GT(seen[0], 10);
-    EXPECT_GT(seen[1], 10);
+    ASSERT_TRUE(seen);
+    EXPECT_GT((*seen)[0], 10);
+    EXPECT_GT((*seen)[1], 10);
     std::filesystem::remove_all(folder);
 }
 
@@ -72,7 +73,8 @@ TEST(KilledWrite, AFailedForkFailsTheRunAndSignalsNoOne) {
             signalled.push_back(child);
             return child > 0 ? ::kill(child, signal) : 0;
         };
-        EXPECT_NONFATAL_FAILURE(killWhileWriting(file, versions, write, 5, calls), "fork failed");
+        EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(killWhileWriting(file, versions, write, 5, calls)),
+                                "fork failed");
         EXPECT_EQ(forks, failingFork);
         for (const pid_t child : signalled) {
             EXPECT_GT(child, 0);

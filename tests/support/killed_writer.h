@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -44,24 +45,25 @@ inline pid_t startChild(const ProcessCalls& calls, const std::function<void()>& 
 
 // Forks writers that write the two versions of `file` in turn (`write(v)`, v = 0 or 1) until
 // they are killed at a random moment within their first few writes, `runs` times. Afterwards the
-// file must be byte-equal to one of `versions`; returns how often each was found.
-inline std::array<int, 2> killWhileWriting(const std::string& file,
-                                           const std::array<std::string, 2>& versions,
-                                           const std::function<void(int)>& write, int runs = 200,
-                                           const ProcessCalls& calls = {}) {
-    std::array<int, 2> seen{};
+// file must be byte-equal to one of `versions`; returns how often each was found, nothing when a
+// fork failed.
+inline std::optional<std::array<int, 2>>
+killWhileWriting(const std::string& file, const std::array<std::string, 2>& versions,
+                 const std::function<void(int)>& write, int runs = 200,
+                 const ProcessCalls& calls = {}) {
     // Kills land anywhere within the first few writes, however fast this build writes and however
     // long a fork takes on a loaded machine: one whole round of a writer is timed first.
     const auto started = std::chrono::steady_clock::now();
     const pid_t timed = startChild(calls, [&] { write(0); });
     if (timed < 0) {
-        return seen;
+        return std::nullopt;
     }
     waitpid(timed, nullptr, 0);
     const auto oneWrite = std::chrono::duration_cast<std::chrono::microseconds>(
                               std::chrono::steady_clock::now() - started)
                               .count();
     std::mt19937 random(7);
+    std::array<int, 2> seen{};
     for (int run = 0; run < runs; ++run) {
         const pid_t child = startChild(calls, [&] {
             for (int v = 1;; v = 1 - v) {
@@ -69,7 +71,7 @@ inline std::array<int, 2> killWhileWriting(const std::string& file,
             }
         });
         if (child < 0) {
-            return seen;
+            return std::nullopt;
         }
         std::this_thread::sleep_for(std::chrono::microseconds(random() % (3 * oneWrite + 1)));
         calls.kill(child, SIGKILL);
