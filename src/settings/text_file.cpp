@@ -1,6 +1,7 @@
 #include "settings/text_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -64,13 +65,18 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// A new file holding `bytes`, on the disk when this returns; errno tells why when it fails.
-bool writeToDisk(const std::filesystem::path& path, std::string_view bytes) {
+// A new file holding `bytes`, on the disk when this returns, with the permissions of the file it
+// is to replace, so that a private file stays private; errno tells why when it fails.
+bool writeToDisk(const std::filesystem::path& path, const std::filesystem::path& target,
+                 std::string_view bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         return false;
     }
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    struct stat old {};
+    const bool permitted =
+        ::stat(target.c_str(), &old) != 0 || ::fchmod(fd, old.st_mode & 07777) == 0;
+    const bool written = permitted && writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int error = errno;
     const bool closed = ::close(fd) == 0;
     if (!written) {
@@ -132,7 +138,8 @@ std::string writeFileAtomically(const std::string& path, std::string_view bytes)
     const std::filesystem::path target(path);
     const std::filesystem::path temporary = temporaryBeside(target);
     errno = 0;
-    if (!writeToDisk(temporary, bytes) || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (!writeToDisk(temporary, target, bytes) ||
+        ::rename(temporary.c_str(), target.c_str()) != 0) {
         const int error = errno;
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);

@@ -2,6 +2,7 @@
 // the target, and the folder after, and a sync that fails is a failed write.
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -73,6 +74,20 @@ TEST_F(DurableWrite, TheFileAndItsFolderAreSyncedAroundTheRename) {
     EXPECT_EQ(writeFileAtomically(file, "neuer"),
               "Der Datenträger meldet einen Ein- oder Ausgabefehler.");
     EXPECT_EQ(failingSync, 0);
+}
+
+// A file the user keeps private stays private when it is replaced.
+TEST_F(DurableWrite, TheNewFileKeepsTheOldOnesPermissions) {
+    const std::string file = path("privat.txt");
+    ASSERT_EQ(writeFileAtomically(file, "alt"), "");
+    namespace fs = std::filesystem;
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    const mode_t oldMask = umask(022);
+    const std::string reason = writeFileAtomically(file, "neu");
+    umask(oldMask);
+    ASSERT_EQ(reason, "");
+    EXPECT_EQ(read(file), "neu");
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 } // namespace
