@@ -52,7 +52,7 @@ bool takeDecimals(PlotState& state, Ui& ui, std::string_view text) {
         return false;
     }
     state.options.calc = *count;
-    storeWorkingSettings(state);
+    storeWorkingSettings(state, ui);
     return true;
 }
 

@@ -28,7 +28,7 @@ std::string emfcopy(ProgramContext& ctx) {
         file = metafile.finish();
     }
     if (const std::string name = metafileName(ctx.state); !name.empty() && !file.empty()) {
-        writeFileAtomically(name, file);
+        writeOrTell(ctx.ui, name, file);
     }
     redrawGraph(ctx);
     return file;

@@ -16,7 +16,8 @@ void drawGraphInto(PlotState& state, Canvas& canvas, Ui& ui);
 
 // The vector copy: the whole graph as an enhanced metafile whose frame is the drawing area.
 // The file beside the working copy (its name with ".emf") is replaced by it in one step; a
-// failed write only loses that file. The screen is drawn again. Returns the metafile.
+// failed write is told and only loses that file. The screen is drawn again. Returns the
+// metafile.
 std::string emfcopy(ProgramContext& ctx);
 
 // Where the vector copy is kept: the working copy's name with ".emf"; "" without one.

@@ -39,7 +39,7 @@ void nimms(ProgramContext& ctx) {
     if (ctx.state.collection.window.frame.visible) {
         takeandsave(ctx, true);
     }
-    storeWorkingSettings(ctx.state);
+    storeWorkingSettings(ctx.state, ctx.ui);
     ctx.ui.changed(Change::Lines);
     redrawGraph(ctx);
 }
@@ -56,7 +56,7 @@ void chdicke(ProgramContext& ctx, std::string_view text) {
         ctx.ui.message("Unerlaubter Wert für die Linienart!", "Fehler:", MessageIcon::Critical);
         return;
     }
-    storeWorkingSettings(state);
+    storeWorkingSettings(state, ctx.ui);
     ctx.ui.changed(Change::Lines);
     redrawGraph(ctx);
 }
@@ -85,7 +85,7 @@ void chooseDefaultLineColour(ProgramContext& ctx) {
     setcolour(state, 4, static_cast<int32_t>(*chosen & 0xFFFFFF));
     ctx.ui.changed(Change::Lines);
     redrawGraph(ctx);
-    storeWorkingSettings(state);
+    storeWorkingSettings(state, ctx.ui);
 }
 
 void chooseLineColour(ProgramContext& ctx, int k) {

@@ -35,8 +35,4 @@ std::string unknownFormatText(const std::string& path) {
            "\" ist unbekannt. Möglich sind die Endungen .png, .svg, .emf und .pdf.";
 }
 
-std::string notWrittenText(const std::string& path) {
-    return "Die Datei \"" + path + "\" konnte nicht geschrieben werden.";
-}
-
 } // namespace vestrano

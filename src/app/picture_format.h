@@ -18,6 +18,5 @@ inline constexpr const char* kPictureFilter =
     "PDF-Dokument (*.pdf)|*.pdf";
 
 std::string unknownFormatText(const std::string& path);
-std::string notWrittenText(const std::string& path);
 
 } // namespace vestrano

@@ -31,7 +31,7 @@ void nimmsPoints(ProgramContext& ctx) {
     if (ctx.state.collection.window.frame.visible) {
         takeandsave(ctx, true);
     }
-    storeWorkingSettings(ctx.state);
+    storeWorkingSettings(ctx.state, ctx.ui);
     ctx.ui.changed(Change::Points);
     redrawGraph(ctx);
 }

@@ -24,6 +24,12 @@ inline constexpr std::string_view kBrokenFile = "Die Sammlungsdatei bricht unerw
 std::string readEntries(std::string_view text, int mode, std::string_view section,
                         std::vector<CollectionEntry>& entries);
 
+// The reading error of `text` in the current mode, "" for none; the table stays as it is.
+std::string readingError(const PlotState& state, std::string_view text);
+
+// A reading error as the reader shows it.
+void showReadingError(Ui& ui, const std::string& error);
+
 // `readEntries` into the table of the current mode; an error shows as a message. Without the
 // mode's section the table is empty.
 void colread(PlotState& state, Ui& ui, std::string_view text);
@@ -54,7 +60,8 @@ std::string collectionCaption(const std::string& colfile);
 void colopen(ProgramContext& ctx);
 
 // The file `path` becomes the working copy, with its entries and settings; the collection window
-// shows it. A file that cannot be read is reported and changes nothing. True when opened.
+// shows it. A file that cannot be read, or has no section of the current mode, is reported and
+// changes nothing: name, working copy and table stay. True when opened.
 bool openCollection(ProgramContext& ctx, const std::string& path);
 
 // "&Speichern" (`useold`) and "Speichern &unter...": the working copy into a file, the file's

@@ -43,14 +43,6 @@ std::optional<std::string> readOrTell(Ui& ui, const std::string& path) {
     return bytes;
 }
 
-bool writeOrTell(Ui& ui, const std::string& path, std::string_view bytes) {
-    const std::string reason = writeFileAtomically(path, bytes);
-    if (!reason.empty()) {
-        fileError(ui, "Die Datei \"" + path + "\" kann nicht geschrieben werden.\n" + reason);
-    }
-    return reason.empty();
-}
-
 // The collection file the user picks to open; a missing one is made on request.
 std::optional<std::string> chooseFileToOpen(Ui& ui) {
     for (;;) {
@@ -102,14 +94,20 @@ std::optional<std::string> chooseFileToSave(ProgramContext& ctx, bool useold) {
 }
 
 // The previous version of a file stays beside it; the file itself is replaced only later, in
-// one step, so a failed save still leaves it whole.
-void keepBackup(const std::string& path) {
+// one step, so a failed save still leaves it whole. A backup that fails is told, and the save
+// goes on.
+void keepBackup(Ui& ui, const std::string& path) {
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(path, ignored)) {
         return;
     }
-    std::filesystem::copy_file(path, path + ".tmp",
-                               std::filesystem::copy_options::overwrite_existing, ignored);
+    const auto previous = readWholeFile(path);
+    const std::string reason = previous ? writeFileAtomically(path + ".tmp", *previous)
+                                        : "Die bisherige Fassung kann nicht gelesen werden.";
+    if (!reason.empty()) {
+        fileError(ui, "Die bisherige Fassung von \"" + path + "\" kann nicht als Sicherung \"" +
+                          path + ".tmp\" aufbewahrt werden.\n" + reason);
+    }
 }
 
 std::string fileNameOnly(const std::string& path) {
@@ -150,7 +148,17 @@ void colopen(ProgramContext& ctx) {
 bool openCollection(ProgramContext& ctx, const std::string& path) {
     FileNames& files = ctx.state.files;
     const auto bytes = readOrTell(ctx.ui, path);
-    if (!bytes || !writeOrTell(ctx.ui, files.tmpfile, *bytes)) {
+    if (!bytes) {
+        return false;
+    }
+    // A file without the mode's section is no collection: it is refused before it can become
+    // the working copy or the file that "Speichern" writes into.
+    const std::string error = readingError(ctx.state, decodeFileText(*bytes));
+    if (error == kNoSectionLine) {
+        showReadingError(ctx.ui, error);
+        return false;
+    }
+    if (!writeOrTell(ctx.ui, files.tmpfile, *bytes)) {
         return false;
     }
     files.colfile = path;
@@ -177,7 +185,7 @@ bool colsave(ProgramContext& ctx, bool useold) {
         replaceProfileSection(decodeFileText(*workingCopy), state.modenames[state.mode],
                               sectionText(state.collection.entries));
     text = withSettings(state, text);
-    keepBackup(*chosen);
+    keepBackup(ctx.ui, *chosen);
     if (!writeOrTell(ctx.ui, *chosen, encodeFileText(text))) {
         return false;
     }

@@ -288,6 +288,15 @@ std::string readEntries(std::string_view text, int mode, std::string_view sectio
     return reader.readAll();
 }
 
+std::string readingError(const PlotState& state, std::string_view text) {
+    std::vector<CollectionEntry> entries;
+    return readEntries(text, state.mode, state.modenames[state.mode], entries);
+}
+
+void showReadingError(Ui& ui, const std::string& error) {
+    ui.message(error, "Fehler", MessageIcon::Critical);
+}
+
 void colread(PlotState& state, Ui& ui, std::string_view text) {
     std::vector<CollectionEntry>& entries = state.collection.entries;
     const std::string error = readEntries(text, state.mode, state.modenames[state.mode], entries);
@@ -299,7 +308,7 @@ void colread(PlotState& state, Ui& ui, std::string_view text) {
     emptyBoxes(state.collection.window);
     ui.changed(Change::Collection);
     if (!error.empty()) {
-        ui.message(error, "Fehler", MessageIcon::Critical);
+        showReadingError(ui, error);
     }
 }
 

@@ -196,8 +196,10 @@ std::string encodeFileText(std::string_view text) {
             out += static_cast<char>(byte);
             return byte >= 0;
         });
-    // Windows-1252 bytes that happen to be valid UTF-8 ("Ã¤") would read back as other text.
-    return fits && !(high && isUtf8(out)) ? out : markedUtf8(text);
+    // Windows-1252 bytes that happen to be valid UTF-8 ("Ã¤") would read back as other text,
+    // and bytes that begin as a byte-order mark does ("ï»¿") would lose it.
+    const bool readsBack = !(high && isUtf8(out)) && !out.starts_with(kByteOrderMark);
+    return fits && readsBack ? out : markedUtf8(text);
 }
 
 } // namespace vestrano

@@ -10,7 +10,8 @@ namespace vestrano {
 std::string decodeFileText(std::string_view bytes);
 
 // The bytes of a collection file for the program's text, every line ended by CR LF: Windows-1252
-// when every character has a place there, else UTF-8 with a byte-order mark, so nothing is lost.
+// when every character has a place there and the bytes read back as that text, else UTF-8 with a
+// byte-order mark, so nothing is lost.
 std::string encodeFileText(std::string_view text);
 
 } // namespace vestrano

@@ -33,7 +33,9 @@ void colinit(ProgramContext& ctx, const std::string& folder) {
         loadopts(ctx, files.tmpfile);
         return;
     }
-    colnew(files.tmpfile);
+    if (const std::string reason = colnew(files.tmpfile); !reason.empty()) {
+        tellNotWritten(ctx.ui, files.tmpfile, reason);
+    }
 }
 
 } // namespace vestrano

@@ -152,13 +152,13 @@ bool applyGraphOptions(ProgramContext& ctx) {
     refreshFonts(ctx);
     setscale(ctx.state);
     redrawGraph(ctx);
-    storeWorkingSettings(ctx.state);
+    storeWorkingSettings(ctx.state, ctx.ui);
     return true;
 }
 
 void graphOptionDefaults(ProgramContext& ctx) {
     helpdefaults(ctx);
-    storeWorkingSettings(ctx.state);
+    storeWorkingSettings(ctx.state, ctx.ui);
     setscale(ctx.state);
     redrawGraph(ctx);
 }

@@ -168,7 +168,7 @@ void applyLineOptions(ProgramContext& ctx) {
     takedicke(ctx);
     setscale(ctx.state);
     aktpar(ctx);
-    storeWorkingSettings(ctx.state);
+    storeWorkingSettings(ctx.state, ctx.ui);
     ctx.ui.changed(Change::Options);
     ctx.ui.changed(Change::Parameters);
     redrawGraph(ctx);
@@ -177,7 +177,7 @@ void applyLineOptions(ProgramContext& ctx) {
 void lineOptionDefaults(ProgramContext& ctx) {
     linedefaults(ctx);
     aktpar(ctx);
-    storeWorkingSettings(ctx.state);
+    storeWorkingSettings(ctx.state, ctx.ui);
     ctx.ui.changed(Change::Parameters);
     redrawAll(ctx);
 }
@@ -208,7 +208,7 @@ void applyZoomOptions(ProgramContext& ctx) {
     } else {
         ctx.ui.message("ungültiger Zoomfaktor in y-Richtung!", "Vestrano", MessageIcon::None);
     }
-    storeWorkingSettings(state);
+    storeWorkingSettings(state, ctx.ui);
 }
 
 } // namespace vestrano

@@ -142,9 +142,13 @@ void applySettings(ProgramContext& ctx, const SettingsValues& values) {
     ctx.ui.changed(Change::Calculator);
 }
 
-void storeWorkingSettings(const PlotState& state) {
-    if (!state.files.tmpfile.empty()) {
-        saveopts(state, state.files.tmpfile);
+void storeWorkingSettings(const PlotState& state, Ui& ui) {
+    const std::string& path = state.files.tmpfile;
+    if (path.empty()) {
+        return;
+    }
+    if (const std::string reason = saveopts(state, path); !reason.empty()) {
+        tellNotWritten(ui, path, reason);
     }
 }
 

@@ -9,6 +9,7 @@ namespace vestrano {
 
 struct PlotState;
 struct ProgramContext;
+class Ui;
 
 // The settings of a file's "[Vestrano]" section. A key that is missing, empty or outside the
 // range of its setting keeps its value from `current`; so does a pair of help-line counts
@@ -29,7 +30,7 @@ void loadopts(ProgramContext& ctx, const std::string& path);
 // colours into the standard colours, then the dialogs reload and the pens follow.
 void applySettings(ProgramContext& ctx, const SettingsValues& values);
 
-// The settings into the working copy, when there is one. Errors are not reported here.
-void storeWorkingSettings(const PlotState& state);
+// The settings into the working copy, when there is one; a failed write is told.
+void storeWorkingSettings(const PlotState& state, Ui& ui);
 
 } // namespace vestrano

@@ -1,5 +1,9 @@
 #include "settings/text_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -7,6 +11,8 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+
+#include "state/ui.h"
 
 namespace vestrano {
 
@@ -27,6 +33,10 @@ std::string reasonOf(int error) {
         return "Der Ordner existiert nicht.";
     case EISDIR:
         return "Unter diesem Namen gibt es einen Ordner.";
+    case EIO:
+        return "Der Datenträger meldet einen Ein- oder Ausgabefehler.";
+    case EDQUOT:
+        return "Der zugeteilte Speicherplatz ist erschöpft.";
     default:
         return "Fehler beim Schreiben (Code " + std::to_string(error) + ").";
     }
@@ -43,20 +53,51 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
     return target.parent_path() / ("." + target.filename().string() + "." + suffix + ".neu");
 }
 
-// Writes and flushes; errno tells why when it fails.
-bool writeAll(const std::filesystem::path& path, std::string_view bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
+// Every byte into `fd`, through interrupted and partial writes.
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno != EINTR) {
+            return false;
+        }
+        bytes.remove_prefix(written < 0 ? 0 : static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// A new file holding `bytes`, on the disk when this returns, with the permissions of the file it
+// is to replace, so that a private file stays private; errno tells why when it fails.
+bool writeToDisk(const std::filesystem::path& path, const std::filesystem::path& target,
+                 std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
         return false;
     }
-    const bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
+    struct stat old {};
+    const bool permitted =
+        ::stat(target.c_str(), &old) != 0 || ::fchmod(fd, old.st_mode & 07777) == 0;
+    const bool written = permitted && writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int error = errno;
-    const bool closed = std::fclose(file) == 0;
+    const bool closed = ::close(fd) == 0;
     if (!written) {
         errno = error;
     }
     return written && closed;
+}
+
+// The folder's new entry for a renamed file on the disk too; a file system that keeps no
+// folders to sync (EINVAL) has nothing more to do.
+bool syncFolder(const std::filesystem::path& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return synced;
 }
 
 } // namespace
@@ -97,20 +138,30 @@ std::string writeFileAtomically(const std::string& path, std::string_view bytes)
     const std::filesystem::path target(path);
     const std::filesystem::path temporary = temporaryBeside(target);
     errno = 0;
-    if (!writeAll(temporary, bytes)) {
+    if (!writeToDisk(temporary, target, bytes) ||
+        ::rename(temporary.c_str(), target.c_str()) != 0) {
         const int error = errno;
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
         return reasonOf(error);
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return reasonOf(error.value());
+    return syncFolder(target.parent_path()) ? std::string() : reasonOf(errno);
+}
+
+std::string notWrittenText(const std::string& path, const std::string& reason) {
+    return "Die Datei \"" + path + "\" konnte nicht geschrieben werden.\n" + reason;
+}
+
+void tellNotWritten(Ui& ui, const std::string& path, const std::string& reason) {
+    ui.message(notWrittenText(path, reason), "Vestrano", MessageIcon::Exclamation);
+}
+
+bool writeOrTell(Ui& ui, const std::string& path, std::string_view bytes) {
+    const std::string reason = writeFileAtomically(path, bytes);
+    if (!reason.empty()) {
+        tellNotWritten(ui, path, reason);
     }
-    return {};
+    return reason.empty();
 }
 
 } // namespace vestrano

@@ -84,6 +84,32 @@ TEST_F(CollectionFiles, SaveKeepsThePreviousVersionAndOpenKeepsTheOtherMode) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+// A backup that cannot be kept is told; the save itself goes on.
+TEST_F(CollectionFiles, AFailedBackupIsToldAndTheSaveGoesOn) {
+    const std::string file = path("sammlung.txt");
+    write(file, "[Vestrano]\r\n[Funktionenplotter]\r\n");
+    std::filesystem::create_directories(file + ".tmp/belegt");
+    state.files.colfile = file;
+    entries() = {titled("neu")};
+    EXPECT_TRUE(colsave(ctx, true));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Die bisherige Fassung von \"" + file +
+                                       "\" kann nicht als Sicherung \"" + file +
+                                       ".tmp\" aufbewahrt werden.\nUnter diesem Namen gibt es "
+                                       "einen Ordner.");
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_NE(read(file).find("{short:neu"), std::string::npos);
+    EXPECT_FALSE(state.files.colchanged);
+}
+
+// A working copy that cannot be made at the start is told.
+TEST_F(CollectionFiles, AWorkingCopyThatCannotBeMadeIsTold) {
+    colinit(ctx, path("fehlt"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              notWrittenText(state.files.tmpfile, "Der Ordner existiert nicht."));
+}
+
 TEST_F(CollectionFiles, OpeningAMissingFileAsksToMakeIt) {
     const std::string file = path("neu.txt");
     entries() = {titled("bleibt")};
@@ -101,6 +127,36 @@ TEST_F(CollectionFiles, OpeningAMissingFileAsksToMakeIt) {
     entries() = {titled("bleibt")};
     colopen(ctx);
     EXPECT_EQ(entries(), std::vector{titled("bleibt")});
+}
+
+// Notes or any other file without the mode's section are refused whole: the working copy, the
+// table and the collection's name stay, and no later save writes into that file.
+TEST_F(CollectionFiles, AFileThatIsNoCollectionIsRefusedAndNeverWritten) {
+    const std::string notes = path("notizen.txt");
+    const std::string noteBytes = "Einkaufen: Äpfel, Brot\nAnruf um 15 Uhr\n";
+    write(notes, noteBytes);
+    const std::string collection = path("sammlung.txt");
+    entries() = {titled("bleibt")};
+    ASSERT_TRUE(writefile(ctx, state.files.tmpfile, true));
+    const std::string workingCopy = read(state.files.tmpfile);
+    for (const std::string& colfile : {std::string(), collection}) {
+        state.files.colfile = colfile;
+        ui.fileNames = {notes};
+        colopen(ctx);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, kNoSectionLine);
+        EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(state.files.colfile, colfile);
+        EXPECT_TRUE(state.files.colchanged);
+        EXPECT_EQ(entries(), std::vector{titled("bleibt")});
+        EXPECT_EQ(read(state.files.tmpfile), workingCopy);
+        ui.messages.clear();
+
+        // "Speichern" asks for a name when there is none, and the dialog is cancelled.
+        EXPECT_EQ(colsave(ctx, true), !colfile.empty());
+        EXPECT_EQ(read(notes), noteBytes);
+    }
+    EXPECT_NE(read(collection).find("{short:bleibt"), std::string::npos);
 }
 
 // A write that fails names the file and leaves the table and the old file as they were.

@@ -25,6 +25,16 @@ TEST(FileEncoding, WritesWindows1252UnlessACharacterHasNoPlace) {
     EXPECT_EQ(decodeFileText(encodeFileText("Ã¤")), "Ã¤");
 }
 
+// A marked file with stray bytes whose text begins as the mark's own bytes read as
+// Windows-1252: written back, it must not lose them to a second mark.
+TEST(FileEncoding, ATextThatBeginsLikeAMarkReadsBackUnchanged) {
+    const std::string bytes = "\xEF\xBB\xBF\xEF\xBB\xC2\xBF\xF4\x9B\x87\x87=[F\r\n\xFF";
+    const std::string text = decodeFileText(bytes);
+    EXPECT_EQ(text, "ï»¿ô›‡‡=[F\r\nÿ");
+    EXPECT_EQ(decodeFileText(encodeFileText(text)), text);
+    EXPECT_EQ(decodeFileText(encodeFileText("ï»¿[Vestrano]")), "ï»¿[Vestrano]");
+}
+
 // Every byte of a Windows-1252 file, the five without a character included, survives a read
 // and a write.
 TEST(FileEncoding, EveryByteSurvives) {

@@ -2,6 +2,7 @@
 
 #include "collection/collection_file.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -48,8 +49,37 @@ TEST(KilledWrite, FileIsAlwaysTheOldOrTheNewCollection) {
         writefile(ctx, file, false);
     });
     // The writer finished some rounds and was killed in others.
-    EXPECT_GT(seen[0], 10);
-    EXPECT_GT(seen[1], 10);
+    ASSERT_TRUE(seen);
+    EXPECT_GT((*seen)[0], 10);
+    EXPECT_GT((*seen)[1], 10);
+    std::filesystem::remove_all(folder);
+}
+
+// A fork that fails, at the timing round or among the kills, ends the run with one failure and
+// no signal: kill(-1) would reach every process of the user.
+TEST(KilledWrite, AFailedForkFailsTheRunAndSignalsNoOne) {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("vestrano-fork-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(folder);
+    const std::string file = (folder / "sammlung.txt").string();
+    const std::array<std::string, 2> versions{"alt", "neu"};
+    const auto write = [&](int v) { writeFileAtomically(file, versions[v]); };
+    for (const int failingFork : {1, 3}) {
+        int forks = 0;
+        std::vector<pid_t> signalled;
+        ProcessCalls calls;
+        calls.fork = [&] { return ++forks == failingFork ? -1 : ::fork(); };
+        calls.kill = [&](pid_t child, int signal) {
+            signalled.push_back(child);
+            return child > 0 ? ::kill(child, signal) : 0;
+        };
+        EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(killWhileWriting(file, versions, write, 5, calls)),
+                                "fork failed");
+        EXPECT_EQ(forks, failingFork);
+        for (const pid_t child : signalled) {
+            EXPECT_GT(child, 0);
+        }
+    }
     std::filesystem::remove_all(folder);
 }
 

@@ -40,8 +40,9 @@ TEST_F(InterruptedWrite, AKilledWriterLeavesTheOldOrTheNewFileWhole) {
         saveopts(state, state.files.tmpfile);
     });
     // Both versions were seen, and half-written temporary files show kills inside a write.
-    EXPECT_GT(seen[0], 0);
-    EXPECT_GT(seen[1], 0);
+    ASSERT_TRUE(seen);
+    EXPECT_GT((*seen)[0], 0);
+    EXPECT_GT((*seen)[1], 0);
     int halfWritten = 0;
     for (const auto& file : std::filesystem::directory_iterator(folder)) {
         halfWritten += file.path().extension() == ".neu" ? 1 : 0;

@@ -143,6 +143,16 @@ TEST_F(OptionDialogs, ZoomFactorsAreRefusedEachOnItsOwn) {
     EXPECT_EQ(state.options.zoomx, 1.5);
     EXPECT_EQ(state.options.zoomy, 2);
     EXPECT_NE(read(state.files.tmpfile).find("zoomy= 2\r\n"), std::string::npos);
+
+    // Settings that cannot reach the working copy are told, with the reason.
+    state.files.tmpfile = path("fehlt/vestrano.tmp");
+    state.optionBoxes.zoom.x = "3";
+    applyZoomOptions(ctx);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text,
+              notWrittenText(state.files.tmpfile, "Der Ordner existiert nicht."));
+    EXPECT_EQ(ui.messages[1].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(state.options.zoomx, 3);
 }
 
 TEST_F(OptionDialogs, DefaultsFromTheMenuUndoEveryChangeAndAreWritten) {

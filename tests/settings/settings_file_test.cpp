@@ -22,7 +22,7 @@ constexpr const char* kDefaults =
     "acol= 5242960\r\nltyp1= 0\r\nltyp2= 0\r\nltyp3= 0\r\npsort=-1\r\n\r\n"
     "[Funktionenplotter]\r\n\r\n[Kurvenplotter]\r\n\r\n";
 
-TEST_F(SettingsFile, ANewWorkingCopyWithTheDefaultsReadsAsThePartWritesIt) {
+TEST_F(SettingsFile, TheDefaultsInANewWorkingCopyGiveTheKnownTextAtEveryWrite) {
     ASSERT_EQ(colnew(state.files.tmpfile), "");
     ASSERT_EQ(saveopts(state, state.files.tmpfile), "");
     EXPECT_EQ(read(state.files.tmpfile), kDefaults);

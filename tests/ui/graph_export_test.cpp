@@ -96,6 +96,16 @@ TEST_F(GraphExport, TheVectorCopyPutsEveryFormatOnTheClipboardAndKeepsTheMetafil
     redrawall(state(), screen, dialogs, drawAdditional);
     EXPECT_GT(lineCalls(screen), 2 * before.width());
     EXPECT_EQ(lineRecords(records), lineCalls(screen));
+
+    // A metafile that cannot be kept is told; the clipboard has the picture all the same.
+    QGuiApplication::clipboard()->clear();
+    state().files.tmpfile = path("fehlt/vestrano.tmp");
+    trigger("mn_emf");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              notWrittenText(path("fehlt/vestrano.tmp.emf"), "Der Ordner existiert nicht."));
+    ASSERT_NE(QGuiApplication::clipboard()->mimeData(), nullptr);
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->data("image/x-emf").isEmpty());
 }
 
 TEST_F(GraphExport, TheBitmapCopyIsThePictureAsShownAndNothingElse) {
@@ -118,7 +128,7 @@ TEST_F(GraphExport, SavedPicturesMatchTheScreenAndFailuresNameTheFile) {
     EXPECT_TRUE(QSvgRenderer(QString::fromStdString(path("bild.svg"))).isValid());
     EXPECT_EQ(readWholeFile(path("bild.PDF")).value_or("").substr(0, 5), "%PDF-");
     ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].text, notWrittenText(unwritable));
+    EXPECT_EQ(dialogs.messages[0].text, notWrittenText(unwritable, "Der Ordner existiert nicht."));
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(dialogs.messages[1].text, unknownFormatText(path("bild.gif")));
     EXPECT_EQ(rgb(mother->graph().picture()), screen);
@@ -145,7 +155,8 @@ TEST(ExportCommand, AnEntryIsDrawnIntoEveryFormatOrTheReasonIsTold) {
     request.entry.clear();
     request.picture = (folder / "fehlt" / "k.png").string();
     EXPECT_NE(exportPicture(request, errors), 0);
-    EXPECT_NE(errors.str().find(notWrittenText(request.picture)), std::string::npos);
+    EXPECT_NE(errors.str().find(notWrittenText(request.picture, "Der Ordner existiert nicht.")),
+              std::string::npos);
     std::filesystem::remove_all(folder);
 }
 

@@ -1,10 +1,8 @@
 #include "ui/plot/graph_pictures.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -12,6 +10,7 @@
 #include "app/graph_export.h"
 #include "app/picture_format.h"
 #include "plot/emf_canvas.h"
+#include "settings/text_file.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/rounding.h"
@@ -23,13 +22,8 @@ namespace {
 
 constexpr int kPictureDpi = 96; // a QImage's own
 
-bool saveBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
 // One page of the drawing area's size, a pixel to a device unit.
-bool writePdf(ProgramContext& ctx, const QString& path) {
+QByteArray graphPdf(ProgramContext& ctx) {
     const QSize size = drawingSize(ctx.state);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -42,7 +36,7 @@ bool writePdf(ProgramContext& ctx, const QString& path) {
         QtCanvas canvas(writer);
         drawGraphInto(ctx.state, canvas, ctx.ui);
     }
-    return saveBytes(path, buffer.data());
+    return buffer.data();
 }
 
 } // namespace
@@ -97,28 +91,36 @@ QByteArray pngBytes(const QImage& image) {
     return buffer.data();
 }
 
+namespace {
+
+QByteArray pictureBytes(ProgramContext& ctx, PictureFormat format, TextMetrics& metrics) {
+    switch (format) {
+    case PictureFormat::Png:
+        return pngBytes(graphImage(ctx));
+    case PictureFormat::Svg:
+        return graphSvg(ctx);
+    case PictureFormat::Emf:
+        return graphEmf(ctx, metrics);
+    case PictureFormat::Pdf:
+        return graphPdf(ctx);
+    }
+    return {};
+}
+
+} // namespace
+
 std::string writeGraph(ProgramContext& ctx, const std::string& path, TextMetrics& metrics) {
     const auto format = pictureFormat(path);
     if (!format) {
         return unknownFormatText(path);
     }
-    const QString name = QString::fromStdString(path);
-    bool written = false;
-    switch (*format) {
-    case PictureFormat::Png:
-        written = saveBytes(name, pngBytes(graphImage(ctx)));
-        break;
-    case PictureFormat::Svg:
-        written = saveBytes(name, graphSvg(ctx));
-        break;
-    case PictureFormat::Emf:
-        written = saveBytes(name, graphEmf(ctx, metrics));
-        break;
-    case PictureFormat::Pdf:
-        written = writePdf(ctx, name);
-        break;
+    const QByteArray bytes = pictureBytes(ctx, *format, metrics);
+    if (bytes.isEmpty()) {
+        return notWrittenText(path, "Das Bild kann nicht erzeugt werden.");
     }
-    return written ? "" : notWrittenText(path);
+    const std::string reason =
+        writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+    return reason.empty() ? reason : notWrittenText(path, reason);
 }
 
 } // namespace vestrano
