@@ -11,6 +11,7 @@
 #include "params/param_list.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
+#include "state/busy_scope.h"
 #include "state/once_ui.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
@@ -189,6 +190,28 @@ void refreshParamWindows(ProgramContext& ctx) {
     }
 }
 
+// The slots checked and marked, then every name of the texts found: known ones keep their
+// slots, the others wait in `fresh` for a free one.
+Discovery discoverParameters(ProgramContext& ctx) {
+    PlotState& state = ctx.state;
+    std::string message;
+    for (int k = 0; k < kSlotCount; ++k) {
+        const std::string e = checkslot(state, ctx.ui, k);
+        if (!e.empty()) {
+            state.slots[k].engtext.clear();
+            appendMessage(message, slotName(state.mode, 3 + k) + ": " + e);
+        }
+        integralmark(ctx, k);
+    }
+    Discovery found = startDiscovery(state);
+    found.message = message;
+    scanTexts(ctx, found);
+    for (const auto& [name, slot] : found.old) {
+        releaseParam(state, slot);
+    }
+    return found;
+}
+
 void refuseTooManyParameters(PlotState& state, Ui& ui) {
     ui.message("Fehler: mehr als 28 Parameter!", "Vestrano", MessageIcon::Critical);
     // Leaving the placeholder slot functions would draw every term as the constant 1.
@@ -223,35 +246,20 @@ bool interpretall(ProgramContext& ctx) {
     OnceUi ui(ctx.ui, state.inputMessages, messageCause(state));
     state.timerlist.clear();
     state.timerEnabled = false;
-    const int16_t savedBusy = state.busy;
-    state.busy = 1;
-    setupEngine(state);
-
-    // No picture is drawn here: the caller redraws once the terms are read.
-    ProgramContext params{state, ui};
-    std::string message;
-    for (int k = 0; k < kSlotCount; ++k) {
-        const std::string e = checkslot(state, ui, k);
-        if (!e.empty()) {
-            state.slots[k].engtext.clear();
-            appendMessage(message, slotName(state.mode, 3 + k) + ": " + e);
+    Discovery found;
+    {
+        // No picture is drawn here: the caller redraws once the terms are read.
+        const BusyScope batch(state);
+        setupEngine(state);
+        ProgramContext params{state, ui};
+        found = discoverParameters(params);
+        if (!assignNewParameters(params, found)) {
+            refuseTooManyParameters(state, ui);
+            return false;
         }
-        integralmark(params, k);
+        refreshParamWindows(ctx);
+        ui.changed(Change::Parameters);
     }
-    Discovery found = startDiscovery(state);
-    found.message = message;
-    scanTexts(params, found);
-    for (const auto& [name, slot] : found.old) {
-        releaseParam(state, slot);
-    }
-    if (!assignNewParameters(params, found)) {
-        refuseTooManyParameters(state, ui);
-        state.busy = savedBusy;
-        return false;
-    }
-    refreshParamWindows(ctx);
-    ui.changed(Change::Parameters);
-    state.busy = savedBusy;
     setStatus(state, defineSlotFunctions(state, found.message));
     ui.changed(Change::Status);
     setscale(state);

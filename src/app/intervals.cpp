@@ -13,6 +13,7 @@
 #include "params/param_table.h"
 #include "plot/fmtnum.h"
 #include "plot/scale.h"
+#include "state/busy_scope.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
@@ -184,8 +185,7 @@ void updatestamm(ProgramContext& ctx) {
     const double span = functions ? v.xspan : v.tspan;
     // Half the span first: the sum of the bounds may overflow where their middle does not.
     const double middle = std::isfinite(span) ? lo + span / 2 : lo / 2 + hi / 2;
-    const int16_t busy = state.busy;
-    state.busy = 1;
+    const BusyScope batch(state);
     for (int i = 0; i < kSlotCount; ++i) {
         double& b = state.lowerbounds[state.mode * 3 + i];
         if (!(lo <= b && b <= hi)) {
@@ -194,7 +194,6 @@ void updatestamm(ProgramContext& ctx) {
         storeParamValue(state, i, b);
         setparb(ctx, i, lo, hi);
     }
-    state.busy = busy;
 }
 
 void presetRow(ProgramContext& ctx, int i) {

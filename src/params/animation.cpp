@@ -7,6 +7,7 @@
 #include "params/decimal_grid.h"
 #include "params/param_arithmetic.h"
 #include "params/param_table.h"
+#include "state/busy_scope.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
@@ -115,19 +116,20 @@ void tick(ProgramContext& ctx) {
         timerschanged(state, ctx.ui);
         return;
     }
-    state.busy = 1;
-    const std::string running = state.timerlist;
-    for (const char c : running) {
-        const int s = static_cast<unsigned char>(c);
-        double v = nextValue(state.params[s]);
-        // A lower bound the interval refuses stops, instead of repeating its message on
-        // every tick.
-        if (!setpar(ctx, s, v)) {
-            stopTimer(state, s);
-            ctx.ui.changed(Change::Menu);
+    {
+        BusyScope batch(state);
+        const std::string running = state.timerlist;
+        for (const char c : running) {
+            const int s = static_cast<unsigned char>(c);
+            double v = nextValue(state.params[s]);
+            // A lower bound the interval refuses stops, instead of repeating its message on
+            // every tick.
+            if (!setpar(ctx, s, v)) {
+                stopTimer(state, s);
+                ctx.ui.changed(Change::Menu);
+            }
         }
     }
-    state.busy = 0;
     redrawGraph(ctx);
 }
 

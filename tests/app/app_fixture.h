@@ -40,12 +40,12 @@ class AppFixture : public ::testing::Test {
     ProgramContext ctx{state, ui, &redrawer, {}, docalc};
 
     AppFixture() {
-        startup(ctx);
+        BusyScope starting = startup(ctx);
         state.layout.clientWidth = 30000;
         state.layout.clientHeight = 18000;
         state.view.picw = 24000;
         state.view.pich = 15000;
-        completeStartup(ctx, redrawer.canvas);
+        completeStartup(ctx, redrawer.canvas, std::move(starting));
         redrawer.count = 0;
         redrawer.canvas.events.clear();
         ui.changes.clear();

@@ -22,10 +22,10 @@ struct SecondProgram {
 
     explicit SecondProgram(const std::filesystem::path& folder) {
         std::filesystem::create_directories(folder);
-        startup(ctx, folder.string());
+        BusyScope starting = startup(ctx, folder.string());
         state.view.picw = 24000;
         state.view.pich = 15000;
-        completeStartup(ctx, redrawer.canvas);
+        completeStartup(ctx, redrawer.canvas, std::move(starting));
     }
     const ParamEntry& param(const std::string& name) const {
         for (const ParamEntry& p : state.params) {

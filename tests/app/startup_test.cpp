@@ -14,7 +14,7 @@ TEST(Startup, LeavesFunctionModeWithFixedVariablesAndNothingDrawn) {
     ScriptedUi ui;
     RecordingRedrawer redrawer{state, ui};
     ProgramContext ctx{state, ui, &redrawer, {}, docalc};
-    startup(ctx);
+    const BusyScope starting = startup(ctx);
 
     EXPECT_EQ(state.mode, 0);
     EXPECT_EQ(state.busy, 1);
@@ -39,12 +39,12 @@ TEST(Startup, FinishingDrawsOnceWithEqualScalesAndShowsBothWindows) {
     ScriptedUi freshUi;
     RecordingRedrawer counter{fresh, freshUi};
     ProgramContext freshCtx{fresh, freshUi, &counter};
-    startup(freshCtx);
+    BusyScope starting = startup(freshCtx);
     fresh.layout.clientWidth = 30000;
     fresh.layout.clientHeight = 18000;
     fresh.view.picw = 24000;
     fresh.view.pich = 12000;
-    completeStartup(freshCtx, counter.canvas);
+    completeStartup(freshCtx, counter.canvas, std::move(starting));
 
     EXPECT_EQ(fresh.busy, 0);
     EXPECT_EQ(counter.count, 1);

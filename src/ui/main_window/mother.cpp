@@ -87,7 +87,7 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
     menuKeys_ = std::make_unique<MenuKeys>(*menuBar());
-    startup(ctx_, dataFolder);
+    starting_.emplace(startup(ctx_, dataFolder));
     refreshMenu();
 }
 
@@ -118,7 +118,10 @@ void Mother::finishStartup() {
     const int tpp = twipsPerPixel(*this);
     state_->layout.clientWidth = toTwips(mdi_->viewport()->width(), tpp);
     state_->layout.clientHeight = toTwips(mdi_->viewport()->height(), tpp);
-    completeStartup(ctx_, graph_->canvas());
+    if (starting_) {
+        completeStartup(ctx_, graph_->canvas(), std::move(*starting_));
+        starting_.reset();
+    }
     refreshMenu();
     // The first keys typed go into f(x), not to the graph's shortcuts.
     mdi_->setActiveSubWindow(termSub_);
