@@ -64,7 +64,7 @@ std::string prepareExport(ProgramContext& ctx, const ExportRequest& request, Tex
                          quoted(request.entry) + ".";
     }
 
-    BusyScope starting = startup(ctx);
+    BusyScope starting = startup(ctx, {});
     state.view.picw = request.width * state.view.tppx;
     state.view.pich = request.height * state.view.tppy;
     completeStartup(ctx, metrics, std::move(starting));

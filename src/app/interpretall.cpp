@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/calculator.h"
 #include "app/window_arrangement.h"
 #include "engine/errtext.h"
 #include "params/param_list.h"
 #include "params/param_table.h"
+#include "params/recalculation.h"
 #include "plot/scale.h"
 #include "state/busy_scope.h"
 #include "state/once_ui.h"
@@ -182,8 +182,8 @@ bool hasEntry(const std::string& message, const std::string& entry) {
 // The list and the windows follow the parameters just found.
 void refreshParamWindows(ProgramContext& ctx) {
     PlotState& state = ctx.state;
-    if (state.menu.spal && ctx.nameWidth) {
-        refpar(state, paramFrame(state), ctx.nameWidth);
+    if (state.menu.spal && ctx.hooks.nameWidth) {
+        refpar(state, paramFrame(state), ctx.hooks.nameWidth);
     }
     if (state.menu.pardock) {
         arrangepara(state, paramFrame(state));
@@ -251,7 +251,9 @@ bool interpretall(ProgramContext& ctx) {
         // No picture is drawn here: the caller redraws once the terms are read.
         const BusyScope batch(state);
         setupEngine(state);
-        ProgramContext params{state, ui};
+        // The parameters found take their values one by one; the calculator follows at the end.
+        ProgramContext params{
+            .state = state, .ui = ui, .hooks = ctx.hooks, .calculatorFollows = false};
         found = discoverParameters(params);
         if (!assignNewParameters(params, found)) {
             refuseTooManyParameters(state, ui);

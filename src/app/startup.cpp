@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "app/entry_apply.h"
 #include "app/intervals.h"
@@ -66,8 +67,11 @@ std::string labelDecimals(int16_t komma) {
 
 } // namespace
 
-BusyScope startup(ProgramContext& ctx, const std::string& dataFolder) {
+BusyScope startup(ProgramContext& ctx, Hooks windows, const std::string& dataFolder) {
     PlotState& state = ctx.state;
+    ctx.hooks = std::move(windows);
+    ctx.hooks.followBounds = updatestamm;
+    ctx.hooks.applyEntry = colgetall;
     state.engine.ucEval("");
     state.engine.ucEval(std::nullopt);
     BusyScope starting(state);
@@ -81,8 +85,6 @@ BusyScope startup(ProgramContext& ctx, const std::string& dataFolder) {
     setscale(state);
     makepens(state, kSlotPens);
     colinit(ctx, dataFolder);
-    ctx.followView = followView;
-    ctx.applyEntry = colgetall;
     updateall(ctx);
     togglefork(ctx, 0);
     return starting;

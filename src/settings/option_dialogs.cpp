@@ -68,8 +68,8 @@ void setcolour(PlotState& state, int i, int32_t colour) {
 }
 
 void refreshFonts(ProgramContext& ctx) {
-    if (ctx.metrics && ctx.state.busy == 0) {
-        fosize(ctx.state, *ctx.metrics);
+    if (ctx.hooks.metrics && ctx.state.busy == 0) {
+        fosize(ctx.state, *ctx.hooks.metrics);
         return;
     }
     makepens(ctx.state, kFixedPens);

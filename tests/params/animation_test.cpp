@@ -1,4 +1,3 @@
-#include "app/calculator.h"
 #include "params/animation.h"
 
 #include <string>
@@ -91,7 +90,7 @@ TEST_F(Animation, TimersRunInStartOrderWithOneRedrawPerTick) {
     toggleTimer(state, ui, a);
     SnapshotUi spy;
     spy.state = &state;
-    ProgramContext spied{state, spy, &redraws, {}, docalc};
+    ProgramContext spied{state, spy, {.redrawer = &redraws}};
     redraws.count = 0;
     tick(spied);
     tick(spied);
