@@ -190,28 +190,6 @@ void refreshParamWindows(ProgramContext& ctx) {
     }
 }
 
-// The slots checked and marked, then every name of the texts found: known ones keep their
-// slots, the others wait in `fresh` for a free one.
-Discovery discoverParameters(ProgramContext& ctx) {
-    PlotState& state = ctx.state;
-    std::string message;
-    for (int k = 0; k < kSlotCount; ++k) {
-        const std::string e = checkslot(state, ctx.ui, k);
-        if (!e.empty()) {
-            state.slots[k].engtext.clear();
-            appendMessage(message, slotName(state.mode, 3 + k) + ": " + e);
-        }
-        integralmark(ctx, k);
-    }
-    Discovery found = startDiscovery(state);
-    found.message = message;
-    scanTexts(ctx, found);
-    for (const auto& [name, slot] : found.old) {
-        releaseParam(state, slot);
-    }
-    return found;
-}
-
 void refuseTooManyParameters(PlotState& state, Ui& ui) {
     ui.message("Fehler: mehr als 28 Parameter!", "Vestrano", MessageIcon::Critical);
     // Leaving the placeholder slot functions would draw every term as the constant 1.
@@ -246,22 +224,34 @@ bool interpretall(ProgramContext& ctx) {
     OnceUi ui(ctx.ui, state.inputMessages, messageCause(state));
     state.timerlist.clear();
     state.timerEnabled = false;
-    Discovery found;
-    {
-        // No picture is drawn here: the caller redraws once the terms are read.
-        const BusyScope batch(state);
-        setupEngine(state);
-        // The parameters found take their values one by one; the calculator follows at the end.
-        ProgramContext params{
-            .state = state, .ui = ui, .hooks = ctx.hooks, .calculatorFollows = false};
-        found = discoverParameters(params);
-        if (!assignNewParameters(params, found)) {
-            refuseTooManyParameters(state, ui);
-            return false;
+    // No picture is drawn here: the caller redraws once the terms are read.
+    BusyScope batch(state);
+    setupEngine(state);
+
+    // The parameters found take their values one by one; the calculator follows at the end.
+    ProgramContext params{.state = state, .ui = ui, .hooks = ctx.hooks, .calculatorFollows = false};
+    std::string message;
+    for (int k = 0; k < kSlotCount; ++k) {
+        const std::string e = checkslot(state, ui, k);
+        if (!e.empty()) {
+            state.slots[k].engtext.clear();
+            appendMessage(message, slotName(state.mode, 3 + k) + ": " + e);
         }
-        refreshParamWindows(ctx);
-        ui.changed(Change::Parameters);
+        integralmark(params, k);
     }
+    Discovery found = startDiscovery(state);
+    found.message = message;
+    scanTexts(params, found);
+    for (const auto& [name, slot] : found.old) {
+        releaseParam(state, slot);
+    }
+    if (!assignNewParameters(params, found)) {
+        refuseTooManyParameters(state, ui);
+        return false;
+    }
+    refreshParamWindows(ctx);
+    ui.changed(Change::Parameters);
+    batch.end();
     setStatus(state, defineSlotFunctions(state, found.message));
     ui.changed(Change::Status);
     setscale(state);

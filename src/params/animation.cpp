@@ -116,20 +116,19 @@ void tick(ProgramContext& ctx) {
         timerschanged(state, ctx.ui);
         return;
     }
-    {
-        BusyScope batch(state);
-        const std::string running = state.timerlist;
-        for (const char c : running) {
-            const int s = static_cast<unsigned char>(c);
-            double v = nextValue(state.params[s]);
-            // A lower bound the interval refuses stops, instead of repeating its message on
-            // every tick.
-            if (!setpar(ctx, s, v)) {
-                stopTimer(state, s);
-                ctx.ui.changed(Change::Menu);
-            }
+    BusyScope batch(state);
+    const std::string running = state.timerlist;
+    for (const char c : running) {
+        const int s = static_cast<unsigned char>(c);
+        double v = nextValue(state.params[s]);
+        // A lower bound the interval refuses stops, instead of repeating its message on
+        // every tick.
+        if (!setpar(ctx, s, v)) {
+            stopTimer(state, s);
+            ctx.ui.changed(Change::Menu);
         }
     }
+    batch.end();
     redrawGraph(ctx);
 }
 
