@@ -120,10 +120,8 @@ void Mother::finishStartup() {
     const int tpp = twipsPerPixel(*this);
     state_->layout.clientWidth = toTwips(mdi_->viewport()->width(), tpp);
     state_->layout.clientHeight = toTwips(mdi_->viewport()->height(), tpp);
-    if (starting_) {
-        completeStartup(ctx_, graph_->canvas(), std::move(*starting_));
-        starting_.reset();
-    }
+    // Handed on once: a second call lays the windows out again with `busy` long given back.
+    completeStartup(ctx_, graph_->canvas(), std::move(*starting_));
     refreshMenu();
     // The first keys typed go into f(x), not to the graph's shortcuts.
     mdi_->setActiveSubWindow(termSub_);
