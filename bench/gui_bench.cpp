@@ -7,7 +7,6 @@
 // same core operations drawing into a picture without windows. Paths: `Gui/<case>/window` and
 // `Gui/<case>/floor`.
 
-#include "app/calculator.h"
 #include "ratio_table.h"
 
 #include "app/interpretall.h"
@@ -261,7 +260,7 @@ void benchTickFloor(benchmark::State& st) {
     ScriptedUi dialogs;
     auto state = std::make_unique<PlotState>();
     PictureRedrawer redrawer(*state, dialogs);
-    ProgramContext ctx{*state, dialogs, &redrawer, {}, docalc};
+    ProgramContext ctx{*state, dialogs, {.redrawer = &redrawer}};
     takeAnimatedTerms(ctx);
     timerGo(ctx);
     for (auto _ : st) {
@@ -294,7 +293,7 @@ void benchScrollFloor(benchmark::State& st) {
     ScriptedUi dialogs;
     auto state = std::make_unique<PlotState>();
     PictureRedrawer redrawer(*state, dialogs);
-    ProgramContext ctx{*state, dialogs, &redrawer, {}, docalc};
+    ProgramContext ctx{*state, dialogs, {.redrawer = &redrawer}};
     takeAnimatedTerms(ctx);
     int pos = 0;
     for (auto _ : st) {

@@ -8,10 +8,6 @@ namespace vestrano {
 struct PlotState;
 class Ui;
 
-// Evaluates the input with the current parameter values into the result, rounded to
-// PlotState::calc decimals.
-void docalc(PlotState& state, Ui& ui);
-
 // Takes `text` as the new number of decimals (0..22) and stores the settings, then
 // recalculates. True when the number was taken over.
 bool checkround(PlotState& state, Ui& ui, std::string_view text);

@@ -1,6 +1,7 @@
 #include "app/export_entry.h"
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "app/command_line.h"
@@ -63,10 +64,10 @@ std::string prepareExport(ProgramContext& ctx, const ExportRequest& request, Tex
                          quoted(request.entry) + ".";
     }
 
-    startup(ctx);
+    BusyScope starting = startup(ctx, {});
     state.view.picw = request.width * state.view.tppx;
     state.view.pich = request.height * state.view.tppy;
-    completeStartup(ctx, metrics);
+    completeStartup(ctx, metrics, std::move(starting));
     loadopts(ctx, request.collection);
     chooseMode(ctx, found.mode);
     state.collection.entries = entries[found.mode];

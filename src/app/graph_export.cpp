@@ -22,8 +22,8 @@ std::string metafileName(const PlotState& state) {
 
 std::string emfcopy(ProgramContext& ctx) {
     std::string file;
-    if (ctx.metrics) {
-        EmfCanvas metafile(ctx.state.view, *ctx.metrics);
+    if (ctx.hooks.metrics) {
+        EmfCanvas metafile(ctx.state.view, *ctx.hooks.metrics);
         drawGraphInto(ctx.state, metafile, ctx.ui);
         file = metafile.finish();
     }

@@ -5,6 +5,7 @@
 #include "params/param_arithmetic.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
+#include "state/busy_scope.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/rounding.h"
@@ -18,13 +19,11 @@ namespace {
 void samplePerColumn(ProgramContext& ctx) {
     PlotState& state = ctx.state;
     const Viewport& v = state.view;
-    const int16_t savedBusy = state.busy;
-    state.busy = 1;
+    const BusyScope batch(state);
     for (int i = 0; i < kSlotCount; ++i) {
         double columns = roundEven(v.picw / v.tppx);
         setpar(ctx, kFirstCountParam + i, columns);
     }
-    state.busy = savedBusy;
 }
 
 } // namespace

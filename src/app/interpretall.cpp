@@ -5,12 +5,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/calculator.h"
 #include "app/window_arrangement.h"
 #include "engine/errtext.h"
 #include "params/param_list.h"
 #include "params/param_table.h"
+#include "params/recalculation.h"
 #include "plot/scale.h"
+#include "state/busy_scope.h"
 #include "state/once_ui.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
@@ -181,8 +182,8 @@ bool hasEntry(const std::string& message, const std::string& entry) {
 // The list and the windows follow the parameters just found.
 void refreshParamWindows(ProgramContext& ctx) {
     PlotState& state = ctx.state;
-    if (state.menu.spal && ctx.nameWidth) {
-        refpar(state, paramFrame(state), ctx.nameWidth);
+    if (state.menu.spal && ctx.hooks.nameWidth) {
+        refpar(state, paramFrame(state), ctx.hooks.nameWidth);
     }
     if (state.menu.pardock) {
         arrangepara(state, paramFrame(state));
@@ -223,12 +224,12 @@ bool interpretall(ProgramContext& ctx) {
     OnceUi ui(ctx.ui, state.inputMessages, messageCause(state));
     state.timerlist.clear();
     state.timerEnabled = false;
-    const int16_t savedBusy = state.busy;
-    state.busy = 1;
+    // No picture is drawn here: the caller redraws once the terms are read.
+    BusyScope batch(state);
     setupEngine(state);
 
-    // No picture is drawn here: the caller redraws once the terms are read.
-    ProgramContext params{state, ui};
+    // The parameters found take their values one by one; the calculator follows at the end.
+    ProgramContext params{.state = state, .ui = ui, .hooks = ctx.hooks, .calculatorFollows = false};
     std::string message;
     for (int k = 0; k < kSlotCount; ++k) {
         const std::string e = checkslot(state, ui, k);
@@ -246,12 +247,11 @@ bool interpretall(ProgramContext& ctx) {
     }
     if (!assignNewParameters(params, found)) {
         refuseTooManyParameters(state, ui);
-        state.busy = savedBusy;
         return false;
     }
     refreshParamWindows(ctx);
     ui.changed(Change::Parameters);
-    state.busy = savedBusy;
+    batch.end();
     setStatus(state, defineSlotFunctions(state, found.message));
     ui.changed(Change::Status);
     setscale(state);

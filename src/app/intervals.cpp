@@ -4,15 +4,15 @@
 #include <cmath>
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "app/interpretall.h"
 #include "app/interval_design.h"
 #include "collection/entry_editing.h"
 #include "params/param_arithmetic.h"
 #include "params/param_table.h"
-#include "plot/fmtnum.h"
 #include "plot/scale.h"
+#include "plot/view_ranges.h"
+#include "state/busy_scope.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
@@ -29,13 +29,6 @@ constexpr std::array<double, 3> kPresetUpper{5, 5, 10};
 // Engine error codes up to this one are syntax errors; from 14 on the arithmetic failed.
 constexpr int kLastSyntaxError = 13;
 constexpr int kUndefinedName = 3;
-
-void showRow(PlotState& state, int i, std::string lower, std::string upper) {
-    IntervalWindow& w = state.intervals;
-    w.von[i] = std::move(lower);
-    w.bis[i] = std::move(upper);
-    ++w.revision;
-}
 
 // The value of a bound box; nothing when the engine cannot read it as a finite number.
 std::optional<double> boundValue(ExprEngine& engine, const std::string& text) {
@@ -70,40 +63,9 @@ bool readable(ExprEngine& engine, const std::string& term) {
 
 } // namespace
 
-void updatex(ProgramContext& ctx) {
-    PlotState& state = ctx.state;
-    showRow(state, 0, fmtnum(state.view.xmin, state.grid.fmtx),
-            fmtnum(state.view.xmax, state.grid.fmtx));
-    updatestamm(ctx);
-}
-
-void updatey(ProgramContext& ctx) {
-    PlotState& state = ctx.state;
-    showRow(state, 1, fmtnum(state.view.ymin, state.grid.fmty),
-            fmtnum(state.view.ymax, state.grid.fmty));
-}
-
-void updatet(ProgramContext& ctx) {
-    PlotState& state = ctx.state;
-    showRow(state, 2, formatParamValue(state.view.tmin), formatParamValue(state.view.tmax));
-}
-
 void updateall(ProgramContext& ctx) {
-    updatex(ctx);
-    updatey(ctx);
-    updatet(ctx);
-}
-
-void followView(ProgramContext& ctx, int rows) {
-    if (rows & kFollowX) {
-        updatex(ctx);
-    }
-    if (rows & kFollowY) {
-        updatey(ctx);
-    }
-    if (rows & kFollowT) {
-        updatet(ctx);
-    }
+    showRanges(ctx.state, kFollowX | kFollowY | kFollowT);
+    updatestamm(ctx);
 }
 
 bool vonenter(ProgramContext& ctx, int i) {
@@ -184,8 +146,7 @@ void updatestamm(ProgramContext& ctx) {
     const double span = functions ? v.xspan : v.tspan;
     // Half the span first: the sum of the bounds may overflow where their middle does not.
     const double middle = std::isfinite(span) ? lo + span / 2 : lo / 2 + hi / 2;
-    const int16_t busy = state.busy;
-    state.busy = 1;
+    const BusyScope batch(state);
     for (int i = 0; i < kSlotCount; ++i) {
         double& b = state.lowerbounds[state.mode * 3 + i];
         if (!(lo <= b && b <= hi)) {
@@ -194,7 +155,6 @@ void updatestamm(ProgramContext& ctx) {
         storeParamValue(state, i, b);
         setparb(ctx, i, lo, hi);
     }
-    state.busy = busy;
 }
 
 void presetRow(ProgramContext& ctx, int i) {

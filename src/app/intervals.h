@@ -8,15 +8,9 @@ struct ProgramContext;
 struct PlotState;
 class Ui;
 
-// The boxes of the x, y and t rows show the view's ranges; the x row also brings the integral
-// lower bounds into the new range.
-void updatex(ProgramContext& ctx);
-void updatey(ProgramContext& ctx);
-void updatet(ProgramContext& ctx);
+// The boxes of the x, y and t rows show the view's ranges, and the integral lower bounds come
+// into the new range.
 void updateall(ProgramContext& ctx);
-
-// The intervals window's part of a view change, for ProgramContext::followView.
-void followView(ProgramContext& ctx, int rows);
 
 // Reads row i (0 x, 1 y, 2 t) and makes it the view's range; a row that cannot be read or
 // whose bounds are in the wrong order keeps its range after a message. False then.
@@ -34,7 +28,8 @@ void takeOverIntervals(ProgramContext& ctx);
 std::string makedtxt(PlotState& state, Ui& ui);
 
 // Puts each integral lower bound of the mode that lies outside the mode's range into the
-// middle of the range; every lower-bound window gets the range as its bounds.
+// middle of the range; every lower-bound window gets the range as its bounds. The hook by
+// which a change of the view reaches the lower bounds.
 void updatestamm(ProgramContext& ctx);
 
 // The "Standard" buttons: x and y from -5 to 5, t from 0 to 10, then everything is taken over.

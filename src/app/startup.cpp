@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "app/entry_apply.h"
 #include "app/intervals.h"
@@ -66,11 +67,14 @@ std::string labelDecimals(int16_t komma) {
 
 } // namespace
 
-void startup(ProgramContext& ctx, const std::string& dataFolder) {
+BusyScope startup(ProgramContext& ctx, Hooks windows, const std::string& dataFolder) {
     PlotState& state = ctx.state;
+    ctx.hooks = std::move(windows);
+    ctx.hooks.followBounds = updatestamm;
+    ctx.hooks.applyEntry = colgetall;
     state.engine.ucEval("");
     state.engine.ucEval(std::nullopt);
-    state.busy = 1;
+    BusyScope starting(state);
     startValues(state);
     parameterTable(state);
     definecore(state.engine);
@@ -81,13 +85,12 @@ void startup(ProgramContext& ctx, const std::string& dataFolder) {
     setscale(state);
     makepens(state, kSlotPens);
     colinit(ctx, dataFolder);
-    ctx.followView = followView;
-    ctx.applyEntry = colgetall;
     updateall(ctx);
     togglefork(ctx, 0);
+    return starting;
 }
 
-void completeStartup(ProgramContext& ctx, TextMetrics& metrics) {
+void completeStartup(ProgramContext& ctx, TextMetrics& metrics, BusyScope starting) {
     PlotState& state = ctx.state;
     WindowLayout& layout = state.layout;
     layout.term.visible = true;
@@ -99,7 +102,7 @@ void completeStartup(ProgramContext& ctx, TextMetrics& metrics) {
     layout.graph.height = std::max(layout.clientHeight - layout.graph.top, 0);
     layout.graph.visible = true;
     ctx.ui.changed(Change::Layout);
-    state.busy = 0;
+    starting.end();
     arrangeWindows(state);
     ctx.ui.changed(Change::Layout);
     einszueins(ctx, 1);

@@ -43,8 +43,8 @@ void writeTable(ProgramContext& ctx, bool mark) {
 }
 
 void apply(ProgramContext& ctx) {
-    if (ctx.applyEntry) {
-        ctx.applyEntry(ctx);
+    if (ctx.hooks.applyEntry) {
+        ctx.hooks.applyEntry(ctx);
     }
 }
 

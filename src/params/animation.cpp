@@ -7,6 +7,7 @@
 #include "params/decimal_grid.h"
 #include "params/param_arithmetic.h"
 #include "params/param_table.h"
+#include "state/busy_scope.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
@@ -115,7 +116,7 @@ void tick(ProgramContext& ctx) {
         timerschanged(state, ctx.ui);
         return;
     }
-    state.busy = 1;
+    BusyScope batch(state);
     const std::string running = state.timerlist;
     for (const char c : running) {
         const int s = static_cast<unsigned char>(c);
@@ -127,7 +128,7 @@ void tick(ProgramContext& ctx) {
             ctx.ui.changed(Change::Menu);
         }
     }
-    state.busy = 0;
+    batch.end();
     redrawGraph(ctx);
 }
 

@@ -5,6 +5,7 @@
 
 #include "params/param_arithmetic.h"
 #include "params/param_table.h"
+#include "params/recalculation.h"
 #include "plot/fmtnum.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"

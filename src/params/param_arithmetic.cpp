@@ -5,6 +5,7 @@
 
 #include "params/decimal_grid.h"
 #include "params/param_table.h"
+#include "params/recalculation.h"
 #include "plot/fmtnum.h"
 #include "plot/scale.h"
 #include "state/plot_state.h"

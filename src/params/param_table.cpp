@@ -47,12 +47,6 @@ std::string paramName(const PlotState& state, int s) {
     return p.parname;
 }
 
-std::string formatParamValue(double v) {
-    std::string text = generalNumber(v);
-    std::replace(text.begin(), text.end(), '.', ',');
-    return text;
-}
-
 // Sampling points of the graph behind count slot s.
 double countValue(const PlotState& state, int s) {
     if (s <= 5) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "state/general_number.h"
+
 namespace vestrano {
 
 struct PlotState;
@@ -23,9 +25,6 @@ void setBoundLabels(PlotState& state);
 
 // The name a slot shows in captions and in the parameter list.
 std::string paramName(const PlotState& state, int s);
-
-// A value as the value box shows it: up to 15 significant digits, decimal comma.
-std::string formatParamValue(double v);
 
 // Prepares slot s's window for its parameter: caption, colours, value and bounds, and passes
 // the value to the engine. A window that was closed is loaded again, which shows it.

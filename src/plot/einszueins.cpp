@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "plot/scale.h"
+#include "plot/view_ranges.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 
@@ -41,7 +42,7 @@ void einszueins(ProgramContext& ctx, int k) {
         return;
     }
     setscale(state);
-    updateIntervalBoxes(ctx, kFollowX | kFollowY | kFollowT);
+    followView(ctx, kFollowX | kFollowY | kFollowT);
     redrawGraph(ctx);
 }
 

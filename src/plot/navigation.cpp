@@ -4,6 +4,7 @@
 
 #include "plot/mapping.h"
 #include "plot/scale.h"
+#include "plot/view_ranges.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/rounding.h"
@@ -47,7 +48,7 @@ void applyView(PlotState& state, const Bounds& saved) {
 // The intervals window shows the ranges in `rows`, then the picture follows.
 void showView(ProgramContext& ctx, const Bounds& saved, int rows) {
     applyView(ctx.state, saved);
-    updateIntervalBoxes(ctx, rows);
+    followView(ctx, rows);
     redrawGraph(ctx);
 }
 

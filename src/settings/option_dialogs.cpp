@@ -11,6 +11,7 @@
 #include "plot/scale.h"
 #include "settings/defaults.h"
 #include "settings/settings_file.h"
+#include "state/busy_scope.h"
 #include "state/general_number.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
@@ -67,8 +68,8 @@ void setcolour(PlotState& state, int i, int32_t colour) {
 }
 
 void refreshFonts(ProgramContext& ctx) {
-    if (ctx.metrics && ctx.state.busy == 0) {
-        fosize(ctx.state, *ctx.metrics);
+    if (ctx.hooks.metrics && ctx.state.busy == 0) {
+        fosize(ctx.state, *ctx.hooks.metrics);
         return;
     }
     makepens(ctx.state, kFixedPens);
@@ -151,8 +152,7 @@ void takedicke(ProgramContext& ctx) {
 
 void aktpar(ProgramContext& ctx) {
     PlotState& state = ctx.state;
-    const int16_t savedBusy = state.busy;
-    state.busy = 1;
+    const BusyScope batch(state);
     for (int s = kFirstCountParam; s < kFirstCountParam + kSlotCount; ++s) {
         // A window nobody opened stays closed; its variable still takes the count.
         if (state.params[s].window.loaded) {
@@ -161,7 +161,6 @@ void aktpar(ProgramContext& ctx) {
             storeParamValue(state, s, countValue(state, s));
         }
     }
-    state.busy = savedBusy;
 }
 
 void applyLineOptions(ProgramContext& ctx) {

@@ -1,5 +1,6 @@
 #include "state/general_number.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -17,6 +18,12 @@ std::string generalNumber(double value) {
     }
     char text[32];
     std::snprintf(text, sizeof text, "%.15G", value);
+    return text;
+}
+
+std::string formatParamValue(double v) {
+    std::string text = generalNumber(v);
+    std::replace(text.begin(), text.end(), '.', ',');
     return text;
 }
 

@@ -5,15 +5,8 @@
 namespace vestrano {
 
 void redrawGraph(ProgramContext& ctx) {
-    if (ctx.redrawer && ctx.state.busy < 1) {
-        ctx.redrawer->redraw();
-    }
-}
-
-void redrawAndCalc(ProgramContext& ctx) {
-    redrawGraph(ctx);
-    if (ctx.recalculate) {
-        ctx.recalculate(ctx.state, ctx.ui);
+    if (ctx.hooks.redrawer && ctx.state.busy < 1) {
+        ctx.hooks.redrawer->redraw();
     }
 }
 

@@ -6,60 +6,50 @@
 namespace vestrano {
 
 struct PlotState;
+struct ProgramContext;
 class TextMetrics;
 class Ui;
 
 // Width of a name in the parameter list's font, in twips.
 using NameWidth = std::function<double(std::string_view)>;
 
-// The calculator's recalculation, which lives above the routines that change values.
-using Recalculate = void (*)(PlotState& state, Ui& ui);
-
-// The intervals window's boxes follow a change of the view; it lives above the routines that
-// scroll and zoom. `rows` names the changed ranges: kFollowX, kFollowY, kFollowT.
-constexpr int kFollowX = 1;
-constexpr int kFollowY = 2;
-constexpr int kFollowT = 4;
-struct ProgramContext;
-using FollowView = void (*)(ProgramContext& ctx, int rows);
-
-// Applies the collection window's boxes to the plot; it joins subsystems above the collection.
-using ApplyEntry = void (*)(ProgramContext& ctx);
-
-// The graph window's redraw as the parameter operations reach it: the Qt graph window runs
-// the core redraw on its picture and shows it; tests count the calls.
+// The graph window's redraw as the routines below it reach it: the Qt graph window runs the
+// core redraw on its picture and shows it; tests count the calls.
 class Redrawer {
   public:
     virtual ~Redrawer() = default;
     virtual void redraw() = 0;
 };
 
-// Everything an operation of the program touches besides its arguments, and the roads by which
-// a lower routine reaches a higher one. The redrawer is null while there is no graph window to
-// draw into (start-up, interpretation); the start-up sets the recalculation.
+// The roads by which a routine reaches a window, or a routine of a layer above its own; one
+// that is not set is passed by (there is no such window: the export, most tests). `startup`
+// puts them all into the context at once.
+struct Hooks {
+    // Set by the main window from its graph window, cleared before that goes: the redraw.
+    Redrawer* redrawer = nullptr;
+    // Set and cleared by the main window with the redrawer: the graph window's font measuring,
+    // for `fosize`.
+    TextMetrics* metrics = nullptr;
+    // Set by the main window from its parameter list window: the list's font.
+    NameWidth nameWidth{};
+    // Set by the start-up to `updatestamm`: the integral lower bounds follow a new x range.
+    std::function<void(ProgramContext&)> followBounds{};
+    // Set by the start-up to `colgetall`, which joins subsystems above the collection: the
+    // collection window's boxes are applied to the plot.
+    std::function<void(ProgramContext&)> applyEntry{};
+};
+
+// Everything an operation of the program touches besides its arguments.
 struct ProgramContext {
     PlotState& state;
     Ui& ui;
-    Redrawer* redrawer = nullptr;
-    NameWidth nameWidth{}; // the parameter list's font; empty while there is no list window
-    Recalculate recalculate = nullptr;
-    FollowView followView = nullptr; // set by the start-up
-    ApplyEntry applyEntry = nullptr; // set by the start-up
-    // The graph window's font measuring, for `fosize`; null while there is no graph window.
-    TextMetrics* metrics = nullptr;
+    Hooks hooks{};
+    // Off while the terms are interpreted: the parameters found take their values one by one,
+    // and the calculator follows once at the end.
+    bool calculatorFollows = true;
 };
-
-// Lets the intervals window show the changed ranges, when there is one.
-inline void updateIntervalBoxes(ProgramContext& ctx, int rows) {
-    if (ctx.followView) {
-        ctx.followView(ctx, rows);
-    }
-}
 
 // The graph window's redraw; nothing while `busy` batches changes.
 void redrawGraph(ProgramContext& ctx);
-
-// The redraw after a value change, then the calculator follows the new values.
-void redrawAndCalc(ProgramContext& ctx);
 
 } // namespace vestrano

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/calculator.h"
 #include "app/startup.h"
 #include "lines/additional_drawing.h"
 #include "plot/recording_canvas.h"
@@ -37,15 +36,15 @@ class AppFixture : public ::testing::Test {
     PlotState state;
     ScriptedUi ui;
     RecordingRedrawer redrawer{state, ui};
-    ProgramContext ctx{state, ui, &redrawer, {}, docalc};
+    ProgramContext ctx{state, ui};
 
     AppFixture() {
-        startup(ctx);
+        BusyScope starting = startup(ctx, {.redrawer = &redrawer});
         state.layout.clientWidth = 30000;
         state.layout.clientHeight = 18000;
         state.view.picw = 24000;
         state.view.pich = 15000;
-        completeStartup(ctx, redrawer.canvas);
+        completeStartup(ctx, redrawer.canvas, std::move(starting));
         redrawer.count = 0;
         redrawer.canvas.events.clear();
         ui.changes.clear();

@@ -1,5 +1,6 @@
 #include "app/calculator.h"
 #include "app/calculator_layout.h"
+#include "params/recalculation.h"
 #include "state/general_number.h"
 
 #include <cmath>

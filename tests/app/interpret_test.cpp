@@ -1,8 +1,11 @@
 #include "app/interpretall.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "state/plot_state.h"
+#include "state/program_context.h"
 #include "support/scripted_ui.h"
 
 namespace vestrano {
@@ -141,6 +144,17 @@ TEST_F(Interpret, CalculatorAndScaleFollowEveryRun) {
     EXPECT_EQ(state.calculator.result, "2");
     EXPECT_DOUBLE_EQ(state.view.xmu, 1200.0);
     EXPECT_DOUBLE_EQ(eval("xmu*ymu"), 1200.0 * 750.0);
+}
+
+// The parameters found take their values one by one; the calculator is worked out once, with
+// all of them.
+TEST_F(Interpret, TheCalculatorFollowsOnceAtTheEnd) {
+    state.calculator.input = "a+b";
+    state.slots[0].text = "a*x+b";
+    ProgramContext ctx{state, ui};
+    ASSERT_TRUE(interpretall(ctx));
+    EXPECT_EQ(std::count(ui.changes.begin(), ui.changes.end(), Change::Calculator), 1);
+    EXPECT_EQ(state.calculator.result, "2");
 }
 
 TEST_F(Interpret, MoreThanTwentyOneParametersAreRefused) {

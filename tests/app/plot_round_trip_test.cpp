@@ -18,14 +18,14 @@ struct SecondProgram {
     PlotState state;
     ScriptedUi ui;
     RecordingRedrawer redrawer{state, ui};
-    ProgramContext ctx{state, ui, &redrawer, {}, docalc};
+    ProgramContext ctx{state, ui};
 
     explicit SecondProgram(const std::filesystem::path& folder) {
         std::filesystem::create_directories(folder);
-        startup(ctx, folder.string());
+        BusyScope starting = startup(ctx, {.redrawer = &redrawer}, folder.string());
         state.view.picw = 24000;
         state.view.pich = 15000;
-        completeStartup(ctx, redrawer.canvas);
+        completeStartup(ctx, redrawer.canvas, std::move(starting));
     }
     const ParamEntry& param(const std::string& name) const {
         for (const ParamEntry& p : state.params) {

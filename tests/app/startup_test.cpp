@@ -1,4 +1,3 @@
-#include "app/calculator.h"
 #include "app/startup.h"
 
 #include <tuple>
@@ -13,8 +12,8 @@ TEST(Startup, LeavesFunctionModeWithFixedVariablesAndNothingDrawn) {
     PlotState state;
     ScriptedUi ui;
     RecordingRedrawer redrawer{state, ui};
-    ProgramContext ctx{state, ui, &redrawer, {}, docalc};
-    startup(ctx);
+    ProgramContext ctx{state, ui};
+    const BusyScope starting = startup(ctx, {.redrawer = &redrawer});
 
     EXPECT_EQ(state.mode, 0);
     EXPECT_EQ(state.busy, 1);
@@ -38,13 +37,13 @@ TEST(Startup, FinishingDrawsOnceWithEqualScalesAndShowsBothWindows) {
     PlotState fresh;
     ScriptedUi freshUi;
     RecordingRedrawer counter{fresh, freshUi};
-    ProgramContext freshCtx{fresh, freshUi, &counter};
-    startup(freshCtx);
+    ProgramContext freshCtx{fresh, freshUi};
+    BusyScope starting = startup(freshCtx, {.redrawer = &counter});
     fresh.layout.clientWidth = 30000;
     fresh.layout.clientHeight = 18000;
     fresh.view.picw = 24000;
     fresh.view.pich = 12000;
-    completeStartup(freshCtx, counter.canvas);
+    completeStartup(freshCtx, counter.canvas, std::move(starting));
 
     EXPECT_EQ(fresh.busy, 0);
     EXPECT_EQ(counter.count, 1);

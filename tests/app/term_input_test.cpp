@@ -54,7 +54,9 @@ TEST_F(AppFixture, ParacopyWritesOneLinePerFilledSlot) {
 TEST_F(AppFixture, InterpretingRefreshesTheListAndArrangesTheWindows) {
     state.menu.spal = true;
     state.menu.pardock = true;
-    ctx.nameWidth = [](std::string_view name) { return 120.0 * static_cast<double>(name.size()); };
+    ctx.hooks.nameWidth = [](std::string_view name) {
+        return 120.0 * static_cast<double>(name.size());
+    };
     state.additional.linestext = "y=m*x";
     ASSERT_TRUE(interpretall(ctx));
     const int m = paramSlot("m");

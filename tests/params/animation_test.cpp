@@ -1,4 +1,3 @@
-#include "app/calculator.h"
 #include "params/animation.h"
 
 #include <string>
@@ -8,6 +7,7 @@
 #include "param_fixture.h"
 #include "params/param_table.h"
 #include "params/timer_dialog.h"
+#include "state/busy_scope.h"
 
 namespace vestrano {
 namespace {
@@ -90,13 +90,32 @@ TEST_F(Animation, TimersRunInStartOrderWithOneRedrawPerTick) {
     toggleTimer(state, ui, a);
     SnapshotUi spy;
     spy.state = &state;
-    ProgramContext spied{state, spy, &redraws, {}, docalc};
+    ProgramContext spied{state, spy, {.redrawer = &redraws}};
     redraws.count = 0;
     tick(spied);
     tick(spied);
     EXPECT_EQ(redraws.count, 2);
     const std::vector<std::pair<double, double>> expected{{1, 4}, {2, 4}, {2, 3}, {3, 3}};
     EXPECT_EQ(spy.seen, expected);
+}
+
+// A tick can run inside a message box of another batch, such as an entry being applied: it
+// leaves that batch raised, so the picture is still drawn once, when the batch ends.
+TEST_F(Animation, TickInsideAnotherBatchLeavesItRaised) {
+    prepare(a, 1, 1, 0);
+    toggleTimer(state, ui, a);
+    redraws.count = 0;
+    {
+        const BusyScope other(state);
+        tick(ctx);
+        EXPECT_EQ(state.busy, 1);
+        EXPECT_EQ(redraws.count, 0);
+        EXPECT_EQ(param(a).parvalue, 2.0);
+    }
+    EXPECT_EQ(state.busy, 0);
+    tick(ctx);
+    EXPECT_EQ(state.busy, 0);
+    EXPECT_EQ(redraws.count, 1);
 }
 
 TEST_F(Animation, CountSlotMovesOnlyDownwardsByHalfSteps) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/calculator.h"
 #include "app/interpretall.h"
 #include "params/param_arithmetic.h"
 #include "state/plot_state.h"
@@ -30,7 +29,7 @@ class ParamFixture : public ::testing::Test {
     PlotState state;
     ScriptedUi ui;
     CountingRedrawer redraws;
-    ProgramContext ctx{state, ui, &redraws, {}, docalc};
+    ProgramContext ctx{state, ui, {.redrawer = &redraws}};
 
     ParamFixture() {
         state.view.picw = 24000;

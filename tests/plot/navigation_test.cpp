@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "plot/einszueins.h"
 #include "plot/graph_keys.h"
 #include "view_fixture.h"
 
@@ -53,6 +54,22 @@ INSTANTIATE_TEST_SUITE_P(
         Click{"ShiftRightCentresThePoint", kButtonRight, kModShift, 3, 2, {-7, 13, -8, 12}},
         Click{"ShiftMiddlePansNothing", kButtonMiddle, kModShift, 3, 2, {-10, 10, -10, 10}}),
     [](const auto& info) { return info.param.name; });
+
+// The intervals window follows the view without anything above the plot being set up; only
+// the integral lower bounds need the start-up's hook.
+TEST_F(ViewFixture, TheIntervalsWindowShowsTheRangesTheViewMovedTo) {
+    state.view.tmin = 0.5;
+    scrlr(ctx, 10);
+    EXPECT_EQ(state.intervals.von[0], "-8");
+    EXPECT_EQ(state.intervals.bis[0], "12");
+    EXPECT_EQ(state.intervals.von[1], "");
+    scrud(ctx, -25);
+    EXPECT_EQ(state.intervals.von[1], "-15");
+    EXPECT_EQ(state.intervals.bis[1], "5");
+    einszueins(ctx, 1);
+    EXPECT_EQ(state.intervals.von[1], "-11,25");
+    EXPECT_EQ(state.intervals.von[2], "0,5");
+}
 
 TEST_F(ViewFixture, ALockedZoomAndAPlainReleaseLeaveTheView) {
     state.menu.zoomtoggle = true;

@@ -2,7 +2,6 @@
 
 #include <tuple>
 
-#include "app/calculator.h"
 #include "plot_fixture.h"
 #include "state/program_context.h"
 
@@ -18,7 +17,7 @@ class CountingRedrawer final : public Redrawer {
 class ViewFixture : public PlotFixture {
   protected:
     CountingRedrawer redrawer;
-    ProgramContext ctx{state, ui, &redrawer, {}, docalc};
+    ProgramContext ctx{state, ui, {.redrawer = &redrawer}};
 
     ViewFixture() { setscale(state); }
 

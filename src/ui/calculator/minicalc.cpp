@@ -9,6 +9,7 @@
 
 #include "app/calculator.h"
 #include "app/calculator_layout.h"
+#include "params/recalculation.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "ui/main_window/box_events.h"

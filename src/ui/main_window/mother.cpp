@@ -8,7 +8,6 @@
 
 #include <filesystem>
 
-#include "app/calculator.h"
 #include "app/intervals.h"
 #include "app/lines_window.h"
 #include "app/menu_actions.h"
@@ -27,6 +26,7 @@
 #include "ui/main_window/termform.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/para_windows.h"
+#include "ui/params/parameter_list_window.h"
 #include "ui/params/tool_window.h"
 #include "ui/plot/graphform.h"
 #include "ui/settings/optionsgraph.h"
@@ -52,7 +52,7 @@ void limitSize(QMdiSubWindow& window, const TrackLimits& limits) {
 
 Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     : ui_(dialogs ? *dialogs : qtDialogs_, [this](Change what) { changed(what); }),
-      ctx_{*state_, ui_, nullptr, {}, docalc} {
+      ctx_{*state_, ui_} {
     setObjectName("mother");
     refreshTitle();
     qtDialogs_.setParent(this);
@@ -74,8 +74,6 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
         window->installEventFilter(this);
         window->hide();
     }
-    ctx_.redrawer = graph_;
-    ctx_.metrics = &graph_->canvas();
     buildParamWindows();
     calc_ = new MiniCalc(ctx_, *mdi_);
     inter_ = new InterForm(ctx_, *mdi_);
@@ -87,15 +85,19 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
     menuKeys_ = std::make_unique<MenuKeys>(*menuBar());
-    startup(ctx_, dataFolder);
+    starting_.emplace(startup(
+        ctx_,
+        {.redrawer = graph_, .metrics = &graph_->canvas(), .nameWidth = paramList_->nameWidth()},
+        dataFolder));
     refreshMenu();
 }
 
 Mother::~Mother() {
     menuKeys_.reset();
-    // The children draw through the context; they go before the state does.
-    ctx_.redrawer = nullptr;
-    ctx_.metrics = nullptr;
+    // The windows draw and measure through the context; they go before the state does.
+    ctx_.hooks.redrawer = nullptr;
+    ctx_.hooks.metrics = nullptr;
+    ctx_.hooks.nameWidth = nullptr;
     timer1_->stop();
     // Its windows go with the area; it lets go of them first.
     paras_.reset();
@@ -118,7 +120,8 @@ void Mother::finishStartup() {
     const int tpp = twipsPerPixel(*this);
     state_->layout.clientWidth = toTwips(mdi_->viewport()->width(), tpp);
     state_->layout.clientHeight = toTwips(mdi_->viewport()->height(), tpp);
-    completeStartup(ctx_, graph_->canvas());
+    // Handed on once: a second call lays the windows out again with `busy` long given back.
+    completeStartup(ctx_, graph_->canvas(), std::move(*starting_));
     refreshMenu();
     // The first keys typed go into f(x), not to the graph's shortcuts.
     mdi_->setActiveSubWindow(termSub_);

@@ -5,8 +5,10 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "state/busy_scope.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "ui/main_window/qt_dialogs.h"
@@ -108,6 +110,8 @@ class Mother final : public QMainWindow {
     std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();
     WindowUi ui_;
     ProgramContext ctx_;
+    // Nothing is drawn from the start-up until the windows are shown.
+    std::optional<BusyScope> starting_;
     QMdiArea* mdi_ = nullptr;
     GraphForm* graph_ = nullptr;
     TermForm* term_ = nullptr;

@@ -46,7 +46,6 @@ void Mother::buildParamWindows() {
     paras_ =
         std::make_unique<ParaWindows>(ctx_, *mdi_, *this, [this] { return paramFrame(*state_); });
     paramList_ = new ParameterList(ctx_, *mdi_);
-    ctx_.nameWidth = paramList_->nameWidth();
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     // As short as it gets: the redraw sets the pace of the animation.
@@ -62,10 +61,10 @@ void Mother::buildParamMenu(QMenu* menu) {
     PlotState& s = *state_;
     const auto frame = [this] { return paramFrame(*state_); };
     const std::map<std::string_view, std::function<void()>> actions{
-        {"mn_spal", [this, &s, frame] { toggleParamList(s, frame(), ctx_.nameWidth); }},
+        {"mn_spal", [this, &s, frame] { toggleParamList(s, frame(), ctx_.hooks.nameWidth); }},
         {"mn_para",
          [this, &s, frame] {
-             const std::vector<int> order = showAllParameters(s, frame(), ctx_.nameWidth);
+             const std::vector<int> order = showAllParameters(s, frame(), ctx_.hooks.nameWidth);
              syncParams();
              paras_->bringForward(order);
              listBehind(paramList_->window(), *paras_, order);
