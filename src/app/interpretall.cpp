@@ -86,7 +86,7 @@ int findParameters(ProgramContext& ctx, Discovery& d, const std::string& text) {
         engine.ucEval(text);
         engine.ucReleaseExpr(kEvalReleaseCount);
         const int code = engine.ucGetError();
-        if (code != number(ErrorCode::undefinedVariable)) {
+        if (code != number(ErrorCode::UndefinedVariable)) {
             return code;
         }
         const std::string name = lower(engine.ucGetErrorData());
@@ -107,7 +107,7 @@ int findParameters(ProgramContext& ctx, Discovery& d, const std::string& text) {
 // An error in the text itself. A factorial overflows only for some values, like a division by
 // zero, so it would make the status depend on the parameter values of the moment.
 bool isFixedTextError(int code) {
-    return isTextError(code) && code != number(ErrorCode::factorialOverflow);
+    return isTextError(code) && code != number(ErrorCode::FactorialOverflow);
 }
 
 void scanTexts(ProgramContext& ctx, Discovery& d) {

@@ -123,7 +123,7 @@ abs:
     VESTRANO_NEXT;
 sqrt:
     if (top < 0) {
-        e = number(ErrorCode::sqrtDomain);
+        e = number(ErrorCode::SqrtDomain);
     }
     top = kernels::squareRoot(top);
     VESTRANO_CHECKED_NEXT;

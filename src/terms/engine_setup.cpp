@@ -114,7 +114,7 @@ std::string defslotsordered(PlotState& state, std::string_view a, std::string_vi
             }
             state.engine.ucEval(bodies[k]);
             const int code = state.engine.ucGetError();
-            if (code != number(ErrorCode::undefinedFunction)) {
+            if (code != number(ErrorCode::UndefinedFunction)) {
                 pending[k] = false;
                 if (!bodies[k].empty()) {
                     defineSlot(state, k, bodies[k]);

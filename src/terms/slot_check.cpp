@@ -81,7 +81,7 @@ std::string checkslot(PlotState& state, Ui& ui, int k) {
     ExprEngine& engine = state.engine;
     const int code = parseSlotText(state, t);
     std::string result;
-    if (code != 0 && code != number(ErrorCode::undefinedVariable)) {
+    if (code != 0 && code != number(ErrorCode::UndefinedVariable)) {
         result = errtext(engine, -1);
     }
     engine.ucEval(std::nullopt);
