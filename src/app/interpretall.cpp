@@ -16,7 +16,7 @@
 #include "state/program_context.h"
 #include "state/ui.h"
 #include "terms/engine_setup.h"
-#include "terms/interpret.h"
+#include "terms/slot_check.h"
 #include "terms/text_replace.h"
 
 namespace vestrano {

@@ -1,6 +1,7 @@
-#include "terms/termconv.h"
+#include "terms/diffquot.h"
 
 #include "state/plot_state.h"
+#include "terms/bracketgroup.h"
 #include "terms/text_replace.h"
 
 namespace vestrano {

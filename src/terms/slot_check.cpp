@@ -1,11 +1,13 @@
+#include "terms/slot_check.h"
+
 #include <algorithm>
 #include <array>
 #include <vector>
 
 #include "engine/errtext.h"
 #include "state/plot_state.h"
+#include "terms/bracketgroup.h"
 #include "terms/engine_setup.h"
-#include "terms/interpret.h"
 #include "terms/termconv.h"
 #include "terms/text_replace.h"
 

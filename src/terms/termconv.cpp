@@ -5,6 +5,8 @@
 
 #include "state/plot_state.h"
 #include "state/quiet_ui.h"
+#include "terms/bracketgroup.h"
+#include "terms/diffquot.h"
 #include "terms/text_replace.h"
 
 namespace vestrano {
