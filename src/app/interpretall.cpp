@@ -120,7 +120,8 @@ void scanTexts(ProgramContext& ctx, Discovery& d) {
         }
         const int code = findParameters(ctx, d, text);
         if (isFixedTextError(code) && d.message.empty()) {
-            const std::string label = isSlot ? slotName(state.mode, 3 + k) : "Geradenfenster";
+            const std::string label =
+                isSlot ? slotName(state.mode, SlotText::Function, k) : "Geradenfenster";
             d.message = label + ": " + errtext(state.engine, -1);
         }
         state.engine.ucEval(std::nullopt);
@@ -234,7 +235,7 @@ bool interpretall(ProgramContext& ctx) {
         const std::string e = checkslot(state, ui, k);
         if (!e.empty()) {
             state.slots[k].engtext.clear();
-            appendMessage(message, slotName(state.mode, 3 + k) + ": " + e);
+            appendMessage(message, slotName(state.mode, SlotText::Function, k) + ": " + e);
         }
         integralmark(params, k);
     }

@@ -155,7 +155,7 @@ void vonbis(ProgramContext& ctx) {
 
 void takeOverIntervals(ProgramContext& ctx) {
     vonbis(ctx);
-    followTakeOver(ctx, kIntervals);
+    followTakeOver(ctx, EntryField::Intervals);
 }
 
 std::string makedtxt(PlotState& state, Ui& ui) {
@@ -187,7 +187,7 @@ void updatestamm(ProgramContext& ctx) {
     const int16_t busy = state.busy;
     state.busy = 1;
     for (int i = 0; i < kSlotCount; ++i) {
-        double& b = state.lowerbounds[state.mode * 3 + i];
+        double& b = lowerBound(state, i);
         if (!(lo <= b && b <= hi)) {
             b = middle;
         }

@@ -7,8 +7,7 @@ namespace vestrano {
 
 class Ui;
 
-// Expands the derivative notation of slot name k (3, 4 or 5) of the mode into a difference
-// quotient.
-std::string diffquot(std::string_view text, int k, int mode, Ui& ui);
+// Expands the derivative notation of `slot` (0..2) of the mode into a difference quotient.
+std::string diffquot(std::string_view text, int slot, int mode, Ui& ui);
 
 } // namespace vestrano
