@@ -159,7 +159,7 @@ class SectionReader {
             bool ends = line.back() == '}';
             std::string& text = scratch_;
             text.assign(line);
-            if (ends && !line.starts_with(collectionKey(CollectionKey::LongText))) {
+            if (ends && !line.starts_with(longText_)) {
                 std::erase(text, '}');
             }
             const Classified c = classify(text);
@@ -189,19 +189,17 @@ class SectionReader {
     }
 
     Classified classify(std::string_view line) const {
-        if (line.starts_with(collectionKey(CollectionKey::EndOfEntry))) {
+        if (line.starts_with(endOfEntry_)) {
             return {LineClass::EndOfEntry};
         }
-        if (line.starts_with(collectionKey(CollectionKey::EndOfReading))) {
+        if (line.starts_with(endOfReading_)) {
             return {LineClass::EndOfReading};
         }
-        const std::string& title = collectionKey(CollectionKey::Title);
-        if (line.starts_with(title)) {
-            return {LineClass::Title, EntryField::Title, title.size()};
+        if (line.starts_with(title_)) {
+            return {LineClass::Title, EntryField::Title, title_.size()};
         }
-        const std::string& longText = collectionKey(CollectionKey::LongText);
-        if (line.starts_with(longText)) {
-            return {LineClass::MultiLine, EntryField::LongText, longText.size()};
+        if (line.starts_with(longText_)) {
+            return {LineClass::MultiLine, EntryField::LongText, longText_.size()};
         }
         for (const KeyRule& rule : rules_) {
             if (line.starts_with(rule.key)) {
@@ -266,6 +264,11 @@ class SectionReader {
     }
 
     LineReader in_;
+    // The keys tested before the rules, looked up once per section.
+    const std::string& endOfEntry_ = collectionKey(CollectionKey::EndOfEntry);
+    const std::string& endOfReading_ = collectionKey(CollectionKey::EndOfReading);
+    const std::string& title_ = collectionKey(CollectionKey::Title);
+    const std::string& longText_ = collectionKey(CollectionKey::LongText);
     std::array<KeyRule, kKeyRuleCount> rules_;
     std::vector<CollectionEntry>& entries_;
     std::string scratch_; // the line being classified, kept to reuse its memory
