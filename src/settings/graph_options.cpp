@@ -1,5 +1,7 @@
 // "Übernehmen" and "Voreinstellungen" of the help-line dialog.
 
+#include "settings/graph_options.h"
+
 #include <array>
 #include <optional>
 #include <string>
