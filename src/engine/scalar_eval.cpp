@@ -1,5 +1,6 @@
+#include "engine/scalar_eval.h"
+
 #include "engine/operators.h"
-#include "engine/program.h"
 
 namespace vestrano {
 namespace {
