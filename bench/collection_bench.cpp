@@ -29,16 +29,18 @@ std::vector<CollectionEntry> bigCollection() {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         auto& f = entries[i].fields;
         const std::string n = std::to_string(i);
-        f[kTitle] = "Schar von Parabeln Nr. " + n;
-        f[kLongtext] = "Verschiebung und Streckung einer Normalparabel, Übung " + n + "\r\n\r\n" +
-                       std::string(700, 'a') + "\r\nÄnderungen über die Parameter.";
-        f[kTerms] = "f(x)=a*(x-b)^2+c\r\ng(x)=f'(x) (aus)\r\nh(x)=integral(f(t);0;x)\r\n$f2$$h3$";
-        f[kParams] = "a=1.5 (z 0.1)\r\nb=-2\r\nc=0.25\r\nanzf=499";
-        f[kBounds] = "a[-5;5]\r\nb[-10;10]\r\nc[-10;10]\r\nanzf[1;19999]";
-        f[kIntervals] = "x[-10;10]\r\ny[-10;10]\r\nDf[-5;5]";
-        f[kLowers] = "uh=0";
-        f[kLines] = "y=2*x+1\r\nx=3";
-        f[kPoints] = "P(1|2)\r\nQ(-1|0,5)";
+        f[EntryField::Title] = "Schar von Parabeln Nr. " + n;
+        f[EntryField::LongText] = "Verschiebung und Streckung einer Normalparabel, Übung " + n +
+                                  "\r\n\r\n" + std::string(700, 'a') +
+                                  "\r\nÄnderungen über die Parameter.";
+        f[EntryField::Terms] =
+            "f(x)=a*(x-b)^2+c\r\ng(x)=f'(x) (aus)\r\nh(x)=integral(f(t);0;x)\r\n$f2$$h3$";
+        f[EntryField::Params] = "a=1.5 (z 0.1)\r\nb=-2\r\nc=0.25\r\nanzf=499";
+        f[EntryField::Bounds] = "a[-5;5]\r\nb[-10;10]\r\nc[-10;10]\r\nanzf[1;19999]";
+        f[EntryField::Intervals] = "x[-10;10]\r\ny[-10;10]\r\nDf[-5;5]";
+        f[EntryField::Lowers] = "uh=0";
+        f[EntryField::Lines] = "y=2*x+1\r\nx=3";
+        f[EntryField::Points] = "P(1|2)\r\nQ(-1|0,5)";
         entries[i].isProtected = i % 7 == 0;
     }
     return entries;

@@ -37,7 +37,7 @@ inline std::string withCrLf(std::string_view text) {
 // What a written entry reads back as: the fields after the long text without empty lines.
 inline std::vector<CollectionEntry> asWritten(std::vector<CollectionEntry> entries) {
     for (CollectionEntry& entry : entries) {
-        for (int k = kTerms; k < kEntryFieldCount; ++k) {
+        for (const EntryField k : kPlotFields) {
             entry.fields[k] = remcrlf(entry.fields[k]);
         }
     }
@@ -48,7 +48,7 @@ inline std::vector<CollectionEntry> asWritten(std::vector<CollectionEntry> entri
 // "\end" that runs into the value's closing "\end\" or into a "\n" after it.
 inline bool beyondTheFormat(const std::vector<CollectionEntry>& entries) {
     for (const CollectionEntry& entry : entries) {
-        for (const int k : {kLongtext, kLines, kPoints}) {
+        for (const EntryField k : {EntryField::LongText, EntryField::Lines, EntryField::Points}) {
             const std::string& value = entry.fields[k];
             if (value.find("\\n") != std::string::npos ||
                 value.find("\\end") != std::string::npos) {
@@ -92,11 +92,14 @@ inline bool sameAfterWriting(const std::vector<CollectionEntry>& read,
     }
     const std::vector<CollectionEntry> written = asWritten(read);
     for (std::size_t i = 0; i < read.size(); ++i) {
-        for (int k = 0; k < kEntryFieldCount; ++k) {
-            const bool multiLine = k == kLongtext || k == kLines || k == kPoints;
-            const bool same = multiLine ? valueLines(written[i].fields[k], k != kLongtext) ==
-                                              valueLines(again[i].fields[k], k != kLongtext)
-                                        : written[i].fields[k] == again[i].fields[k];
+        for (int n = 0; n < kEntryFieldCount; ++n) {
+            const auto k = static_cast<EntryField>(n);
+            const bool multiLine =
+                k == EntryField::LongText || k == EntryField::Lines || k == EntryField::Points;
+            const bool same = multiLine
+                                  ? valueLines(written[i].fields[k], k != EntryField::LongText) ==
+                                        valueLines(again[i].fields[k], k != EntryField::LongText)
+                                  : written[i].fields[k] == again[i].fields[k];
             if (!same) {
                 return false;
             }
@@ -125,7 +128,7 @@ inline std::string collectionFault(std::string_view bytes) {
     static const std::string_view kSections[] = {"Funktionenplotter", "Kurvenplotter"};
     for (int mode = 0; mode < 2; ++mode) {
         CollectionEntry before;
-        before.fields[kTitle] = "vorher";
+        before.fields[EntryField::Title] = "vorher";
         std::vector<CollectionEntry> entries{before};
         const std::string error = readEntries(text, mode, kSections[mode], entries);
         if (!error.empty() && error != kNoSectionLine && error != kBrokenFile) {

@@ -242,7 +242,8 @@ class TermsFuzzRound {
             if (probe.empty()) {
                 continue;
             }
-            replaceAll(probe, slotName(state.mode, 8), slotName(state.mode, 0));
+            replaceAll(probe, slotName(state.mode, SlotText::Integral),
+                       slotName(state.mode, SlotText::Variable));
             engine.ucParse(probe);
             const int code = engine.ucGetError();
             engine.ucReleaseExpr(1);

@@ -23,40 +23,42 @@ namespace vestrano {
 
 namespace {
 
-enum ApplyError { kNoError, kBadLine = 600, kBadInterval = 601, kWrongOrder = 602, kSyntax };
+enum class ApplyError { None, BadLine, BadInterval, WrongOrder, Syntax };
 
-constexpr std::array<const char*, 6> kBoxNames{
+constexpr std::array<const char*, kDetailBoxes> kBoxNames{
     "", "Funktionsterme", "Parameter", "Parameter-Grenzen", "Intervalle", "Stammfunktionsgrenzen"};
 
 const char* reason(ApplyError error) {
     switch (error) {
-    case kBadLine:
+    case ApplyError::BadLine:
         return "Ungültige Zeile!";
-    case kBadInterval:
+    case ApplyError::BadInterval:
         return "Ungültige Intervallangabe!";
-    case kWrongOrder:
+    case ApplyError::WrongOrder:
         return "Untere Grenze muss kleiner als obere Grenze sein!";
     default:
         return "Syntax-Fehler!";
     }
 }
 
-std::string keyOf(const PlotState& state, int part, int n) {
-    if (part == kTermsBox) {
-        return slotName(state.mode, 3 + n) + "=";
+// Key n of a box whose lines begin with a key: a slot's term, an interval row, a lower bound.
+std::string keyOf(const PlotState& state, DetailBox box, int n) {
+    if (box == DetailBox::Terms) {
+        return slotName(state.mode, SlotText::Function, n) + "=";
     }
-    return collectionKey((part == kIntervalsBox ? 8 : 14) + n);
+    return collectionKey(
+        box == DetailBox::Intervals ? CollectionKey::Interval : CollectionKey::LowerBound, n);
 }
 
-// The offset of the key the line begins with within the box's key range, or -1.
-int findKey(const PlotState& state, int part, std::string_view line) {
-    const int count = part == kIntervalsBox ? 6 : 3;
+// Which of the box's keys the line begins with.
+std::optional<int> findKey(const PlotState& state, DetailBox box, std::string_view line) {
+    const int count = box == DetailBox::Intervals ? 2 * kSlotCount : kSlotCount;
     for (int n = 0; n < count; ++n) {
-        if (line.starts_with(keyOf(state, part, n))) {
+        if (line.starts_with(keyOf(state, box, n))) {
             return n;
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 std::optional<double> number(ExprEngine& engine, std::string_view text) {
@@ -77,23 +79,23 @@ ApplyError termLine(ProgramContext& ctx, int n, std::string value) {
     value.erase(value.find_last_not_of(' ') + 1);
     slot.text = value;
     ctx.ui.changed(Change::Terms);
-    return kNoError;
+    return ApplyError::None;
 }
 
 ApplyError setValue(ProgramContext& ctx, int slot, std::string_view text) {
     std::optional<double> v = number(ctx.state.engine, text);
     if (!v) {
-        return kSyntax;
+        return ApplyError::Syntax;
     }
     setpar(ctx, slot, *v);
-    return kNoError;
+    return ApplyError::None;
 }
 
 ApplyError timerPart(PlotState& state, int slot, std::string_view line) {
     const size_t open = line.find('(');
     const size_t close = open == std::string_view::npos ? open : line.find(')', open);
     if (close == std::string_view::npos) {
-        return kNoError;
+        return ApplyError::None;
     }
     std::string timer(line.substr(open + 1, close - open - 1));
     std::erase(timer, ' ');
@@ -102,21 +104,21 @@ ApplyError timerPart(PlotState& state, int slot, std::string_view line) {
     const std::optional<double> step =
         number(state.engine, timer.empty() ? std::string() : timer.substr(1));
     if (!step) {
-        return kSyntax;
+        return ApplyError::Syntax;
     }
     p.parstep = *step;
-    return kNoError;
+    return ApplyError::None;
 }
 
 ApplyError paramLine(ProgramContext& ctx, std::string_view line) {
     const size_t eq = line.find('=');
-    const int slot = paramindex(ctx.state, trimmed(line.substr(0, eq)));
-    if (slot < 0 || eq == std::string_view::npos) {
-        return slot < 0 ? kNoError : kSyntax;
+    const std::optional<int> slot = paramindex(ctx.state, trimmed(line.substr(0, eq)));
+    if (!slot || eq == std::string_view::npos) {
+        return slot ? ApplyError::Syntax : ApplyError::None;
     }
     const std::string_view rest = line.substr(eq + 1);
-    const ApplyError error = setValue(ctx, slot, trimmed(rest.substr(0, rest.find('('))));
-    return error != kNoError ? error : timerPart(ctx.state, slot, rest);
+    const ApplyError error = setValue(ctx, *slot, trimmed(rest.substr(0, rest.find('('))));
+    return error != ApplyError::None ? error : timerPart(ctx.state, *slot, rest);
 }
 
 struct Range {
@@ -134,57 +136,56 @@ std::optional<Range> splitRange(std::string_view line) {
                  std::string(line.substr(semi + 1, close - semi - 1))};
 }
 
-ApplyError rangeLine(ProgramContext& ctx, int part, int n, std::string_view line) {
+// A row of the intervals box, or with no row a parameter's bounds.
+ApplyError rangeLine(ProgramContext& ctx, std::optional<int> intervalRow, std::string_view line) {
     const std::optional<Range> range = splitRange(line);
     if (!range) {
-        return kBadInterval;
+        return ApplyError::BadInterval;
     }
     IntervalWindow& w = ctx.state.intervals;
-    if (part == kIntervalsBox && n >= kFirstRestrictionRow) {
-        w.von[n] = range->lower;
-        w.bis[n] = range->upper;
+    if (intervalRow && *intervalRow >= kFirstRestrictionRow) {
+        w.von[*intervalRow] = range->lower;
+        w.bis[*intervalRow] = range->upper;
         ++w.revision;
-        return kNoError;
+        return ApplyError::None;
     }
     const std::optional<double> lower = number(ctx.state.engine, range->lower);
     const std::optional<double> upper = number(ctx.state.engine, range->upper);
     if (!lower || !upper) {
-        return kSyntax;
+        return ApplyError::Syntax;
     }
     if (!(*lower < *upper)) {
-        return kWrongOrder;
+        return ApplyError::WrongOrder;
     }
-    if (part == kIntervalsBox) {
+    if (intervalRow) {
+        const int n = *intervalRow;
         w.von[n] = generalNumber(*lower);
         w.bis[n] = generalNumber(*upper);
         ++w.revision;
-        return vonenter(ctx, n) ? kNoError : kSyntax;
+        return vonenter(ctx, n) ? ApplyError::None : ApplyError::Syntax;
     }
-    const int slot = paramindex(ctx.state, range->name);
-    if (slot >= 0) {
-        setparb(ctx, slot, *lower, *upper);
+    if (const std::optional<int> slot = paramindex(ctx.state, range->name)) {
+        setparb(ctx, *slot, *lower, *upper);
     }
-    return kNoError;
+    return ApplyError::None;
 }
 
-ApplyError applyLine(ProgramContext& ctx, int part, std::string line) {
-    int n = -1;
-    if (part == kTermsBox || part == kIntervalsBox || part == kLowersBox) {
-        n = findKey(ctx.state, part, line);
-        if (n < 0) {
-            return kBadLine;
-        }
+ApplyError applyLine(ProgramContext& ctx, DetailBox box, std::string line) {
+    const bool keyed = box != DetailBox::Params && box != DetailBox::Bounds;
+    const std::optional<int> n = keyed ? findKey(ctx.state, box, line) : std::nullopt;
+    if (keyed && !n) {
+        return ApplyError::BadLine;
     }
     std::replace(line.begin(), line.end(), ',', '.');
-    switch (part) {
-    case kTermsBox:
-        return termLine(ctx, n, line.substr(keyOf(ctx.state, part, n).size()));
-    case kParamsBox:
+    switch (box) {
+    case DetailBox::Terms:
+        return termLine(ctx, *n, line.substr(keyOf(ctx.state, box, *n).size()));
+    case DetailBox::Params:
         return paramLine(ctx, line);
-    case kLowersBox:
-        return setValue(ctx, n, line.substr(keyOf(ctx.state, part, n).size()));
+    case DetailBox::Lowers:
+        return setValue(ctx, *n, line.substr(keyOf(ctx.state, box, *n).size()));
     default:
-        return rangeLine(ctx, part, n, line);
+        return rangeLine(ctx, n, line);
     }
 }
 
@@ -203,18 +204,18 @@ void applyBoxes(ProgramContext& ctx) {
     }
     ++state.intervals.revision;
     makepens(state, kSlotPens);
-    if (!colget(ctx, kTermsBox)) {
+    if (!colget(ctx, DetailBox::Terms)) {
         interpretall(ctx);
         return;
     }
-    const bool intervalsOk = colget(ctx, kIntervalsBox);
+    const bool intervalsOk = colget(ctx, DetailBox::Intervals);
     if (intervalsOk) {
         state.intervaltext = makedtxt(state, ctx.ui);
     }
     makeplist(state);
     takeit(ctx);
-    if (intervalsOk && colget(ctx, kParamsBox) && colget(ctx, kBoundsBox)) {
-        colget(ctx, kLowersBox);
+    if (intervalsOk && colget(ctx, DetailBox::Params) && colget(ctx, DetailBox::Bounds)) {
+        colget(ctx, DetailBox::Lowers);
     }
 }
 
@@ -226,15 +227,15 @@ void showerror(PlotState& state, const std::string& message, uint32_t colour) {
     w.label9Color = colour;
 }
 
-bool colget(ProgramContext& ctx, int part) {
+bool colget(ProgramContext& ctx, DetailBox box) {
     CollectionWindow& w = ctx.state.collection.window;
     w.linepos = 1;
-    const std::string text = w.txt[part];
+    const std::string text = w.box(box);
     for (std::string line = getfull(w, text); line != "end"; line = getfull(w, text)) {
-        const ApplyError error = applyLine(ctx, part, line);
-        if (error != kNoError) {
-            showerror(ctx.state,
-                      std::string("Eingabefeld \"") + kBoxNames[part] + "\": " + reason(error),
+        const ApplyError error = applyLine(ctx, box, line);
+        if (error != ApplyError::None) {
+            const char* name = kBoxNames[static_cast<std::size_t>(box)];
+            showerror(ctx.state, std::string("Eingabefeld \"") + name + "\": " + reason(error),
                       kErrorColor);
             ctx.ui.changed(Change::Collection);
             return false;

@@ -31,7 +31,7 @@ struct Found {
 Found findEntry(const ModeEntries& entries, const std::string& title) {
     for (int mode = 0; mode < 2; ++mode) {
         for (std::size_t i = 0; i < entries[mode].size(); ++i) {
-            if (title.empty() || entries[mode][i].fields[kTitle] == title) {
+            if (title.empty() || entries[mode][i].fields[EntryField::Title] == title) {
                 return {mode, static_cast<int>(i)};
             }
         }
@@ -76,7 +76,7 @@ std::string prepareExport(ProgramContext& ctx, const ExportRequest& request, Tex
     graphResize(ctx, state.view.picw, state.view.pich, state.view.tppx, state.view.tppy);
     const CollectionWindow& w = state.collection.window;
     if (w.label9Color == kErrorColor) {
-        return "Der Eintrag " + quoted(entries[found.mode][found.index].fields[kTitle]) +
+        return "Der Eintrag " + quoted(entries[found.mode][found.index].fields[EntryField::Title]) +
                " enthält Fehler: " + w.label9;
     }
     return "";

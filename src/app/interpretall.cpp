@@ -17,7 +17,7 @@
 #include "state/program_context.h"
 #include "state/ui.h"
 #include "terms/engine_setup.h"
-#include "terms/interpret.h"
+#include "terms/slot_check.h"
 #include "terms/text_replace.h"
 
 namespace vestrano {
@@ -87,7 +87,7 @@ int findParameters(ProgramContext& ctx, Discovery& d, const std::string& text) {
         engine.ucEval(text);
         engine.ucReleaseExpr(kEvalReleaseCount);
         const int code = engine.ucGetError();
-        if (code != number(ErrorCode::undefinedVariable)) {
+        if (code != number(ErrorCode::UndefinedVariable)) {
             return code;
         }
         const std::string name = lower(engine.ucGetErrorData());
@@ -108,7 +108,7 @@ int findParameters(ProgramContext& ctx, Discovery& d, const std::string& text) {
 // An error in the text itself. A factorial overflows only for some values, like a division by
 // zero, so it would make the status depend on the parameter values of the moment.
 bool isFixedTextError(int code) {
-    return isTextError(code) && code != number(ErrorCode::factorialOverflow);
+    return isTextError(code) && code != number(ErrorCode::FactorialOverflow);
 }
 
 void scanTexts(ProgramContext& ctx, Discovery& d) {
@@ -121,7 +121,8 @@ void scanTexts(ProgramContext& ctx, Discovery& d) {
         }
         const int code = findParameters(ctx, d, text);
         if (isFixedTextError(code) && d.message.empty()) {
-            const std::string label = isSlot ? slotName(state.mode, 3 + k) : "Geradenfenster";
+            const std::string label =
+                isSlot ? slotName(state.mode, SlotText::Function, k) : "Geradenfenster";
             d.message = label + ": " + errtext(state.engine, -1);
         }
         state.engine.ucEval(std::nullopt);
@@ -235,7 +236,7 @@ bool interpretall(ProgramContext& ctx) {
         const std::string e = checkslot(state, ui, k);
         if (!e.empty()) {
             state.slots[k].engtext.clear();
-            appendMessage(message, slotName(state.mode, 3 + k) + ": " + e);
+            appendMessage(message, slotName(state.mode, SlotText::Function, k) + ": " + e);
         }
         integralmark(params, k);
     }

@@ -117,7 +117,7 @@ void vonbis(ProgramContext& ctx) {
 
 void takeOverIntervals(ProgramContext& ctx) {
     vonbis(ctx);
-    followTakeOver(ctx, kIntervals);
+    followTakeOver(ctx, EntryField::Intervals);
 }
 
 std::string makedtxt(PlotState& state, Ui& ui) {
@@ -148,7 +148,7 @@ void updatestamm(ProgramContext& ctx) {
     const double middle = std::isfinite(span) ? lo + span / 2 : lo / 2 + hi / 2;
     const BusyScope batch(state);
     for (int i = 0; i < kSlotCount; ++i) {
-        double& b = state.lowerbounds[state.mode * 3 + i];
+        double& b = lowerBound(state, i);
         if (!(lo <= b && b <= hi)) {
             b = middle;
         }

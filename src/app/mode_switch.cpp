@@ -19,8 +19,17 @@ namespace vestrano {
 
 namespace {
 
-constexpr int kFirstNameKey = 3; // "f(x)" .. "F(x)"
-constexpr int kLastNameKey = 8;
+struct NamedText {
+    SlotText text;
+    int slot;
+};
+// The names a term may call: "f(x)" .. "h(x)", "f'(", "g'(", "F(x)".
+constexpr std::array<NamedText, 6> kCallableNames{{{SlotText::Function, 0},
+                                                   {SlotText::Function, 1},
+                                                   {SlotText::Function, 2},
+                                                   {SlotText::DerivativePrefix, 0},
+                                                   {SlotText::DerivativePrefix, 1},
+                                                   {SlotText::Integral, 0}}};
 
 // "f(x)" and "x(t)" become "f(" and "x(", so that any argument follows.
 std::string callPrefix(const std::string& name, bool shorten) {
@@ -28,7 +37,7 @@ std::string callPrefix(const std::string& name, bool shorten) {
 }
 
 void freeNewVariable(PlotState& state) {
-    const std::string& variable = slotName(state.mode, 0);
+    const std::string& variable = slotName(state.mode, SlotText::Variable);
     for (int s = kFirstCountParam; s < kParamCount; ++s) {
         const ParamEntry& p = state.params[s];
         if (p.parhandle >= 0 && p.parname == variable) {
@@ -42,7 +51,7 @@ void freeNewVariable(PlotState& state) {
 void lineDialogForMode(PlotState& state) {
     LineOptionBoxes& boxes = state.optionBoxes.line;
     for (int j = 0; j < kSlotCount; ++j) {
-        boxes.heads[j] = "von " + slotName(state.mode, 9 + j);
+        boxes.heads[j] = "von " + slotName(state.mode, SlotText::ShortName, j);
         boxes.countEnabled[j] = state.mode == 0;
     }
     boxes.countEnabled[3] = state.mode == 1;
@@ -52,14 +61,15 @@ void lineDialogForMode(PlotState& state) {
 } // namespace
 
 std::string translateTerm(std::string_view text, int oldmode, int newmode) {
-    const std::string& newVariable = slotName(newmode, 0);
+    const std::string& newVariable = slotName(newmode, SlotText::Variable);
     std::string t = logicswap(text, 1);
     t = subst(t, newVariable, newVariable + "0", 3);
-    t = subst(t, slotName(oldmode, 0), newVariable, 3);
-    for (int k = kFirstNameKey; k <= kLastNameKey; ++k) {
-        const std::string& oldName = slotName(oldmode, k);
+    t = subst(t, slotName(oldmode, SlotText::Variable), newVariable, 3);
+    for (const NamedText& name : kCallableNames) {
+        const std::string& oldName = slotName(oldmode, name.text, name.slot);
+        const std::string& newName = slotName(newmode, name.text, name.slot);
         const bool shorten = oldName.ends_with(')');
-        t = subst(t, callPrefix(oldName, shorten), callPrefix(slotName(newmode, k), shorten), 1);
+        t = subst(t, callPrefix(oldName, shorten), callPrefix(newName, shorten), 1);
     }
     return logicswap(t, 2);
 }

@@ -28,9 +28,8 @@ void startValues(PlotState& state) {
     for (int i = 0; i < kSlotCount; ++i) {
         state.slots[i].ldicke = 1;
         state.slots[i].prevcolor = -1;
-        state.lowerbounds[i] = 0;
-        state.lowerbounds[3 + i] = 0;
     }
+    state.lowerbounds.fill(0);
     state.style.pens.fill(0);
     state.additional.modelines = {};
     state.mode = 0;

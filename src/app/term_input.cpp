@@ -33,7 +33,7 @@ void findandget(ProgramContext& ctx, bool noredraw) {
 
 void findandgetpre(ProgramContext& ctx, bool noredraw) {
     findandget(ctx, noredraw);
-    followTakeOver(ctx, kTerms);
+    followTakeOver(ctx, EntryField::Terms);
 }
 
 void showSlot(ProgramContext& ctx, int i, bool visible) {
@@ -72,7 +72,8 @@ void paracopy(PlotState& state, Ui& ui, bool withparams) {
         if (!text.empty()) {
             text += "\r\n";
         }
-        text += slotName(state.mode, 3 + k) + "=" + (withparams ? entpara(state, t) : t);
+        text += slotName(state.mode, SlotText::Function, k) + "=" +
+                (withparams ? entpara(state, t) : t);
     }
     ui.setClipboardText(text);
 }

@@ -56,48 +56,41 @@ enum class LineClass { Broken, EndOfEntry, EndOfReading, Title, MultiLine, Singl
 
 struct Classified {
     LineClass kind = LineClass::Broken;
-    int field = 0;
+    EntryField field = EntryField::Title;
     std::size_t keyLength = 0;
 };
 
-// Key number and field of every class after the title and the long text, tested in this order.
+// Key text and field of every class after the title and the long text, tested in this order.
 struct KeyRule {
-    int key;
-    int field;
+    std::string key;
+    EntryField field;
     bool multiLine;
 };
-constexpr std::array<KeyRule, 15> kKeyRules{{{5, kTerms, false},
-                                             {6, kTerms, false},
-                                             {7, kTerms, false},
-                                             {8, kIntervals, false},
-                                             {9, kIntervals, false},
-                                             {10, kIntervals, false},
-                                             {11, kIntervals, false},
-                                             {12, kIntervals, false},
-                                             {13, kIntervals, false},
-                                             {14, kLowers, false},
-                                             {15, kLowers, false},
-                                             {16, kLowers, false},
-                                             {17, kLines, true},
-                                             {18, kPoints, true},
-                                             {19, kTerms, false}}};
+constexpr int kKeyRuleCount = 15;
 
-// The key texts of `mode`; the term keys are the slot functions' names and "=".
-std::array<std::string, 20> keysOf(int mode) {
-    std::array<std::string, 20> keys;
-    for (int k = 0; k < 20; ++k) {
-        keys[k] = collectionKey(k);
+// The rules of `mode`; the term keys are the slot functions' names and "=".
+std::array<KeyRule, kKeyRuleCount> keyRulesOf(int mode) {
+    std::array<KeyRule, kKeyRuleCount> rules;
+    int n = 0;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        rules[n++] = {slotName(mode, SlotText::Function, slot) + "=", EntryField::Terms, false};
     }
-    for (int slot = 0; slot < 3; ++slot) {
-        keys[5 + slot] = slotName(mode, 3 + slot) + "=";
+    for (int row = 0; row < 2 * kSlotCount; ++row) {
+        rules[n++] = {collectionKey(CollectionKey::Interval, row), EntryField::Intervals, false};
     }
-    return keys;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        rules[n++] = {collectionKey(CollectionKey::LowerBound, slot), EntryField::Lowers, false};
+    }
+    rules[n++] = {collectionKey(CollectionKey::Lines), EntryField::Lines, true};
+    rules[n++] = {collectionKey(CollectionKey::Points), EntryField::Points, true};
+    rules[n++] = {collectionKey(CollectionKey::Widths), EntryField::Terms, false};
+    return rules;
 }
 
 class SectionReader {
   public:
     SectionReader(std::string_view text, int mode, std::vector<CollectionEntry>& entries)
-        : in_(text), keys_(keysOf(mode)), entries_(entries) {}
+        : in_(text), rules_(keyRulesOf(mode)), entries_(entries) {}
 
     // Stage 1: up to the section line.
     bool findSection(std::string_view header) {
@@ -139,7 +132,7 @@ class SectionReader {
     // A new entry from the rest of its "{" line; returns its first content line.
     std::string_view startEntry(std::string_view rest) {
         CollectionEntry entry;
-        entry.fields[kTitle] = "Eintrag " + std::to_string(entries_.size() + 1);
+        entry.fields[EntryField::Title] = "Eintrag " + std::to_string(entries_.size() + 1);
         rest = stripSpaces(rest);
         if (rest.starts_with('*')) {
             entry.isProtected = true;
@@ -166,7 +159,7 @@ class SectionReader {
             bool ends = line.back() == '}';
             std::string& text = scratch_;
             text.assign(line);
-            if (ends && !line.starts_with(keys_[4])) {
+            if (ends && !line.starts_with(longText_)) {
                 std::erase(text, '}');
             }
             const Classified c = classify(text);
@@ -178,7 +171,7 @@ class SectionReader {
             case LineClass::EndOfReading:
                 return Outcome::EndOfReading;
             case LineClass::Title:
-                entries_.back().fields[kTitle] = stripSpaces(text.substr(c.keyLength));
+                entries_.back().fields[EntryField::Title] = stripSpaces(text.substr(c.keyLength));
                 break;
             case LineClass::SingleLine:
                 append(c.field, text);
@@ -196,37 +189,36 @@ class SectionReader {
     }
 
     Classified classify(std::string_view line) const {
-        if (line.starts_with(keys_[1])) {
+        if (line.starts_with(endOfEntry_)) {
             return {LineClass::EndOfEntry};
         }
-        if (line.starts_with(keys_[2])) {
+        if (line.starts_with(endOfReading_)) {
             return {LineClass::EndOfReading};
         }
-        if (line.starts_with(keys_[3])) {
-            return {LineClass::Title, kTitle, keys_[3].size()};
+        if (line.starts_with(title_)) {
+            return {LineClass::Title, EntryField::Title, title_.size()};
         }
-        if (line.starts_with(keys_[4])) {
-            return {LineClass::MultiLine, kLongtext, keys_[4].size()};
+        if (line.starts_with(longText_)) {
+            return {LineClass::MultiLine, EntryField::LongText, longText_.size()};
         }
-        for (const KeyRule& rule : kKeyRules) {
-            const std::string& key = keys_[rule.key];
-            if (line.starts_with(key)) {
+        for (const KeyRule& rule : rules_) {
+            if (line.starts_with(rule.key)) {
                 return {rule.multiLine ? LineClass::MultiLine : LineClass::SingleLine, rule.field,
-                        key.size()};
+                        rule.key.size()};
             }
         }
         if (line.find('=') != std::string_view::npos) {
-            return {LineClass::SingleLine, kParams};
+            return {LineClass::SingleLine, EntryField::Params};
         }
         if (line.find('[') != std::string_view::npos) {
-            return {LineClass::SingleLine, kBounds};
+            return {LineClass::SingleLine, EntryField::Bounds};
         }
         return {LineClass::Broken};
     }
 
     // A value that may go on over the following lines up to "\end\"; a continuation line that
     // ends with "}" also ends the entry. False when the file ends first.
-    bool readValue(std::string_view rest, int field, bool& endsEntry) {
+    bool readValue(std::string_view rest, EntryField field, bool& endsEntry) {
         const std::size_t close = rest.find(kValueEnd);
         std::string value = withLineBreaks(rest.substr(0, close));
         if (close == std::string_view::npos) {
@@ -263,7 +255,7 @@ class SectionReader {
         return out;
     }
 
-    void append(int field, std::string_view line) {
+    void append(EntryField field, std::string_view line) {
         std::string& target = entries_.back().fields[field];
         if (!target.empty()) {
             target += kCrLf;
@@ -272,7 +264,12 @@ class SectionReader {
     }
 
     LineReader in_;
-    std::array<std::string, 20> keys_;
+    // The keys tested before the rules, looked up once per section.
+    const std::string& endOfEntry_ = collectionKey(CollectionKey::EndOfEntry);
+    const std::string& endOfReading_ = collectionKey(CollectionKey::EndOfReading);
+    const std::string& title_ = collectionKey(CollectionKey::Title);
+    const std::string& longText_ = collectionKey(CollectionKey::LongText);
+    std::array<KeyRule, kKeyRuleCount> rules_;
     std::vector<CollectionEntry>& entries_;
     std::string scratch_; // the line being classified, kept to reuse its memory
 };

@@ -49,22 +49,25 @@ void appendValue(std::string& out, std::string_view value) {
 }
 
 void appendEntry(std::string& out, const CollectionEntry& entry) {
-    out += entry.isProtected ? "{*short:" : "{short:";
-    out += entry.fields[kTitle];
+    out += entry.isProtected ? "{*" : "{";
+    out += collectionKey(CollectionKey::Title);
+    out += entry.fields[EntryField::Title];
     out += kCrLf;
-    out += "long:";
-    appendValue(out, entry.fields[kLongtext]);
+    out += collectionKey(CollectionKey::LongText);
+    appendValue(out, entry.fields[EntryField::LongText]);
     out += kValueEnd;
-    for (const auto& [field, key] : {std::pair{kLines, "asy="}, std::pair{kPoints, "Punkte="}}) {
+    for (const auto& [field, key] : {std::pair{EntryField::Lines, CollectionKey::Lines},
+                                     std::pair{EntryField::Points, CollectionKey::Points}}) {
         const std::string value = remcrlf(entry.fields[field]);
         if (!value.empty()) {
             out += kCrLf;
-            out += key;
+            out += collectionKey(key);
             appendValue(out, value);
             out += kValueEnd;
         }
     }
-    for (const int field : {kTerms, kParams, kBounds, kIntervals, kLowers}) {
+    for (const EntryField field : {EntryField::Terms, EntryField::Params, EntryField::Bounds,
+                                   EntryField::Intervals, EntryField::Lowers}) {
         const std::string lines = remcrlf(entry.fields[field]);
         if (!lines.empty()) {
             out += kCrLf;

@@ -6,6 +6,7 @@
 #include "lines/point_list.h"
 #include "state/general_number.h"
 #include "state/plot_state.h"
+#include "terms/slot_check.h"
 
 namespace vestrano {
 
@@ -14,7 +15,7 @@ namespace {
 constexpr int kLastParam = kParamCount - 1;
 
 std::string slotKey(int mode, int i) {
-    return slotName(mode, 3 + i) + "=";
+    return slotName(mode, SlotText::Function, i) + "=";
 }
 
 std::string terms(const PlotState& state) {
@@ -46,12 +47,13 @@ bool storedParam(int mode, int s) {
     if (s >= kFirstFreeParam) {
         return true;
     }
-    return mode == 0 ? s >= 3 && s <= 5 : s >= 6;
+    const bool curveCount = s >= kFirstCurveCountParam;
+    return mode == 0 ? !curveCount : curveCount;
 }
 
 std::string params(const PlotState& state, bool bounds) {
     std::string text;
-    for (int s = 3; s < kParamCount; ++s) {
+    for (int s = kFirstCountParam; s < kParamCount; ++s) {
         const ParamEntry& p = state.params[s];
         if (!storedParam(state.mode, s) || p.parhandle < 0) {
             continue;
@@ -74,15 +76,17 @@ bool filled(const std::string& text) {
 
 std::string intervals(const PlotState& state) {
     const Viewport& v = state.view;
-    std::string text = range("x[", v.xmin, v.xmax) + kCrLf + range("y[", v.ymin, v.ymax);
+    std::string text = range(collectionKey(CollectionKey::Interval, 0), v.xmin, v.xmax) + kCrLf +
+                       range(collectionKey(CollectionKey::Interval, 1), v.ymin, v.ymax);
     if (state.mode == 1) {
-        return text + kCrLf + range("t[", v.tmin, v.tmax);
+        return text + kCrLf + range(collectionKey(CollectionKey::Interval, 2), v.tmin, v.tmax);
     }
     const IntervalWindow& w = state.intervals;
     for (int i = 0; i < kSlotCount; ++i) {
         const int row = kFirstRestrictionRow + i;
         if (filled(w.von[row]) || filled(w.bis[row])) {
-            text += kCrLf + collectionKey(11 + i) + w.von[row] + ";" + w.bis[row] + "]";
+            text += kCrLf + collectionKey(CollectionKey::DisplayLimit, i) + w.von[row] + ";" +
+                    w.bis[row] + "]";
         }
     }
     return text;
@@ -90,8 +94,8 @@ std::string intervals(const PlotState& state) {
 
 bool integralSlot(const PlotState& state, int i) {
     const std::string& engtext = state.slots[i].engtext;
-    return engtext.find(slotName(state.mode, 8)) != std::string::npos ||
-           engtext.starts_with("integral(");
+    return engtext.find(slotName(state.mode, SlotText::Integral)) != std::string::npos ||
+           engtext.starts_with(kIntegralCall);
 }
 
 std::string lowers(const PlotState& state) {
@@ -103,32 +107,34 @@ std::string lowers(const PlotState& state) {
         if (!text.empty()) {
             text += kCrLf;
         }
-        text += collectionKey(14 + i) + generalNumber(state.lowerbounds[state.mode * 3 + i]);
+        text += collectionKey(CollectionKey::LowerBound, i) + generalNumber(lowerBound(state, i));
     }
     return text;
 }
 
 } // namespace
 
-std::string addone(const PlotState& state, int k) {
+std::string addone(const PlotState& state, EntryField k) {
     switch (k) {
-    case kTerms:
+    case EntryField::Terms:
         return terms(state);
-    case kParams:
+    case EntryField::Params:
         return params(state, false);
-    case kBounds:
+    case EntryField::Bounds:
         return params(state, true);
-    case kIntervals:
+    case EntryField::Intervals:
         return intervals(state);
-    case kLowers:
+    case EntryField::Lowers:
         return lowers(state);
-    case kLines:
+    case EntryField::Lines:
         return state.additional.modelines[state.mode];
-    case kPoints:
+    case EntryField::Points:
         return getliste(state);
-    default:
+    case EntryField::Title:
+    case EntryField::LongText:
         return {};
     }
+    return {};
 }
 
 } // namespace vestrano

@@ -63,12 +63,12 @@ std::string now() {
 // Appends an entry titled `stem` and the first free number from the count on.
 int appendEntry(ProgramContext& ctx, const std::string& stem, const std::string& longtext) {
     int m = static_cast<int>(entries(ctx).size()) + 1;
-    while (find(ctx.state, stem + std::to_string(m)) > 0) {
+    while (findEntry(ctx.state, stem + std::to_string(m))) {
         ++m;
     }
     CollectionEntry entry;
-    entry.fields[kTitle] = stem + std::to_string(m);
-    entry.fields[kLongtext] = longtext + now();
+    entry.fields[EntryField::Title] = stem + std::to_string(m);
+    entry.fields[EntryField::LongText] = longtext + now();
     entries(ctx).push_back(entry);
     return static_cast<int>(entries(ctx).size()) - 1;
 }
@@ -77,15 +77,14 @@ void showEntry(ProgramContext& ctx, int i) {
     PlotState& state = ctx.state;
     CollectionWindow& w = window(ctx);
     const CollectionEntry& entry = entries(ctx)[i];
-    w.label3 = " " + entry.fields[kTitle];
-    w.txt[0] = entry.fields[kLongtext];
-    for (int k = kParams; k <= kLowers; ++k) {
-        w.txt[k - 1] = entry.fields[k];
+    w.label3 = " " + entry.fields[EntryField::Title];
+    for (const EntryField k : kBoxedFields) {
+        w.box(detailBoxOf(k)) = entry.fields[k];
     }
-    w.txt[1] = readandcut(state.mode, w.dicke, entry.fields[kTerms]);
+    w.box(DetailBox::Terms) = readandcut(state.mode, w.dicke, entry.fields[EntryField::Terms]);
     ++w.revision;
-    state.additional.modelines[state.mode] = entry.fields[kLines];
-    makeliste(state, entry.fields[kPoints], ctx.ui);
+    state.additional.modelines[state.mode] = entry.fields[EntryField::Lines];
+    makeliste(state, entry.fields[EntryField::Points], ctx.ui);
     text2list(state);
     ctx.ui.changed(Change::Lines);
     ctx.ui.changed(Change::Points);
@@ -95,13 +94,13 @@ void showEntry(ProgramContext& ctx, int i) {
 }
 
 // Refreshes field k of entry i; the caller has checked the protection.
-void rebuildField(ProgramContext& ctx, int i, int k) {
+void rebuildField(ProgramContext& ctx, int i, EntryField k) {
     CollectionWindow& w = window(ctx);
     std::string field = addone(ctx.state, k);
-    if (k == kTerms) {
-        w.txt[1] = readandcut(ctx.state.mode, w.dicke, field);
-    } else if (k >= kParams && k <= kLowers) {
-        w.txt[k - 1] = field;
+    if (k == EntryField::Terms) {
+        w.box(DetailBox::Terms) = readandcut(ctx.state.mode, w.dicke, field);
+    } else if (k >= EntryField::Params && k <= EntryField::Lowers) {
+        w.box(detailBoxOf(k)) = field;
     }
     entries(ctx)[i].fields[k] = std::move(field);
     ++w.revision;
@@ -186,14 +185,14 @@ void intolist(ProgramContext& ctx) {
         return;
     }
     CollectionEntry& entry = entries(ctx)[i];
-    entry.fields[kLongtext] = w.txt[0];
-    for (int k = kTerms; k <= kLowers; ++k) {
-        entry.fields[k] = w.txt[k - 1];
+    for (const EntryField k : kBoxedFields) {
+        entry.fields[k] = w.box(detailBoxOf(k));
     }
-    entry.fields[kTerms] = makeld(ctx.state.mode, w.dicke, trimmed(w.txt[1]));
+    entry.fields[EntryField::Terms] =
+        makeld(ctx.state.mode, w.dicke, trimmed(w.box(DetailBox::Terms)));
     readlist(ctx.state, ctx.ui);
-    entry.fields[kLines] = ctx.state.additional.modelines[ctx.state.mode];
-    entry.fields[kPoints] = getliste(ctx.state);
+    entry.fields[EntryField::Lines] = ctx.state.additional.modelines[ctx.state.mode];
+    entry.fields[EntryField::Points] = getliste(ctx.state);
 }
 
 void takeandsave(ProgramContext& ctx, bool full) {
@@ -217,11 +216,12 @@ void takeOver(ProgramContext& ctx) {
     takeandsave(ctx, false);
 }
 
-void boxClicked(ProgramContext& ctx, int j) {
+void boxClicked(ProgramContext& ctx, std::optional<DetailBox> box) {
     CollectionWindow& w = window(ctx);
-    if (j >= 0) {
-        std::replace(w.txt[j].begin(), w.txt[j].end(), '{', '(');
-        std::replace(w.txt[j].begin(), w.txt[j].end(), '}', ')');
+    if (box) {
+        std::string& text = w.box(*box);
+        std::replace(text.begin(), text.end(), '{', '(');
+        std::replace(text.begin(), text.end(), '}', ')');
     }
     if (w.selentry >= 0) {
         takeandsave(ctx, false);
@@ -233,13 +233,13 @@ void allakt(ProgramContext& ctx) {
     if (!validIndex(ctx, i) || geschutzt(ctx.state, ctx.ui, i)) {
         return;
     }
-    for (int k = kTerms; k <= kPoints; ++k) {
+    for (const EntryField k : kPlotFields) {
         rebuildField(ctx, i, k);
     }
     writeTable(ctx, true);
 }
 
-void addonepre(ProgramContext& ctx, int k) {
+void addonepre(ProgramContext& ctx, EntryField k) {
     const int i = window(ctx).selected;
     if (!validIndex(ctx, i) || geschutzt(ctx.state, ctx.ui, i)) {
         return;
@@ -249,7 +249,7 @@ void addonepre(ProgramContext& ctx, int k) {
 
 // A take-over runs on every click into an input line, so the protection of the selected entry
 // is told once, not on every click.
-void followTakeOver(ProgramContext& ctx, int k) {
+void followTakeOver(ProgramContext& ctx, EntryField k) {
     CollectionWindow& w = window(ctx);
     const int i = w.selected;
     if (!w.frame.visible || !validIndex(ctx, i)) {
@@ -274,7 +274,7 @@ void newentry(ProgramContext& ctx) {
 
 void addcol(ProgramContext& ctx) {
     const int i = appendEntry(ctx, "Eintrag ", "hinzugefügt am ");
-    for (int k = kTerms; k <= kPoints; ++k) {
+    for (const EntryField k : kPlotFields) {
         entries(ctx)[i].fields[k] = addone(ctx.state, k);
     }
     selectEntry(ctx, i);
@@ -306,7 +306,7 @@ void copyone(ProgramContext& ctx, bool cut) {
     }
     w.clip = entries(ctx)[i].fields;
     if (!cut) {
-        w.clip[kTitle] = "1" + std::string(kCopyOf) + w.clip[kTitle];
+        w.clip[EntryField::Title] = "1" + std::string(kCopyOf) + w.clip[EntryField::Title];
     }
 }
 
@@ -326,7 +326,7 @@ std::string nextCopyTitle(const std::string& title) {
 
 void insertClip(ProgramContext& ctx, bool after) {
     CollectionWindow& w = window(ctx);
-    if (w.clip[kTitle].empty()) {
+    if (w.clip[EntryField::Title].empty()) {
         return;
     }
     int pos = w.selected + (after ? 1 : 0);
@@ -336,7 +336,7 @@ void insertClip(ProgramContext& ctx, bool after) {
     CollectionEntry entry;
     entry.fields = w.clip;
     entries(ctx).insert(entries(ctx).begin() + pos, entry);
-    w.clip[kTitle] = nextCopyTitle(w.clip[kTitle]);
+    w.clip[EntryField::Title] = nextCopyTitle(w.clip[EntryField::Title]);
     selectEntry(ctx, pos);
     writeTable(ctx, true);
 }
@@ -347,7 +347,7 @@ void ren(ProgramContext& ctx) {
     if (!validIndex(ctx, i) || geschutzt(ctx.state, ctx.ui, i)) {
         return;
     }
-    std::string& title = entries(ctx)[i].fields[kTitle];
+    std::string& title = entries(ctx)[i].fields[EntryField::Title];
     const std::optional<std::string> answer = ctx.ui.inputBox(
         "Bisherige Bezeichnung: " + title + kCrLf + "Wie soll die neue Bezeichnung lauten?",
         "Umbenennung der Kurzbeschreibung:", title);
@@ -367,14 +367,14 @@ bool geschutzt(PlotState& state, Ui& ui, int i) {
     return true;
 }
 
-int find(const PlotState& state, const std::string& title) {
+std::optional<int> findEntry(const PlotState& state, const std::string& title) {
     const auto& list = state.collection.entries;
     for (size_t i = 0; i < list.size(); ++i) {
-        if (list[i].fields[kTitle] == title) {
-            return static_cast<int>(i) + 1;
+        if (list[i].fields[EntryField::Title] == title) {
+            return static_cast<int>(i);
         }
     }
-    return 0;
+    return std::nullopt;
 }
 
 void collectionForMode(PlotState& state) {

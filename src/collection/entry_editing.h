@@ -1,17 +1,20 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "state/collection_table.h"
 
 namespace vestrano {
 
-struct CollectionWindow;
 struct ProgramContext;
 struct PlotState;
 class Ui;
 
 constexpr const char* kProtectedMessage = "Dieser Eintrag ist geschützt!";
 
-// The first access to the window reads the working copy into the table.
+// The first access to the window: no entry is chosen or waits. The table itself comes with the
+// working copy (`colload`).
 void loadCollection(ProgramContext& ctx);
 
 // Shows the window and the editing items of the collection menu.
@@ -40,20 +43,23 @@ void takeandsave(ProgramContext& ctx, bool full);
 // "&Übernehmen": nothing while entries exist and none is selected.
 void takeOver(ProgramContext& ctx);
 
-// A click into detail box j (0..5), or into a width box with j = -1.
-void boxClicked(ProgramContext& ctx, int j);
+// A click into a detail box, or with none into a width box.
+void boxClicked(ProgramContext& ctx, std::optional<DetailBox> box);
 
 // The boxes' texts go into the selected entry unless it is protected.
 void intolist(ProgramContext& ctx);
 
-// The selected entry's fields 2..8 are rebuilt from the plot.
+// Every field of the selected entry but its title and long text is rebuilt from the plot and
+// written, unless the entry is protected (the user is told).
 void allakt(ProgramContext& ctx);
 
-// Field k of the selected entry is rebuilt from the plot; the protection message once.
-void addonepre(ProgramContext& ctx, int k);
+// Field k of the selected entry is rebuilt from the plot, unless the entry is protected (the
+// user is told each time).
+void addonepre(ProgramContext& ctx, EntryField k);
 
-// The same after a take-over of terms or intervals while the window is shown, then written.
-void followTakeOver(ProgramContext& ctx, int k);
+// The same after a take-over of terms or intervals while the window is shown, then written;
+// the protection of an entry is told once, not on every take-over.
+void followTakeOver(ProgramContext& ctx, EntryField k);
 
 void newentry(ProgramContext& ctx);
 
@@ -74,8 +80,8 @@ void ren(ProgramContext& ctx);
 // True, after the message, when entry i is protected.
 bool geschutzt(PlotState& state, Ui& ui, int i);
 
-// The 1-based position of the first entry titled exactly `title`, else 0.
-int find(const PlotState& state, const std::string& title);
+// The index of the first entry titled exactly `title`.
+std::optional<int> findEntry(const PlotState& state, const std::string& title);
 
 // A table read anew: no entry is selected and the boxes are empty.
 void emptyBoxes(CollectionWindow& window);

@@ -12,8 +12,6 @@ namespace vestrano {
 
 namespace {
 
-constexpr int kWidthNames = 9; // slot-name entries of the short names "f", "g", "h"
-
 bool endsWithCrLf(const std::string& text) {
     return text.size() >= 2 && text.compare(text.size() - 2, 2, kCrLf) == 0;
 }
@@ -36,7 +34,7 @@ std::string makeld(int mode, const std::array<std::string, 3>& dicke, std::strin
     for (int i = 0; i < 3; ++i) {
         const int w = leadingInteger(dicke[i]);
         if (w > 0) {
-            widths += "$" + slotName(mode, kWidthNames + i) + std::to_string(w) + "$";
+            widths += "$" + slotName(mode, SlotText::ShortName, i) + std::to_string(w) + "$";
         }
     }
     if (widths.empty()) {
@@ -51,7 +49,7 @@ std::string makeld(int mode, const std::array<std::string, 3>& dicke, std::strin
 std::string readandcut(int mode, std::array<std::string, 3>& dicke, std::string text) {
     for (int i = 0; i < 3; ++i) {
         dicke[i].clear();
-        const std::string key = "$" + slotName(mode, kWidthNames + i);
+        const std::string key = "$" + slotName(mode, SlotText::ShortName, i);
         const size_t p = text.find(key);
         if (p == std::string::npos) {
             continue;
@@ -93,13 +91,13 @@ std::string getfull(CollectionWindow& window, std::string_view text) {
     }
 }
 
-int paramindex(const PlotState& state, std::string_view name) {
+std::optional<int> paramindex(const PlotState& state, std::string_view name) {
     for (int s = kFirstCountParam; s < kParamCount; ++s) {
         if (slotInUse(state, s) && state.params[s].parname == name) {
             return s;
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 std::string trimmed(std::string_view text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,8 +27,8 @@ std::string getnextline(CollectionWindow& window, std::string_view text);
 // The next non-empty line, or "end".
 std::string getfull(CollectionWindow& window, std::string_view text);
 
-// The parameter slot 3..28 in use named exactly `name`, or -1.
-int paramindex(const PlotState& state, std::string_view name);
+// The parameter slot in use, a sample count or a free parameter, named exactly `name`.
+std::optional<int> paramindex(const PlotState& state, std::string_view name);
 
 // The text without blanks at either end.
 std::string trimmed(std::string_view text);

@@ -75,7 +75,7 @@ template <bool Checked> void sqrtRow(const double* in, double* out, int32_t* e) 
     if constexpr (Checked) {
         VESTRANO_IVDEP
         for (std::size_t i = 0; i < kBlock; ++i) {
-            e[i] = keepFirst(e[i], in[i] < 0 ? number(ErrorCode::sqrtDomain) : 0);
+            e[i] = keepFirst(e[i], in[i] < 0 ? number(ErrorCode::SqrtDomain) : 0);
         }
     }
 #if defined(__SSE2__)

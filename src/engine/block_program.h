@@ -2,7 +2,7 @@
 
 #include "engine/block_kernels.h"
 #include "engine/expr_tree.h"
-#include "engine/program.h"
+#include "engine/scalar_program.h"
 
 #include <span>
 #include <string>

@@ -136,14 +136,14 @@ double factorial(double x, int& err) {
     }
     if (std::floor(x) == x) {
         if (x < 0 || x >= static_cast<double>(kFactorials.size())) {
-            fail(err, ErrorCode::factorialOverflow);
+            fail(err, ErrorCode::FactorialOverflow);
             return HUGE_VAL;
         }
         return kFactorials[static_cast<std::size_t>(x)];
     }
     double r = std::tgamma(x + 1);
     if (!std::isfinite(r)) {
-        fail(err, ErrorCode::factorialOverflow);
+        fail(err, ErrorCode::FactorialOverflow);
     }
     return r;
 }

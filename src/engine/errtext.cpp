@@ -9,71 +9,71 @@ namespace {
 // Texts without the error data. No default: a code without a text is a compiler warning.
 const char* baseText(ErrorCode code) {
     switch (code) {
-    case ErrorCode::none:
+    case ErrorCode::None:
         return "";
-    case ErrorCode::dataOnly:
+    case ErrorCode::MessageInData:
         return "";
-    case ErrorCode::brackets:
+    case ErrorCode::Brackets:
         return "Fehlerhafte Klammersetzung";
-    case ErrorCode::undefinedVariable:
+    case ErrorCode::UndefinedVariable:
         return "Undefined variable: ";
-    case ErrorCode::badBinary:
+    case ErrorCode::BadBinary:
         return "Ungültige Binärzahl";
-    case ErrorCode::badOctal:
+    case ErrorCode::BadOctal:
         return "Ungültige Oktalzahl";
-    case ErrorCode::badHex:
+    case ErrorCode::BadHex:
         return "Ungültige Hexadecimalzahl";
-    case ErrorCode::factorialOverflow:
+    case ErrorCode::FactorialOverflow:
         return "Faktorieller Überlauf";
-    case ErrorCode::quote:
+    case ErrorCode::Quote:
         return "Fahlschplatzierte Anführungsstriche";
-    case ErrorCode::invalidTerm:
+    case ErrorCode::InvalidTerm:
         return "Ungültiger Term";
-    case ErrorCode::definitionsFull:
+    case ErrorCode::DefinitionsFull:
         return "Speicher für Definitionen ist voll";
-    case ErrorCode::undefinedFunction:
+    case ErrorCode::UndefinedFunction:
         return "Nicht definierte Funktion: ";
-    case ErrorCode::argumentCount:
+    case ErrorCode::ArgumentCount:
         return "Ungültige Anzahl von Argumenten in ";
-    case ErrorCode::argumentType:
+    case ErrorCode::ArgumentType:
         return "Ungültiger Argumenttyp in ";
-    case ErrorCode::divisionByZero:
+    case ErrorCode::DivisionByZero:
         return "Division durch 0";
-    case ErrorCode::integerDivisionByZero:
+    case ErrorCode::IntegerDivisionByZero:
         return "Ganzzahldivision durch 0 (mit \\ oder DIV) ";
-    case ErrorCode::exponent:
+    case ErrorCode::Exponent:
         return "Ungültiger Wert im Exponenten";
-    case ErrorCode::sqrtDomain:
+    case ErrorCode::SqrtDomain:
         return "Ungültiger Wert unter der Wurzel";
-    case ErrorCode::log2Domain:
+    case ErrorCode::Log2Domain:
         return "Ungültiger Wert für LOG2";
-    case ErrorCode::log10Domain:
+    case ErrorCode::Log10Domain:
         return "Ungültiger Wert für LOG10";
-    case ErrorCode::lnDomain:
+    case ErrorCode::LnDomain:
         return "Ungültiger Wert für LOG oder LN";
-    case ErrorCode::asinDomain:
+    case ErrorCode::AsinDomain:
         return "Ungültiger Wert für ARCSIN";
-    case ErrorCode::acosDomain:
+    case ErrorCode::AcosDomain:
         return "Ungültiger Wert für ARCCOS";
-    case ErrorCode::secDomain:
+    case ErrorCode::SecDomain:
         return "Ungültiger Wert für SEC";
-    case ErrorCode::cscDomain:
+    case ErrorCode::CscDomain:
         return "Ungültiger Wert für CSC";
-    case ErrorCode::cotDomain:
+    case ErrorCode::CotDomain:
         return "Ungültiger Wert für COT";
-    case ErrorCode::cothDomain:
+    case ErrorCode::CothDomain:
         return "Ungültiger Wert für COTH";
-    case ErrorCode::cschDomain:
+    case ErrorCode::CschDomain:
         return "Ungültiger Wert für CSCH";
-    case ErrorCode::acoshDomain:
+    case ErrorCode::AcoshDomain:
         return "Ungültiger Wert für ACOSH";
-    case ErrorCode::atanhDomain:
+    case ErrorCode::AtanhDomain:
         return "Ungültiger Wert für ATANH";
-    case ErrorCode::acothDomain:
+    case ErrorCode::AcothDomain:
         return "Ungültiger Wert für ACOTH";
-    case ErrorCode::asechDomain:
+    case ErrorCode::AsechDomain:
         return "Ungültiger Wert für ASECH";
-    case ErrorCode::acschDomain:
+    case ErrorCode::AcschDomain:
         return "Ungültiger Wert für ACSCH";
     }
     return "";
@@ -81,11 +81,11 @@ const char* baseText(ErrorCode code) {
 
 bool carriesData(ErrorCode code) {
     switch (code) {
-    case ErrorCode::dataOnly:
-    case ErrorCode::undefinedVariable:
-    case ErrorCode::undefinedFunction:
-    case ErrorCode::argumentCount:
-    case ErrorCode::argumentType:
+    case ErrorCode::MessageInData:
+    case ErrorCode::UndefinedVariable:
+    case ErrorCode::UndefinedFunction:
+    case ErrorCode::ArgumentCount:
+    case ErrorCode::ArgumentType:
         return true;
     default:
         return false;

@@ -141,7 +141,7 @@ void ExprEngine::refreshVariables() {
 }
 
 void ExprEngine::unknownVariable() {
-    setError(ErrorCode::invalidTerm);
+    setError(ErrorCode::InvalidTerm);
 }
 
 [[gnu::cold]] double ExprEngine::evaluationFailed(int32_t expr) {
@@ -149,7 +149,7 @@ void ExprEngine::unknownVariable() {
     if (e) {
         setError(e->error.code, e->error.data);
     } else {
-        setError(ErrorCode::invalidTerm);
+        setError(ErrorCode::InvalidTerm);
     }
     return kNaN;
 }
@@ -191,7 +191,7 @@ int32_t ExprEngine::ucDefineVariable(std::string_view definition) {
     int32_t handle = m.symbols.defineVariable(lowerName(def.name));
     refreshVariables();
     if (handle < 0) {
-        setError(ErrorCode::definitionsFull);
+        setError(ErrorCode::DefinitionsFull);
         return -1;
     }
     *m.symbols.storage(handle) = value;
@@ -215,7 +215,7 @@ void ExprEngine::ucDefineFunctionDbl(std::string_view definition, int /*callback
     }
     std::string key = lowerName(f.name);
     if (!m.symbols.defineFunction(key, std::move(f))) {
-        setError(ErrorCode::definitionsFull);
+        setError(ErrorCode::DefinitionsFull);
     }
 }
 
@@ -224,11 +224,11 @@ void ExprEngine::ucAlias(std::string_view newName, std::string_view existingName
     clearError();
     std::string name = lowerName(newName);
     if (!isValidName(newName) || !isValidName(existingName) || operatorWord(name) != Tok::Name) {
-        setError(ErrorCode::invalidTerm, std::string(newName));
+        setError(ErrorCode::InvalidTerm, std::string(newName));
         return;
     }
     if (!m.symbols.defineAlias(name, lowerName(existingName))) {
-        setError(ErrorCode::invalidTerm, std::string(newName));
+        setError(ErrorCode::InvalidTerm, std::string(newName));
     }
 }
 
@@ -241,7 +241,7 @@ int32_t ExprEngine::ucParse(std::string_view text) {
     }
     int32_t handle = m.store(std::move(e));
     if (handle < 0) {
-        setError(ErrorCode::definitionsFull);
+        setError(ErrorCode::DefinitionsFull);
     }
     return handle;
 }
@@ -314,7 +314,7 @@ void ExprEngine::ucEvaluateBlock(int32_t expr, int32_t varHandle, std::span<cons
     xs = xs.first(n);
     Expression* e = m.find(expr);
     double* var = m.symbols.storage(varHandle);
-    int code = number(!e || !var ? ErrorCode::invalidTerm : e->error.code);
+    int code = number(!e || !var ? ErrorCode::InvalidTerm : e->error.code);
     if (code != 0) {
         std::fill_n(out.begin(), n, kNaN);
         std::fill_n(errs.begin(), n, code);

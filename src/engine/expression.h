@@ -3,7 +3,7 @@
 #include "engine/block_program.h"
 #include "engine/engine_error.h"
 #include "engine/expr_tree.h"
-#include "engine/program.h"
+#include "engine/scalar_program.h"
 
 #include <memory>
 #include <vector>

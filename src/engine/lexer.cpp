@@ -30,7 +30,7 @@ class Lexer {
     EngineError run() {
         // A quote is reported wherever it stands, before anything else.
         if (auto q = text_.find('"'); q != std::string_view::npos) {
-            return makeError(ErrorCode::quote, q);
+            return makeError(ErrorCode::Quote, q);
         }
         while (true) {
             while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) {
@@ -70,12 +70,12 @@ class Lexer {
             digits += skipDigits();
         }
         if (digits == 0) {
-            return makeError(ErrorCode::invalidTerm, start);
+            return makeError(ErrorCode::InvalidTerm, start);
         }
         exponent();
         // "1.2.3" or "1.5.": a second point cannot start anything
         if (pos_ < text_.size() && text_[pos_] == '.') {
-            return makeError(ErrorCode::invalidTerm, pos_);
+            return makeError(ErrorCode::InvalidTerm, pos_);
         }
         // from_chars, unlike strtod, ignores the user's locale (a German one reads "1,5")
         double value = 0;
@@ -132,16 +132,16 @@ class Lexer {
         std::size_t start = pos_;
         ++pos_;
         if (pos_ >= text_.size()) {
-            return makeError(ErrorCode::invalidTerm, start);
+            return makeError(ErrorCode::InvalidTerm, start);
         }
         char kind = lower(text_[pos_]);
         int base = kind == 'h' ? 16 : kind == 'o' ? 8 : kind == 'b' ? 2 : 0;
         if (base == 0) {
-            return makeError(ErrorCode::invalidTerm, start);
+            return makeError(ErrorCode::InvalidTerm, start);
         }
-        ErrorCode code = base == 16  ? ErrorCode::badHex
-                         : base == 8 ? ErrorCode::badOctal
-                                     : ErrorCode::badBinary;
+        ErrorCode code = base == 16  ? ErrorCode::BadHex
+                         : base == 8 ? ErrorCode::BadOctal
+                                     : ErrorCode::BadBinary;
         ++pos_;
         double value = 0;
         std::size_t digits = 0;
@@ -200,7 +200,7 @@ class Lexer {
             pos_ += spelling.size();
             return {};
         }
-        return makeError(ErrorCode::invalidTerm, pos_);
+        return makeError(ErrorCode::InvalidTerm, pos_);
     }
 
     void push(Tok kind, std::size_t start, double value) {

@@ -140,20 +140,20 @@ template <Fn F> inline double applyTrig(double x, TrigMode m, int& err) {
     if constexpr (F == Cot) {
         double s = sinUnit(x, m);
         if (s == 0) {
-            fail(err, ErrorCode::cotDomain);
+            fail(err, ErrorCode::CotDomain);
         }
         return cosUnit(x, m) / s;
     }
     if constexpr (F == Sec) {
         double c = cosUnit(x, m);
         if (c == 0) {
-            fail(err, ErrorCode::secDomain);
+            fail(err, ErrorCode::SecDomain);
         }
         return 1 / c;
     }
     double s = sinUnit(x, m);
     if (s == 0) {
-        fail(err, ErrorCode::cscDomain);
+        fail(err, ErrorCode::CscDomain);
     }
     return 1 / s;
 }
@@ -162,13 +162,13 @@ template <Fn F> inline double applyArc(double x, TrigMode m, int& err) {
     using enum Fn;
     if constexpr (F == Asin) {
         if (std::fabs(x) > 1) {
-            fail(err, ErrorCode::asinDomain);
+            fail(err, ErrorCode::AsinDomain);
         }
         return fromRadians(std::asin(x), m);
     }
     if constexpr (F == Acos) {
         if (std::fabs(x) > 1) {
-            fail(err, ErrorCode::acosDomain);
+            fail(err, ErrorCode::AcosDomain);
         }
         return fromRadians(std::acos(x), m);
     }
@@ -182,12 +182,12 @@ template <Fn F> inline double applyArc(double x, TrigMode m, int& err) {
     // asec(x) = acos(1/x) and acsc(x) = asin(1/x) report the codes of acos and asin
     if constexpr (F == Asec) {
         if (std::fabs(x) < 1) {
-            fail(err, ErrorCode::acosDomain);
+            fail(err, ErrorCode::AcosDomain);
         }
         return fromRadians(std::acos(1 / x), m);
     }
     if (std::fabs(x) < 1) {
-        fail(err, ErrorCode::asinDomain);
+        fail(err, ErrorCode::AsinDomain);
     }
     return fromRadians(std::asin(1 / x), m);
 }
@@ -205,7 +205,7 @@ template <Fn F> inline double applyHyperbolic(double x, int& err) {
     }
     if constexpr (F == Coth) {
         if (x == 0) {
-            fail(err, ErrorCode::cothDomain);
+            fail(err, ErrorCode::CothDomain);
         }
         return 1 / std::tanh(x);
     }
@@ -213,7 +213,7 @@ template <Fn F> inline double applyHyperbolic(double x, int& err) {
         return 1 / std::cosh(x);
     }
     if (x == 0) {
-        fail(err, ErrorCode::cschDomain);
+        fail(err, ErrorCode::CschDomain);
     }
     return 1 / std::sinh(x);
 }
@@ -225,30 +225,30 @@ template <Fn F> inline double applyAreaHyperbolic(double x, int& err) {
     }
     if constexpr (F == Acosh) {
         if (x < 1) {
-            fail(err, ErrorCode::acoshDomain);
+            fail(err, ErrorCode::AcoshDomain);
         }
         return std::acosh(x);
     }
     if constexpr (F == Atanh) {
         if (std::fabs(x) >= 1) {
-            fail(err, ErrorCode::atanhDomain);
+            fail(err, ErrorCode::AtanhDomain);
         }
         return std::atanh(x);
     }
     if constexpr (F == Acoth) {
         if (std::fabs(x) <= 1) {
-            fail(err, ErrorCode::acothDomain);
+            fail(err, ErrorCode::AcothDomain);
         }
         return std::atanh(1 / x);
     }
     if constexpr (F == Asech) {
         if (x <= 0 || x > 1) {
-            fail(err, ErrorCode::asechDomain);
+            fail(err, ErrorCode::AsechDomain);
         }
         return std::acosh(1 / x);
     }
     if (x == 0) {
-        fail(err, ErrorCode::acschDomain);
+        fail(err, ErrorCode::AcschDomain);
     }
     return std::asinh(1 / x);
 }
@@ -263,24 +263,24 @@ template <Fn F> inline double applyExpLog(double x, int& err) {
     }
     if constexpr (F == Ln) {
         if (x <= 0) {
-            fail(err, ErrorCode::lnDomain);
+            fail(err, ErrorCode::LnDomain);
         }
         return std::log(x);
     }
     if constexpr (F == Log2) {
         if (x <= 0) {
-            fail(err, ErrorCode::log2Domain);
+            fail(err, ErrorCode::Log2Domain);
         }
         return std::log2(x);
     }
     if constexpr (F == Log10) {
         if (x <= 0) {
-            fail(err, ErrorCode::log10Domain);
+            fail(err, ErrorCode::Log10Domain);
         }
         return std::log10(x);
     }
     if (x < 0) {
-        fail(err, ErrorCode::sqrtDomain);
+        fail(err, ErrorCode::SqrtDomain);
     }
     return std::sqrt(x);
 }
@@ -354,7 +354,7 @@ inline double truth(bool b) {
 
 inline double divide(double a, double b, int& err) {
     if (b == 0) {
-        fail(err, ErrorCode::divisionByZero);
+        fail(err, ErrorCode::DivisionByZero);
     }
     return a / b;
 }
@@ -362,7 +362,7 @@ inline double divide(double a, double b, int& err) {
 // "\" and "div": the quotient truncated toward zero.
 inline double intDivide(double a, double b, int& err) {
     if (b == 0) {
-        fail(err, ErrorCode::integerDivisionByZero);
+        fail(err, ErrorCode::IntegerDivisionByZero);
     }
     return std::trunc(a / b);
 }
@@ -371,7 +371,7 @@ inline double intDivide(double a, double b, int& err) {
 // plain division by zero: code 15 names only "\" and DIV.
 inline double modulo(double a, double b, int& err) {
     if (b == 0) {
-        fail(err, ErrorCode::divisionByZero);
+        fail(err, ErrorCode::DivisionByZero);
     }
     return std::fmod(a, b);
 }
@@ -379,7 +379,7 @@ inline double modulo(double a, double b, int& err) {
 inline double power(double a, double b, int& err) {
     bool nonInteger = std::floor(b) != b && b == b;
     if ((a < 0 && nonInteger) || (a == 0 && b < 0)) {
-        fail(err, ErrorCode::exponent);
+        fail(err, ErrorCode::Exponent);
     }
     return std::pow(a, b);
 }

@@ -63,7 +63,7 @@ class Parser {
     int32_t parse() {
         int32_t root = expression();
         if (!err_ && t_[i_].kind != Tok::End) {
-            fail(ErrorCode::invalidTerm, t_[i_].pos);
+            fail(ErrorCode::InvalidTerm, t_[i_].pos);
         }
         return err_ ? -1 : root;
     }
@@ -88,7 +88,7 @@ class Parser {
     }
     bool enter() {
         if (++ctx_.depth > kMaxDepth) {
-            fail(ErrorCode::dataOnly, peek().pos, kTooComplex);
+            fail(ErrorCode::MessageInData, peek().pos, kTooComplex);
             return false;
         }
         return true;
@@ -96,10 +96,10 @@ class Parser {
     void leave() { --ctx_.depth; }
     bool limitsPassed() {
         if (tree().tooBig()) {
-            fail(ErrorCode::definitionsFull, peek().pos);
+            fail(ErrorCode::DefinitionsFull, peek().pos);
         }
         if (tree().tooDeep()) {
-            fail(ErrorCode::dataOnly, peek().pos, kTooComplex);
+            fail(ErrorCode::MessageInData, peek().pos, kTooComplex);
         }
         return static_cast<bool>(err_);
     }
@@ -233,7 +233,7 @@ class Parser {
         case Tok::LParen: {
             int32_t a = expression();
             if (a >= 0 && !accept(Tok::RParen)) {
-                return fail(ErrorCode::brackets, peek().pos);
+                return fail(ErrorCode::Brackets, peek().pos);
             }
             return a;
         }
@@ -243,7 +243,7 @@ class Parser {
             }
             return name(tok);
         default:
-            return fail(ErrorCode::invalidTerm, tok.pos);
+            return fail(ErrorCode::InvalidTerm, tok.pos);
         }
     }
 
@@ -258,9 +258,9 @@ class Parser {
         }
         // "sin" or "f" without an argument list
         if (ctx_.symbols.hasFunction(key) || findBuiltin(key)) {
-            return fail(ErrorCode::argumentCount, tok.pos, std::string(tok.text));
+            return fail(ErrorCode::ArgumentCount, tok.pos, std::string(tok.text));
         }
-        return fail(ErrorCode::undefinedVariable, tok.pos, std::string(tok.text));
+        return fail(ErrorCode::UndefinedVariable, tok.pos, std::string(tok.text));
     }
 
     int32_t parameter(const std::string& lower) const {
@@ -280,7 +280,7 @@ class Parser {
         const Builtin* builtin = findBuiltin(key);
         // Reported before the arguments, so the first unknown name in the text comes first.
         if (!builtin && !ctx_.symbols.hasFunction(key)) {
-            return fail(ErrorCode::undefinedFunction, tok.pos, std::string(tok.text));
+            return fail(ErrorCode::UndefinedFunction, tok.pos, std::string(tok.text));
         }
         std::vector<int32_t> args;
         if (!arguments(args)) {
@@ -292,7 +292,7 @@ class Parser {
         if (builtin && acceptsArgCount(*builtin, args.size())) {
             return builtinCall(*builtin, args);
         }
-        return fail(ErrorCode::argumentCount, tok.pos, std::string(tok.text));
+        return fail(ErrorCode::ArgumentCount, tok.pos, std::string(tok.text));
     }
 
     bool arguments(std::vector<int32_t>& args) {
@@ -308,7 +308,7 @@ class Parser {
             args.push_back(a);
         } while (accept(Tok::Comma));
         if (!accept(Tok::RParen)) {
-            fail(ErrorCode::brackets, peek().pos);
+            fail(ErrorCode::Brackets, peek().pos);
             return false;
         }
         return true;
@@ -338,7 +338,7 @@ class Parser {
         std::pair<std::string, std::size_t> id{key, args.size()};
         for (const auto& active : ctx_.expanding) {
             if (active == id) {
-                return fail(ErrorCode::dataOnly, pos, "Rekursive Definition: " + f.name);
+                return fail(ErrorCode::MessageInData, pos, "Rekursive Definition: " + f.name);
             }
         }
         // A function defined with an empty body ("f(x)=") is 0, whatever its arguments.

@@ -1,5 +1,6 @@
+#include "engine/scalar_eval.h"
+
 #include "engine/operators.h"
-#include "engine/program.h"
 
 namespace vestrano {
 namespace {
@@ -123,7 +124,7 @@ abs:
     VESTRANO_NEXT;
 sqrt:
     if (top < 0) {
-        e = number(ErrorCode::sqrtDomain);
+        e = number(ErrorCode::SqrtDomain);
     }
     top = kernels::squareRoot(top);
     VESTRANO_CHECKED_NEXT;

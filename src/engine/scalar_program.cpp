@@ -1,6 +1,7 @@
-#include "engine/program.h"
+#include "engine/scalar_program.h"
 
 #include "engine/builtins.h"
+#include "engine/scalar_eval.h"
 
 #include <cstdio>
 #include <utility>

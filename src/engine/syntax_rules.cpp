@@ -28,12 +28,12 @@ EngineError checkBrackets(const std::vector<Token>& t) {
             continue;
         }
         if (depth == 0) { // "1+2)"
-            return makeError(ErrorCode::brackets, tok.pos);
+            return makeError(ErrorCode::Brackets, tok.pos);
         }
         --depth;
     }
     if (depth > 0) { // "(1+2"
-        return makeError(ErrorCode::brackets, lastOpen);
+        return makeError(ErrorCode::Brackets, lastOpen);
     }
     return {};
 }
@@ -41,7 +41,7 @@ EngineError checkBrackets(const std::vector<Token>& t) {
 // What may follow token i (i is not the last token).
 EngineError checkFollower(const std::vector<Token>& t, std::size_t i, bool insideCall) {
     const Token& next = t[i + 1];
-    auto reject = [&] { return makeError(ErrorCode::invalidTerm, next.pos); };
+    auto reject = [&] { return makeError(ErrorCode::InvalidTerm, next.pos); };
     if (endsOperand(t, i)) {
         // "2 3", "x (1)", "2 not 1": an operand is followed by an operator, ")" "," "!" or the end
         if (isBinaryOperator(next.kind) || next.kind == Tok::RParen || next.kind == Tok::Bang ||
@@ -100,7 +100,7 @@ EngineError checkSyntax(const std::vector<Token>& t) {
     }
     // "" and "*2": the text starts with an operand
     if (!startsOperand(t.front().kind)) {
-        return makeError(ErrorCode::invalidTerm, t.front().pos);
+        return makeError(ErrorCode::InvalidTerm, t.front().pos);
     }
     // For each open bracket: does it open an argument list?
     std::vector<bool> callStack;

@@ -22,7 +22,7 @@ bool isDefinableName(std::string_view name) {
 }
 
 EngineError invalid(std::string_view text) {
-    return makeError(ErrorCode::invalidTerm, 0, std::string(trim(text)));
+    return makeError(ErrorCode::InvalidTerm, 0, std::string(trim(text)));
 }
 
 } // namespace

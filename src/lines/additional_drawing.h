@@ -10,9 +10,6 @@ class Ui;
 // engine cannot parse are listed in one message, shown once for the same lines.
 void interprete(PlotState& state, Canvas& canvas, Ui& ui);
 
-// The points: a dot of 5 pixels and the name beside it, as the check boxes say.
-void drawpoints(PlotState& state, Canvas& canvas);
-
 // What the redraw puts over the graphs: the lines while they are visible, then the points.
 void drawAdditional(PlotState& state, Canvas& canvas, Ui& ui);
 

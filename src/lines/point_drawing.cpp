@@ -1,8 +1,9 @@
+#include "lines/point_drawing.h"
+
 #include <cmath>
 #include <optional>
 #include <string>
 
-#include "lines/additional_drawing.h"
 #include "plot/canvas.h"
 #include "state/plot_state.h"
 #include "state/rounding.h"

@@ -98,7 +98,7 @@ void coupleOnRelease(ProgramContext& ctx, int button, int shift, double x, doubl
     }
     // The drag set a lower bound outside the interval without asking; the last accepted one
     // comes back.
-    const double kept = state.lowerbounds[state.mode * 3 + s];
+    const double kept = lowerBound(state, s);
     storeParamValue(state, s, kept);
     state.params[s].window.valueText = formatParamValue(kept);
     redrawAndCalc(ctx);

@@ -75,20 +75,15 @@ double wholeCount(double v) {
 void storeValue(PlotState& state, int s, double v) {
     storeParamValue(state, s, v);
     if (isBoundSlot(s)) {
-        state.lowerbounds[state.mode * 3 + s] = v;
+        lowerBound(state, s) = v;
     }
 }
 
 void storeCount(PlotState& state, int s, double v) {
-    const auto intervals = static_cast<int16_t>(v - 1);
-    if (s <= 5) {
-        state.slots[s - 3].anzx = intervals;
-    } else {
-        state.slots[s - 5].anzt = intervals;
-    }
+    countIntervals(state, s) = static_cast<int16_t>(v - 1);
     state.params[s].window.valueText = formatParamValue(v);
     // The line options show the same count.
-    state.optionBoxes.line.counts[s - 3] = formatParamValue(v);
+    state.optionBoxes.line.counts[s - kFirstCountParam] = formatParamValue(v);
     storeParamValue(state, s, v);
     setsteps(state);
 }

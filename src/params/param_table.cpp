@@ -14,8 +14,6 @@ namespace vestrano {
 
 namespace {
 
-constexpr int kFirstBoundKey = 14; // "uf=", "ug=", "uh="
-
 std::string captionOf(const PlotState& state, int s) {
     const ParamEntry& p = state.params[s];
     if (isCountSlot(s)) {
@@ -32,9 +30,9 @@ std::string captionOf(const PlotState& state, int s) {
 
 void setBoundLabels(PlotState& state) {
     for (int s = 0; s < kFirstCountParam; ++s) {
-        state.params[s].label = collectionKey(kFirstBoundKey + s).substr(0, 2) +
+        state.params[s].label = collectionKey(CollectionKey::LowerBound, s).substr(0, 2) +
                                 " = untere Grenze für Integralfunktion in " +
-                                slotName(state.mode, 3 + s);
+                                slotName(state.mode, SlotText::Function, s);
         state.params[s].window.caption = captionOf(state, s);
     }
 }
@@ -45,14 +43,6 @@ std::string paramName(const PlotState& state, int s) {
         return p.label;
     }
     return p.parname;
-}
-
-// Sampling points of the graph behind count slot s.
-double countValue(const PlotState& state, int s) {
-    if (s <= 5) {
-        return state.slots[s - 3].anzx + 1.0;
-    }
-    return state.slots[s - 5].anzt + 1.0;
 }
 
 void storeParamValue(PlotState& state, int s, double v) {
@@ -77,7 +67,7 @@ void init(ProgramContext& ctx, int s) {
     if (isCountSlot(s)) {
         p.parvalue = countValue(state, s);
     } else if (isBoundSlot(s)) {
-        p.parvalue = state.lowerbounds[state.mode * 3 + s];
+        p.parvalue = lowerBound(state, s);
     }
     storeParamValue(state, s, p.parvalue);
     w.width = state.parawidth;

@@ -3,14 +3,12 @@
 #include <string>
 
 #include "state/general_number.h"
+#include "state/plot_state.h"
 
 namespace vestrano {
 
 struct PlotState;
 struct ProgramContext;
-
-constexpr int kFirstCountParam = 3;
-constexpr int kLastCountParam = 7;
 
 inline bool isBoundSlot(int s) {
     return s >= 0 && s < kFirstCountParam;
@@ -36,9 +34,6 @@ bool paraVisible(const PlotState& state, int s);
 bool slotInUse(const PlotState& state, int s);
 
 // Writes the slot's value and its engine variable.
-// Sampling points of the graph behind count slot s (3..7).
-double countValue(const PlotState& state, int s);
-
 void storeParamValue(PlotState& state, int s, double v);
 
 // Frees a slot whose parameter disappeared.

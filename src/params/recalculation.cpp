@@ -31,7 +31,7 @@ double roundDecimals(double value, int decimals) {
 // of the input's syntax here.
 std::string resultText(const ExprEngine& engine, double value, int decimals) {
     const int error = engine.ucGetError();
-    if (error == number(ErrorCode::undefinedVariable)) {
+    if (error == number(ErrorCode::UndefinedVariable)) {
         return "Error: Syntax";
     }
     if (error != 0) {

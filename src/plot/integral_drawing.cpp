@@ -23,13 +23,13 @@ constexpr double kMostCurveSteps = 1e6;
 
 // The bracketed integrand of a slot; none when F(x) is asked for without an f(x).
 std::optional<std::string> integrandOf(const PlotState& state, std::string_view term, int slot) {
-    if (term != slotName(state.mode, 8)) {
+    if (term != slotName(state.mode, SlotText::Integral)) {
         return state.slots[slot].integrand;
     }
     if (state.slots[0].engtext.empty()) {
         return std::nullopt;
     }
-    return "(" + slotName(state.mode, 3) + ")";
+    return "(" + slotName(state.mode, SlotText::Function) + ")";
 }
 
 // The engine forgets an error at its next evaluation, but the integral loops look at the

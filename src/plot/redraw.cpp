@@ -43,7 +43,8 @@ bool drawSlot(PlotState& state, Canvas& canvas, Ui& ui, int slot) {
 
 void addFarBoundNote(const PlotState& state, int slot, std::string& note) {
     note += note.empty() ? "" : "; ";
-    note += slotName(state.mode, 3 + slot) + ": Untere Grenze zu weit vom Zeichenbereich entfernt";
+    note += slotName(state.mode, SlotText::Function, slot) +
+            ": Untere Grenze zu weit vom Zeichenbereich entfernt";
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // "Übernehmen" and "Voreinstellungen" of the help-line dialog.
 
+#include "settings/graph_options.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -19,7 +21,7 @@ namespace vestrano {
 namespace {
 
 // Box numbers, 0-based (Text1 is 0).
-enum Box {
+enum class Box {
     StartX,
     StepX,
     StartY,
@@ -53,8 +55,11 @@ constexpr std::array<const char*, kBoxCount> kBoxNames{"Startwert der x-Hilfslin
 // The boxes as read: every value, and the whole-number ones rounded into 16 bits (empty when
 // they do not fit, which fails every check of that box).
 struct GraphBoxes {
-    std::array<double, kBoxCount> value{};
-    std::array<std::optional<int16_t>, kBoxCount> whole{};
+    std::array<double, kBoxCount> values{};
+    std::array<std::optional<int16_t>, kBoxCount> wholes{};
+
+    double value(Box b) const { return values[static_cast<std::size_t>(b)]; }
+    std::optional<int16_t> whole(Box b) const { return wholes[static_cast<std::size_t>(b)]; }
 };
 
 struct Check {
@@ -64,13 +69,13 @@ struct Check {
 };
 
 bool below(const GraphBoxes& b, Box box, int lowest) {
-    return !b.whole[box] || *b.whole[box] < lowest;
+    return !b.whole(box) || *b.whole(box) < lowest;
 }
 bool outside(const GraphBoxes& b, Box box, int lowest, int highest) {
-    return below(b, box, lowest) || *b.whole[box] > highest;
+    return below(b, box, lowest) || *b.whole(box) > highest;
 }
 bool unordered(const GraphBoxes& b, Box min, Box max) {
-    return !b.whole[min] || !b.whole[max] || *b.whole[min] >= *b.whole[max];
+    return !b.whole(min) || !b.whole(max) || *b.whole(min) >= *b.whole(max);
 }
 
 constexpr const char* kOrder = "Unsinnige Reihenfolge bei der Anzahl!";
@@ -79,23 +84,25 @@ constexpr const char* kDigits = "Stellenzahl muss zwischen 1 und 10 liegen!";
 constexpr const char* kFontSize = "Schriftgröße muss zwischen 4 und 31 liegen!";
 
 constexpr std::array<Check, 11> kChecks{{
-    {[](const GraphBoxes& b) { return b.value[StepX] == 0; }, "Fehler",
+    {[](const GraphBoxes& b) { return b.value(Box::StepX) == 0; }, "Fehler",
      "Ungültige x-Schrittweite!"},
-    {[](const GraphBoxes& b) { return b.value[StepY] == 0; }, "Fehler",
+    {[](const GraphBoxes& b) { return b.value(Box::StepY) == 0; }, "Fehler",
      "Ungültige y-Schrittweite!"},
-    {[](const GraphBoxes& b) { return unordered(b, MinX, MaxX); }, "x-Schrittweite", kOrder},
-    {[](const GraphBoxes& b) { return unordered(b, MinY, MaxY); }, "y-Schrittweite", kOrder},
-    {[](const GraphBoxes& b) { return below(b, MinX, 0); }, "x-Hilfslinien", kPositive},
-    {[](const GraphBoxes& b) { return below(b, MinY, 0); }, "y-Hilfslinien", kPositive},
-    {[](const GraphBoxes& b) { return outside(b, DecX, 0, 10); }, "Stellengenauigkeit für x",
+    {[](const GraphBoxes& b) { return unordered(b, Box::MinX, Box::MaxX); }, "x-Schrittweite",
+     kOrder},
+    {[](const GraphBoxes& b) { return unordered(b, Box::MinY, Box::MaxY); }, "y-Schrittweite",
+     kOrder},
+    {[](const GraphBoxes& b) { return below(b, Box::MinX, 0); }, "x-Hilfslinien", kPositive},
+    {[](const GraphBoxes& b) { return below(b, Box::MinY, 0); }, "y-Hilfslinien", kPositive},
+    {[](const GraphBoxes& b) { return outside(b, Box::DecX, 0, 10); }, "Stellengenauigkeit für x",
      kDigits},
-    {[](const GraphBoxes& b) { return outside(b, DecY, 0, 10); }, "Stellengenauigkeit für y",
+    {[](const GraphBoxes& b) { return outside(b, Box::DecY, 0, 10); }, "Stellengenauigkeit für y",
      kDigits},
-    {[](const GraphBoxes& b) { return outside(b, FontZ, 5, 30); }, "Schriftgröße der Zahlen",
+    {[](const GraphBoxes& b) { return outside(b, Box::FontZ, 5, 30); }, "Schriftgröße der Zahlen",
      kFontSize},
-    {[](const GraphBoxes& b) { return outside(b, FontXY, 5, 30); }, "Schriftgröße der Achsennamen",
-     kFontSize},
-    {[](const GraphBoxes& b) { return outside(b, Bright, 0, 255); }, "Hilfslinien-Helligkeit",
+    {[](const GraphBoxes& b) { return outside(b, Box::FontXY, 5, 30); },
+     "Schriftgröße der Achsennamen", kFontSize},
+    {[](const GraphBoxes& b) { return outside(b, Box::Bright, 0, 255); }, "Hilfslinien-Helligkeit",
      "Helligkeit muss zwischen 0 und 255 liegen!"},
 }};
 
@@ -110,27 +117,27 @@ std::optional<GraphBoxes> readBoxes(ProgramContext& ctx) {
                            "Fehler", MessageIcon::Critical);
             return std::nullopt;
         }
-        boxes.value[i] = *v;
-        boxes.whole[i] = toInt16(*v);
+        boxes.values[i] = *v;
+        boxes.wholes[i] = toInt16(*v);
     }
     return boxes;
 }
 
 void store(PlotState& state, const GraphBoxes& b) {
     HelpLines& g = state.grid;
-    g.startx = b.value[StartX];
-    g.stepx = b.value[StepX];
-    g.starty = b.value[StartY];
-    g.stepy = b.value[StepY];
-    g.hminx = *b.whole[MinX];
-    g.hmaxx = *b.whole[MaxX];
-    g.hminy = *b.whole[MinY];
-    g.hmaxy = *b.whole[MaxY];
-    g.kommax = *b.whole[DecX];
-    g.kommay = *b.whole[DecY];
-    state.style.fontz = *b.whole[FontZ];
-    state.style.fontxy = *b.whole[FontXY];
-    const int16_t grey = *b.whole[Bright];
+    g.startx = b.value(Box::StartX);
+    g.stepx = b.value(Box::StepX);
+    g.starty = b.value(Box::StartY);
+    g.stepy = b.value(Box::StepY);
+    g.hminx = *b.whole(Box::MinX);
+    g.hmaxx = *b.whole(Box::MaxX);
+    g.hminy = *b.whole(Box::MinY);
+    g.hmaxy = *b.whole(Box::MaxY);
+    g.kommax = *b.whole(Box::DecX);
+    g.kommay = *b.whole(Box::DecY);
+    state.style.fontz = *b.whole(Box::FontZ);
+    state.style.fontxy = *b.whole(Box::FontXY);
+    const int16_t grey = *b.whole(Box::Bright);
     state.style.helpcol = grey;
     state.style.colors[3] = static_cast<int32_t>(rgb(grey, grey, grey));
 }

@@ -98,11 +98,10 @@ void setgroptions(ProgramContext& ctx) {
     for (int i = 0; i < kSlotCount; ++i) {
         boxes.width[i] = wholeText(state.slots[i].ldicke);
         setcolour(state, i, state.style.stdcolors[i]);
-        boxes.counts[i] = wholeText(state.slots[i].anzx + 1);
-        if (i > 0) {
-            boxes.counts[i + 2] = wholeText(state.slots[i].anzt + 1);
-        }
-        boxes.counts[i + 5] = formatParamValue(state.graph.ltyp[i]);
+        boxes.counts[kFirstLineTypeBox + i] = formatParamValue(state.graph.ltyp[i]);
+    }
+    for (int s = kFirstCountParam; s <= kLastCountParam; ++s) {
+        boxes.counts[s - kFirstCountParam] = wholeText(countIntervals(state, s) + 1);
     }
     boxes.limit = state.graph.inflimit;
     takedicke(ctx);
@@ -129,17 +128,14 @@ void takedicke(ProgramContext& ctx) {
         const auto rounded = width && *width > 0 ? toInt16(*width) : std::nullopt;
         state.slots[i].ldicke = rounded && *rounded > 0 ? *rounded : int16_t{1};
         // A line type that is no number of at least 0 would hide the graph.
-        const auto type = evalnumber(engine, boxes.counts[i + 5]);
+        const auto type = evalnumber(engine, boxes.counts[kFirstLineTypeBox + i]);
         if (type && *type >= 0) {
             state.graph.ltyp[i] = *type;
         }
-        if (const auto n = points(boxes.counts[i])) {
-            state.slots[i].anzx = *n;
-        }
-        if (i > 0) {
-            if (const auto n = points(boxes.counts[i + 2])) {
-                state.slots[i].anzt = *n;
-            }
+    }
+    for (int s = kFirstCountParam; s <= kLastCountParam; ++s) {
+        if (const auto n = points(boxes.counts[s - kFirstCountParam])) {
+            countIntervals(state, s) = *n;
         }
     }
     const auto limit = evalnumber(engine, boxes.limit);

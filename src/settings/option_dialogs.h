@@ -10,11 +10,7 @@ struct ProgramContext;
 // Help lines and labels ("Einstellungen zu den Hilfslinien").
 // The boxes from the settings; the help-line grey follows the brightness.
 void setdef(PlotState& state);
-// "Übernehmen": the boxes are checked in a fixed order; the first failing check is reported
-// and nothing is applied. Returns whether the settings were taken.
-bool applyGraphOptions(ProgramContext& ctx);
-// "Voreinstellungen".
-void graphOptionDefaults(ProgramContext& ctx);
+// Its buttons are in graph_options.h.
 
 // Lines of the graphs ("Einstellungen zu den Linien").
 // The boxes from the settings, the standard colours made current, then `takedicke`.

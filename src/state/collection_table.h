@@ -9,42 +9,63 @@
 
 namespace vestrano {
 
-// Field numbers of a collection entry; each field's lines are joined by CR LF.
-enum EntryField {
-    kTitle,
-    kLongtext,
-    kTerms,
-    kParams,
-    kBounds,
-    kIntervals,
-    kLowers,
-    kLines,
-    kPoints
-};
+// The fields of a collection entry; each field's lines are joined by CR LF.
+enum class EntryField { Title, LongText, Terms, Params, Bounds, Intervals, Lowers, Lines, Points };
 constexpr int kEntryFieldCount = 9;
+
+// The fields the plot fills, in file order.
+constexpr std::array<EntryField, 7> kPlotFields{
+    EntryField::Terms,  EntryField::Params, EntryField::Bounds, EntryField::Intervals,
+    EntryField::Lowers, EntryField::Lines,  EntryField::Points};
+
+// The texts of an entry's fields.
+struct EntryFields {
+    std::array<std::string, kEntryFieldCount> texts{};
+
+    std::string& operator[](EntryField f) { return texts[static_cast<std::size_t>(f)]; }
+    const std::string& operator[](EntryField f) const { return texts[static_cast<std::size_t>(f)]; }
+    auto begin() const { return texts.begin(); }
+    auto end() const { return texts.end(); }
+    bool operator==(const EntryFields&) const = default;
+};
 
 // One named plot of a collection.
 struct CollectionEntry {
-    std::array<std::string, kEntryFieldCount> fields{};
+    EntryFields fields;
     bool isProtected = false;
 
     bool operator==(const CollectionEntry&) const = default;
 };
 
-constexpr int kDetailBoxes = 6; // txt(0) long text, txt(1..5) fields 2..6
+// The collection window's detail boxes: the long text, then the fields from the terms to the
+// lower bounds.
+enum class DetailBox { LongText, Terms, Params, Bounds, Intervals, Lowers };
+constexpr int kDetailBoxes = 6;
+
+// The fields the detail boxes show, in box order.
+constexpr std::array<EntryField, kDetailBoxes> kBoxedFields{
+    EntryField::LongText, EntryField::Terms,     EntryField::Params,
+    EntryField::Bounds,   EntryField::Intervals, EntryField::Lowers};
+
+// The box that shows field f, one of the long text to the lower bounds.
+constexpr DetailBox detailBoxOf(EntryField f) {
+    return static_cast<DetailBox>(static_cast<int>(f) - static_cast<int>(EntryField::LongText));
+}
 constexpr const char* kNoEntryLabel = " (kein Eintrag angewählt)";
 
 // What the collection window `sammlung` shows; the window only renders this. The boxes hold
 // the texts as typed; the core counts each rewrite of them in `revision`, so the window
 // re-renders them then and never under the user's typing.
 struct CollectionWindow {
-    bool loaded = false;   // the working copy has been read into the table
+    bool loaded = false;   // the window was accessed; the table comes with the working copy
     std::string caption;   // empty until the first load
     int selected = -1;     // the list's selection
     int16_t selentry = -1; // the selection unless it is protected
     int linepos = 1;       // read position of the box reader, 1-based
-    std::array<std::string, kEntryFieldCount> clip{}; // the entry last copied or cut
+    EntryFields clip;      // the entry last copied or cut
     std::array<std::string, kDetailBoxes> txt{};
+    std::string& box(DetailBox b) { return txt[static_cast<std::size_t>(b)]; }
+    const std::string& box(DetailBox b) const { return txt[static_cast<std::size_t>(b)]; }
     std::array<std::string, 3> dicke{};
     std::string label3 = kNoEntryLabel;
     bool label7 = false; // "(geschützter Eintrag!)"

@@ -14,11 +14,15 @@ struct GraphOptionBoxes {
     std::array<std::string, 13> text{};
 };
 
+constexpr int kFirstLineTypeBox = 5;
+
 struct LineOptionBoxes {
     bool visible = false;
-    std::array<std::string, 3> width{};  // Text1(0..2)
-    std::array<std::string, 8> counts{}; // Text2(0..7): x counts, t counts of y1 and y2, line types
-    std::string limit;                   // Text3
+    std::array<std::string, 3> width{}; // Text1(0..2)
+    // Text2(0..7): the counts in the order of the count parameters "anzf" .. "anzy2", then the
+    // line types of the three slots.
+    std::array<std::string, 8> counts{};
+    std::string limit; // Text3
     // Column heads Command4(0..2) and which count boxes the mode lets the user edit.
     std::array<std::string, 3> heads{"von f", "von g", "von h"};
     std::array<bool, 5> countEnabled{true, true, true, false, false};

@@ -20,7 +20,13 @@
 namespace vestrano {
 
 constexpr int kSlotCount = 3;
+
+// The parameter table: the integral lower bounds "uf", "ug", "uh", the sample counts "anzf",
+// "anzg", "anzh", "anzy1", "anzy2", then the free parameters found in the terms.
 constexpr int kParamCount = 29;
+constexpr int kFirstCountParam = 3;
+constexpr int kFirstCurveCountParam = 6; // "anzy1", "anzy2": curve mode only
+constexpr int kLastCountParam = 7;
 constexpr int kFirstFreeParam = 8;
 
 constexpr uint32_t rgb(int r, int g, int b) {
@@ -148,7 +154,7 @@ struct PlotState {
     std::array<std::string, 2> modenames{"Funktionenplotter", "Kurvenplotter"};
 
     std::array<TermSlot, kSlotCount> slots{};
-    std::array<double, 6> lowerbounds{}; // index mode * 3 + slot
+    std::array<double, 6> lowerbounds{}; // index mode * 3 + slot, see lowerBound()
 
     ExprEngine engine;
     EngineHandles handles;
@@ -192,10 +198,43 @@ struct PlotState {
     std::array<int32_t, 4> tracklimits{};
 };
 
-// Entry mode * 12 + k of the slot-name table.
-const std::string& slotName(int mode, int k);
+// The sampling intervals behind count slot s, kFirstCountParam..kLastCountParam: `anzx` of
+// f, g, h, then `anzt` of y1 and y2.
+int16_t& countIntervals(PlotState& state, int s);
+int16_t countIntervals(const PlotState& state, int s);
 
-// The 20 key texts of the collection file.
-const std::string& collectionKey(int index);
+// Sampling points of the graph behind count slot s.
+double countValue(const PlotState& state, int s);
+
+// The integral lower bound of `slot` in the current mode.
+double& lowerBound(PlotState& state, int slot);
+double lowerBound(const PlotState& state, int slot);
+
+// The texts of the slot-name table; a text that exists per slot is followed by the slot's.
+enum class SlotText {
+    Variable,             // "x" or "t"
+    CallPrefix,           // "f(x", "g(x": slots 0 and 1, without the closing bracket
+    Function = 3,         // "f(x)", "g(x)", "h(x)": the engine's names, the labels in messages
+    DerivativePrefix = 6, // "f'(", "g'(": slots 0 and 1
+    Integral = 8,         // "F(x)", the integral function
+    ShortName = 9,        // "f", "g", "h"
+};
+const std::string& slotName(int mode, SlotText text, int slot = 0);
+
+// The key texts of the collection file; a key that exists per slot or row is followed by the
+// next one's. The term keys are the slot functions' names and "=", see slotName().
+enum class CollectionKey {
+    EndOfEntry = 1,    // "}"
+    EndOfReading,      // "["
+    Title,             // "short:"
+    LongText,          // "long:"
+    Interval = 8,      // "x[", "y[", "t[", then the display limits
+    DisplayLimit = 11, // "Df[", "Dg[", "Dh["
+    LowerBound = 14,   // "uf=", "ug=", "uh="
+    Lines = 17,        // "asy="
+    Points,            // "Punkte="
+    Widths,            // "$"
+};
+const std::string& collectionKey(CollectionKey key, int offset = 0);
 
 } // namespace vestrano

@@ -1,5 +1,6 @@
+#include "terms/bracketgroup.h"
+
 #include "state/ui.h"
-#include "terms/termconv.h"
 
 namespace vestrano {
 

@@ -1,6 +1,7 @@
-#include "terms/termconv.h"
+#include "terms/diffquot.h"
 
 #include "state/plot_state.h"
+#include "terms/bracketgroup.h"
 #include "terms/text_replace.h"
 
 namespace vestrano {
@@ -13,9 +14,9 @@ std::string derivativeTemplate(const std::string& slotFunction) {
 }
 } // namespace
 
-std::string diffquot(std::string_view text, int k, int mode, Ui& ui) {
-    const std::string& slotFunction = slotName(mode, k);
-    const std::string& variable = slotName(mode, 0);
+std::string diffquot(std::string_view text, int slot, int mode, Ui& ui) {
+    const std::string& slotFunction = slotName(mode, SlotText::Function, slot);
+    const std::string& variable = slotName(mode, SlotText::Variable);
     const std::string pattern = slotFunction.substr(0, slotFunction.size() - 3) + "'(";
     const std::string derivative = derivativeTemplate(slotFunction);
 

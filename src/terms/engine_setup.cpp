@@ -16,16 +16,8 @@ void setParamVariable(PlotState& state, int slot, const std::string& name, doubl
     state.engine.ucSetVariableValueDbl(p.parhandle, value);
 }
 
-// Sampling points of the graph behind count slot i (f, g, h, y1, y2).
-double samplePoints(const PlotState& state, int i) {
-    if (i < 3) {
-        return state.slots[i].anzx + 1.0;
-    }
-    return state.slots[i - 2].anzt + 1.0;
-}
-
 void defineSlot(PlotState& state, int k, std::string_view body) {
-    std::string definition = slotName(state.mode, 3 + k);
+    std::string definition = slotName(state.mode, SlotText::Function, k);
     definition += '=';
     definition += body;
     deffunc(state.engine, definition);
@@ -50,7 +42,7 @@ void deffunc(ExprEngine& engine, std::string_view definition, int callback) {
 void definevars(PlotState& state) {
     ExprEngine& engine = state.engine;
     EngineHandles& h = state.handles;
-    h.modevar = defvar(engine, slotName(state.mode, 0));
+    h.modevar = defvar(engine, slotName(state.mode, SlotText::Variable));
     h.qq = defvar(engine, "qq");
     h.sw = defvar(engine, "sw");
     h.xmu = defvar(engine, "xmu");
@@ -58,15 +50,15 @@ void definevars(PlotState& state) {
     h.ymu = defvar(engine, "ymu");
     h.ymi = defvar(engine, "ymi");
 
-    static const std::array<const char*, 3> bounds{"uf", "ug", "uh"};
-    for (int i = 0; i < 3; ++i) {
-        setParamVariable(state, i, bounds[i], state.lowerbounds[state.mode * 3 + i]);
+    static const std::array<const char*, kSlotCount> bounds{"uf", "ug", "uh"};
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        setParamVariable(state, slot, bounds[slot], lowerBound(state, slot));
     }
     static const std::array<const char*, 5> counts{"f", "g", "h", "y1", "y2"};
-    for (int i = 0; i < 5; ++i) {
-        ParamEntry& p = state.params[i + 3];
-        p.parname = std::string("anz") + counts[i];
-        setParamVariable(state, i + 3, p.parname, samplePoints(state, i));
+    for (int s = kFirstCountParam; s <= kLastCountParam; ++s) {
+        ParamEntry& p = state.params[s];
+        p.parname = std::string("anz") + counts[s - kFirstCountParam];
+        setParamVariable(state, s, p.parname, countValue(state, s));
         p.parmin = 2;
         p.parmax = 1002;
     }
@@ -114,7 +106,7 @@ std::string defslotsordered(PlotState& state, std::string_view a, std::string_vi
             }
             state.engine.ucEval(bodies[k]);
             const int code = state.engine.ucGetError();
-            if (code != number(ErrorCode::undefinedFunction)) {
+            if (code != number(ErrorCode::UndefinedFunction)) {
                 pending[k] = false;
                 if (!bodies[k].empty()) {
                     defineSlot(state, k, bodies[k]);

@@ -1,11 +1,13 @@
+#include "terms/slot_check.h"
+
 #include <algorithm>
 #include <array>
 #include <vector>
 
 #include "engine/errtext.h"
 #include "state/plot_state.h"
+#include "terms/bracketgroup.h"
 #include "terms/engine_setup.h"
-#include "terms/interpret.h"
 #include "terms/termconv.h"
 #include "terms/text_replace.h"
 
@@ -17,7 +19,7 @@ constexpr int kParseReleaseCount = 4;
 
 bool usesIntegralFunction(PlotState& state, int k) {
     std::string& engtext = state.slots[k].engtext;
-    if (engtext.find(slotName(state.mode, 8)) == std::string::npos) {
+    if (engtext.find(slotName(state.mode, SlotText::Integral)) == std::string::npos) {
         return false;
     }
     if (state.slots[0].engtext.empty()) {
@@ -32,7 +34,8 @@ bool usesIntegralFunction(PlotState& state, int k) {
 // set for errtext.
 int parseSlotText(PlotState& state, std::string_view text) {
     std::string probe(text);
-    replaceAll(probe, slotName(state.mode, 8), slotName(state.mode, 0));
+    replaceAll(probe, slotName(state.mode, SlotText::Integral),
+               slotName(state.mode, SlotText::Variable));
     state.engine.ucParse(probe);
     state.engine.ucReleaseExpr(kParseReleaseCount);
     return state.engine.ucGetError();
@@ -81,7 +84,7 @@ std::string checkslot(PlotState& state, Ui& ui, int k) {
     ExprEngine& engine = state.engine;
     const int code = parseSlotText(state, t);
     std::string result;
-    if (code != 0 && code != number(ErrorCode::undefinedVariable)) {
+    if (code != 0 && code != number(ErrorCode::UndefinedVariable)) {
         result = errtext(engine, -1);
     }
     engine.ucEval(std::nullopt);
@@ -98,7 +101,8 @@ std::vector<std::string> checkSlotFunctions(PlotState& state) {
         const int code = parseSlotText(state, state.slots[k].engtext);
         if (isTextError(code)) {
             broken[k] = true;
-            errors.push_back(slotName(state.mode, 3 + k) + ": " + errtext(state.engine, -1));
+            errors.push_back(slotName(state.mode, SlotText::Function, k) + ": " +
+                             errtext(state.engine, -1));
         }
         state.engine.ucEval(std::nullopt);
     }
@@ -106,7 +110,7 @@ std::vector<std::string> checkSlotFunctions(PlotState& state) {
     for (int k = 0; k < kSlotCount; ++k) {
         if (broken[k]) {
             state.slots[k].engtext.clear();
-            deffunc(state.engine, slotName(state.mode, 3 + k) + "=");
+            deffunc(state.engine, slotName(state.mode, SlotText::Function, k) + "=");
         }
     }
     return errors;
@@ -115,8 +119,9 @@ std::vector<std::string> checkSlotFunctions(PlotState& state) {
 bool markIntegral(PlotState& state, Ui& ui, int k) {
     TermSlot& slot = state.slots[k];
     slot.integrand.clear();
-    if (slot.engtext.starts_with("integral(")) {
-        slot.integrand = bracketgroup(slot.engtext, 9, ui);
+    if (slot.engtext.starts_with(kIntegralCall)) {
+        // The group from the call's own bracket on.
+        slot.integrand = bracketgroup(slot.engtext, kIntegralCall.size(), ui);
     }
     return usesIntegralFunction(state, k);
 }

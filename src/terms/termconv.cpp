@@ -5,6 +5,8 @@
 
 #include "state/plot_state.h"
 #include "state/quiet_ui.h"
+#include "terms/bracketgroup.h"
+#include "terms/diffquot.h"
 #include "terms/text_replace.h"
 
 namespace vestrano {
@@ -41,7 +43,7 @@ constexpr std::array<std::string_view, 6> kArgumentListFunctions{"iif(", "wenn("
                                                                  "max(", "log(",  "exp"};
 
 std::string fillText(int mode) {
-    return "((Sgn(Sin(dichte*" + slotName(mode, 0) + ")) + 1)/2)";
+    return "((Sgn(Sin(dichte*" + slotName(mode, SlotText::Variable) + ")) + 1)/2)";
 }
 
 // Inside the argument list of `function` ";" separates the arguments and a comma is a decimal
@@ -98,8 +100,8 @@ std::string termconv(std::string_view text, int mode, Ui& outerUi) {
         convertArgumentLists(result, function, ui);
     }
     replaceAll(result, "$", ".");
-    for (int k = 3; k <= 5; ++k) {
-        result = diffquot(result, k, mode, ui);
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        result = diffquot(result, slot, mode, ui);
     }
     // Whatever "'" is left is a derivative that cannot be drawn.
     if (result.find('\'') != std::string::npos) {

@@ -15,11 +15,4 @@ std::string termconv(std::string_view text, int mode, Ui& ui);
 // engine words (":und:" -> " and ").
 std::string logicswap(std::string_view text, int direction);
 
-// The bracketed group starting at the first "(" at or after `start` (1-based), brackets
-// included; empty (after telling the user) when the brackets do not balance.
-std::string bracketgroup(std::string_view text, std::size_t start, Ui& ui);
-
-// Expands the derivative notation of slot name k (3, 4 or 5) of the mode.
-std::string diffquot(std::string_view text, int k, int mode, Ui& ui);
-
 } // namespace vestrano

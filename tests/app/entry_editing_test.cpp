@@ -20,15 +20,15 @@ class EntryEditingTest : public AppFixture {
 
     void add(const std::string& title, const std::string& terms = "", bool isProtected = false) {
         CollectionEntry entry;
-        entry.fields[kTitle] = title;
-        entry.fields[kTerms] = terms;
+        entry.fields[EntryField::Title] = title;
+        entry.fields[EntryField::Terms] = terms;
         entry.isProtected = isProtected;
         list.push_back(entry);
     }
     std::vector<std::string> titles() const {
         std::vector<std::string> result;
         for (const CollectionEntry& e : list) {
-            result.push_back(e.fields[kTitle]);
+            result.push_back(e.fields[EntryField::Title]);
         }
         return result;
     }
@@ -39,8 +39,8 @@ TEST_F(EntryEditingTest, NewEntryTakesTheFirstFreeNumber) {
     add("Neuer Eintrag 3");
     add("B");
     newentry(ctx);
-    EXPECT_EQ(list.back().fields[kTitle], "Neuer Eintrag 4");
-    EXPECT_TRUE(list.back().fields[kLongtext].starts_with("leer hinzugefügt am "));
+    EXPECT_EQ(list.back().fields[EntryField::Title], "Neuer Eintrag 4");
+    EXPECT_TRUE(list.back().fields[EntryField::LongText].starts_with("leer hinzugefügt am "));
     EXPECT_EQ(w.selected, 3);
     EXPECT_EQ(w.label3, " Neuer Eintrag 4");
     EXPECT_TRUE(state.files.colchanged);
@@ -55,16 +55,16 @@ TEST_F(EntryEditingTest, PastesCountTheCopies) {
     }
     EXPECT_EQ(titles(), (std::vector<std::string>{"T", "1. Kopie von T", "2. Kopie von T",
                                                   "3. Kopie von T"}));
-    EXPECT_EQ(w.clip[kTitle], "4. Kopie von T");
-    EXPECT_EQ(list[2].fields[kTerms], "f(x)=x");
+    EXPECT_EQ(w.clip[EntryField::Title], "4. Kopie von T");
+    EXPECT_EQ(list[2].fields[EntryField::Terms], "f(x)=x");
 
     selectEntry(ctx, 0);
     cutone(ctx);
     EXPECT_EQ(list.size(), 3u);
     selectEntry(ctx, -1);
     insertClip(ctx, false);
-    EXPECT_EQ(list.back().fields[kTitle], "T");
-    EXPECT_EQ(w.clip[kTitle], "1. Kopie von T");
+    EXPECT_EQ(list.back().fields[EntryField::Title], "T");
+    EXPECT_EQ(w.clip[EntryField::Title], "1. Kopie von T");
 }
 
 TEST_F(EntryEditingTest, DeletingSelectsTheNextAndEmptiesAtTheEnd) {
@@ -87,9 +87,9 @@ TEST_F(EntryEditingTest, RenameNeedsMoreThanBlanks) {
     ui.inputs = {"   ", std::nullopt, " Neu"};
     ren(ctx);
     ren(ctx);
-    EXPECT_EQ(list[0].fields[kTitle], "Alt");
+    EXPECT_EQ(list[0].fields[EntryField::Title], "Alt");
     ren(ctx);
-    EXPECT_EQ(list[0].fields[kTitle], " Neu");
+    EXPECT_EQ(list[0].fields[EntryField::Title], " Neu");
     EXPECT_EQ(w.label3, "  Neu");
     EXPECT_EQ(ui.dialogTitles.back(), "Umbenennung der Kurzbeschreibung:");
 }
@@ -108,22 +108,22 @@ TEST_F(EntryEditingTest, ProtectedEntriesAreToldOncePerCommandAndStay) {
     EXPECT_EQ(ui.messages.size(), 2u);
     cutone(ctx);
     EXPECT_EQ(ui.messages.size(), 3u);
-    EXPECT_EQ(w.clip[kTitle], "P");
+    EXPECT_EQ(w.clip[EntryField::Title], "P");
     EXPECT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0].fields[kTerms], "f(x)=x^3");
+    EXPECT_EQ(list[0].fields[EntryField::Terms], "f(x)=x^3");
 
     // Taking over terms on every click tells about the protection once.
     findandgetpre(ctx, true);
     findandgetpre(ctx, true);
     EXPECT_EQ(ui.messages.size(), 4u);
-    EXPECT_EQ(list[0].fields[kTerms], "f(x)=x^3");
+    EXPECT_EQ(list[0].fields[EntryField::Terms], "f(x)=x^3");
 
     ui.messages.clear();
     w.txt[1] = "f(x)=x^4";
     takeOver(ctx);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(state.slots[0].text, "x^4");
-    EXPECT_EQ(list[0].fields[kTerms], "f(x)=x^3");
+    EXPECT_EQ(list[0].fields[EntryField::Terms], "f(x)=x^3");
 }
 
 TEST_F(EntryEditingTest, TakeOverKeepsTheBoxesAndFollowsTermInput) {
@@ -133,15 +133,15 @@ TEST_F(EntryEditingTest, TakeOverKeepsTheBoxesAndFollowsTermInput) {
     EXPECT_FALSE(state.files.colchanged);
 
     selectEntry(ctx, 1);
-    w.txt[1] = "f(x)={x+1}";
+    w.box(DetailBox::Terms) = "f(x)={x+1}";
     w.dicke[0] = "4";
-    boxClicked(ctx, 1);
-    EXPECT_EQ(list[1].fields[kTerms], "f(x)=(x+1)\r\n$f4$");
+    boxClicked(ctx, DetailBox::Terms);
+    EXPECT_EQ(list[1].fields[EntryField::Terms], "f(x)=(x+1)\r\n$f4$");
     EXPECT_EQ(state.slots[0].text, "(x+1)");
 
     term(0, "x^2");
     findandgetpre(ctx, true);
-    EXPECT_EQ(list[1].fields[kTerms], "f(x)=x^2\r\ng(x)=\r\nh(x)=\r\n$f4$");
+    EXPECT_EQ(list[1].fields[EntryField::Terms], "f(x)=x^2\r\ng(x)=\r\nh(x)=\r\n$f4$");
 }
 
 TEST_F(EntryEditingTest, SelectionWhileBusyWaitsForTheKeyRelease) {
@@ -162,8 +162,8 @@ TEST_F(EntryEditingTest, AddedEntryBringsThePlotBack) {
     double a = 4;
     setpar(ctx, paramSlot("a"), a);
     addcol(ctx);
-    EXPECT_EQ(list[0].fields[kTitle], "Eintrag 1");
-    EXPECT_NE(list[0].fields[kParams].find("\r\na=4"), std::string::npos);
+    EXPECT_EQ(list[0].fields[EntryField::Title], "Eintrag 1");
+    EXPECT_NE(list[0].fields[EntryField::Params].find("\r\na=4"), std::string::npos);
     term(0, "b*x");
     findandget(ctx, true);
     selectEntry(ctx, 0);
@@ -182,10 +182,10 @@ TEST_F(EntryEditingTest, TakingOverLinesAndPointsUpdatesTheSelectedEntry) {
     selectEntry(ctx, 0);
     state.additional.lines.input = "y=2*x+1";
     asytaste(ctx);
-    EXPECT_NE(list[0].fields[kLines].find("y=2*x+1"), std::string::npos);
+    EXPECT_NE(list[0].fields[EntryField::Lines].find("y=2*x+1"), std::string::npos);
     state.additional.points.input = "P(1;2)";
     taste(ctx);
-    EXPECT_NE(list[0].fields[kPoints].find("P(1;2)"), std::string::npos);
+    EXPECT_NE(list[0].fields[EntryField::Points].find("P(1;2)"), std::string::npos);
 }
 
 // A protected entry keeps its fields; its boxes once came back over the terms the user had
@@ -198,20 +198,20 @@ TEST_F(EntryEditingTest, TakingOverLinesKeepsTheTypedTermsWhenTheEntryIsProtecte
     state.additional.lines.input = "y=2*x+1";
     asytaste(ctx);
     EXPECT_EQ(state.slots[0].text, "sin(x)");
-    EXPECT_EQ(list[0].fields[kTerms], "f(x)=x^3");
-    EXPECT_EQ(list[0].fields[kLines], "");
+    EXPECT_EQ(list[0].fields[EntryField::Terms], "f(x)=x^3");
+    EXPECT_EQ(list[0].fields[EntryField::Lines], "");
     state.additional.points.input = "P(1;2)";
     taste(ctx);
     EXPECT_EQ(state.slots[0].text, "sin(x)");
-    EXPECT_EQ(list[0].fields[kPoints], "");
+    EXPECT_EQ(list[0].fields[EntryField::Points], "");
 }
 
 // Selecting an entry once left its lines and points out of the windows' lists, so they were
 // never drawn.
 TEST_F(EntryEditingTest, ASelectedEntryBringsItsLinesAndPointsIntoThePicture) {
     add("Mit Geraden", "f(x)=x^2");
-    list.back().fields[kLines] = "c=255:y=2*x\r\nx=1";
-    list.back().fields[kPoints] = "P(1;1):0:0:0";
+    list.back().fields[EntryField::Lines] = "c=255:y=2*x\r\nx=1";
+    list.back().fields[EntryField::Points] = "P(1;1):0:0:0";
     selectEntry(ctx, 0);
     ASSERT_EQ(state.additional.lines.rows.size(), 2u);
     EXPECT_EQ(state.additional.lines.rows[0].color, 255);

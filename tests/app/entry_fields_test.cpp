@@ -14,7 +14,7 @@ class EntryFieldsTest : public AppFixture {
   protected:
     CollectionWindow& w = state.collection.window;
 
-    void box(int part, const std::string& text) { w.txt[part] = text; }
+    void box(DetailBox b, const std::string& text) { w.box(b) = text; }
     double value(const std::string& name) { return state.params[paramSlot(name)].parvalue; }
 };
 
@@ -24,10 +24,11 @@ TEST_F(EntryFieldsTest, TermsCarryVisibilityAndOnlyPositiveWidths) {
     term(2, "wurzel(x)");
     state.slots[1].visible = false;
     w.dicke = {"2", "0", "5"};
-    EXPECT_EQ(addone(state, kTerms), "f(x)=x^2\r\ng(x)=a*x (aus)\r\nh(x)=wurzel(x)\r\n$f2$$h5$");
+    EXPECT_EQ(addone(state, EntryField::Terms),
+              "f(x)=x^2\r\ng(x)=a*x (aus)\r\nh(x)=wurzel(x)\r\n$f2$$h5$");
 
     std::array<std::string, 3> read{"9", "9", "9"};
-    EXPECT_EQ(readandcut(0, read, addone(state, kTerms)),
+    EXPECT_EQ(readandcut(0, read, addone(state, EntryField::Terms)),
               "f(x)=x^2\r\ng(x)=a*x (aus)\r\nh(x)=wurzel(x)");
     EXPECT_EQ(read, (std::array<std::string, 3>{"2", "", "5"}));
     EXPECT_EQ(makeld(0, {"", "", ""}, "f(x)=x"), "f(x)=x");
@@ -37,18 +38,18 @@ TEST_F(EntryFieldsTest, TermsCarryVisibilityAndOnlyPositiveWidths) {
 TEST_F(EntryFieldsTest, ParameterLinesSetValueAndTimer) {
     term(0, "a*x+b");
     interpretall(ctx);
-    box(kParamsBox, "a = 3 (z 0,1)\r\nb=2,5\r\nunbekannt=7");
-    EXPECT_TRUE(colget(ctx, kParamsBox));
+    box(DetailBox::Params, "a = 3 (z 0,1)\r\nb=2,5\r\nunbekannt=7");
+    EXPECT_TRUE(colget(ctx, DetailBox::Params));
     EXPECT_DOUBLE_EQ(value("a"), 3);
     EXPECT_DOUBLE_EQ(value("b"), 2.5);
     EXPECT_EQ(state.params[paramSlot("a")].parmode, 0);
     EXPECT_DOUBLE_EQ(state.params[paramSlot("a")].parstep, 0.1);
     EXPECT_EQ(w.label9, "O.k.");
 
-    box(kParamsBox, "a=1 (h2)");
-    EXPECT_TRUE(colget(ctx, kParamsBox));
+    box(DetailBox::Params, "a=1 (h2)");
+    EXPECT_TRUE(colget(ctx, DetailBox::Params));
     EXPECT_EQ(state.params[paramSlot("a")].parmode, 1);
-    EXPECT_NE(addone(state, kParams).find("\r\na=1 (h2)\r\n"), std::string::npos);
+    EXPECT_NE(addone(state, EntryField::Params).find("\r\na=1 (h2)\r\n"), std::string::npos);
 }
 
 // A faulty box stops the take-over there, and the picture still shows what was applied before
@@ -106,29 +107,30 @@ TEST_F(EntryFieldsTest, AFaultyTermBoxLeavesTheShownTermsDrawn) {
 }
 
 TEST_F(EntryFieldsTest, FaultyLinesNameTheirBox) {
-    box(kIntervalsBox, "x[3]");
-    EXPECT_FALSE(colget(ctx, kIntervalsBox));
+    box(DetailBox::Intervals, "x[3]");
+    EXPECT_FALSE(colget(ctx, DetailBox::Intervals));
     EXPECT_EQ(w.label9, "Eingabefeld \"Intervalle\": Ungültige Intervallangabe!");
-    box(kTermsBox, "k(x)=1");
-    EXPECT_FALSE(colget(ctx, kTermsBox));
+    box(DetailBox::Terms, "k(x)=1");
+    EXPECT_FALSE(colget(ctx, DetailBox::Terms));
     EXPECT_EQ(w.label9, "Eingabefeld \"Funktionsterme\": Ungültige Zeile!");
-    box(kLowersBox, "uf=1+");
-    EXPECT_FALSE(colget(ctx, kLowersBox));
+    box(DetailBox::Lowers, "uf=1+");
+    EXPECT_FALSE(colget(ctx, DetailBox::Lowers));
     EXPECT_EQ(w.label9, "Eingabefeld \"Stammfunktionsgrenzen\": Syntax-Fehler!");
 }
 
 TEST_F(EntryFieldsTest, TermBoxSwitchesGraphsAndEmptyBoxesChangeNothing) {
     term(1, "x");
-    box(kTermsBox, "g(x)=x^2 (aus)\r\nend\r\nh(x)=7");
-    EXPECT_TRUE(colget(ctx, kTermsBox));
+    box(DetailBox::Terms, "g(x)=x^2 (aus)\r\nend\r\nh(x)=7");
+    EXPECT_TRUE(colget(ctx, DetailBox::Terms));
     EXPECT_EQ(state.slots[1].text, "x^2");
     EXPECT_FALSE(state.slots[1].visible);
     EXPECT_EQ(state.slots[2].text, "");
 
     const Viewport before = state.view;
-    for (int part = kTermsBox; part <= kLowersBox; ++part) {
-        box(part, "\r\n");
-        EXPECT_TRUE(colget(ctx, part));
+    for (const DetailBox b : {DetailBox::Terms, DetailBox::Params, DetailBox::Bounds,
+                              DetailBox::Intervals, DetailBox::Lowers}) {
+        box(b, "\r\n");
+        EXPECT_TRUE(colget(ctx, b));
     }
     EXPECT_EQ(state.view.xmin, before.xmin);
     EXPECT_EQ(state.slots[1].text, "x^2");
@@ -145,19 +147,20 @@ TEST_F(EntryFieldsTest, BuiltFieldsApplyBackToTheSameState) {
     state.intervals.von[4] = "-1";
     state.intervals.bis[4] = "c";
     w.dicke = {"3", "", ""};
-    std::array<std::string, 9> fields;
-    for (int k = kTerms; k <= kPoints; ++k) {
+    EntryFields fields;
+    for (const EntryField k : kPlotFields) {
         fields[k] = addone(state, k);
     }
-    EXPECT_NE(fields[kIntervals].find("Dg[-1;c]"), std::string::npos);
-    EXPECT_EQ(fields[kLowers].substr(0, 3), "ug=") << state.slots[1].engtext;
+    EXPECT_NE(fields[EntryField::Intervals].find("Dg[-1;c]"), std::string::npos);
+    EXPECT_EQ(fields[EntryField::Lowers].substr(0, 3), "ug=") << state.slots[1].engtext;
 
     term(0, "x");
     term(1, "");
     interpretall(ctx);
-    w.txt[kTermsBox] = readandcut(0, w.dicke, fields[kTerms]);
-    for (int k = kParams; k <= kLowers; ++k) {
-        w.txt[k - 1] = fields[k];
+    w.box(DetailBox::Terms) = readandcut(0, w.dicke, fields[EntryField::Terms]);
+    for (const EntryField k :
+         {EntryField::Params, EntryField::Bounds, EntryField::Intervals, EntryField::Lowers}) {
+        w.box(detailBoxOf(k)) = fields[k];
     }
     redrawer.count = 0;
     colgetall(ctx);

@@ -5,11 +5,11 @@
 namespace vestrano {
 
 TEST(PlotState, SlotNamesFollowTheMode) {
-    EXPECT_EQ(slotName(0, 3), "f(x)");
-    EXPECT_EQ(slotName(1, 3), "x(t)");
-    EXPECT_EQ(slotName(1, 8), "X(t)");
-    EXPECT_EQ(slotName(1, 11), "y2");
-    EXPECT_EQ(collectionKey(18), "Punkte=");
+    EXPECT_EQ(slotName(0, SlotText::Function), "f(x)");
+    EXPECT_EQ(slotName(1, SlotText::Function), "x(t)");
+    EXPECT_EQ(slotName(1, SlotText::Integral), "X(t)");
+    EXPECT_EQ(slotName(1, SlotText::ShortName, 2), "y2");
+    EXPECT_EQ(collectionKey(CollectionKey::Points), "Punkte=");
 }
 
 } // namespace vestrano

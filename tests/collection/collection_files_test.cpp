@@ -15,8 +15,8 @@ namespace {
 
 CollectionEntry titled(const std::string& title) {
     CollectionEntry e;
-    e.fields[kTitle] = title;
-    e.fields[kTerms] = "f(x)=x";
+    e.fields[EntryField::Title] = title;
+    e.fields[EntryField::Terms] = "f(x)=x";
     return e;
 }
 
@@ -80,7 +80,7 @@ TEST_F(CollectionFiles, SaveKeepsThePreviousVersionAndOpenKeepsTheOtherMode) {
     EXPECT_EQ(entries(), std::vector{titled("zweite")});
     chooseMode(ctx, 1);
     ASSERT_EQ(entries().size(), 1u);
-    EXPECT_EQ(entries()[0].fields[kTerms], "x(t)=cos(t)");
+    EXPECT_EQ(entries()[0].fields[EntryField::Terms], "x(t)=cos(t)");
     EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -24,7 +24,7 @@ Read readFunctions(const std::string& body, int mode = 0) {
 
 CollectionEntry titled(const std::string& title, bool isProtected = false) {
     CollectionEntry e;
-    e.fields[kTitle] = title;
+    e.fields[EntryField::Title] = title;
     e.isProtected = isProtected;
     return e;
 }
@@ -47,7 +47,7 @@ TEST(CollectionReader, EntryStartsAndTitles) {
                                  "{}\r\n");
     ASSERT_EQ(r.error, "");
     CollectionEntry third = titled("Eintrag 3");
-    third.fields[kTerms] = "f(x)=x";
+    third.fields[EntryField::Terms] = "f(x)=x";
     EXPECT_EQ(r.entries,
               (std::vector{titled("Titel", true), titled("Zweiter"), third, titled("Eintrag 4")}));
 }
@@ -59,11 +59,11 @@ TEST(CollectionReader, MultiLineValues) {
                                  "{short:C\r\nPunkte=P(1|2)\r\nQ(3|4)}\r\nR\\end\\\r\n");
     ASSERT_EQ(r.error, "");
     ASSERT_EQ(r.entries.size(), 3u);
-    EXPECT_EQ(r.entries[0].fields[kLongtext], "eins\r\nzwei");
-    EXPECT_EQ(r.entries[1].fields[kLongtext], "oben\r\n\r\nunten ");
-    EXPECT_EQ(r.entries[1].fields[kLines], "y=2*x");
+    EXPECT_EQ(r.entries[0].fields[EntryField::LongText], "eins\r\nzwei");
+    EXPECT_EQ(r.entries[1].fields[EntryField::LongText], "oben\r\n\r\nunten ");
+    EXPECT_EQ(r.entries[1].fields[EntryField::Lines], "y=2*x");
     // A value not yet closed goes on over the line that ends its entry.
-    EXPECT_EQ(r.entries[2].fields[kPoints], "P(1|2)\r\nQ(3|4)}\r\nR");
+    EXPECT_EQ(r.entries[2].fields[EntryField::Points], "P(1|2)\r\nQ(3|4)}\r\nR");
 }
 
 TEST(CollectionReader, LineClassesFillTheirFields) {
@@ -71,14 +71,14 @@ TEST(CollectionReader, LineClassesFillTheirFields) {
                                  "a[-5;5]\r\nx[-1;1]\r\nDf[0;]\r\nuf=0\r\nx(t)=t}\r\n");
     ASSERT_EQ(r.error, "");
     const auto& f = r.entries.at(0).fields;
-    EXPECT_EQ(f[kTerms], "f(x)=x^2 (aus)\r\nh(x)=1\r\n$f2$");
+    EXPECT_EQ(f[EntryField::Terms], "f(x)=x^2 (aus)\r\nh(x)=1\r\n$f2$");
     // Another mode's term key is only a parameter line here.
-    EXPECT_EQ(f[kParams], "a=3 (z 0,1)\r\nx(t)=t");
-    EXPECT_EQ(f[kBounds], "a[-5;5]");
-    EXPECT_EQ(f[kIntervals], "x[-1;1]\r\nDf[0;]");
-    EXPECT_EQ(f[kLowers], "uf=0");
+    EXPECT_EQ(f[EntryField::Params], "a=3 (z 0,1)\r\nx(t)=t");
+    EXPECT_EQ(f[EntryField::Bounds], "a[-5;5]");
+    EXPECT_EQ(f[EntryField::Intervals], "x[-1;1]\r\nDf[0;]");
+    EXPECT_EQ(f[EntryField::Lowers], "uf=0");
     const Read curves = readFunctions("{short:T\r\nx(t)=cos(t)\r\ny2(t)=t}\r\n", 1);
-    EXPECT_EQ(curves.entries.at(0).fields[kTerms], "x(t)=cos(t)\r\ny2(t)=t");
+    EXPECT_EQ(curves.entries.at(0).fields[EntryField::Terms], "x(t)=cos(t)\r\ny2(t)=t");
 }
 
 TEST(CollectionReader, TitleEndingWithBraceEndsItsEntry) {
@@ -95,7 +95,7 @@ TEST(CollectionReader, ErrorsKeepWhatWasRead) {
     r = readFunctions("{short:Gut}\r\n{short:Offen\r\nf(x)=x\r\n");
     EXPECT_EQ(r.error, kBrokenFile);
     ASSERT_EQ(r.entries.size(), 2u);
-    EXPECT_EQ(r.entries[1].fields[kTerms], "f(x)=x");
+    EXPECT_EQ(r.entries[1].fields[EntryField::Terms], "f(x)=x");
 
     r = readFunctions("{short:Gut}\r\n{long:nie zu\r\n}\r\n");
     EXPECT_EQ(r.error, kBrokenFile);
@@ -112,7 +112,7 @@ TEST(CollectionReader, NextSectionEndsReading) {
     const Read r = readFunctions("{short:A\r\nf(x)=1\r\n[Kurvenplotter]\r\n{short:B}\r\n");
     ASSERT_EQ(r.error, "");
     ASSERT_EQ(r.entries.size(), 1u);
-    EXPECT_EQ(r.entries[0].fields[kTerms], "f(x)=1");
+    EXPECT_EQ(r.entries[0].fields[EntryField::Terms], "f(x)=1");
     // LF-only and lone CR lines read alike.
     const Read lf = readFunctions("{short:A\nf(x)=1\r}\n");
     EXPECT_EQ(lf.entries, r.entries);

@@ -21,10 +21,10 @@ std::vector<CollectionEntry> bigCollection(const std::string& word) {
     std::vector<CollectionEntry> entries(400);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         auto& f = entries[i].fields;
-        f[kTitle] = word + " " + std::to_string(i);
-        f[kLongtext] = std::string(300, 'x') + "\r\nÄnderung";
-        f[kTerms] = "f(x)=" + word + "*x^2\r\ng(x)=sin(x)";
-        f[kParams] = "a=1\r\nb=2";
+        f[EntryField::Title] = word + " " + std::to_string(i);
+        f[EntryField::LongText] = std::string(300, 'x') + "\r\nÄnderung";
+        f[EntryField::Terms] = "f(x)=" + word + "*x^2\r\ng(x)=sin(x)";
+        f[EntryField::Params] = "a=1\r\nb=2";
     }
     return entries;
 }

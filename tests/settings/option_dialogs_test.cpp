@@ -4,6 +4,7 @@
 #include "params/param_arithmetic.h"
 #include "params/param_table.h"
 #include "settings/defaults.h"
+#include "settings/graph_options.h"
 #include "settings/settings_keys.h"
 #include "settings_fixture.h"
 

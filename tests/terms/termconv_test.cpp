@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/scripted_ui.h"
+#include "terms/bracketgroup.h"
 
 namespace vestrano {
 

@@ -19,8 +19,8 @@ class SammlungTest : public Windows {
     }
     void add(const std::string& title, const std::string& terms) {
         CollectionEntry entry;
-        entry.fields[kTitle] = title;
-        entry.fields[kTerms] = terms;
+        entry.fields[EntryField::Title] = title;
+        entry.fields[EntryField::Terms] = terms;
         state().collection.entries.push_back(entry);
     }
     void show() {
@@ -73,7 +73,7 @@ TEST_F(SammlungTest, ClickedEntryIsAppliedAndEditedBoxesAreTakenOver) {
     QTest::keyClicks(terms, "f(x)=x^3");
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_0")->text(), "x^3");
-    EXPECT_EQ(state().collection.entries[0].fields[kTerms], "f(x)=x^3\r\n$f3$");
+    EXPECT_EQ(state().collection.entries[0].fields[EntryField::Terms], "f(x)=x^3\r\n$f3$");
     EXPECT_EQ(control<QLabel>("Label9")->text(), "O.k.");
 
     terms->selectAll();

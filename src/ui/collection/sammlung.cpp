@@ -198,12 +198,12 @@ void Sammlung::renderList() {
     const auto& entries = ctx_.state.collection.entries;
     bool same = list_->count() == static_cast<int>(entries.size());
     for (int i = 0; same && i < list_->count(); ++i) {
-        same = list_->item(i)->text() == qtText(entries[i].fields[kTitle]);
+        same = list_->item(i)->text() == qtText(entries[i].fields[EntryField::Title]);
     }
     if (!same) {
         list_->clear();
         for (const CollectionEntry& entry : entries) {
-            list_->addItem(qtText(entry.fields[kTitle]));
+            list_->addItem(qtText(entry.fields[EntryField::Title]));
         }
     }
     const int selected = ctx_.state.collection.window.selected;
@@ -243,7 +243,8 @@ void Sammlung::renderLabels() {
                      w.label9Color == kErrorColor ? QColor(Qt::white) : QColor(Qt::black));
     label9_->setPalette(palette);
     for (int i = 0; i < 3; ++i) {
-        labdicke_[i]->setText(qtText("Dicke von " + slotName(ctx_.state.mode, 9 + i)));
+        labdicke_[i]->setText(
+            qtText("Dicke von " + slotName(ctx_.state.mode, SlotText::ShortName, i)));
     }
 }
 
@@ -309,13 +310,13 @@ void Sammlung::boxText(int j) {
     ctx_.state.collection.window.txt[j] = toBox(txt_[j]->toPlainText());
 }
 
-int Sammlung::boxIndex(QObject* watched) const {
+std::optional<DetailBox> Sammlung::detailBox(QObject* watched) const {
     for (int j = 0; j < kDetailBoxes; ++j) {
         if (watched == txt_[j]->viewport()) {
-            return j;
+            return static_cast<DetailBox>(j);
         }
     }
-    return -2;
+    return std::nullopt;
 }
 
 bool Sammlung::eventFilter(QObject* watched, QEvent* event) {
@@ -336,11 +337,11 @@ bool Sammlung::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const bool isDicke = std::find(dicke_.begin(), dicke_.end(), watched) != dicke_.end();
-    const int j = isDicke ? -1 : boxIndex(watched);
+    const std::optional<DetailBox> box = isDicke ? std::nullopt : detailBox(watched);
     const bool click = type == QEvent::MouseButtonRelease;
     const bool enter = isDicke && type == QEvent::KeyPress && isEnterKey(event);
-    if ((j >= -1) && (click || enter)) {
-        boxClicked(ctx_, j);
+    if ((isDicke || box) && (click || enter)) {
+        boxClicked(ctx_, box);
         // The braces the click replaced show at once, under the cursor as typed.
         renderedRevision_ = -1;
         sync();

@@ -3,6 +3,9 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
+
+#include "state/collection_table.h"
 
 class QCheckBox;
 class QLabel;
@@ -41,7 +44,7 @@ class Sammlung final : public QWidget {
     void renderView();
     void place();
     void readBack();
-    int boxIndex(QObject* watched) const;
+    std::optional<DetailBox> detailBox(QObject* watched) const;
     void boxText(int j);
 
     ProgramContext& ctx_;

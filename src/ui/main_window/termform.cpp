@@ -126,7 +126,7 @@ void TermForm::refreshTerms() {
     const PlotState& state = ctx_.state;
     for (int i = 0; i < kSlotCount; ++i) {
         const TermSlot& slot = state.slots[i];
-        command1_[i]->setText(qtText(slotName(state.mode, 3 + i) + " ="));
+        command1_[i]->setText(qtText(slotName(state.mode, SlotText::Function, i) + " ="));
         showColour(*command1_[i], static_cast<uint32_t>(state.style.colors[i]), QPalette::Button);
         const QString text = qtText(slot.text);
         if (text1_[i]->text() != text) {

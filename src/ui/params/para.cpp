@@ -56,24 +56,25 @@ QLineEdit* Para::makeBox(const char* name, Qt::Alignment alignment) {
 }
 
 void Para::buildControls() {
-    boxes_[Lower] = makeBox("Text1", Qt::AlignLeft | Qt::AlignVCenter);
-    boxes_[Upper] = makeBox("Text2", Qt::AlignRight | Qt::AlignVCenter);
-    boxes_[Value] = makeBox("Text3", Qt::AlignCenter);
-    for (Box b : {Lower, Upper}) {
-        boxes_[b]->setFrame(false);
-        QPalette palette = boxes_[b]->palette();
+    // In the order of Box: lower, upper, value.
+    boxes_ = {makeBox("Text1", Qt::AlignLeft | Qt::AlignVCenter),
+              makeBox("Text2", Qt::AlignRight | Qt::AlignVCenter),
+              makeBox("Text3", Qt::AlignCenter)};
+    for (Box b : {Box::Lower, Box::Upper}) {
+        box(b)->setFrame(false);
+        QPalette palette = box(b)->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-        boxes_[b]->setPalette(palette);
+        box(b)->setPalette(palette);
     }
     // The named face of the value box is a Windows one; Arial's stand-in is the closest.
     QFont bold(installedFace("Arial"));
     bold.setPointSizeF(kValuePointSize);
     bold.setBold(true);
-    boxes_[Value]->setFont(bold);
+    box(Box::Value)->setFont(bold);
     // While its timer runs the value box is disabled, but the moving value must stay legible.
-    QPalette valuePalette = boxes_[Value]->palette();
+    QPalette valuePalette = box(Box::Value)->palette();
     valuePalette.setColor(QPalette::Disabled, QPalette::Text, QColor(90, 90, 90));
-    boxes_[Value]->setPalette(valuePalette);
+    box(Box::Value)->setPalette(valuePalette);
 
     bar_ = new QScrollBar(Qt::Horizontal, this);
     bar_->setObjectName("HScroll1");
@@ -112,19 +113,19 @@ void Para::detach() {
 void Para::render() {
     const ParamWindow& w = ctx_.state.params[slot_].window;
     setWindowTitle(qtText(w.caption));
-    showText(Lower, w.lowerText);
-    showText(Upper, w.upperText);
-    showText(Value, w.valueText);
-    boxes_[Lower]->setReadOnly(w.boundsLocked);
-    boxes_[Upper]->setReadOnly(w.boundsLocked);
+    showText(Box::Lower, w.lowerText);
+    showText(Box::Upper, w.upperText);
+    showText(Box::Value, w.valueText);
+    box(Box::Lower)->setReadOnly(w.boundsLocked);
+    box(Box::Upper)->setReadOnly(w.boundsLocked);
     if (bar_->value() != w.barpos) {
         const QSignalBlocker quiet(bar_);
         bar_->setValue(w.barpos);
     }
-    QPalette palette = boxes_[Value]->palette();
+    QPalette palette = box(Box::Value)->palette();
     if (palette.color(QPalette::Base) != qtColor(w.valueColor)) {
         palette.setColor(QPalette::Base, qtColor(w.valueColor));
-        boxes_[Value]->setPalette(palette);
+        box(Box::Value)->setPalette(palette);
     }
     const bool running = timerRunning(ctx_.state, slot_);
     clock_->setRunning(running);
@@ -133,54 +134,58 @@ void Para::render() {
     }
 }
 
-void Para::showText(Box box, const std::string& text) {
-    if (shown_[box] == text) {
+void Para::showText(Box b, const std::string& text) {
+    std::optional<std::string>& shown = shown_[static_cast<std::size_t>(b)];
+    if (shown == text) {
         return;
     }
-    shown_[box] = text;
-    boxes_[box]->setText(qtText(text));
-    boxes_[box]->setCursorPosition(0);
+    shown = text;
+    box(b)->setText(qtText(text));
+    box(b)->setCursorPosition(0);
 }
 
-void Para::entered(Box box) {
-    const auto text = [this](Box b) { return boxes_[b]->text().toStdString(); };
+void Para::entered(Box which) {
+    const auto text = [this](Box b) { return box(b)->text().toStdString(); };
     entering_ = true;
     // Whatever the core decides the boxes show afterwards, even the texts they showed before.
     shown_ = {};
-    if (box == Value) {
-        enterValue(ctx_, slot_, text(Value));
+    if (which == Box::Value) {
+        enterValue(ctx_, slot_, text(Box::Value));
     } else {
-        chpari(ctx_, slot_, text(Lower), text(Upper));
+        chpari(ctx_, slot_, text(Box::Lower), text(Box::Upper));
     }
     entering_ = false;
     render();
 }
 
-int Para::boxOf(const QObject* object) const {
+std::optional<Para::Box> Para::boxOf(const QObject* object) const {
     const auto found = std::find(boxes_.begin(), boxes_.end(), object);
-    return found == boxes_.end() ? -1 : static_cast<int>(found - boxes_.begin());
+    if (found == boxes_.end()) {
+        return std::nullopt;
+    }
+    return static_cast<Box>(found - boxes_.begin());
 }
 
 bool Para::eventFilter(QObject* watched, QEvent* event) {
-    const int box = boxOf(watched);
-    if (box < 0) {
+    const std::optional<Box> b = boxOf(watched);
+    if (!b) {
         return QWidget::eventFilter(watched, event);
     }
     switch (event->type()) {
     case QEvent::KeyPress:
         if (isEnter(event)) {
-            entered(static_cast<Box>(box));
+            entered(*b);
             return true;
         }
         break;
     case QEvent::FocusOut:
-        if (!entering_ && boxes_[box]->isEnabled() && leftForControl(event)) {
-            entered(static_cast<Box>(box));
+        if (!entering_ && box(*b)->isEnabled() && leftForControl(event)) {
+            entered(*b);
         }
         break;
     case QEvent::MouseButtonDblClick:
-        if (box != Value && onCascade) {
-            onCascade(cascadeParamWindows(ctx_.state, slot_, box == Upper));
+        if (*b != Box::Value && onCascade) {
+            onCascade(cascadeParamWindows(ctx_.state, slot_, *b == Box::Upper));
             return true;
         }
         break;
@@ -209,11 +214,11 @@ void Para::layoutControls() {
         w->setGeometry(pixelRect({left, y(d.top), width, y(d.height)}, tpp));
     };
     const bool laidOut = layout_.barWidth > 0;
-    place(boxes_[Lower], kParaLower, kParaLower.left, kParaLower.width);
-    place(boxes_[Upper], kParaUpper, laidOut ? layout_.upperLeft : kParaUpper.left,
+    place(box(Box::Lower), kParaLower, kParaLower.left, kParaLower.width);
+    place(box(Box::Upper), kParaUpper, laidOut ? layout_.upperLeft : kParaUpper.left,
           kParaUpper.width);
     place(bar_, kParaBar, kParaBar.left, laidOut ? layout_.barWidth : kParaBar.width);
-    place(boxes_[Value], kParaValue, kParaValue.left,
+    place(box(Box::Value), kParaValue, kParaValue.left,
           laidOut ? layout_.valueWidth : kParaValue.width);
     place(clock_, kParaClock, laidOut ? layout_.clockLeft : kParaClock.left, kParaClock.width);
 }

@@ -41,14 +41,15 @@ class Para final : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    enum Box { Lower, Upper, Value };
+    enum class Box { Lower, Upper, Value };
 
     void buildControls();
     QLineEdit* makeBox(const char* name, Qt::Alignment alignment);
-    void entered(Box box);
-    void showText(Box box, const std::string& text);
+    void entered(Box which);
+    void showText(Box b, const std::string& text);
     void layoutControls();
-    int boxOf(const QObject* object) const;
+    std::optional<Box> boxOf(const QObject* object) const;
+    QLineEdit* box(Box b) const { return boxes_[static_cast<std::size_t>(b)]; }
 
     ProgramContext& ctx_;
     int slot_;

@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "settings/option_dialogs.h"
+#include "settings/graph_options.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 

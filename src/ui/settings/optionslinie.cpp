@@ -21,12 +21,15 @@ namespace vestrano {
 namespace {
 
 // Grid rows.
-enum Row { Heads, Width, Colour, XCounts, TCounts, LineType, Limit, Keep };
+enum class Row { Heads, Width, Colour, XCounts, TCounts, LineType, Limit, Keep };
+
+int gridRow(Row row) {
+    return static_cast<int>(row);
+}
 
 // The t counts sit under the columns of the slots they belong to (y1, y2).
-constexpr int kFirstTCount = 3;
-constexpr int kFirstLineType = 5;
-constexpr int kCountBoxes = 5;
+constexpr int kFirstTCount = kFirstCurveCountParam - kFirstCountParam;
+constexpr int kCountBoxes = kFirstLineTypeBox;
 
 std::string indexed(const char* name, int i) {
     return std::string(name) + "_" + std::to_string(i);
@@ -38,23 +41,24 @@ OptionsLinie::OptionsLinie(ProgramContext& ctx, QMdiArea& mdi)
     : OptionWindow(ctx, mdi, "optionslinie", "Einstellungen zu den Linien",
                    ctx.state.optionBoxes.line.visible) {
     auto* grid = new QGridLayout;
-    grid->addWidget(addLabel("widthLabel", "Liniendicke:"), Width, 0);
-    grid->addWidget(addLabel("colourLabel", "Farbe vom Graph"), Colour, 0);
-    grid->addWidget(addLabel("xCountLabel", "Anzahl\nx-Werte:"), XCounts, 0);
-    grid->addWidget(addLabel("tCountLabel", "t-Werte:"), TCounts, 0);
-    grid->addWidget(addLabel("lineTypeLabel", "Linie:     Wert = 0\nPunkte: Wert > 0"), LineType,
-                    0);
+    grid->addWidget(addLabel("widthLabel", "Liniendicke:"), gridRow(Row::Width), 0);
+    grid->addWidget(addLabel("colourLabel", "Farbe vom Graph"), gridRow(Row::Colour), 0);
+    grid->addWidget(addLabel("xCountLabel", "Anzahl\nx-Werte:"), gridRow(Row::XCounts), 0);
+    grid->addWidget(addLabel("tCountLabel", "t-Werte:"), gridRow(Row::TCounts), 0);
+    grid->addWidget(addLabel("lineTypeLabel", "Linie:     Wert = 0\nPunkte: Wert > 0"),
+                    gridRow(Row::LineType), 0);
     for (int i = 0; i < 3; ++i) {
         buildColumn(*grid, i);
     }
     LineOptionBoxes& boxes = ctx_.state.optionBoxes.line;
-    grid->addWidget(addLabel("limitLabel", "numerische Grenze für 1/(1+abs(x)):"), Limit, 0, 1, 3);
-    grid->addWidget(addBox("Text3", boxes.limit), Limit, 3);
+    grid->addWidget(addLabel("limitLabel", "numerische Grenze für 1/(1+abs(x)):"),
+                    gridRow(Row::Limit), 0, 1, 3);
+    grid->addWidget(addBox("Text3", boxes.limit), gridRow(Row::Limit), 3);
     check1_ = new QCheckBox(QString::fromUtf8("konstant lassen"), this);
     check1_->setObjectName("Check1");
     connect(check1_, &QCheckBox::clicked, this,
             [this](bool checked) { ctx_.state.options.keepcounts = checked; });
-    grid->addWidget(check1_, Keep, 0, 1, 4);
+    grid->addWidget(check1_, gridRow(Row::Keep), 0, 1, 4);
 
     arrange(grid, {addButton("Command1", "&Übernehmen", [this] { applyLineOptions(ctx_); }),
                    addButton("Command3", "&Voreinstellungen", [this] { lineOptionDefaults(ctx_); }),
@@ -67,14 +71,15 @@ void OptionsLinie::buildColumn(QGridLayout& grid, int i) {
     command4_[i] =
         addButton(indexed("Command4", i).c_str(), "", [this, i] { chooseSlotColour(ctx_, i); });
     command4_[i]->setToolTip(QString::fromUtf8("Farbe wählen"));
-    grid.addWidget(command4_[i], Heads, column);
-    grid.addWidget(addBox(indexed("Text1", i).c_str(), boxes.width[i]), Width, column);
+    grid.addWidget(command4_[i], gridRow(Row::Heads), column);
+    grid.addWidget(addBox(indexed("Text1", i).c_str(), boxes.width[i]), gridRow(Row::Width),
+                   column);
 
     picture1_[i] = new QLabel(this);
     picture1_[i]->setObjectName(QString::fromStdString(indexed("Picture1", i)));
     picture1_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture1_[i]->setFixedHeight(command4_[i]->sizeHint().height());
-    grid.addWidget(picture1_[i], Colour, column);
+    grid.addWidget(picture1_[i], gridRow(Row::Colour), column);
 
     const auto count = [&](int j, int row) {
         text2_[j] = addBox(indexed("Text2", j).c_str(), boxes.counts[j]);
@@ -83,11 +88,11 @@ void OptionsLinie::buildColumn(QGridLayout& grid, int i) {
             text2_[j]->installEventFilter(this);
         }
     };
-    count(i, XCounts);
+    count(i, gridRow(Row::XCounts));
     if (i > 0) {
-        count(kFirstTCount + i - 1, TCounts);
+        count(kFirstTCount + i - 1, gridRow(Row::TCounts));
     }
-    count(kFirstLineType + i, LineType);
+    count(kFirstLineTypeBox + i, gridRow(Row::LineType));
 }
 
 void OptionsLinie::refresh() {

@@ -1,9 +1,11 @@
+#include "lines/additional_drawing.h"
+
 #include <algorithm>
 #include <optional>
 #include <string>
 
 #include "engine/errtext.h"
-#include "lines/additional_drawing.h"
+#include "lines/point_drawing.h"
 #include "plot/canvas.h"
 #include "state/plot_state.h"
 #include "state/rounding.h"

@@ -110,9 +110,6 @@ ScalarProgram compileScalar(const ExprTree& tree, int32_t root);
 
 std::string dumpScalar(const ScalarProgram& p);
 
-// Picks the interpreter suited to the program and threads the code for it.
-void threadScalar(ScalarProgram& p);
-
 inline double runScalar(const ScalarProgram& p, kernels::TrigMode mode, int& err, double* stack) {
     return p.run(p.code.data(), stack, mode, err);
 }

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vestrano {
 
 struct PlotState;
+
+// A slot whose term begins with this is an integral function of its argument.
+inline constexpr std::string_view kIntegralCall = "integral(";
 class Ui;
 
 // Converts and checks slot k; returns an error text or "".
