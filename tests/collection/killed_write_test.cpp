@@ -48,10 +48,9 @@ TEST(KilledWrite, FileIsAlwaysTheOldOrTheNewCollection) {
         state.collection.entries = versions[v];
         writefile(ctx, file, false);
     });
-    // The writer finished some rounds and was killed in others.
+    // Where each kill lands depends on the machine's load; what it leaves is whole every time.
     ASSERT_TRUE(seen);
-    EXPECT_GT((*seen)[0], 10);
-    EXPECT_GT((*seen)[1], 10);
+    EXPECT_EQ((*seen)[0] + (*seen)[1], kKillRuns);
     std::filesystem::remove_all(folder);
 }
 

@@ -7,6 +7,8 @@
 namespace vestrano::test {
 namespace {
 
+using enum ErrorCode;
+
 class BlockEqualsSample : public EngineTest, public ::testing::WithParamInterface<const char*> {
   protected:
     void SetUp() override {
@@ -31,11 +33,11 @@ TEST_P(BlockEqualsSample, PointByPoint) {
         xs.push_back(special);
     }
     int32_t h = engine.ucParse(GetParam());
-    ASSERT_EQ(engine.ucGetError(), 0) << GetParam();
+    ASSERT_EQ(engine.ucGetError(), number(None)) << GetParam();
     std::vector<double> out(xs.size());
     std::vector<int> errs(xs.size(), -1);
     engine.ucEvaluateBlock(h, x, xs, out, errs);
-    EXPECT_EQ(engine.ucGetError(), 0);
+    EXPECT_EQ(engine.ucGetError(), number(None));
     EXPECT_EQ(engine.ucEval("x"), xs.back());
     for (std::size_t i = 0; i < xs.size(); ++i) {
         engine.ucSetVariableValueDbl(x, xs[i]);
@@ -90,11 +92,11 @@ TEST_F(EngineTest, BlockWithBadHandlesGivesCodesForEveryPoint) {
     std::vector<double> xs{1, 2}, out(2);
     std::vector<int> errs(2);
     engine.ucEvaluateBlock(bad, x, xs, out, errs);
-    EXPECT_EQ(errs, (std::vector<int>{9, 9}));
+    EXPECT_EQ(errs, (std::vector<int>{number(InvalidTerm), number(InvalidTerm)}));
     engine.ucEvaluateBlock(good, 999, xs, out, errs);
-    EXPECT_EQ(errs, (std::vector<int>{9, 9}));
+    EXPECT_EQ(errs, (std::vector<int>{number(InvalidTerm), number(InvalidTerm)}));
     engine.ucEvaluateBlock(-5, x, xs, out, errs);
-    EXPECT_EQ(errs, (std::vector<int>{9, 9}));
+    EXPECT_EQ(errs, (std::vector<int>{number(InvalidTerm), number(InvalidTerm)}));
     EXPECT_TRUE(std::isnan(out[0]));
     // spans of different lengths: only the common part is written
     std::vector<double> shortOut(1);

@@ -7,6 +7,8 @@
 namespace vestrano::test {
 namespace {
 
+using enum ErrorCode;
+
 TEST_F(EngineTest, UserFunctionsAreBoundAtEachParse) {
     engine.ucDefineFunctionDbl("f(x)=x^2+1");
     engine.ucDefineFunctionDbl("g(t)=f(t)*2");
@@ -26,22 +28,22 @@ TEST_F(EngineTest, UserFunctionsAreBoundAtEachParse) {
 
 TEST_F(EngineTest, EmptyBodyGivesZeroButItsArgumentsAreStillChecked) {
     engine.ucDefineFunctionDbl("f(x)=");
-    EXPECT_EQ(engine.ucGetError(), 0);
+    EXPECT_EQ(engine.ucGetError(), number(None));
     EXPECT_EQ(engine.ucEval("f(5)+1"), 1);
     engine.ucEval("f(q)");
-    EXPECT_EQ(engine.ucGetError(), 3);
+    EXPECT_EQ(engine.ucGetError(), number(UndefinedVariable));
     EXPECT_EQ(engine.ucGetErrorData(), "q");
 }
 
 TEST_F(EngineTest, RecursionIsAnErrorOfTheCallersParse) {
     engine.ucDefineFunctionDbl("f(x)=g(x)+1");
     engine.ucDefineFunctionDbl("g(x)=f(x)*2");
-    EXPECT_EQ(engine.ucGetError(), 0); // bound late: defining is fine
+    EXPECT_EQ(engine.ucGetError(), number(None)); // bound late: defining is fine
     int32_t h = engine.ucParse("1+f(2)");
-    EXPECT_EQ(engine.ucGetError(), 1);
+    EXPECT_EQ(engine.ucGetError(), number(MessageInData));
     EXPECT_EQ(engine.ucGetErrorData(), "Rekursive Definition: f");
     engine.ucEvaluate(h);
-    EXPECT_EQ(engine.ucGetError(), 1);
+    EXPECT_EQ(engine.ucGetError(), number(MessageInData));
     engine.ucDefineFunctionDbl("r(x)=r(x-1)");
     engine.ucEval("r(3)");
     EXPECT_EQ(engine.ucGetErrorData(), "Rekursive Definition: r");
@@ -53,13 +55,14 @@ TEST_F(EngineTest, RecursionIsAnErrorOfTheCallersParse) {
 TEST_F(EngineTest, BadDefinitionsAreRejected) {
     const char* bad[] = {"f(x)",     "f(x=1",  "(x)=1",   "f(x,x)=1", "f(x,)=1",
                          "and(x)=1", "f(1)=2", "f(x)=x+", "f(x)=(x"};
-    const int codes[] = {9, 9, 9, 9, 9, 9, 9, 9, 2};
+    const ErrorCode codes[] = {InvalidTerm, InvalidTerm, InvalidTerm, InvalidTerm, InvalidTerm,
+                               InvalidTerm, InvalidTerm, InvalidTerm, Brackets};
     for (std::size_t i = 0; i < std::size(bad); ++i) {
         engine.ucDefineFunctionDbl(bad[i]);
-        EXPECT_EQ(engine.ucGetError(), codes[i]) << bad[i];
+        EXPECT_EQ(engine.ucGetError(), number(codes[i])) << bad[i];
     }
     engine.ucEval("f(1)");
-    EXPECT_EQ(engine.ucGetError(), 11);
+    EXPECT_EQ(engine.ucGetError(), number(UndefinedFunction));
 }
 
 TEST_F(EngineTest, VariableDefinitions) {
@@ -76,22 +79,24 @@ TEST_F(EngineTest, VariableDefinitions) {
     EXPECT_EQ(engine.ucEvaluate(h), 8);
     EXPECT_EQ(engine.ucDefineVariable("a"), a);
     EXPECT_EQ(engine.ucEvaluate(h), 0);
-    const std::pair<const char*, int> bad[] = {{"", 9},       {"1a", 9},   {"a b", 9}, {"mod", 9},
-                                               {"d=1/0", 14}, {"d=zz", 3}, {"d=(", 2}};
+    const std::pair<const char*, ErrorCode> bad[] = {
+        {"", InvalidTerm},    {"1a", InvalidTerm},       {"a b", InvalidTerm},
+        {"mod", InvalidTerm}, {"d=1/0", DivisionByZero}, {"d=zz", UndefinedVariable},
+        {"d=(", Brackets}};
     for (auto [text, code] : bad) {
         EXPECT_EQ(engine.ucDefineVariable(text), -1) << text;
-        EXPECT_EQ(engine.ucGetError(), code) << text;
+        EXPECT_EQ(engine.ucGetError(), number(code)) << text;
     }
     engine.ucEval("d");
-    EXPECT_EQ(engine.ucGetError(), 3);
+    EXPECT_EQ(engine.ucGetError(), number(UndefinedVariable));
 }
 
 TEST_F(EngineTest, AliasesBehaveLikeTheirTarget) {
     int code = -1;
     eval("nicht 0 und 1", 0, code); // "und" is converted before text reaches the engine
-    EXPECT_EQ(code, 9);
+    EXPECT_EQ(code, number(InvalidTerm));
     EXPECT_EQ(eval("nicht 0 and nicht 0", 0, code), 1);
-    EXPECT_EQ(code, 0);
+    EXPECT_EQ(code, number(None));
     engine.ucAlias("y", "x"); // a variable
     EXPECT_EQ(eval("y*2", 4, code), 8);
     engine.ucAlias("modulo", "mod");
@@ -101,9 +106,9 @@ TEST_F(EngineTest, AliasesBehaveLikeTheirTarget) {
     engine.ucAlias("quadrat", "q");
     EXPECT_EQ(eval("quadrat(3)", 0, code), 9);
     engine.ucAlias("zz", "ZZ");
-    EXPECT_EQ(engine.ucGetError(), 9);
+    EXPECT_EQ(engine.ucGetError(), number(InvalidTerm));
     engine.ucAlias("or", "and");
-    EXPECT_EQ(engine.ucGetError(), 9);
+    EXPECT_EQ(engine.ucGetError(), number(InvalidTerm));
     // a definition under an alias's name replaces the alias
     engine.ucDefineVariable("y=5");
     EXPECT_EQ(eval("y", 4, code), 5);
@@ -114,7 +119,7 @@ TEST_F(EngineTest, UndefinedNamesAreReportedOneByOneInTextOrder) {
     std::vector<std::string> found;
     for (int round = 0; round < 10; ++round) {
         engine.ucEval("Bb*x^2 + sin(a*x) + f(c) + bb");
-        if (engine.ucGetError() != 3) {
+        if (engine.ucGetError() != number(UndefinedVariable)) {
             break;
         }
         found.push_back(engine.ucGetErrorData());
@@ -122,31 +127,31 @@ TEST_F(EngineTest, UndefinedNamesAreReportedOneByOneInTextOrder) {
         engine.ucDefineVariable(found.back());
     }
     EXPECT_EQ(found, (std::vector<std::string>{"Bb", "a"}));
-    EXPECT_EQ(engine.ucGetError(), 11);
+    EXPECT_EQ(engine.ucGetError(), number(UndefinedFunction));
     EXPECT_EQ(engine.ucGetErrorData(), "f");
     engine.ucParse("a+");
-    EXPECT_EQ(engine.ucGetError(), 9);
+    EXPECT_EQ(engine.ucGetError(), number(InvalidTerm));
 }
 
 TEST_F(EngineTest, ErrorStaysUntilTheNextCallThatClearsIt) {
     engine.ucEval("1/0");
     engine.ucSetVariableValueDbl(x, 2);
-    EXPECT_EQ(engine.ucGetError(), 14);
+    EXPECT_EQ(engine.ucGetError(), number(DivisionByZero));
     EXPECT_EQ(engine.ucEval(std::nullopt), 0);
-    EXPECT_EQ(engine.ucGetError(), 0);
+    EXPECT_EQ(engine.ucGetError(), number(None));
     engine.ucEval("zz");
     EXPECT_EQ(engine.ucGetErrorData(), "zz");
     engine.ucDefineVariable("zz");
-    EXPECT_EQ(engine.ucGetError(), 0);
+    EXPECT_EQ(engine.ucGetError(), number(None));
     EXPECT_EQ(engine.ucGetErrorData(), "");
     engine.ucSetVariableValueDbl(12345, 1);
-    EXPECT_EQ(engine.ucGetError(), 9);
+    EXPECT_EQ(engine.ucGetError(), number(InvalidTerm));
     // an arithmetic error carries no data, whatever an earlier error named
     int32_t h = engine.ucParse("1/x");
     engine.ucEval("yy");
     engine.ucSetVariableValueDbl(x, 0);
     engine.ucEvaluate(h);
-    EXPECT_EQ(engine.ucGetError(), 14);
+    EXPECT_EQ(engine.ucGetError(), number(DivisionByZero));
     EXPECT_EQ(engine.ucGetErrorData(), "");
 }
 
@@ -160,7 +165,7 @@ TEST_F(EngineTest, VariableHandlesStayValidWhileTheTableGrows) {
     EXPECT_EQ(engine.ucEvaluate(h), 42);
     for (int32_t bad : {-1, last + 1, INT32_MIN, INT32_MAX}) {
         engine.ucSetVariableValueDbl(bad, 1);
-        EXPECT_EQ(engine.ucGetError(), 9) << bad;
+        EXPECT_EQ(engine.ucGetError(), number(InvalidTerm)) << bad;
         engine.ucEval(std::nullopt);
     }
     EXPECT_EQ(engine.ucEvaluate(h), 42);
@@ -173,9 +178,9 @@ TEST_F(EngineTest, HandlesAreReleasedNewestFirst) {
     int32_t h2 = engine.ucParse("x+3");
     engine.ucReleaseExpr(3);
     engine.ucEvaluate(h1);
-    EXPECT_EQ(engine.ucGetError(), 9);
+    EXPECT_EQ(engine.ucGetError(), number(InvalidTerm));
     engine.ucEvaluate(h2);
-    EXPECT_EQ(engine.ucGetError(), 9);
+    EXPECT_EQ(engine.ucGetError(), number(InvalidTerm));
     engine.ucSetVariableValueDbl(x, 1);
     EXPECT_EQ(engine.ucEvaluate(keep), 2);
     EXPECT_EQ(engine.ucEval("f(0)"), 1);
@@ -183,25 +188,26 @@ TEST_F(EngineTest, HandlesAreReleasedNewestFirst) {
     int32_t h3 = engine.ucParse("x+4");
     EXPECT_NE(h3, h1);
     engine.ucEvaluate(h1);
-    EXPECT_EQ(engine.ucGetError(), 9);
+    EXPECT_EQ(engine.ucGetError(), number(InvalidTerm));
     engine.ucReleaseExpr(100);
     engine.ucReleaseExpr(-1);
     engine.ucEvaluate(keep);
-    EXPECT_EQ(engine.ucGetError(), 9);
+    EXPECT_EQ(engine.ucGetError(), number(InvalidTerm));
 }
 
 TEST_F(EngineTest, ResetDropsEverything) {
     int32_t h = engine.ucParse("x+1");
     engine.ucReset();
     engine.ucEvaluate(h);
-    EXPECT_EQ(engine.ucGetError(), 9);
+    EXPECT_EQ(engine.ucGetError(), number(InvalidTerm));
     engine.ucSetVariableValueDbl(x, 1);
-    EXPECT_EQ(engine.ucGetError(), 9);
+    EXPECT_EQ(engine.ucGetError(), number(InvalidTerm));
     const char* gone[] = {"x", "pi", "wurzel(4)", "betrag(1)"};
-    const int codes[] = {3, 3, 11, 11};
+    const ErrorCode codes[] = {UndefinedVariable, UndefinedVariable, UndefinedFunction,
+                               UndefinedFunction};
     for (std::size_t i = 0; i < std::size(gone); ++i) {
         engine.ucEval(gone[i]);
-        EXPECT_EQ(engine.ucGetError(), codes[i]) << gone[i];
+        EXPECT_EQ(engine.ucGetError(), number(codes[i])) << gone[i];
     }
     EXPECT_EQ(engine.ucEval("sqrt(4)"), 2);
 }
@@ -218,7 +224,7 @@ TEST_F(EngineTest, ParsingInALoopWithReleaseStaysBounded) {
         last = engine.ucParse("1");
     }
     EXPECT_EQ(last, -1);
-    EXPECT_EQ(engine.ucGetError(), 10);
+    EXPECT_EQ(engine.ucGetError(), number(DefinitionsFull));
 }
 
 } // namespace

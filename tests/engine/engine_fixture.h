@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/engine_error.h"
 #include "engine/expr_engine.h"
 
 #include <gtest/gtest.h>
@@ -40,12 +41,12 @@ class EngineTest : public ::testing::Test {
     int32_t x = -1;
 };
 
-// One row of a table of texts: value at x (when code is 0) or error code.
+// One row of a table of texts: value at x (when there is no error) or error code.
 struct Case {
     const char* text;
     double x;
     double value;
-    int code;
+    ErrorCode code = ErrorCode::None;
 };
 
 inline void PrintTo(const Case& c, std::ostream* os) {

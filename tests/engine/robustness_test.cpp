@@ -7,49 +7,51 @@
 namespace vestrano::test {
 namespace {
 
+using enum ErrorCode;
+
 TEST_F(EngineTest, BadTextsGiveCodes) {
-    const std::pair<std::string, int> cases[] = {
-        {"", 9},
-        {"   ", 9},
-        {"(", 2},
-        {")", 2},
-        {"((x)", 2},
-        {"x)+(", 2},
-        {"()", 9},
-        {"2 3", 9},
-        {"x(1)", 11},
-        {"(1,2)", 9},
-        {"sin(,1)", 9},
-        {"sin(1,)", 9},
-        {"*2", 9},
-        {"2*", 9},
-        {"!3", 9},
-        {"2 not 1", 9},
-        {"1 = < 2", 9},
-        {"x$", 9},
+    const std::pair<std::string, ErrorCode> cases[] = {
+        {"", InvalidTerm},
+        {"   ", InvalidTerm},
+        {"(", Brackets},
+        {")", Brackets},
+        {"((x)", Brackets},
+        {"x)+(", Brackets},
+        {"()", InvalidTerm},
+        {"2 3", InvalidTerm},
+        {"x(1)", UndefinedFunction},
+        {"(1,2)", InvalidTerm},
+        {"sin(,1)", InvalidTerm},
+        {"sin(1,)", InvalidTerm},
+        {"*2", InvalidTerm},
+        {"2*", InvalidTerm},
+        {"!3", InvalidTerm},
+        {"2 not 1", InvalidTerm},
+        {"1 = < 2", InvalidTerm},
+        {"x$", InvalidTerm},
         {"Gr\xC3\xB6\xC3\x9F"
          "e",
-         9},
+         InvalidTerm},
         {std::string("1+\0"
                      "2",
                      4),
-         9},
-        {"1\x01", 9},
-        {"#", 9},
-        {"x:2", 9},
-        {"&", 9},
-        {".", 9},
-        {"1e", 9},
+         InvalidTerm},
+        {"1\x01", InvalidTerm},
+        {"#", InvalidTerm},
+        {"x:2", InvalidTerm},
+        {"&", InvalidTerm},
+        {".", InvalidTerm},
+        {"1e", InvalidTerm},
     };
     for (const auto& [text, code] : cases) {
         engine.ucEval(text);
-        EXPECT_EQ(engine.ucGetError(), code) << text;
+        EXPECT_EQ(engine.ucGetError(), number(code)) << text;
     }
 }
 
 TEST_F(EngineTest, HugeAndDeepTextsAreRefusedNotCrashed) {
     const auto expectTooComplex = [this] {
-        EXPECT_EQ(engine.ucGetError(), 1);
+        EXPECT_EQ(engine.ucGetError(), number(MessageInData));
         EXPECT_EQ(engine.ucGetErrorData(), "Term zu lang oder zu tief verschachtelt");
     };
     std::string deep = std::string(50000, '(') + "x" + std::string(50000, ')');
@@ -58,7 +60,7 @@ TEST_F(EngineTest, HugeAndDeepTextsAreRefusedNotCrashed) {
     engine.ucEval(std::string(50000, '-') + "1");
     expectTooComplex();
     engine.ucEval(std::string(50000, '(') + "x");
-    EXPECT_EQ(engine.ucGetError(), 2);
+    EXPECT_EQ(engine.ucGetError(), number(Brackets));
     std::string chain = "2";
     for (int i = 0; i < 3000; ++i) {
         chain += "^2";
@@ -89,7 +91,7 @@ TEST_F(EngineTest, FunctionsThatDoubleAtEachLevelRunFull) {
                                    "(x)*f" + std::to_string(i - 1) + "(x)");
     }
     engine.ucEval("f39(x)");
-    EXPECT_EQ(engine.ucGetError(), 10);
+    EXPECT_EQ(engine.ucGetError(), number(DefinitionsFull));
     EXPECT_EQ(engine.ucEval("f3(1)"), 256);
     // a long chain of functions calling the next
     for (int i = 0; i < 2000; ++i) {
@@ -98,7 +100,7 @@ TEST_F(EngineTest, FunctionsThatDoubleAtEachLevelRunFull) {
     }
     engine.ucDefineFunctionDbl("c2000(x)=x");
     engine.ucEval("c0(1)");
-    EXPECT_EQ(engine.ucGetError(), 1);
+    EXPECT_EQ(engine.ucGetError(), number(MessageInData));
     EXPECT_EQ(engine.ucEval("c1900(1)"), 101);
 }
 
@@ -112,10 +114,11 @@ TEST_F(EngineTest, RandomBytesNeverCrash) {
         }
         int32_t h = engine.ucParse(text);
         const int code = engine.ucGetError();
-        ASSERT_GE(code, 0) << text;
-        ASSERT_LE(code, 32) << text;
-        // Every code the user can meet has a German text (3 names the unknown variable).
-        if (code != 0 && code != 1 && code != 3) {
+        ASSERT_GE(code, number(None)) << text;
+        ASSERT_LE(code, kLastErrorCode) << text;
+        // Every code the user can meet has a German text (the unknown variable is named).
+        if (code != number(None) && code != number(MessageInData) &&
+            code != number(UndefinedVariable)) {
             ASSERT_FALSE(errtext(engine, code).empty()) << text << " code " << code;
         }
         engine.ucEvaluate(h);
@@ -123,12 +126,12 @@ TEST_F(EngineTest, RandomBytesNeverCrash) {
         std::vector<int> errs(3);
         engine.ucEvaluateBlock(h, x, xs, out, errs);
         for (int e : errs) {
-            ASSERT_TRUE(e >= 0 && e <= 32) << text;
+            ASSERT_TRUE(e >= number(None) && e <= kLastErrorCode) << text;
         }
         engine.ucReleaseExpr(1);
         engine.ucEval(text);
         ASSERT_EQ(engine.ucEval("2*x+1"), 2 * engine.ucEval("x") + 1) << "after " << text;
-        ASSERT_EQ(engine.ucGetError(), 0) << "after " << text;
+        ASSERT_EQ(engine.ucGetError(), number(None)) << "after " << text;
     }
 }
 

@@ -1,4 +1,3 @@
-#include "app/graph_resize.h"
 #include "plot/graph_layout.h"
 
 #include <gtest/gtest.h>
@@ -18,22 +17,6 @@ TEST(GraphLayout, PlacesTheControlsAroundTheDrawingArea) {
     EXPECT_EQ(g.position, (TwipRect{0, 5610, 6695, 390}));
     EXPECT_EQ(g.aspect, (TwipRect{6725, 5730, 275, 270}));
     EXPECT_EQ(graphLayout(100, 100, 255, 255).picture, (TwipRect{0, 0, 0, 0}));
-}
-
-TEST_F(ViewFixture, ResizingGivesEveryFunctionOneSamplePerPixelColumn) {
-    terms("x", "x^2", "a*x");
-    graphResize(ctx, 12000, 9000, 15, 15);
-    EXPECT_EQ(redrawer.count, 1);
-    EXPECT_DOUBLE_EQ(state.view.xmu, 12000 / 20.0);
-    EXPECT_DOUBLE_EQ(state.graph.xclip, 24000);
-    for (int i = 0; i < kSlotCount; ++i) {
-        EXPECT_EQ(state.slots[i].anzx, 799) << "slot " << i;
-        EXPECT_EQ(state.params[3 + i].parvalue, 800) << "slot " << i;
-    }
-
-    state.options.keepcounts = true;
-    graphResize(ctx, 6000, 9000, 15, 15);
-    EXPECT_EQ(state.slots[0].anzx, 799);
 }
 
 TEST_F(ViewFixture, EqualScalesAboutTheCentreOfTheAdaptedAxis) {

@@ -32,7 +32,7 @@ void stepwise(PlotState& state, Canvas& canvas, const std::string& step, double 
     bool failed = false;
     for (int k = 0; !failed; k += dir) {
         const bool finite = engine.ucEvaluate(test) != 0;
-        failed = engine.ucGetError() != 0;
+        failed = engine.ucGetError() != number(ErrorCode::None);
         if (!finite) {
             return;
         }
@@ -44,7 +44,7 @@ void stepwise(PlotState& state, Canvas& canvas, const std::string& step, double 
         }
         engine.ucSetVariableValueDbl(h.modevar, a + k * g.curstep);
         const double value = engine.ucEvaluate(next);
-        failed = failed || engine.ucGetError() != 0;
+        failed = failed || engine.ucGetError() != number(ErrorCode::None);
         engine.ucSetVariableValueDbl(h.qq, value);
         sampley = (value - state.view.ymin) * v.ymu;
         idx += dir;

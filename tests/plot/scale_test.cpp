@@ -92,7 +92,7 @@ TEST(SetScale, HandsTheScaleToTheEngine) {
     // The wrapped term lands in twips: x = 5 is 10 units right of the left edge.
     EXPECT_EQ(e.ucEval(makemx("2+3")), 4500);
     EXPECT_EQ(e.ucEval(makemy("-10")), 0);
-    EXPECT_EQ(e.ucGetError(), 0);
+    EXPECT_EQ(e.ucGetError(), number(ErrorCode::None));
 }
 
 } // namespace vestrano

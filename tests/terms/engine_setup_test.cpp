@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/engine_error.h"
 #include "engine/errtext.h"
 #include "state/plot_state.h"
 #include "terms/evaltext.h"
 
 namespace vestrano {
 namespace {
+
+using enum ErrorCode;
 
 class EngineSetup : public ::testing::Test {
   protected:
@@ -18,7 +21,7 @@ class EngineSetup : public ::testing::Test {
 
     double eval(std::string_view text) {
         const double v = engine.ucEval(text);
-        EXPECT_EQ(engine.ucGetError(), 0) << text << ": " << errtext(engine, -1);
+        EXPECT_EQ(engine.ucGetError(), number(None)) << text << ": " << errtext(engine, -1);
         return v;
     }
 };
@@ -48,7 +51,7 @@ TEST_F(EngineSetup, VariablesFillTheFixedParameterSlots) {
 
     EXPECT_EQ(eval("t"), 1.0);
     engine.ucEval("x");
-    EXPECT_EQ(engine.ucGetError(), 3);
+    EXPECT_EQ(engine.ucGetError(), number(UndefinedVariable));
     EXPECT_EQ(eval("uf+ug+uh"), 4.0 + 5.0 + 6.0);
     EXPECT_EQ(eval("anzf"), 500.0);
     EXPECT_EQ(eval("anzy1"), 100.0);
@@ -85,15 +88,16 @@ TEST_F(EngineSetup, MissingSlotFunctionIsReportedAfterTheThirdPass) {
     EXPECT_EQ(state.slots[1].engtext, "");
     // The failed and the empty slot stay known functions.
     engine.ucEval("f(1)+g(1)+h(1)");
-    EXPECT_NE(engine.ucGetError(), 11);
+    EXPECT_NE(engine.ucGetError(), number(UndefinedFunction));
 }
 
 TEST(ErrText, TableEdgesAndData) {
     ExprEngine engine;
-    EXPECT_EQ(errtext(engine, 0), "");
-    EXPECT_EQ(errtext(engine, 33), "");
-    EXPECT_EQ(errtext(engine, 15), "Ganzzahldivision durch 0 (mit \\ oder DIV) ");
-    EXPECT_EQ(errtext(engine, 8), "Fahlschplatzierte Anführungsstriche");
+    EXPECT_EQ(errtext(engine, number(None)), "");
+    EXPECT_EQ(errtext(engine, kLastErrorCode + 1), "");
+    EXPECT_EQ(errtext(engine, number(IntegerDivisionByZero)),
+              "Ganzzahldivision durch 0 (mit \\ oder DIV) ");
+    EXPECT_EQ(errtext(engine, number(Quote)), "Fahlschplatzierte Anführungsstriche");
     engine.ucEval("zz+1");
     EXPECT_EQ(errtext(engine, -1), "Undefined variable: zz");
     engine.ucEval("zz(1)");
@@ -106,9 +110,9 @@ TEST(EvalText, AcceptsDecimalCommaAndExpressions) {
     ExprEngine engine;
     EXPECT_DOUBLE_EQ(evaltext(engine, "3,5"), 3.5);
     EXPECT_DOUBLE_EQ(evaltext(engine, "7/2"), 3.5);
-    EXPECT_EQ(engine.ucGetError(), 0);
+    EXPECT_EQ(engine.ucGetError(), number(None));
     evaltext(engine, "abc");
-    EXPECT_EQ(engine.ucGetError(), 3);
+    EXPECT_EQ(engine.ucGetError(), number(UndefinedVariable));
 }
 
 } // namespace

@@ -83,10 +83,6 @@ TEST_F(ParamWindows, EveryParameterGetsAWindowWithItsControls) {
     EXPECT_EQ(control<QScrollBar>(a, "HScroll1")->value(), 550);
     EXPECT_EQ(control<QLineEdit>(a, "Text3")->palette().color(QPalette::Base),
               QColor(255, 255, 192));
-    EXPECT_EQ(control<QLineEdit>(a, "Text2")->toolTip(),
-              "Anklicken, Wert eintippen und mit Eingabetaste bestätigen");
-    EXPECT_EQ(control<ParaClock>(a, "Image1")->toolTip(),
-              "Rechte Maustaste: Einstellungen  -  linke Maustaste: Timer an / aus");
     // Stacked right of the graph window from the bottom up, the highest slot lowest.
     EXPECT_EQ(window(a)->x(), mother->graphWindow().geometry().right() + 1);
     EXPECT_EQ(window(10)->geometry().bottom(), mother->centralWidget()->height() - 1);

@@ -17,11 +17,6 @@ TEST_F(Windows, StartShowsTheTermWindowAboveTheGraphWithTheirTexts) {
     EXPECT_EQ(mother->terms().windowTitle(), "Funktionsterme");
     EXPECT_EQ(mother->graph().windowTitle(), "Funktionenplotter");
     EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_1")->text(), "g(x) =");
-    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_1")->toolTip(), "Eingabe übernehmen");
-    EXPECT_EQ(findIn<QCheckBox>(mother->terms(), "Check1_2")->toolTip(),
-              "Graph anzeigen oder nicht");
-    EXPECT_EQ(findIn<QLabel>(mother->graph(), "Image1")->toolTip(),
-              "Links oder rechts klicken für Zoom");
     EXPECT_EQ(findIn<QLabel>(mother->graph(), "Label2")->text(), "1:1");
     EXPECT_EQ(findIn<QLabel>(mother->terms(), "Label9")->text(), "Ok.");
 
