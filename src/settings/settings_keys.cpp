@@ -19,32 +19,33 @@ namespace {
 constexpr double kMost = std::numeric_limits<double>::max();
 constexpr double kMostWhole = 32767;
 
-constexpr Range kAny{-kMost, kMost};
-constexpr Range kNonZero{-kMost, kMost, true};
-constexpr Range kNotNegative{0, kMost};
-constexpr Range kAtLeastOne{1, kMost};
-constexpr Range kWidth{1, kMostWhole};
-constexpr Range kSampleIntervals{1, 19999};
-constexpr Range kFewestHelpLines{0, kMostWhole - 1};
-constexpr Range kMostHelpLines{1, kMostWhole};
-constexpr Range kDecimals{0, 10};
-constexpr Range kLineStyle{0, 6};
-constexpr Range kFontSize{5, 30};
-constexpr Range kCalculatorDigits{0, 22};
-constexpr Range kGrey{0, 255};
-constexpr Range kColour{0, 16777215};
-constexpr Range kAngleUnit{1, 3, false, true};
+constexpr SettingRange kAny{-kMost, kMost};
+constexpr SettingRange kNonZero{-kMost, kMost, true};
+constexpr SettingRange kNotNegative{0, kMost};
+constexpr SettingRange kAtLeastOne{1, kMost};
+constexpr SettingRange kWidth{1, kMostWhole};
+constexpr SettingRange kSampleIntervals{1, 19999};
+constexpr SettingRange kFewestHelpLines{0, kMostWhole - 1};
+constexpr SettingRange kMostHelpLines{1, kMostWhole};
+constexpr SettingRange kDecimals{0, 10};
+constexpr SettingRange kLineStyle{0, 6};
+constexpr SettingRange kFontSize{5, 30};
+constexpr SettingRange kCalculatorDigits{0, 22};
+constexpr SettingRange kGrey{0, 255};
+constexpr SettingRange kColour{0, 16777215};
+constexpr SettingRange kAngleUnit{.lowest = 1, .highest = 3, .wholeOnly = true};
 
-constexpr Default general(double value) {
+constexpr SettingDefault general(double value) {
     return {DefaultGroup::General, value};
 }
-constexpr Default help(double value) {
+constexpr SettingDefault help(double value) {
     return {DefaultGroup::HelpLines, value};
 }
-constexpr Default line(double value) {
+constexpr SettingDefault line(double value) {
     return {DefaultGroup::Lines, value};
 }
-constexpr Default kStartValue{};
+// Set only at start-up, never by the built-in defaults.
+constexpr SettingDefault kStartValue{};
 
 template <class T> double number(T value) {
     return static_cast<double>(value);
@@ -60,86 +61,89 @@ void store(bool& field, double value) {
 }
 
 // Both directions through one reference, so that the table names each field once.
-template <class Ref> constexpr Access field(Ref) {
+template <class Ref> constexpr SettingAccess field(Ref) {
     return {[](const PlotState& s) { return number(Ref{}(s)); },
             [](PlotState& s, double value) { store(Ref{}(s), value); }};
 }
 
 // Written from the colour in use, read into the standard colour that is then made current.
-template <std::size_t I> constexpr Access colour() {
+template <std::size_t I> constexpr SettingAccess colour() {
     return {[](const PlotState& s) { return number(s.style.colors[I]); },
             [](PlotState& s, double value) { store(s.style.stdcolors[I], value); }};
 }
 
 // The unit also reaches the engine's trigonometric functions.
-constexpr Access kAngleMode{
+constexpr SettingAccess kAngleMode{
     [](const PlotState& s) { return number(s.options.anglemode); },
     [](PlotState& s, double value) { setAngleMode(s, static_cast<int>(value)); }};
 
 } // namespace
 
 constexpr std::array<Setting, kSettingCount> kSettings{{
-    {"ldickef", Kind::Whole, kWidth, line(1),
+    {"ldickef", SettingKind::Whole, kWidth, line(1),
      field([](auto& s) -> auto& { return s.slots[0].ldicke; })},
-    {"ldickeg", Kind::Whole, kWidth, line(1),
+    {"ldickeg", SettingKind::Whole, kWidth, line(1),
      field([](auto& s) -> auto& { return s.slots[1].ldicke; })},
-    {"ldickeh", Kind::Whole, kWidth, line(1),
+    {"ldickeh", SettingKind::Whole, kWidth, line(1),
      field([](auto& s) -> auto& { return s.slots[2].ldicke; })},
-    {"wmass", Kind::Real, kAngleUnit, general(1), kAngleMode},
-    {"autoi", Kind::Real, kAny, general(0), field([](auto& s) -> auto& { return s.menu.autoint; })},
-    {"anzxf", Kind::Whole, kSampleIntervals, line(499),
+    {"wmass", SettingKind::Real, kAngleUnit, general(1), kAngleMode},
+    {"autoi", SettingKind::Real, kAny, general(0),
+     field([](auto& s) -> auto& { return s.menu.autoint; })},
+    {"anzxf", SettingKind::Whole, kSampleIntervals, line(499),
      field([](auto& s) -> auto& { return s.slots[0].anzx; })},
-    {"anzxg", Kind::Whole, kSampleIntervals, line(499),
+    {"anzxg", SettingKind::Whole, kSampleIntervals, line(499),
      field([](auto& s) -> auto& { return s.slots[1].anzx; })},
-    {"anzxh", Kind::Whole, kSampleIntervals, line(499),
+    {"anzxh", SettingKind::Whole, kSampleIntervals, line(499),
      field([](auto& s) -> auto& { return s.slots[2].anzx; })},
-    {"anzt1", Kind::Whole, kSampleIntervals, line(499),
+    {"anzt1", SettingKind::Whole, kSampleIntervals, line(499),
      field([](auto& s) -> auto& { return s.slots[1].anzt; })},
-    {"anzt2", Kind::Whole, kSampleIntervals, line(499),
+    {"anzt2", SettingKind::Whole, kSampleIntervals, line(499),
      field([](auto& s) -> auto& { return s.slots[2].anzt; })},
-    {"startx", Kind::Real, kAny, help(0), field([](auto& s) -> auto& { return s.grid.startx; })},
-    {"starty", Kind::Real, kAny, help(0), field([](auto& s) -> auto& { return s.grid.starty; })},
-    {"stepx", Kind::Real, kNonZero, help(0.5),
+    {"startx", SettingKind::Real, kAny, help(0),
+     field([](auto& s) -> auto& { return s.grid.startx; })},
+    {"starty", SettingKind::Real, kAny, help(0),
+     field([](auto& s) -> auto& { return s.grid.starty; })},
+    {"stepx", SettingKind::Real, kNonZero, help(0.5),
      field([](auto& s) -> auto& { return s.grid.stepx; })},
-    {"stepy", Kind::Real, kNonZero, help(0.5),
+    {"stepy", SettingKind::Real, kNonZero, help(0.5),
      field([](auto& s) -> auto& { return s.grid.stepy; })},
-    {"hminx", Kind::Whole, kFewestHelpLines, help(10),
+    {"hminx", SettingKind::Whole, kFewestHelpLines, help(10),
      field([](auto& s) -> auto& { return s.grid.hminx; }), HelpCount::MinX},
-    {"hminy", Kind::Whole, kFewestHelpLines, help(10),
+    {"hminy", SettingKind::Whole, kFewestHelpLines, help(10),
      field([](auto& s) -> auto& { return s.grid.hminy; }), HelpCount::MinY},
-    {"hmaxx", Kind::Whole, kMostHelpLines, help(40),
+    {"hmaxx", SettingKind::Whole, kMostHelpLines, help(40),
      field([](auto& s) -> auto& { return s.grid.hmaxx; }), HelpCount::MaxX},
-    {"hmaxy", Kind::Whole, kMostHelpLines, help(40),
+    {"hmaxy", SettingKind::Whole, kMostHelpLines, help(40),
      field([](auto& s) -> auto& { return s.grid.hmaxy; }), HelpCount::MaxY},
-    {"kommax", Kind::Whole, kDecimals, help(2),
+    {"kommax", SettingKind::Whole, kDecimals, help(2),
      field([](auto& s) -> auto& { return s.grid.kommax; })},
-    {"kommay", Kind::Whole, kDecimals, help(2),
+    {"kommay", SettingKind::Whole, kDecimals, help(2),
      field([](auto& s) -> auto& { return s.grid.kommay; })},
-    {"zoomx", Kind::Real, kAtLeastOne, general(1.5),
+    {"zoomx", SettingKind::Real, kAtLeastOne, general(1.5),
      field([](auto& s) -> auto& { return s.options.zoomx; })},
-    {"zoomy", Kind::Real, kAtLeastOne, general(1.5),
+    {"zoomy", SettingKind::Real, kAtLeastOne, general(1.5),
      field([](auto& s) -> auto& { return s.options.zoomy; })},
-    {"astil", Kind::Whole, kLineStyle, kStartValue,
+    {"astil", SettingKind::Whole, kLineStyle, kStartValue,
      field([](auto& s) -> auto& { return s.additional.astil; })},
-    {"fontz", Kind::Whole, kFontSize, help(12),
+    {"fontz", SettingKind::Whole, kFontSize, help(12),
      field([](auto& s) -> auto& { return s.style.fontz; })},
-    {"fontxy", Kind::Whole, kFontSize, help(16),
+    {"fontxy", SettingKind::Whole, kFontSize, help(16),
      field([](auto& s) -> auto& { return s.style.fontxy; })},
-    {"calc", Kind::Whole, kCalculatorDigits, kStartValue,
+    {"calc", SettingKind::Whole, kCalculatorDigits, kStartValue,
      field([](auto& s) -> auto& { return s.options.calc; })},
-    {"helpcol", Kind::Whole, kGrey, help(210),
+    {"helpcol", SettingKind::Whole, kGrey, help(210),
      field([](auto& s) -> auto& { return s.style.helpcol; })},
-    {"fcol", Kind::Whole, kColour, line(16732240), colour<0>()},
-    {"gcol", Kind::Whole, kColour, line(2662400), colour<1>()},
-    {"hcol", Kind::Whole, kColour, line(255), colour<2>()},
-    {"acol", Kind::Whole, kColour, line(5242960), colour<4>()},
-    {"ltyp1", Kind::Real, kNotNegative, line(0),
+    {"fcol", SettingKind::Whole, kColour, line(16732240), colour<0>()},
+    {"gcol", SettingKind::Whole, kColour, line(2662400), colour<1>()},
+    {"hcol", SettingKind::Whole, kColour, line(255), colour<2>()},
+    {"acol", SettingKind::Whole, kColour, line(5242960), colour<4>()},
+    {"ltyp1", SettingKind::Real, kNotNegative, line(0),
      field([](auto& s) -> auto& { return s.graph.ltyp[0]; })},
-    {"ltyp2", Kind::Real, kNotNegative, line(0),
+    {"ltyp2", SettingKind::Real, kNotNegative, line(0),
      field([](auto& s) -> auto& { return s.graph.ltyp[1]; })},
-    {"ltyp3", Kind::Real, kNotNegative, line(0),
+    {"ltyp3", SettingKind::Real, kNotNegative, line(0),
      field([](auto& s) -> auto& { return s.graph.ltyp[2]; })},
-    {"psort", Kind::Real, kAny, kStartValue,
+    {"psort", SettingKind::Real, kAny, kStartValue,
      field([](auto& s) -> auto& { return s.menu.pardock; })},
 }};
 
@@ -189,7 +193,7 @@ bool Setting::accepts(double value) const {
 }
 
 std::optional<double> Setting::taken(double number) const {
-    const double value = kind == Kind::Whole ? roundEven(number) : number;
+    const double value = kind == SettingKind::Whole ? roundEven(number) : number;
     return accepts(value) ? std::optional(value) : std::nullopt;
 }
 

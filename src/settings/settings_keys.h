@@ -13,10 +13,10 @@ constexpr int kSettingCount = 35;
 
 // How a number read becomes the setting: whole settings round halves to even, the others are
 // taken as read.
-enum class Kind { Whole, Real };
+enum class SettingKind { Whole, Real };
 
 // What a setting may hold; a value outside it leaves the setting as it was.
-struct Range {
+struct SettingRange {
     double lowest;
     double highest;
     bool nonZero = false;
@@ -28,7 +28,7 @@ enum class HelpCount { None, MinX, MaxX, MinY, MaxY };
 
 // Where a setting lives in the state. The getter gives the value the file receives; the setter
 // takes a value read, which for the colours is not where the getter looks.
-struct Access {
+struct SettingAccess {
     double (*get)(const PlotState&);
     void (*set)(PlotState&, double);
 };
@@ -36,7 +36,7 @@ struct Access {
 // Which part of the built-in defaults sets a setting; some keep their start values.
 enum class DefaultGroup { None, General, HelpLines, Lines };
 
-struct Default {
+struct SettingDefault {
     DefaultGroup group = DefaultGroup::None;
     double value = 0;
 };
@@ -44,10 +44,10 @@ struct Default {
 // One key of the settings section, in file order.
 struct Setting {
     const char* key;
-    Kind kind;
-    Range range;
-    Default fallback;
-    Access field;
+    SettingKind kind;
+    SettingRange range;
+    SettingDefault fallback;
+    SettingAccess field;
     HelpCount count = HelpCount::None;
 
     // The number as this setting would hold it; nothing when it is outside the range.
