@@ -25,23 +25,15 @@ inline const SettingsValues kBuiltIn{
     2, 2, 1.5, 1.5, 2, 12,  16,  3,   210, 16732240, 2662400, 255, 5242960, 0,  0,  0,  -1};
 
 inline std::string settingsFault(const SettingsValues& values) {
-    for (int n = 1; n <= kSettingCount; ++n) {
-        if (!settingInRange(n, values[static_cast<std::size_t>(n - 1)])) {
-            return "setting " + optkey(n) + " out of range";
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        if (!kSettings[i].accepts(values[i])) {
+            return "setting " + std::string(kSettings[i].key) + " out of range";
         }
     }
-    if (values[14] >= values[16] || values[15] >= values[17]) {
+    if (!helpCountsInOrder(values)) {
         return "help-line counts out of order";
     }
     return {};
-}
-
-inline ProfileKeys keysOf(const SettingsValues& values) {
-    ProfileKeys keys;
-    for (int n = 1; n <= kSettingCount; ++n) {
-        keys.emplace_back(optkey(n), settingsValueText(values[static_cast<std::size_t>(n - 1)]));
-    }
-    return keys;
 }
 
 // Names of the sections other than the settings', as written in their section lines.
@@ -70,11 +62,11 @@ inline std::string settingsFuzzFault(std::string_view bytes) {
     if (std::string fault = settingsFault(read); !fault.empty()) {
         return fault;
     }
-    const std::string written = writeProfileKeys(bytes, "Vestrano", keysOf(read));
+    const std::string written = writeProfileKeys(bytes, "Vestrano", settingsLines(read));
     if (readSettings(written, kBuiltIn) != read) {
         return "the settings written do not read back";
     }
-    if (writeProfileKeys(written, "Vestrano", keysOf(read)) != written) {
+    if (writeProfileKeys(written, "Vestrano", settingsLines(read)) != written) {
         return "writing the same settings again changed the file";
     }
     for (const std::string& section : otherSections(bytes)) {

@@ -1,7 +1,7 @@
 #include "settings/defaults.h"
 
-#include "settings/angle_mode.h"
 #include "settings/option_dialogs.h"
+#include "settings/settings_keys.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
@@ -10,10 +10,7 @@ namespace vestrano {
 
 void setdefaults(ProgramContext& ctx) {
     PlotState& state = ctx.state;
-    setAngleMode(state, 1);
-    state.menu.autoint = false;
-    state.options.zoomx = 1.5;
-    state.options.zoomy = 1.5;
+    storeDefaults(state, DefaultGroup::General);
     setval(state);
     helpdefaults(ctx);
     linedefaults(ctx);
@@ -22,19 +19,7 @@ void setdefaults(ProgramContext& ctx) {
 
 void helpdefaults(ProgramContext& ctx) {
     PlotState& state = ctx.state;
-    state.grid.startx = 0;
-    state.grid.starty = 0;
-    state.grid.stepx = 0.5;
-    state.grid.stepy = 0.5;
-    state.grid.hminx = 10;
-    state.grid.hminy = 10;
-    state.grid.hmaxx = 40;
-    state.grid.hmaxy = 40;
-    state.grid.kommax = 2;
-    state.grid.kommay = 2;
-    state.style.fontz = 12;
-    state.style.fontxy = 16;
-    state.style.helpcol = 210;
+    storeDefaults(state, DefaultGroup::HelpLines);
     setdef(state);
     refreshFonts(ctx);
     ctx.ui.changed(Change::Options);
@@ -42,16 +27,14 @@ void helpdefaults(ProgramContext& ctx) {
 
 void linedefaults(ProgramContext& ctx) {
     PlotState& state = ctx.state;
-    for (int i = 0; i < kSlotCount; ++i) {
-        state.slots[i].ldicke = 0;
-        state.style.ldickeovr[i] = -1;
-        state.slots[i].anzx = 499;
-        state.slots[i].anzt = 499;
-        state.graph.ltyp[i] = 0;
-    }
-    state.graph.curnx = 499;
-    state.graph.curnt = 499;
-    state.style.stdcolors = DrawingStyle{}.stdcolors;
+    storeDefaults(state, DefaultGroup::Lines);
+    state.style.ldickeovr.fill(-1);
+    // The first slot's t count has no key of its own; it and the counts being drawn follow the
+    // defaults just set.
+    const TermSlot& counted = state.slots[1];
+    state.slots[0].anzt = counted.anzt;
+    state.graph.curnx = counted.anzx;
+    state.graph.curnt = counted.anzt;
     state.graph.inflimit = "1E-10";
     setgroptions(ctx);
     ctx.ui.changed(Change::Options);

@@ -12,7 +12,7 @@ void setdefaults(ProgramContext& ctx);
 void helpdefaults(ProgramContext& ctx);
 
 // Widths, sample counts, line types, standard colours and the numeric limit; ends in the line
-// dialog's `setgroptions`, which turns the widths of 0 into 1.
+// dialog's `setgroptions`, which makes the standard colours current and fills its boxes.
 void linedefaults(ProgramContext& ctx);
 
 } // namespace vestrano

@@ -105,7 +105,7 @@ void setgroptions(ProgramContext& ctx) {
     }
     boxes.limit = state.graph.inflimit;
     takedicke(ctx);
-    // The defaults' width 0 is drawn as 1; the box says so rather than showing the 0.
+    // A width below 1 is drawn as 1; the box says so rather than showing what was there.
     for (int i = 0; i < kSlotCount; ++i) {
         boxes.width[i] = wholeText(state.slots[i].ldicke);
     }

@@ -5,7 +5,6 @@
 
 #include "plot/resources.h"
 #include "plot/scale.h"
-#include "settings/angle_mode.h"
 #include "settings/option_dialogs.h"
 #include "settings/profile_text.h"
 #include "settings/text_file.h"
@@ -20,90 +19,35 @@ namespace {
 constexpr const char* kSection = "Vestrano";
 constexpr std::size_t kLongestValue = 249;
 
-// Key numbers of the help-line counts, as pairs of minimum and maximum.
-constexpr int kHminx = 15;
-constexpr int kHminy = 16;
-constexpr int kHmaxx = 17;
-constexpr int kHmaxy = 18;
-
-double& at(SettingsValues& values, int n) {
-    return values[static_cast<std::size_t>(n - 1)];
-}
-
-void keepOrderedCounts(SettingsValues& values, const SettingsValues& current, int min, int max) {
-    if (at(values, min) < at(values, max)) {
-        return;
-    }
-    at(values, min) = current[static_cast<std::size_t>(min - 1)];
-    at(values, max) = current[static_cast<std::size_t>(max - 1)];
-}
-
-int16_t whole(double v) {
-    return static_cast<int16_t>(v);
-}
-
-void storeValues(PlotState& s, const SettingsValues& v) {
-    for (int i = 0; i < kSlotCount; ++i) {
-        s.slots[i].ldicke = whole(v[i]);
-        s.slots[i].anzx = whole(v[5 + i]);
-        s.graph.ltyp[i] = v[31 + i];
-    }
-    s.slots[1].anzt = whole(v[8]);
-    s.slots[2].anzt = whole(v[9]);
-    s.menu.autoint = v[kAutoi - 1] != 0;
-    HelpLines& g = s.grid;
-    g.startx = v[10];
-    g.starty = v[11];
-    g.stepx = v[12];
-    g.stepy = v[13];
-    g.hminx = whole(v[14]);
-    g.hminy = whole(v[15]);
-    g.hmaxx = whole(v[16]);
-    g.hmaxy = whole(v[17]);
-    g.kommax = whole(v[18]);
-    g.kommay = whole(v[19]);
-    s.options.zoomx = v[20];
-    s.options.zoomy = v[21];
-    s.additional.astil = whole(v[22]);
-    s.style.fontz = whole(v[23]);
-    s.style.fontxy = whole(v[24]);
-    s.options.calc = whole(v[25]);
-    s.style.helpcol = whole(v[26]);
-    for (int c : {0, 1, 2, 4}) {
-        s.style.stdcolors[c] = static_cast<int32_t>(v[kFirstColour - 1 + std::min(c, 3)]);
-    }
-    s.menu.pardock = v[kPsort - 1] != 0;
-}
-
 } // namespace
 
 SettingsValues readSettings(std::string_view fileText, const SettingsValues& current) {
     const ProfileKeys keys = profileSection(fileText, kSection);
     SettingsValues values = current;
-    for (int n = 1; n <= kSettingCount; ++n) {
-        const auto found = std::find_if(keys.begin(), keys.end(),
-                                        [&](const auto& key) { return key.first == optkey(n); });
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        const auto found = std::find_if(keys.begin(), keys.end(), [&](const auto& key) {
+            return key.first == kSettings[i].key;
+        });
         if (found == keys.end() || found->second.empty()) {
             continue;
         }
         const std::string_view text = std::string_view(found->second).substr(0, kLongestValue);
-        const double value = settingValue(n, leadingNumber(text));
-        if (settingInRange(n, value)) {
-            at(values, n) = value;
-        }
+        values[i] = kSettings[i].taken(leadingNumber(text)).value_or(values[i]);
     }
-    keepOrderedCounts(values, current, kHminx, kHmaxx);
-    keepOrderedCounts(values, current, kHminy, kHmaxy);
+    keepHelpCountsInOrder(values, current);
     return values;
 }
 
-std::string withSettings(const PlotState& state, std::string_view text) {
-    const SettingsValues values = currentSettings(state);
+ProfileKeys settingsLines(const SettingsValues& values) {
     ProfileKeys keys;
-    for (int n = 1; n <= kSettingCount; ++n) {
-        keys.emplace_back(optkey(n), settingsValueText(values[static_cast<std::size_t>(n - 1)]));
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        keys.emplace_back(kSettings[i].key, settingsValueText(values[i]));
     }
-    return writeProfileKeys(text, kSection, keys);
+    return keys;
+}
+
+std::string withSettings(const PlotState& state, std::string_view text) {
+    return writeProfileKeys(text, kSection, settingsLines(currentSettings(state)));
 }
 
 std::string saveopts(const PlotState& state, const std::string& path) {
@@ -126,8 +70,7 @@ void loadopts(ProgramContext& ctx, const std::string& path) {
 
 void applySettings(ProgramContext& ctx, const SettingsValues& values) {
     PlotState& state = ctx.state;
-    storeValues(state, values);
-    setAngleMode(state, static_cast<int>(values[kWmass - 1]));
+    storeSettings(state, values);
     setdef(state);
     setval(state);
     setgroptions(ctx);

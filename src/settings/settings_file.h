@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/profile_text.h"
 #include "settings/settings_keys.h"
 
 namespace vestrano {
@@ -15,6 +16,9 @@ class Ui;
 // range of its setting keeps its value from `current`; so does a pair of help-line counts
 // whose minimum is not below its maximum.
 SettingsValues readSettings(std::string_view fileText, const SettingsValues& current);
+
+// The key lines of the section, values in the file's form, in key order.
+ProfileKeys settingsLines(const SettingsValues& values);
 
 // `text` with the 35 keys written into its section "Vestrano", every other byte kept.
 std::string withSettings(const PlotState& state, std::string_view text);

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <utility>
 
+#include "settings/angle_mode.h"
 #include "state/general_number.h"
 #include "state/plot_state.h"
 #include "state/rounding.h"
@@ -14,61 +16,138 @@ namespace vestrano {
 
 namespace {
 
-enum class Kind { Whole, Real };
-
-// What a setting may hold; a value outside it leaves the setting as it was.
-struct KeyRange {
-    const char* key;
-    Kind kind;
-    double lowest;
-    double highest;
-    bool nonZero = false;
-};
-
 constexpr double kMost = std::numeric_limits<double>::max();
 constexpr double kMostWhole = 32767;
 
-constexpr std::array<KeyRange, kSettingCount> kKeys{{
-    {"ldickef", Kind::Whole, 1, kMostWhole},
-    {"ldickeg", Kind::Whole, 1, kMostWhole},
-    {"ldickeh", Kind::Whole, 1, kMostWhole},
-    {"wmass", Kind::Real, 1, 3},
-    {"autoi", Kind::Real, -kMost, kMost},
-    {"anzxf", Kind::Whole, 1, 19999},
-    {"anzxg", Kind::Whole, 1, 19999},
-    {"anzxh", Kind::Whole, 1, 19999},
-    {"anzt1", Kind::Whole, 1, 19999},
-    {"anzt2", Kind::Whole, 1, 19999},
-    {"startx", Kind::Real, -kMost, kMost},
-    {"starty", Kind::Real, -kMost, kMost},
-    {"stepx", Kind::Real, -kMost, kMost, true},
-    {"stepy", Kind::Real, -kMost, kMost, true},
-    {"hminx", Kind::Whole, 0, kMostWhole - 1},
-    {"hminy", Kind::Whole, 0, kMostWhole - 1},
-    {"hmaxx", Kind::Whole, 1, kMostWhole},
-    {"hmaxy", Kind::Whole, 1, kMostWhole},
-    {"kommax", Kind::Whole, 0, 10},
-    {"kommay", Kind::Whole, 0, 10},
-    {"zoomx", Kind::Real, 1, kMost},
-    {"zoomy", Kind::Real, 1, kMost},
-    {"astil", Kind::Whole, 0, 6},
-    {"fontz", Kind::Whole, 5, 30},
-    {"fontxy", Kind::Whole, 5, 30},
-    {"calc", Kind::Whole, 0, 22},
-    {"helpcol", Kind::Whole, 0, 255},
-    {"fcol", Kind::Whole, 0, 16777215},
-    {"gcol", Kind::Whole, 0, 16777215},
-    {"hcol", Kind::Whole, 0, 16777215},
-    {"acol", Kind::Whole, 0, 16777215},
-    {"ltyp1", Kind::Real, 0, kMost},
-    {"ltyp2", Kind::Real, 0, kMost},
-    {"ltyp3", Kind::Real, 0, kMost},
-    {"psort", Kind::Real, -kMost, kMost},
-}};
+constexpr SettingRange kAny{-kMost, kMost};
+constexpr SettingRange kNonZero{-kMost, kMost, true};
+constexpr SettingRange kNotNegative{0, kMost};
+constexpr SettingRange kAtLeastOne{1, kMost};
+constexpr SettingRange kWidth{1, kMostWhole};
+constexpr SettingRange kSampleIntervals{1, 19999};
+constexpr SettingRange kFewestHelpLines{0, kMostWhole - 1};
+constexpr SettingRange kMostHelpLines{1, kMostWhole};
+constexpr SettingRange kDecimals{0, 10};
+constexpr SettingRange kLineStyle{0, 6};
+constexpr SettingRange kFontSize{5, 30};
+constexpr SettingRange kCalculatorDigits{0, 22};
+constexpr SettingRange kGrey{0, 255};
+constexpr SettingRange kColour{0, 16777215};
+constexpr SettingRange kAngleUnit{.lowest = 1, .highest = 3, .wholeOnly = true};
 
-double flag(bool on) {
+constexpr SettingDefault general(double value) {
+    return {DefaultGroup::General, value};
+}
+constexpr SettingDefault help(double value) {
+    return {DefaultGroup::HelpLines, value};
+}
+constexpr SettingDefault line(double value) {
+    return {DefaultGroup::Lines, value};
+}
+// Set only at start-up, never by the built-in defaults.
+constexpr SettingDefault kStartValue{};
+
+template <class T> double number(T value) {
+    return static_cast<double>(value);
+}
+double number(bool on) {
     return on ? -1 : 0;
 }
+template <class T> void store(T& field, double value) {
+    field = static_cast<T>(value);
+}
+void store(bool& field, double value) {
+    field = value != 0;
+}
+
+// Both directions through one reference, so that the table names each field once.
+template <class Ref> constexpr SettingAccess field(Ref) {
+    return {[](const PlotState& s) { return number(Ref{}(s)); },
+            [](PlotState& s, double value) { store(Ref{}(s), value); }};
+}
+
+// Written from the colour in use, read into the standard colour that is then made current.
+template <std::size_t I> constexpr SettingAccess colour() {
+    return {[](const PlotState& s) { return number(s.style.colors[I]); },
+            [](PlotState& s, double value) { store(s.style.stdcolors[I], value); }};
+}
+
+// The unit also reaches the engine's trigonometric functions.
+constexpr SettingAccess kAngleMode{
+    [](const PlotState& s) { return number(s.options.anglemode); },
+    [](PlotState& s, double value) { setAngleMode(s, static_cast<int>(value)); }};
+
+} // namespace
+
+constexpr std::array<Setting, kSettingCount> kSettings{{
+    {"ldickef", SettingKind::Whole, kWidth, line(1),
+     field([](auto& s) -> auto& { return s.slots[0].ldicke; })},
+    {"ldickeg", SettingKind::Whole, kWidth, line(1),
+     field([](auto& s) -> auto& { return s.slots[1].ldicke; })},
+    {"ldickeh", SettingKind::Whole, kWidth, line(1),
+     field([](auto& s) -> auto& { return s.slots[2].ldicke; })},
+    {"wmass", SettingKind::Real, kAngleUnit, general(1), kAngleMode},
+    {"autoi", SettingKind::Real, kAny, general(0),
+     field([](auto& s) -> auto& { return s.menu.autoint; })},
+    {"anzxf", SettingKind::Whole, kSampleIntervals, line(499),
+     field([](auto& s) -> auto& { return s.slots[0].anzx; })},
+    {"anzxg", SettingKind::Whole, kSampleIntervals, line(499),
+     field([](auto& s) -> auto& { return s.slots[1].anzx; })},
+    {"anzxh", SettingKind::Whole, kSampleIntervals, line(499),
+     field([](auto& s) -> auto& { return s.slots[2].anzx; })},
+    {"anzt1", SettingKind::Whole, kSampleIntervals, line(499),
+     field([](auto& s) -> auto& { return s.slots[1].anzt; })},
+    {"anzt2", SettingKind::Whole, kSampleIntervals, line(499),
+     field([](auto& s) -> auto& { return s.slots[2].anzt; })},
+    {"startx", SettingKind::Real, kAny, help(0),
+     field([](auto& s) -> auto& { return s.grid.startx; })},
+    {"starty", SettingKind::Real, kAny, help(0),
+     field([](auto& s) -> auto& { return s.grid.starty; })},
+    {"stepx", SettingKind::Real, kNonZero, help(0.5),
+     field([](auto& s) -> auto& { return s.grid.stepx; })},
+    {"stepy", SettingKind::Real, kNonZero, help(0.5),
+     field([](auto& s) -> auto& { return s.grid.stepy; })},
+    {"hminx", SettingKind::Whole, kFewestHelpLines, help(10),
+     field([](auto& s) -> auto& { return s.grid.hminx; }), HelpCount::MinX},
+    {"hminy", SettingKind::Whole, kFewestHelpLines, help(10),
+     field([](auto& s) -> auto& { return s.grid.hminy; }), HelpCount::MinY},
+    {"hmaxx", SettingKind::Whole, kMostHelpLines, help(40),
+     field([](auto& s) -> auto& { return s.grid.hmaxx; }), HelpCount::MaxX},
+    {"hmaxy", SettingKind::Whole, kMostHelpLines, help(40),
+     field([](auto& s) -> auto& { return s.grid.hmaxy; }), HelpCount::MaxY},
+    {"kommax", SettingKind::Whole, kDecimals, help(2),
+     field([](auto& s) -> auto& { return s.grid.kommax; })},
+    {"kommay", SettingKind::Whole, kDecimals, help(2),
+     field([](auto& s) -> auto& { return s.grid.kommay; })},
+    {"zoomx", SettingKind::Real, kAtLeastOne, general(1.5),
+     field([](auto& s) -> auto& { return s.options.zoomx; })},
+    {"zoomy", SettingKind::Real, kAtLeastOne, general(1.5),
+     field([](auto& s) -> auto& { return s.options.zoomy; })},
+    {"astil", SettingKind::Whole, kLineStyle, kStartValue,
+     field([](auto& s) -> auto& { return s.additional.astil; })},
+    {"fontz", SettingKind::Whole, kFontSize, help(12),
+     field([](auto& s) -> auto& { return s.style.fontz; })},
+    {"fontxy", SettingKind::Whole, kFontSize, help(16),
+     field([](auto& s) -> auto& { return s.style.fontxy; })},
+    {"calc", SettingKind::Whole, kCalculatorDigits, kStartValue,
+     field([](auto& s) -> auto& { return s.options.calc; })},
+    {"helpcol", SettingKind::Whole, kGrey, help(210),
+     field([](auto& s) -> auto& { return s.style.helpcol; })},
+    {"fcol", SettingKind::Whole, kColour, line(16732240), colour<0>()},
+    {"gcol", SettingKind::Whole, kColour, line(2662400), colour<1>()},
+    {"hcol", SettingKind::Whole, kColour, line(255), colour<2>()},
+    {"acol", SettingKind::Whole, kColour, line(5242960), colour<4>()},
+    {"ltyp1", SettingKind::Real, kNotNegative, line(0),
+     field([](auto& s) -> auto& { return s.graph.ltyp[0]; })},
+    {"ltyp2", SettingKind::Real, kNotNegative, line(0),
+     field([](auto& s) -> auto& { return s.graph.ltyp[1]; })},
+    {"ltyp3", SettingKind::Real, kNotNegative, line(0),
+     field([](auto& s) -> auto& { return s.graph.ltyp[2]; })},
+    {"psort", SettingKind::Real, kAny, kStartValue,
+     field([](auto& s) -> auto& { return s.menu.pardock; })},
+}};
+
+namespace {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -88,65 +167,72 @@ std::string exactNumber(double value) {
     return longer;
 }
 
+std::size_t rowOf(HelpCount count) {
+    const auto row = std::find_if(kSettings.begin(), kSettings.end(),
+                                  [&](const Setting& setting) { return setting.count == count; });
+    return static_cast<std::size_t>(row - kSettings.begin());
+}
+
+constexpr std::array<std::pair<HelpCount, HelpCount>, 2> kHelpCountPairs{
+    {{HelpCount::MinX, HelpCount::MaxX}, {HelpCount::MinY, HelpCount::MaxY}}};
+
+bool inOrder(const SettingsValues& values, HelpCount min, HelpCount max) {
+    return values[rowOf(min)] < values[rowOf(max)];
+}
+
 } // namespace
 
-const std::string& optkey(int n) {
-    static const std::array<std::string, kSettingCount + 1> keys = [] {
-        std::array<std::string, kSettingCount + 1> k{};
-        for (int i = 0; i < kSettingCount; ++i) {
-            k[i] = kKeys[i].key;
-        }
-        k[kSettingCount] = "end";
-        return k;
-    }();
-    return keys[static_cast<std::size_t>(n < 1 || n > kSettingCount ? kSettingCount : n - 1)];
-}
-
-SettingsValues currentSettings(const PlotState& s) {
-    SettingsValues v{};
-    for (int i = 0; i < kSlotCount; ++i) {
-        v[i] = s.slots[i].ldicke;
-        v[5 + i] = s.slots[i].anzx;
-        v[31 + i] = s.graph.ltyp[i];
-    }
-    v[3] = s.options.anglemode;
-    v[4] = flag(s.menu.autoint);
-    v[8] = s.slots[1].anzt;
-    v[9] = s.slots[2].anzt;
-    const HelpLines& g = s.grid;
-    const std::array<double, 10> grid{
-        g.startx,        g.starty,        g.stepx,         g.stepy,          double(g.hminx),
-        double(g.hminy), double(g.hmaxx), double(g.hmaxy), double(g.kommax), double(g.kommay)};
-    std::copy(grid.begin(), grid.end(), v.begin() + 10);
-    v[20] = s.options.zoomx;
-    v[21] = s.options.zoomy;
-    v[22] = s.additional.astil;
-    v[23] = s.style.fontz;
-    v[24] = s.style.fontxy;
-    v[25] = s.options.calc;
-    v[26] = s.style.helpcol;
-    v[27] = s.style.colors[0];
-    v[28] = s.style.colors[1];
-    v[29] = s.style.colors[2];
-    v[30] = s.style.colors[4];
-    v[34] = flag(s.menu.pardock);
-    return v;
-}
-
-bool settingInRange(int n, double value) {
-    const KeyRange& range = kKeys[static_cast<std::size_t>(n - 1)];
+bool Setting::accepts(double value) const {
     if (!std::isfinite(value) || value < range.lowest || value > range.highest) {
         return false;
     }
     if (range.nonZero && value == 0) {
         return false;
     }
-    // Only the three angle units exist.
-    return n != kWmass || value == std::trunc(value);
+    return !range.wholeOnly || value == std::trunc(value);
 }
 
-double settingValue(int n, double number) {
-    return kKeys[static_cast<std::size_t>(n - 1)].kind == Kind::Whole ? roundEven(number) : number;
+std::optional<double> Setting::taken(double number) const {
+    const double value = kind == SettingKind::Whole ? roundEven(number) : number;
+    return accepts(value) ? std::optional(value) : std::nullopt;
+}
+
+SettingsValues currentSettings(const PlotState& state) {
+    SettingsValues values{};
+    std::transform(kSettings.begin(), kSettings.end(), values.begin(),
+                   [&](const Setting& setting) { return setting.field.get(state); });
+    return values;
+}
+
+void storeSettings(PlotState& state, const SettingsValues& values) {
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        kSettings[i].field.set(state, values[i]);
+    }
+}
+
+void storeDefaults(PlotState& state, DefaultGroup group) {
+    if (group == DefaultGroup::None) {
+        return;
+    }
+    for (const Setting& setting : kSettings) {
+        if (setting.fallback.group == group) {
+            setting.field.set(state, setting.fallback.value);
+        }
+    }
+}
+
+void keepHelpCountsInOrder(SettingsValues& values, const SettingsValues& current) {
+    for (const auto& [min, max] : kHelpCountPairs) {
+        if (!inOrder(values, min, max)) {
+            values[rowOf(min)] = current[rowOf(min)];
+            values[rowOf(max)] = current[rowOf(max)];
+        }
+    }
+}
+
+bool helpCountsInOrder(const SettingsValues& values) {
+    return std::all_of(kHelpCountPairs.begin(), kHelpCountPairs.end(),
+                       [&](const auto& pair) { return inOrder(values, pair.first, pair.second); });
 }
 
 std::string settingsValueText(double value) {
