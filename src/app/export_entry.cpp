@@ -47,11 +47,11 @@ std::string quoted(const std::string& text) {
 
 std::string prepareExport(ProgramContext& ctx, const ExportRequest& request, TextMetrics& metrics) {
     const auto bytes = readWholeFile(request.collection);
-    if (!bytes) {
+    if (!bytes.ok()) {
         return "Die Sammlungsdatei " + quoted(request.collection) + " kann nicht gelesen werden.";
     }
     PlotState& state = ctx.state;
-    const std::string text = decodeFileText(*bytes);
+    const std::string text = decodeFileText(bytes.value());
     ModeEntries entries;
     for (int mode = 0; mode < 2; ++mode) {
         readEntries(text, mode, state.modenames[mode], entries[mode]);

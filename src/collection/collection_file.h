@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "state/collection_table.h"
+#include "state/result.h"
 
 namespace vestrano {
 
@@ -41,17 +42,17 @@ std::string remcrlf(std::string_view text);
 std::string sectionText(const std::vector<CollectionEntry>& entries);
 
 // Replaces the section `[section]` of the file `path` by `entries` in one atomic write; the
-// other sections stay. Returns "" or a German reason; on failure the file stays as it was.
-std::string writeEntries(const std::string& path, std::string_view section,
-                         const std::vector<CollectionEntry>& entries);
+// other sections stay. On failure the file stays as it was.
+Status writeEntries(const std::string& path, std::string_view section,
+                    const std::vector<CollectionEntry>& entries);
 
 // The table into the current mode's section of `path`; `mark` records an unsaved change. A
-// failed write shows a message naming the file; the table stays as it is. True when written.
-bool writefile(ProgramContext& ctx, const std::string& path, bool mark);
+// failed write shows a message naming the file and is handed on; the table stays as it is.
+Status writefile(ProgramContext& ctx, const std::string& path, bool mark);
 
 // The current mode's entries of `path`, and with `withsettings` its settings. A file that
-// cannot be read shows a message and changes nothing. True when the file was read.
-bool colload(ProgramContext& ctx, const std::string& path, bool withsettings);
+// cannot be read shows a message, changes nothing and is handed on.
+Status colload(ProgramContext& ctx, const std::string& path, bool withsettings);
 
 // The collection window's caption for the file last opened or saved ("" for none).
 std::string collectionCaption(const std::string& colfile);

@@ -35,9 +35,9 @@ std::optional<bool> existsOrTell(Ui& ui, const std::string& path) {
     return exists;
 }
 
-std::optional<std::string> readOrTell(Ui& ui, const std::string& path) {
+Result<std::string> readOrTell(Ui& ui, const std::string& path) {
     auto bytes = readWholeFile(path);
-    if (!bytes) {
+    if (!bytes.ok()) {
         fileError(ui, "Die Datei \"" + path + "\" kann nicht gelesen werden.");
     }
     return bytes;
@@ -59,10 +59,10 @@ std::optional<std::string> chooseFileToOpen(Ui& ui) {
         }
         if (ui.askYesNo("Diese Datei gibt es noch nicht. Soll sie neu erzeugt werden?",
                         kProgramTitle)) {
-            const std::string reason = colnew(*chosen);
-            if (!reason.empty()) {
-                fileError(ui,
-                          "Die Datei \"" + *chosen + "\" kann nicht erzeugt werden.\n" + reason);
+            const Status made = colnew(*chosen);
+            if (!made.ok()) {
+                fileError(ui, "Die Datei \"" + *chosen + "\" kann nicht erzeugt werden.\n" +
+                                  made.reason());
                 return std::nullopt;
             }
             return chosen;
@@ -102,11 +102,11 @@ void keepBackup(Ui& ui, const std::string& path) {
         return;
     }
     const auto previous = readWholeFile(path);
-    const std::string reason = previous ? writeFileAtomically(path + ".tmp", *previous)
-                                        : "Die bisherige Fassung kann nicht gelesen werden.";
-    if (!reason.empty()) {
+    const Status kept = previous.ok() ? writeFileAtomically(path + ".tmp", previous.value())
+                                      : fail("Die bisherige Fassung kann nicht gelesen werden.");
+    if (!kept.ok()) {
         fileError(ui, "Die bisherige Fassung von \"" + path + "\" kann nicht als Sicherung \"" +
-                          path + ".tmp\" aufbewahrt werden.\n" + reason);
+                          path + ".tmp\" aufbewahrt werden.\n" + kept.reason());
     }
 }
 
@@ -121,16 +121,16 @@ std::string collectionCaption(const std::string& colfile) {
                            : "Sammlung: " + fileNameOnly(colfile);
 }
 
-bool colload(ProgramContext& ctx, const std::string& path, bool withsettings) {
+Status colload(ProgramContext& ctx, const std::string& path, bool withsettings) {
     const auto bytes = readOrTell(ctx.ui, path);
-    if (!bytes) {
-        return false;
+    if (!bytes.ok()) {
+        return fail(bytes.reason());
     }
-    colread(ctx.state, ctx.ui, decodeFileText(*bytes));
+    colread(ctx.state, ctx.ui, decodeFileText(bytes.value()));
     if (withsettings) {
         loadopts(ctx, path);
     }
-    return true;
+    return {};
 }
 
 void colopen(ProgramContext& ctx) {
@@ -148,21 +148,22 @@ void colopen(ProgramContext& ctx) {
 bool openCollection(ProgramContext& ctx, const std::string& path) {
     FileNames& files = ctx.state.files;
     const auto bytes = readOrTell(ctx.ui, path);
-    if (!bytes) {
+    if (!bytes.ok()) {
         return false;
     }
     // A file without the mode's section is no collection: it is refused before it can become
     // the working copy or the file that "Speichern" writes into.
-    const std::string error = readingError(ctx.state, decodeFileText(*bytes));
+    const std::string error = readingError(ctx.state, decodeFileText(bytes.value()));
     if (error == kNoSectionLine) {
         showReadingError(ctx.ui, error);
         return false;
     }
-    if (!writeOrTell(ctx.ui, files.tmpfile, *bytes)) {
+    if (!writeOrTell(ctx.ui, files.tmpfile, bytes.value()).ok()) {
         return false;
     }
     files.colfile = path;
-    colload(ctx, files.tmpfile, true);
+    // The working copy was just written from these bytes; a failed read of it is told there.
+    ignoreResult(colload(ctx, files.tmpfile, true));
     files.colchanged = false;
     showcol(ctx);
     ctx.ui.changed(Change::Collection);
@@ -178,15 +179,15 @@ bool colsave(ProgramContext& ctx, bool useold) {
         return false;
     }
     const auto workingCopy = readOrTell(ctx.ui, state.files.tmpfile);
-    if (!workingCopy) {
+    if (!workingCopy.ok()) {
         return false;
     }
     std::string text =
-        replaceProfileSection(decodeFileText(*workingCopy), state.modenames[state.mode],
+        replaceProfileSection(decodeFileText(workingCopy.value()), state.modenames[state.mode],
                               sectionText(state.collection.entries));
     text = withSettings(state, text);
     keepBackup(ctx.ui, *chosen);
-    if (!writeOrTell(ctx.ui, *chosen, encodeFileText(text))) {
+    if (!writeOrTell(ctx.ui, *chosen, encodeFileText(text)).ok()) {
         return false;
     }
     state.files.colfile = *chosen;

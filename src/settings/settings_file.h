@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "settings/settings_keys.h"
+#include "state/result.h"
 
 namespace vestrano {
 
@@ -20,8 +21,7 @@ SettingsValues readSettings(std::string_view fileText, const SettingsValues& cur
 std::string withSettings(const PlotState& state, std::string_view text);
 
 // Writes the 35 keys into the section "Vestrano" of `path`, every other byte of the file kept.
-// Returns an empty text on success, else a German reason.
-std::string saveopts(const PlotState& state, const std::string& path);
+Status saveopts(const PlotState& state, const std::string& path);
 
 // Reads the settings of `path` and applies them; a missing file or section changes nothing.
 void loadopts(ProgramContext& ctx, const std::string& path);

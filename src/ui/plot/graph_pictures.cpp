@@ -118,9 +118,9 @@ std::string writeGraph(ProgramContext& ctx, const std::string& path, TextMetrics
     if (bytes.isEmpty()) {
         return notWrittenText(path, "Das Bild kann nicht erzeugt werden.");
     }
-    const std::string reason =
+    const Status written =
         writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
-    return reason.empty() ? reason : notWrittenText(path, reason);
+    return written.ok() ? std::string() : notWrittenText(path, written.reason());
 }
 
 } // namespace vestrano
