@@ -45,10 +45,11 @@ std::string quoted(const std::string& text) {
 
 } // namespace
 
-std::string prepareExport(ProgramContext& ctx, const ExportRequest& request, TextMetrics& metrics) {
+Status prepareExport(ProgramContext& ctx, const ExportRequest& request, TextMetrics& metrics) {
     const auto bytes = readWholeFile(request.collection);
     if (!bytes.ok()) {
-        return "Die Sammlungsdatei " + quoted(request.collection) + " kann nicht gelesen werden.";
+        return fail("Die Sammlungsdatei " + quoted(request.collection) +
+                    " kann nicht gelesen werden.");
     }
     PlotState& state = ctx.state;
     const std::string text = decodeFileText(bytes.value());
@@ -58,10 +59,10 @@ std::string prepareExport(ProgramContext& ctx, const ExportRequest& request, Tex
     }
     const Found found = findEntry(entries, request.entry);
     if (found.mode < 0) {
-        return request.entry.empty()
-                   ? "Die Sammlung " + quoted(request.collection) + " enthält keinen Eintrag."
-                   : "Die Sammlung " + quoted(request.collection) + " enthält keinen Eintrag " +
-                         quoted(request.entry) + ".";
+        return fail(request.entry.empty()
+                        ? "Die Sammlung " + quoted(request.collection) + " enthält keinen Eintrag."
+                        : "Die Sammlung " + quoted(request.collection) +
+                              " enthält keinen Eintrag " + quoted(request.entry) + ".");
     }
 
     BusyScope starting = startup(ctx, {});
@@ -76,10 +77,10 @@ std::string prepareExport(ProgramContext& ctx, const ExportRequest& request, Tex
     graphResize(ctx, state.view.picw, state.view.pich, state.view.tppx, state.view.tppy);
     const CollectionWindow& w = state.collection.window;
     if (w.label9Color == kErrorColor) {
-        return "Der Eintrag " + quoted(entries[found.mode][found.index].fields[kTitle]) +
-               " enthält Fehler: " + w.label9;
+        return fail("Der Eintrag " + quoted(entries[found.mode][found.index].fields[kTitle]) +
+                    " enthält Fehler: " + w.label9);
     }
-    return "";
+    return {};
 }
 
 } // namespace vestrano
