@@ -55,7 +55,9 @@ Status prepareExport(ProgramContext& ctx, const ExportRequest& request, TextMetr
     const std::string text = decodeFileText(bytes.value());
     ModeEntries entries;
     for (int mode = 0; mode < 2; ++mode) {
-        readEntries(text, mode, state.modenames[mode], entries[mode]);
+        // A file may hold one mode only; of a file that breaks off, the entries before the break
+        // are drawn, as the collection window shows them.
+        ignoreResult(readEntries(text, mode, state.modenames[mode], entries[mode]));
     }
     const Found found = findEntry(entries, request.entry);
     if (found.mode < 0) {

@@ -20,13 +20,13 @@ inline constexpr std::string_view kNoEntryStart =
 inline constexpr std::string_view kBrokenFile = "Die Sammlungsdatei bricht unerwartet ab!";
 
 // Reads the entries of the section `[section]` of a collection text (the program's UTF-8, any
-// line ends), with the term keys of `mode`. Returns "" or the reading error; the entries read
-// until then stay, and without the section `entries` keeps its previous content.
-std::string readEntries(std::string_view text, int mode, std::string_view section,
-                        std::vector<CollectionEntry>& entries);
+// line ends), with the term keys of `mode`. On a reading error the entries read until then
+// stay, and without the section `entries` keeps its previous content.
+Status readEntries(std::string_view text, int mode, std::string_view section,
+                   std::vector<CollectionEntry>& entries);
 
-// The reading error of `text` in the current mode, "" for none; the table stays as it is.
-std::string readingError(const PlotState& state, std::string_view text);
+// Reads `text` in the current mode only to find its reading error; the table stays as it is.
+Status readingError(const PlotState& state, std::string_view text);
 
 // A reading error as the reader shows it.
 void showReadingError(Ui& ui, const std::string& error);

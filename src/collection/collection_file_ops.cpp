@@ -153,9 +153,9 @@ bool openCollection(ProgramContext& ctx, const std::string& path) {
     }
     // A file without the mode's section is no collection: it is refused before it can become
     // the working copy or the file that "Speichern" writes into.
-    const std::string error = readingError(ctx.state, decodeFileText(bytes.value()));
-    if (error == kNoSectionLine) {
-        showReadingError(ctx.ui, error);
+    const Status read = readingError(ctx.state, decodeFileText(bytes.value()));
+    if (read.reason() == kNoSectionLine) {
+        showReadingError(ctx.ui, read.reason());
         return false;
     }
     if (!writeOrTell(ctx.ui, files.tmpfile, bytes.value()).ok()) {
