@@ -16,6 +16,7 @@
 #include "state/general_number.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "state/result.h"
 #include "state/ui.h"
 #include "terms/evaltext.h"
 
@@ -23,23 +24,14 @@ namespace vestrano {
 
 namespace {
 
-enum ApplyError { kNoError, kBadLine = 600, kBadInterval = 601, kWrongOrder = 602, kSyntax };
+// Why a line of a box cannot be applied.
+constexpr const char* kBadLine = "Ungültige Zeile!";
+constexpr const char* kBadInterval = "Ungültige Intervallangabe!";
+constexpr const char* kWrongOrder = "Untere Grenze muss kleiner als obere Grenze sein!";
+constexpr const char* kSyntax = "Syntax-Fehler!";
 
 constexpr std::array<const char*, 6> kBoxNames{
     "", "Funktionsterme", "Parameter", "Parameter-Grenzen", "Intervalle", "Stammfunktionsgrenzen"};
-
-const char* reason(ApplyError error) {
-    switch (error) {
-    case kBadLine:
-        return "Ungültige Zeile!";
-    case kBadInterval:
-        return "Ungültige Intervallangabe!";
-    case kWrongOrder:
-        return "Untere Grenze muss kleiner als obere Grenze sein!";
-    default:
-        return "Syntax-Fehler!";
-    }
-}
 
 std::string keyOf(const PlotState& state, int part, int n) {
     if (part == kTermsBox) {
@@ -68,7 +60,7 @@ std::optional<double> number(ExprEngine& engine, std::string_view text) {
     return v;
 }
 
-ApplyError termLine(ProgramContext& ctx, int n, std::string value) {
+Status termLine(ProgramContext& ctx, int n, std::string value) {
     TermSlot& slot = ctx.state.slots[n];
     slot.visible = value.find("(aus)") == std::string::npos;
     for (size_t p = value.find("(aus)"); p != std::string::npos; p = value.find("(aus)")) {
@@ -77,23 +69,23 @@ ApplyError termLine(ProgramContext& ctx, int n, std::string value) {
     value.erase(value.find_last_not_of(' ') + 1);
     slot.text = value;
     ctx.ui.changed(Change::Terms);
-    return kNoError;
+    return {};
 }
 
-ApplyError setValue(ProgramContext& ctx, int slot, std::string_view text) {
+Status setValue(ProgramContext& ctx, int slot, std::string_view text) {
     std::optional<double> v = number(ctx.state.engine, text);
     if (!v) {
-        return kSyntax;
+        return fail(kSyntax);
     }
     setpar(ctx, slot, *v);
-    return kNoError;
+    return {};
 }
 
-ApplyError timerPart(PlotState& state, int slot, std::string_view line) {
+Status timerPart(PlotState& state, int slot, std::string_view line) {
     const size_t open = line.find('(');
     const size_t close = open == std::string_view::npos ? open : line.find(')', open);
     if (close == std::string_view::npos) {
-        return kNoError;
+        return {};
     }
     std::string timer(line.substr(open + 1, close - open - 1));
     std::erase(timer, ' ');
@@ -102,21 +94,23 @@ ApplyError timerPart(PlotState& state, int slot, std::string_view line) {
     const std::optional<double> step =
         number(state.engine, timer.empty() ? std::string() : timer.substr(1));
     if (!step) {
-        return kSyntax;
+        return fail(kSyntax);
     }
     p.parstep = *step;
-    return kNoError;
+    return {};
 }
 
-ApplyError paramLine(ProgramContext& ctx, std::string_view line) {
+Status paramLine(ProgramContext& ctx, std::string_view line) {
     const size_t eq = line.find('=');
     const int slot = paramindex(ctx.state, trimmed(line.substr(0, eq)));
     if (slot < 0 || eq == std::string_view::npos) {
-        return slot < 0 ? kNoError : kSyntax;
+        return slot < 0 ? Status() : fail(kSyntax);
     }
     const std::string_view rest = line.substr(eq + 1);
-    const ApplyError error = setValue(ctx, slot, trimmed(rest.substr(0, rest.find('('))));
-    return error != kNoError ? error : timerPart(ctx.state, slot, rest);
+    if (Status set = setValue(ctx, slot, trimmed(rest.substr(0, rest.find('(')))); !set.ok()) {
+        return set;
+    }
+    return timerPart(ctx.state, slot, rest);
 }
 
 struct Range {
@@ -134,45 +128,45 @@ std::optional<Range> splitRange(std::string_view line) {
                  std::string(line.substr(semi + 1, close - semi - 1))};
 }
 
-ApplyError rangeLine(ProgramContext& ctx, int part, int n, std::string_view line) {
+Status rangeLine(ProgramContext& ctx, int part, int n, std::string_view line) {
     const std::optional<Range> range = splitRange(line);
     if (!range) {
-        return kBadInterval;
+        return fail(kBadInterval);
     }
     IntervalWindow& w = ctx.state.intervals;
     if (part == kIntervalsBox && n >= kFirstRestrictionRow) {
         w.von[n] = range->lower;
         w.bis[n] = range->upper;
         ++w.revision;
-        return kNoError;
+        return {};
     }
     const std::optional<double> lower = number(ctx.state.engine, range->lower);
     const std::optional<double> upper = number(ctx.state.engine, range->upper);
     if (!lower || !upper) {
-        return kSyntax;
+        return fail(kSyntax);
     }
     if (!(*lower < *upper)) {
-        return kWrongOrder;
+        return fail(kWrongOrder);
     }
     if (part == kIntervalsBox) {
         w.von[n] = generalNumber(*lower);
         w.bis[n] = generalNumber(*upper);
         ++w.revision;
-        return vonenter(ctx, n) ? kNoError : kSyntax;
+        return vonenter(ctx, n) ? Status() : fail(kSyntax);
     }
     const int slot = paramindex(ctx.state, range->name);
     if (slot >= 0) {
         setparb(ctx, slot, *lower, *upper);
     }
-    return kNoError;
+    return {};
 }
 
-ApplyError applyLine(ProgramContext& ctx, int part, std::string line) {
+Status applyLine(ProgramContext& ctx, int part, std::string line) {
     int n = -1;
     if (part == kTermsBox || part == kIntervalsBox || part == kLowersBox) {
         n = findKey(ctx.state, part, line);
         if (n < 0) {
-            return kBadLine;
+            return fail(kBadLine);
         }
     }
     std::replace(line.begin(), line.end(), ',', '.');
@@ -231,10 +225,10 @@ bool colget(ProgramContext& ctx, int part) {
     w.linepos = 1;
     const std::string text = w.txt[part];
     for (std::string line = getfull(w, text); line != "end"; line = getfull(w, text)) {
-        const ApplyError error = applyLine(ctx, part, line);
-        if (error != kNoError) {
+        const Status applied = applyLine(ctx, part, line);
+        if (!applied.ok()) {
             showerror(ctx.state,
-                      std::string("Eingabefeld \"") + kBoxNames[part] + "\": " + reason(error),
+                      std::string("Eingabefeld \"") + kBoxNames[part] + "\": " + applied.reason(),
                       kErrorColor);
             ctx.ui.changed(Change::Collection);
             return false;
