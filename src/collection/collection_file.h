@@ -62,11 +62,12 @@ void colopen(ProgramContext& ctx);
 
 // The file `path` becomes the working copy, with its entries and settings; the collection window
 // shows it. A file that cannot be read, or has no section of the current mode, is reported and
-// changes nothing: name, working copy and table stay. True when opened.
-bool openCollection(ProgramContext& ctx, const std::string& path);
+// changes nothing: name, working copy and table stay.
+Status openCollection(ProgramContext& ctx, const std::string& path);
 
 // "&Speichern" (`useold`) and "Speichern &unter...": the working copy into a file, the file's
-// previous version kept beside it with ".tmp" appended. True when saved.
-bool colsave(ProgramContext& ctx, bool useold);
+// previous version kept beside it with ".tmp" appended. A failure is shown before it is handed
+// on; a cancelled file dialog fails too, without a message.
+Status colsave(ProgramContext& ctx, bool useold);
 
 } // namespace vestrano

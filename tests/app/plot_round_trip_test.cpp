@@ -67,7 +67,7 @@ TEST_F(PlotRoundTrip, ASavedPlotComesBackWholeInAnotherProgram) {
     state.collection.window.dicke = {"", "4", ""};
     addcol(ctx);
     ui.fileNames = {path("plot.txt")};
-    ASSERT_TRUE(colsave(ctx, false));
+    ASSERT_TRUE(colsave(ctx, false).ok());
     EXPECT_FALSE(state.files.colchanged);
 
     SecondProgram second(folder / "second");

@@ -60,7 +60,7 @@ TEST_F(CollectionFiles, SaveKeepsThePreviousVersionAndOpenKeepsTheOtherMode) {
     entries() = {titled("erste")};
     ASSERT_TRUE(writefile(ctx, state.files.tmpfile, true).ok());
     ui.fileNames.push_back(file);
-    ASSERT_TRUE(colsave(ctx, false));
+    ASSERT_TRUE(colsave(ctx, false).ok());
     EXPECT_EQ(state.files.colfile, file);
     EXPECT_FALSE(state.files.colchanged);
     const std::string first = read(file);
@@ -68,7 +68,7 @@ TEST_F(CollectionFiles, SaveKeepsThePreviousVersionAndOpenKeepsTheOtherMode) {
     EXPECT_NE(first.find("{short:erste"), std::string::npos);
 
     entries() = {titled("zweite")};
-    ASSERT_TRUE(colsave(ctx, true));
+    ASSERT_TRUE(colsave(ctx, true).ok());
     EXPECT_EQ(read(file + ".tmp"), first);
     EXPECT_NE(read(file).find("{short:zweite"), std::string::npos);
 
@@ -91,7 +91,7 @@ TEST_F(CollectionFiles, AFailedBackupIsToldAndTheSaveGoesOn) {
     std::filesystem::create_directories(file + ".tmp/belegt");
     state.files.colfile = file;
     entries() = {titled("neu")};
-    EXPECT_TRUE(colsave(ctx, true));
+    EXPECT_TRUE(colsave(ctx, true).ok());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Die bisherige Fassung von \"" + file +
                                        "\" kann nicht als Sicherung \"" + file +
@@ -153,7 +153,7 @@ TEST_F(CollectionFiles, AFileThatIsNoCollectionIsRefusedAndNeverWritten) {
         ui.messages.clear();
 
         // "Speichern" asks for a name when there is none, and the dialog is cancelled.
-        EXPECT_EQ(colsave(ctx, true), !colfile.empty());
+        EXPECT_EQ(colsave(ctx, true).ok(), !colfile.empty());
         EXPECT_EQ(read(notes), noteBytes);
     }
     EXPECT_NE(read(collection).find("{short:bleibt"), std::string::npos);
@@ -169,7 +169,7 @@ TEST_F(CollectionFiles, FailedWritesLoseNothing) {
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
 
     ui.fileNames.push_back(missingFolder);
-    EXPECT_FALSE(colsave(ctx, false));
+    EXPECT_FALSE(colsave(ctx, false).ok());
     EXPECT_EQ(state.files.colfile, "");
     EXPECT_TRUE(state.files.colchanged);
     EXPECT_EQ(ui.messages.size(), 2u);
