@@ -57,7 +57,7 @@ void countRuns(benchmark::State& state) {
 
 void readCollection(benchmark::State& state) {
     const std::string file = benchFile();
-    if (!writeEntries(file, kSection, bigCollection()).empty()) {
+    if (!writeEntries(file, kSection, bigCollection()).ok()) {
         state.SkipWithError("cannot write the collection");
         return;
     }
@@ -77,19 +77,19 @@ void readCollection(benchmark::State& state) {
 void writeCollection(benchmark::State& state) {
     const std::string file = benchFile();
     const std::vector<CollectionEntry> entries = bigCollection();
-    std::string failure;
+    Status failure;
     for (auto _ : state) {
         failure = writeEntries(file, kSection, entries);
     }
     countRuns(state);
-    if (!failure.empty()) {
-        state.SkipWithError(failure.c_str());
+    if (!failure.ok()) {
+        state.SkipWithError(failure.reason().c_str());
     }
 }
 
 void readBytesOnly(benchmark::State& state) {
     const std::string file = benchFile();
-    if (!writeEntries(file, kSection, bigCollection()).empty()) {
+    if (!writeEntries(file, kSection, bigCollection()).ok()) {
         state.SkipWithError("cannot write the collection");
         return;
     }
@@ -101,18 +101,18 @@ void readBytesOnly(benchmark::State& state) {
 
 void writeBytesOnly(benchmark::State& state) {
     const std::string file = benchFile();
-    if (!writeEntries(file, kSection, bigCollection()).empty()) {
+    if (!writeEntries(file, kSection, bigCollection()).ok()) {
         state.SkipWithError("cannot write the collection");
         return;
     }
     const std::string bytes = readWholeFile(file).value_or("");
-    std::string failure;
+    Status failure;
     for (auto _ : state) {
         failure = writeFileAtomically(file, bytes);
     }
     countRuns(state);
-    if (!failure.empty()) {
-        state.SkipWithError(failure.c_str());
+    if (!failure.ok()) {
+        state.SkipWithError(failure.reason().c_str());
     }
 }
 

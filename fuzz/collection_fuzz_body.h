@@ -116,7 +116,8 @@ inline std::vector<CollectionEntry> writtenAndRead(const std::vector<CollectionE
                                                    std::string& error) {
     std::vector<CollectionEntry> again;
     error = readEntries("[" + std::string(section) + "]\r\n" + sectionText(entries), mode, section,
-                        again);
+                        again)
+                .reason();
     return again;
 }
 
@@ -130,7 +131,7 @@ inline std::string collectionFault(std::string_view bytes) {
         CollectionEntry before;
         before.fields[EntryField::Title] = "vorher";
         std::vector<CollectionEntry> entries{before};
-        const std::string error = readEntries(text, mode, kSections[mode], entries);
+        const std::string error = readEntries(text, mode, kSections[mode], entries).reason();
         if (!error.empty() && error != kNoSectionLine && error != kBrokenFile) {
             return "unexpected message " + quoted(error);
         }

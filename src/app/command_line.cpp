@@ -44,76 +44,77 @@ std::string badSize(const std::string& text) {
            "\": erwartet wird BREITExHÖHE in Pixeln, jede Zahl von 16 bis 10000, z. B. 800x600.";
 }
 
-// The option at `i` and its value; "" or the error.
-std::string readOption(const std::vector<std::string>& args, std::size_t& i,
-                       ExportRequest& request) {
+// The option at `i` and its value into the request.
+Status readOption(const std::vector<std::string>& args, std::size_t& i, ExportRequest& request) {
     const std::string& option = args[i];
     if (i + 1 >= args.size()) {
-        return option == "--entry" ? "Nach --entry fehlt der Titel des Eintrags."
-                                   : "Nach --size fehlt die Größe.";
+        return fail(option == "--entry" ? "Nach --entry fehlt der Titel des Eintrags."
+                                        : "Nach --size fehlt die Größe.");
     }
     const std::string& value = args[++i];
     if (option == "--entry") {
         request.entry = value;
-        return "";
+        return {};
     }
-    return readSize(value, request) ? "" : badSize(value);
+    if (!readSize(value, request)) {
+        return fail(badSize(value));
+    }
+    return {};
 }
 
 bool isOption(const std::string& arg) {
     return arg.size() > 1 && arg.front() == '-';
 }
 
-CommandLine exportLine(const std::vector<std::string>& args) {
+Result<CommandLine> exportLine(const std::vector<std::string>& args) {
     CommandLine line;
     line.kind = CommandLine::Kind::Export;
     std::vector<std::string> files;
-    for (std::size_t i = 0; i < args.size() && line.error.empty(); ++i) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--export") {
             continue;
         }
         if (arg == "--entry" || arg == "--size") {
-            line.error = readOption(args, i, line.request);
+            if (Status read = readOption(args, i, line.request); !read.ok()) {
+                return fail(read.reason());
+            }
         } else if (isOption(arg)) {
-            line.error = "Unbekannte Option: " + arg + " (vestrano --help zeigt die Möglichkeiten)";
+            return fail("Unbekannte Option: " + arg + " (vestrano --help zeigt die Möglichkeiten)");
         } else {
             files.push_back(arg);
         }
     }
-    if (!line.error.empty()) {
-        return line;
-    }
     if (files.size() != 2) {
-        line.error = "Zu --export gehören genau eine Bilddatei und eine Sammlungsdatei.\n"
-                     "Aufruf: vestrano --export BILD SAMMLUNG [--entry TITEL] [--size BxH]";
-        return line;
+        return fail("Zu --export gehören genau eine Bilddatei und eine Sammlungsdatei.\n"
+                    "Aufruf: vestrano --export BILD SAMMLUNG [--entry TITEL] [--size BxH]");
     }
     line.request.picture = files[0];
     line.request.collection = files[1];
-    if (!pictureFormat(line.request.picture)) {
-        line.error = unknownFormatText(line.request.picture);
+    if (const auto format = pictureFormat(line.request.picture); !format.ok()) {
+        return fail(format.reason());
     }
     return line;
 }
 
 // "vestrano [SAMMLUNG]": one collection at most and no option; a wrong call gets the usage.
-CommandLine windowLine(const std::vector<std::string>& args) {
+Result<CommandLine> windowLine(const std::vector<std::string>& args) {
     CommandLine line;
     for (const std::string& arg : args) {
+        std::string error;
         if (arg == "--entry" || arg == "--size") {
-            line.error = "Die Option " + arg + " gilt nur zusammen mit --export.";
+            error = "Die Option " + arg + " gilt nur zusammen mit --export.";
         } else if (isOption(arg)) {
-            line.error = "Unbekannte Option: " + arg;
+            error = "Unbekannte Option: " + arg;
         } else if (!line.request.collection.empty()) {
-            line.error = "Es kann nur eine Sammlungsdatei geöffnet werden.";
+            error = "Es kann nur eine Sammlungsdatei geöffnet werden.";
         } else {
             line.request.collection = arg;
             continue;
         }
-        line.error += "\n\n" + helpText();
-        line.error.pop_back(); // the caller ends the message's last line
-        return line;
+        error += "\n\n" + helpText();
+        error.pop_back(); // the caller ends the message's last line
+        return fail(error);
     }
     return line;
 }
@@ -124,9 +125,9 @@ bool has(const std::vector<std::string>& args, const char* option) {
 
 } // namespace
 
-CommandLine parseCommandLine(const std::vector<std::string>& args) {
+Result<CommandLine> parseCommandLine(const std::vector<std::string>& args) {
     if (has(args, "--help") || has(args, "-h")) {
-        return {CommandLine::Kind::Help, {}, {}};
+        return CommandLine{CommandLine::Kind::Help, {}};
     }
     if (has(args, "--export")) {
         return exportLine(args);

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "state/result.h"
+
 namespace vestrano {
 
 // "--export PICTURE COLLECTION [--entry TITLE] [--size WxH]": an entry drawn without a window.
@@ -18,13 +20,12 @@ struct CommandLine {
     enum class Kind { Window, Export, Help };
     Kind kind = Kind::Window;
     ExportRequest request;
-    std::string error; // German; the arguments are wrong when it is not empty
 };
 
 // The arguments after the program's name. Without "--export" or "--help" the program opens
 // its windows, with the collection named, if any; any option there is an error that comes
-// with the usage.
-CommandLine parseCommandLine(const std::vector<std::string>& args);
+// with the usage. Wrong arguments fail with a German reason.
+Result<CommandLine> parseCommandLine(const std::vector<std::string>& args);
 
 // What "vestrano --help" prints.
 std::string helpText();

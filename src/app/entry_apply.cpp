@@ -16,6 +16,7 @@
 #include "state/general_number.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "state/result.h"
 #include "state/ui.h"
 #include "terms/evaltext.h"
 
@@ -23,23 +24,14 @@ namespace vestrano {
 
 namespace {
 
-enum class ApplyError { None, BadLine, BadInterval, WrongOrder, Syntax };
+// Why a line of a box cannot be applied.
+constexpr const char* kBadLine = "Ungültige Zeile!";
+constexpr const char* kBadInterval = "Ungültige Intervallangabe!";
+constexpr const char* kWrongOrder = "Untere Grenze muss kleiner als obere Grenze sein!";
+constexpr const char* kSyntax = "Syntax-Fehler!";
 
 constexpr std::array<const char*, kDetailBoxes> kBoxNames{
     "", "Funktionsterme", "Parameter", "Parameter-Grenzen", "Intervalle", "Stammfunktionsgrenzen"};
-
-const char* reason(ApplyError error) {
-    switch (error) {
-    case ApplyError::BadLine:
-        return "Ungültige Zeile!";
-    case ApplyError::BadInterval:
-        return "Ungültige Intervallangabe!";
-    case ApplyError::WrongOrder:
-        return "Untere Grenze muss kleiner als obere Grenze sein!";
-    default:
-        return "Syntax-Fehler!";
-    }
-}
 
 // Key n of a box whose lines begin with a key: a slot's term, an interval row, a lower bound.
 std::string keyOf(const PlotState& state, DetailBox box, int n) {
@@ -70,7 +62,7 @@ std::optional<double> number(ExprEngine& engine, std::string_view text) {
     return v;
 }
 
-ApplyError termLine(ProgramContext& ctx, int n, std::string value) {
+Status termLine(ProgramContext& ctx, int n, std::string value) {
     TermSlot& slot = ctx.state.slots[n];
     slot.visible = value.find("(aus)") == std::string::npos;
     for (size_t p = value.find("(aus)"); p != std::string::npos; p = value.find("(aus)")) {
@@ -79,23 +71,23 @@ ApplyError termLine(ProgramContext& ctx, int n, std::string value) {
     value.erase(value.find_last_not_of(' ') + 1);
     slot.text = value;
     ctx.ui.changed(Change::Terms);
-    return ApplyError::None;
+    return {};
 }
 
-ApplyError setValue(ProgramContext& ctx, int slot, std::string_view text) {
+Status setValue(ProgramContext& ctx, int slot, std::string_view text) {
     std::optional<double> v = number(ctx.state.engine, text);
     if (!v) {
-        return ApplyError::Syntax;
+        return fail(kSyntax);
     }
     setpar(ctx, slot, *v);
-    return ApplyError::None;
+    return {};
 }
 
-ApplyError timerPart(PlotState& state, int slot, std::string_view line) {
+Status timerPart(PlotState& state, int slot, std::string_view line) {
     const size_t open = line.find('(');
     const size_t close = open == std::string_view::npos ? open : line.find(')', open);
     if (close == std::string_view::npos) {
-        return ApplyError::None;
+        return {};
     }
     std::string timer(line.substr(open + 1, close - open - 1));
     std::erase(timer, ' ');
@@ -104,21 +96,23 @@ ApplyError timerPart(PlotState& state, int slot, std::string_view line) {
     const std::optional<double> step =
         number(state.engine, timer.empty() ? std::string() : timer.substr(1));
     if (!step) {
-        return ApplyError::Syntax;
+        return fail(kSyntax);
     }
     p.parstep = *step;
-    return ApplyError::None;
+    return {};
 }
 
-ApplyError paramLine(ProgramContext& ctx, std::string_view line) {
+Status paramLine(ProgramContext& ctx, std::string_view line) {
     const size_t eq = line.find('=');
     const std::optional<int> slot = paramindex(ctx.state, trimmed(line.substr(0, eq)));
     if (!slot || eq == std::string_view::npos) {
-        return slot ? ApplyError::Syntax : ApplyError::None;
+        return slot ? fail(kSyntax) : Status();
     }
     const std::string_view rest = line.substr(eq + 1);
-    const ApplyError error = setValue(ctx, *slot, trimmed(rest.substr(0, rest.find('('))));
-    return error != ApplyError::None ? error : timerPart(ctx.state, *slot, rest);
+    if (Status set = setValue(ctx, *slot, trimmed(rest.substr(0, rest.find('(')))); !set.ok()) {
+        return set;
+    }
+    return timerPart(ctx.state, *slot, rest);
 }
 
 struct Range {
@@ -137,44 +131,44 @@ std::optional<Range> splitRange(std::string_view line) {
 }
 
 // A row of the intervals box, or with no row a parameter's bounds.
-ApplyError rangeLine(ProgramContext& ctx, std::optional<int> intervalRow, std::string_view line) {
+Status rangeLine(ProgramContext& ctx, std::optional<int> intervalRow, std::string_view line) {
     const std::optional<Range> range = splitRange(line);
     if (!range) {
-        return ApplyError::BadInterval;
+        return fail(kBadInterval);
     }
     IntervalWindow& w = ctx.state.intervals;
     if (intervalRow && *intervalRow >= kFirstRestrictionRow) {
         w.von[*intervalRow] = range->lower;
         w.bis[*intervalRow] = range->upper;
         ++w.revision;
-        return ApplyError::None;
+        return {};
     }
     const std::optional<double> lower = number(ctx.state.engine, range->lower);
     const std::optional<double> upper = number(ctx.state.engine, range->upper);
     if (!lower || !upper) {
-        return ApplyError::Syntax;
+        return fail(kSyntax);
     }
     if (!(*lower < *upper)) {
-        return ApplyError::WrongOrder;
+        return fail(kWrongOrder);
     }
     if (intervalRow) {
         const int n = *intervalRow;
         w.von[n] = generalNumber(*lower);
         w.bis[n] = generalNumber(*upper);
         ++w.revision;
-        return vonenter(ctx, n) ? ApplyError::None : ApplyError::Syntax;
+        return vonenter(ctx, n) ? Status() : fail(kSyntax);
     }
     if (const std::optional<int> slot = paramindex(ctx.state, range->name)) {
         setparb(ctx, *slot, *lower, *upper);
     }
-    return ApplyError::None;
+    return {};
 }
 
-ApplyError applyLine(ProgramContext& ctx, DetailBox box, std::string line) {
+Status applyLine(ProgramContext& ctx, DetailBox box, std::string line) {
     const bool keyed = box != DetailBox::Params && box != DetailBox::Bounds;
     const std::optional<int> n = keyed ? findKey(ctx.state, box, line) : std::nullopt;
     if (keyed && !n) {
-        return ApplyError::BadLine;
+        return fail(kBadLine);
     }
     std::replace(line.begin(), line.end(), ',', '.');
     switch (box) {
@@ -232,10 +226,10 @@ bool colget(ProgramContext& ctx, DetailBox box) {
     w.linepos = 1;
     const std::string text = w.box(box);
     for (std::string line = getfull(w, text); line != "end"; line = getfull(w, text)) {
-        const ApplyError error = applyLine(ctx, box, line);
-        if (error != ApplyError::None) {
+        const Status applied = applyLine(ctx, box, line);
+        if (!applied.ok()) {
             const char* name = kBoxNames[static_cast<std::size_t>(box)];
-            showerror(ctx.state, std::string("Eingabefeld \"") + name + "\": " + reason(error),
+            showerror(ctx.state, std::string("Eingabefeld \"") + name + "\": " + applied.reason(),
                       kErrorColor);
             ctx.ui.changed(Change::Collection);
             return false;

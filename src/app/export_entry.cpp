@@ -45,23 +45,26 @@ std::string quoted(const std::string& text) {
 
 } // namespace
 
-std::string prepareExport(ProgramContext& ctx, const ExportRequest& request, TextMetrics& metrics) {
+Status prepareExport(ProgramContext& ctx, const ExportRequest& request, TextMetrics& metrics) {
     const auto bytes = readWholeFile(request.collection);
-    if (!bytes) {
-        return "Die Sammlungsdatei " + quoted(request.collection) + " kann nicht gelesen werden.";
+    if (!bytes.ok()) {
+        return fail("Die Sammlungsdatei " + quoted(request.collection) +
+                    " kann nicht gelesen werden.");
     }
     PlotState& state = ctx.state;
-    const std::string text = decodeFileText(*bytes);
+    const std::string text = decodeFileText(bytes.value());
     ModeEntries entries;
     for (int mode = 0; mode < 2; ++mode) {
-        readEntries(text, mode, state.modenames[mode], entries[mode]);
+        // A file may hold one mode only; of a file that breaks off, the entries before the break
+        // are drawn, as the collection window shows them.
+        ignoreResult(readEntries(text, mode, state.modenames[mode], entries[mode]));
     }
     const Found found = findEntry(entries, request.entry);
     if (found.mode < 0) {
-        return request.entry.empty()
-                   ? "Die Sammlung " + quoted(request.collection) + " enthält keinen Eintrag."
-                   : "Die Sammlung " + quoted(request.collection) + " enthält keinen Eintrag " +
-                         quoted(request.entry) + ".";
+        return fail(request.entry.empty()
+                        ? "Die Sammlung " + quoted(request.collection) + " enthält keinen Eintrag."
+                        : "Die Sammlung " + quoted(request.collection) +
+                              " enthält keinen Eintrag " + quoted(request.entry) + ".");
     }
 
     BusyScope starting = startup(ctx, {});
@@ -76,10 +79,11 @@ std::string prepareExport(ProgramContext& ctx, const ExportRequest& request, Tex
     graphResize(ctx, state.view.picw, state.view.pich, state.view.tppx, state.view.tppy);
     const CollectionWindow& w = state.collection.window;
     if (w.label9Color == kErrorColor) {
-        return "Der Eintrag " + quoted(entries[found.mode][found.index].fields[EntryField::Title]) +
-               " enthält Fehler: " + w.label9;
+        return fail("Der Eintrag " +
+                    quoted(entries[found.mode][found.index].fields[EntryField::Title]) +
+                    " enthält Fehler: " + w.label9);
     }
-    return "";
+    return {};
 }
 
 } // namespace vestrano

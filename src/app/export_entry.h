@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "state/result.h"
 
 namespace vestrano {
 
@@ -11,7 +11,7 @@ class TextMetrics;
 // Brings a freshly made context to the plot of the requested entry, as the windows would show
 // it in a drawing area of the requested size: start-up without a working copy, the collection's
 // settings, the entry of either mode applied, one sample per pixel column. Nothing is written.
-// Returns "" or the German reason why there is nothing to draw.
-std::string prepareExport(ProgramContext& ctx, const ExportRequest& request, TextMetrics& metrics);
+// Fails with the German reason why there is nothing to draw.
+Status prepareExport(ProgramContext& ctx, const ExportRequest& request, TextMetrics& metrics);
 
 } // namespace vestrano

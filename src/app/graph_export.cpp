@@ -28,7 +28,8 @@ std::string emfcopy(ProgramContext& ctx) {
         file = metafile.finish();
     }
     if (const std::string name = metafileName(ctx.state); !name.empty() && !file.empty()) {
-        writeOrTell(ctx.ui, name, file);
+        // A failed write is told there; the picture still goes to the clipboard.
+        ignoreResult(writeOrTell(ctx.ui, name, file));
     }
     redrawGraph(ctx);
     return file;

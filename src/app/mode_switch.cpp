@@ -103,7 +103,8 @@ void togglefork(ProgramContext& ctx, int newmode) {
     updatestamm(ctx);
     setscale(state);
     if (!state.files.tmpfile.empty()) {
-        colload(ctx, state.files.tmpfile, true);
+        // A working copy that cannot be read is told there; the mode switches all the same.
+        ignoreResult(colload(ctx, state.files.tmpfile, true));
     }
     findandget(ctx, false);
 }

@@ -7,11 +7,11 @@
 
 namespace vestrano {
 
-std::optional<PictureFormat> pictureFormat(std::string_view path) {
+Result<PictureFormat> pictureFormat(std::string_view path) {
     const auto dot = path.rfind('.');
     const auto slash = path.find_last_of("/\\");
     if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
-        return std::nullopt;
+        return fail(unknownFormatText(std::string(path)));
     }
     std::string extension(path.substr(dot + 1));
     std::ranges::transform(extension, extension.begin(),
@@ -27,7 +27,7 @@ std::optional<PictureFormat> pictureFormat(std::string_view path) {
             return format;
         }
     }
-    return std::nullopt;
+    return fail(unknownFormatText(std::string(path)));
 }
 
 std::string unknownFormatText(const std::string& path) {

@@ -1,16 +1,17 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "state/result.h"
 
 namespace vestrano {
 
 // The formats a graph is saved or exported in, told by the file's extension.
 enum class PictureFormat { Png, Svg, Emf, Pdf };
 
-// The format of `path` by its extension, in any case; none for another one.
-std::optional<PictureFormat> pictureFormat(std::string_view path);
+// The format of `path` by its extension, in any case; `unknownFormatText` for another one.
+Result<PictureFormat> pictureFormat(std::string_view path);
 
 // The save dialog's choice of formats.
 inline constexpr const char* kPictureFilter =

@@ -18,10 +18,10 @@ void saveSettingsInto(ProgramContext& ctx, const std::string& path) {
     if (path.empty()) {
         return;
     }
-    const std::string reason = saveopts(ctx.state, path);
-    if (!reason.empty()) {
+    const Status saved = saveopts(ctx.state, path);
+    if (!saved.ok()) {
         ctx.ui.message("Die Einstellungen konnten nicht in " + path + " gespeichert werden. " +
-                           reason,
+                           saved.reason(),
                        "Fehler", MessageIcon::Exclamation);
     }
 }

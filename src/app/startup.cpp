@@ -112,7 +112,8 @@ void quit(ProgramContext& ctx) {
     if (state.files.colchanged &&
         ctx.ui.askYesNo("Die Sammlung ist geändert worden. Soll sie gespeichert werden?",
                         "Achtung!")) {
-        colsave(ctx, false);
+        // A failed save has been told; the changes stay in the working copy for the next start.
+        ignoreResult(colsave(ctx, false));
     }
     for (int32_t& pen : state.style.pens) {
         if (pen > 0) {

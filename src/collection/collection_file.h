@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "state/collection_table.h"
+#include "state/result.h"
 
 namespace vestrano {
 
@@ -19,13 +20,13 @@ inline constexpr std::string_view kNoEntryStart =
 inline constexpr std::string_view kBrokenFile = "Die Sammlungsdatei bricht unerwartet ab!";
 
 // Reads the entries of the section `[section]` of a collection text (the program's UTF-8, any
-// line ends), with the term keys of `mode`. Returns "" or the reading error; the entries read
-// until then stay, and without the section `entries` keeps its previous content.
-std::string readEntries(std::string_view text, int mode, std::string_view section,
-                        std::vector<CollectionEntry>& entries);
+// line ends), with the term keys of `mode`. On a reading error the entries read until then
+// stay, and without the section `entries` keeps its previous content.
+Status readEntries(std::string_view text, int mode, std::string_view section,
+                   std::vector<CollectionEntry>& entries);
 
-// The reading error of `text` in the current mode, "" for none; the table stays as it is.
-std::string readingError(const PlotState& state, std::string_view text);
+// Reads `text` in the current mode only to find its reading error; the table stays as it is.
+Status readingError(const PlotState& state, std::string_view text);
 
 // A reading error as the reader shows it.
 void showReadingError(Ui& ui, const std::string& error);
@@ -41,17 +42,17 @@ std::string remcrlf(std::string_view text);
 std::string sectionText(const std::vector<CollectionEntry>& entries);
 
 // Replaces the section `[section]` of the file `path` by `entries` in one atomic write; the
-// other sections stay. Returns "" or a German reason; on failure the file stays as it was.
-std::string writeEntries(const std::string& path, std::string_view section,
-                         const std::vector<CollectionEntry>& entries);
+// other sections stay. On failure the file stays as it was.
+Status writeEntries(const std::string& path, std::string_view section,
+                    const std::vector<CollectionEntry>& entries);
 
 // The table into the current mode's section of `path`; `mark` records an unsaved change. A
-// failed write shows a message naming the file; the table stays as it is. True when written.
-bool writefile(ProgramContext& ctx, const std::string& path, bool mark);
+// failed write shows a message naming the file and is handed on; the table stays as it is.
+Status writefile(ProgramContext& ctx, const std::string& path, bool mark);
 
 // The current mode's entries of `path`, and with `withsettings` its settings. A file that
-// cannot be read shows a message and changes nothing. True when the file was read.
-bool colload(ProgramContext& ctx, const std::string& path, bool withsettings);
+// cannot be read shows a message, changes nothing and is handed on.
+Status colload(ProgramContext& ctx, const std::string& path, bool withsettings);
 
 // The collection window's caption for the file last opened or saved ("" for none).
 std::string collectionCaption(const std::string& colfile);
@@ -61,11 +62,12 @@ void colopen(ProgramContext& ctx);
 
 // The file `path` becomes the working copy, with its entries and settings; the collection window
 // shows it. A file that cannot be read, or has no section of the current mode, is reported and
-// changes nothing: name, working copy and table stay. True when opened.
-bool openCollection(ProgramContext& ctx, const std::string& path);
+// changes nothing: name, working copy and table stay.
+Status openCollection(ProgramContext& ctx, const std::string& path);
 
 // "&Speichern" (`useold`) and "Speichern &unter...": the working copy into a file, the file's
-// previous version kept beside it with ".tmp" appended. True when saved.
-bool colsave(ProgramContext& ctx, bool useold);
+// previous version kept beside it with ".tmp" appended. A failure is shown before it is handed
+// on; a cancelled file dialog fails too, without a message.
+Status colsave(ProgramContext& ctx, bool useold);
 
 } // namespace vestrano

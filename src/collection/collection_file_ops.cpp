@@ -24,20 +24,21 @@ void fileError(Ui& ui, const std::string& text) {
     ui.message(text, kProgramTitle, MessageIcon::Exclamation);
 }
 
-// Whether `path` exists; nothing, after a message, when that cannot be found out.
-std::optional<bool> existsOrTell(Ui& ui, const std::string& path) {
+// Whether `path` exists; a failure, after a message, when that cannot be found out.
+Result<bool> existsOrTell(Ui& ui, const std::string& path) {
     std::error_code error;
     const bool exists = std::filesystem::exists(path, error);
     if (error) {
-        fileError(ui, "Die Datei \"" + path + "\" kann nicht geprüft werden.");
-        return std::nullopt;
+        const std::string text = "Die Datei \"" + path + "\" kann nicht geprüft werden.";
+        fileError(ui, text);
+        return fail(text);
     }
     return exists;
 }
 
-std::optional<std::string> readOrTell(Ui& ui, const std::string& path) {
+Result<std::string> readOrTell(Ui& ui, const std::string& path) {
     auto bytes = readWholeFile(path);
-    if (!bytes) {
+    if (!bytes.ok()) {
         fileError(ui, "Die Datei \"" + path + "\" kann nicht gelesen werden.");
     }
     return bytes;
@@ -51,18 +52,18 @@ std::optional<std::string> chooseFileToOpen(Ui& ui) {
             return std::nullopt;
         }
         const auto exists = existsOrTell(ui, *chosen);
-        if (!exists) {
+        if (!exists.ok()) {
             return std::nullopt;
         }
-        if (*exists) {
+        if (exists.value()) {
             return chosen;
         }
         if (ui.askYesNo("Diese Datei gibt es noch nicht. Soll sie neu erzeugt werden?",
                         kProgramTitle)) {
-            const std::string reason = colnew(*chosen);
-            if (!reason.empty()) {
-                fileError(ui,
-                          "Die Datei \"" + *chosen + "\" kann nicht erzeugt werden.\n" + reason);
+            const Status made = colnew(*chosen);
+            if (!made.ok()) {
+                fileError(ui, "Die Datei \"" + *chosen + "\" kann nicht erzeugt werden.\n" +
+                                  made.reason());
                 return std::nullopt;
             }
             return chosen;
@@ -82,12 +83,13 @@ std::optional<std::string> chooseFileToSave(ProgramContext& ctx, bool useold) {
             return std::nullopt;
         }
         const auto exists = existsOrTell(ctx.ui, *chosen);
-        if (!exists) {
+        if (!exists.ok()) {
             return std::nullopt;
         }
-        if (!*exists || ctx.ui.askYesNo("Diese Datei gibt es bereits. Soll sie überschrieben "
-                                        "werden?",
-                                        "Meldung:")) {
+        if (!exists.value() ||
+            ctx.ui.askYesNo("Diese Datei gibt es bereits. Soll sie überschrieben "
+                            "werden?",
+                            "Meldung:")) {
             return chosen;
         }
     }
@@ -102,11 +104,11 @@ void keepBackup(Ui& ui, const std::string& path) {
         return;
     }
     const auto previous = readWholeFile(path);
-    const std::string reason = previous ? writeFileAtomically(path + ".tmp", *previous)
-                                        : "Die bisherige Fassung kann nicht gelesen werden.";
-    if (!reason.empty()) {
+    const Status kept = previous.ok() ? writeFileAtomically(path + ".tmp", previous.value())
+                                      : fail("Die bisherige Fassung kann nicht gelesen werden.");
+    if (!kept.ok()) {
         fileError(ui, "Die bisherige Fassung von \"" + path + "\" kann nicht als Sicherung \"" +
-                          path + ".tmp\" aufbewahrt werden.\n" + reason);
+                          path + ".tmp\" aufbewahrt werden.\n" + kept.reason());
     }
 }
 
@@ -121,78 +123,81 @@ std::string collectionCaption(const std::string& colfile) {
                            : "Sammlung: " + fileNameOnly(colfile);
 }
 
-bool colload(ProgramContext& ctx, const std::string& path, bool withsettings) {
+Status colload(ProgramContext& ctx, const std::string& path, bool withsettings) {
     const auto bytes = readOrTell(ctx.ui, path);
-    if (!bytes) {
-        return false;
+    if (!bytes.ok()) {
+        return fail(bytes.reason());
     }
-    colread(ctx.state, ctx.ui, decodeFileText(*bytes));
+    colread(ctx.state, ctx.ui, decodeFileText(bytes.value()));
     if (withsettings) {
         loadopts(ctx, path);
     }
-    return true;
+    return {};
 }
 
 void colopen(ProgramContext& ctx) {
     if (ctx.state.files.colchanged &&
         ctx.ui.askYesNo("Die Sammlung ist geändert worden. Soll sie gespeichert werden?",
                         "Achtung!")) {
-        colsave(ctx, false);
+        // A failed save has been told; the user may still open another collection.
+        ignoreResult(colsave(ctx, false));
     }
     const auto chosen = chooseFileToOpen(ctx.ui);
     if (chosen) {
-        openCollection(ctx, *chosen);
+        // A file that cannot be opened has been told and changed nothing.
+        ignoreResult(openCollection(ctx, *chosen));
     }
 }
 
-bool openCollection(ProgramContext& ctx, const std::string& path) {
+Status openCollection(ProgramContext& ctx, const std::string& path) {
     FileNames& files = ctx.state.files;
     const auto bytes = readOrTell(ctx.ui, path);
-    if (!bytes) {
-        return false;
+    if (!bytes.ok()) {
+        return fail(bytes.reason());
     }
     // A file without the mode's section is no collection: it is refused before it can become
     // the working copy or the file that "Speichern" writes into.
-    const std::string error = readingError(ctx.state, decodeFileText(*bytes));
-    if (error == kNoSectionLine) {
-        showReadingError(ctx.ui, error);
-        return false;
+    const Status read = readingError(ctx.state, decodeFileText(bytes.value()));
+    if (read.reason() == kNoSectionLine) {
+        showReadingError(ctx.ui, read.reason());
+        return read;
     }
-    if (!writeOrTell(ctx.ui, files.tmpfile, *bytes)) {
-        return false;
+    if (Status copied = writeOrTell(ctx.ui, files.tmpfile, bytes.value()); !copied.ok()) {
+        return copied;
     }
     files.colfile = path;
-    colload(ctx, files.tmpfile, true);
+    // The working copy was just written from these bytes; a failed read of it is told there.
+    ignoreResult(colload(ctx, files.tmpfile, true));
     files.colchanged = false;
     showcol(ctx);
     ctx.ui.changed(Change::Collection);
     ctx.state.graph.backgroundValid = false;
     redrawGraph(ctx);
-    return true;
+    return {};
 }
 
-bool colsave(ProgramContext& ctx, bool useold) {
+Status colsave(ProgramContext& ctx, bool useold) {
     PlotState& state = ctx.state;
     const auto chosen = chooseFileToSave(ctx, useold);
     if (!chosen) {
-        return false;
+        return fail("Es wurde keine Datei zum Speichern gewählt.");
     }
     const auto workingCopy = readOrTell(ctx.ui, state.files.tmpfile);
-    if (!workingCopy) {
-        return false;
+    if (!workingCopy.ok()) {
+        return fail(workingCopy.reason());
     }
     std::string text =
-        replaceProfileSection(decodeFileText(*workingCopy), state.modenames[state.mode],
+        replaceProfileSection(decodeFileText(workingCopy.value()), state.modenames[state.mode],
                               sectionText(state.collection.entries));
     text = withSettings(state, text);
     keepBackup(ctx.ui, *chosen);
-    if (!writeOrTell(ctx.ui, *chosen, encodeFileText(text))) {
-        return false;
+    if (Status written = writeOrTell(ctx.ui, *chosen, encodeFileText(text)); !written.ok()) {
+        return written;
     }
     state.files.colfile = *chosen;
     state.files.colchanged = false;
     ctx.ui.changed(Change::Collection);
-    return true;
+    return {};
 }
 
 } // namespace vestrano

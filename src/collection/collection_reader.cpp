@@ -103,7 +103,7 @@ class SectionReader {
     }
 
     // Stages 2 and 3 up to the end of the section or of the file.
-    std::string readAll() {
+    Status readAll() {
         entries_.clear();
         for (;;) {
             std::string_view line;
@@ -116,18 +116,21 @@ class SectionReader {
             if (line.front() == '[') {
                 return {};
             }
-            const Outcome outcome = readEntry(startEntry(line.substr(1)));
-            if (outcome == Outcome::Broken) {
-                return std::string(kBrokenFile);
+            const Result<EntryEnd> end = readEntry(startEntry(line.substr(1)));
+            if (!end.ok()) {
+                return fail(end.reason());
             }
-            if (outcome == Outcome::EndOfReading) {
+            if (end.value() == EntryEnd::EndOfReading) {
                 return {};
             }
         }
     }
 
   private:
-    enum class Outcome { EntryEnded, EndOfReading, Broken };
+    // What follows an entry read whole.
+    enum class EntryEnd { Next, EndOfReading };
+
+    static Failure broken() { return fail(std::string(kBrokenFile)); }
 
     // A new entry from the rest of its "{" line; returns its first content line.
     std::string_view startEntry(std::string_view rest) {
@@ -142,11 +145,11 @@ class SectionReader {
         return rest;
     }
 
-    Outcome readEntry(std::string_view line) {
+    Result<EntryEnd> readEntry(std::string_view line) {
         for (bool first = true;; first = false) {
             if (!first) {
                 if (in_.atEnd()) {
-                    return Outcome::Broken;
+                    return broken();
                 }
                 line = nextStripped(in_);
             }
@@ -154,7 +157,7 @@ class SectionReader {
                 continue;
             }
             if (line.front() == '}') {
-                return Outcome::EntryEnded;
+                return EntryEnd::Next;
             }
             bool ends = line.back() == '}';
             std::string& text = scratch_;
@@ -165,11 +168,11 @@ class SectionReader {
             const Classified c = classify(text);
             switch (c.kind) {
             case LineClass::Broken:
-                return Outcome::Broken;
+                return broken();
             case LineClass::EndOfEntry:
-                return Outcome::EntryEnded;
+                return EntryEnd::Next;
             case LineClass::EndOfReading:
-                return Outcome::EndOfReading;
+                return EntryEnd::EndOfReading;
             case LineClass::Title:
                 entries_.back().fields[EntryField::Title] = stripSpaces(text.substr(c.keyLength));
                 break;
@@ -178,12 +181,12 @@ class SectionReader {
                 break;
             case LineClass::MultiLine:
                 if (!readValue(std::string_view(text).substr(c.keyLength), c.field, ends)) {
-                    return Outcome::Broken;
+                    return broken();
                 }
                 break;
             }
             if (ends) {
-                return Outcome::EntryEnded;
+                return EntryEnd::Next;
             }
         }
     }
@@ -276,16 +279,16 @@ class SectionReader {
 
 } // namespace
 
-std::string readEntries(std::string_view text, int mode, std::string_view section,
-                        std::vector<CollectionEntry>& entries) {
+Status readEntries(std::string_view text, int mode, std::string_view section,
+                   std::vector<CollectionEntry>& entries) {
     SectionReader reader(text, mode, entries);
     if (!reader.findSection("[" + std::string(section) + "]")) {
-        return std::string(kNoSectionLine);
+        return fail(std::string(kNoSectionLine));
     }
     return reader.readAll();
 }
 
-std::string readingError(const PlotState& state, std::string_view text) {
+Status readingError(const PlotState& state, std::string_view text) {
     std::vector<CollectionEntry> entries;
     return readEntries(text, state.mode, state.modenames[state.mode], entries);
 }
@@ -296,16 +299,16 @@ void showReadingError(Ui& ui, const std::string& error) {
 
 void colread(PlotState& state, Ui& ui, std::string_view text) {
     std::vector<CollectionEntry>& entries = state.collection.entries;
-    const std::string error = readEntries(text, state.mode, state.modenames[state.mode], entries);
+    const Status read = readEntries(text, state.mode, state.modenames[state.mode], entries);
     // The table now stands for this file and mode; entries kept from elsewhere would be
     // written into the wrong section by the next change.
-    if (error == kNoSectionLine) {
+    if (read.reason() == kNoSectionLine) {
         entries.clear();
     }
     emptyBoxes(state.collection.window);
     ui.changed(Change::Collection);
-    if (!error.empty()) {
-        showReadingError(ui, error);
+    if (!read.ok()) {
+        showReadingError(ui, read.reason());
     }
 }
 

@@ -117,33 +117,32 @@ std::string sectionText(const std::vector<CollectionEntry>& entries) {
     return out;
 }
 
-std::string writeEntries(const std::string& path, std::string_view section,
-                         const std::vector<CollectionEntry>& entries) {
+Status writeEntries(const std::string& path, std::string_view section,
+                    const std::vector<CollectionEntry>& entries) {
     const auto old = readWholeFile(path);
     std::error_code error;
-    if (!old && std::filesystem::exists(path, error)) {
+    if (!old.ok() && std::filesystem::exists(path, error)) {
         // Writing now would drop the sections that could not be read.
-        return "Die Datei kann nicht gelesen werden.";
+        return fail("Die Datei kann nicht gelesen werden.");
     }
-    const std::string text = old ? decodeFileText(*old) : std::string();
+    const std::string text = old.ok() ? decodeFileText(old.value()) : std::string();
     return writeFileAtomically(
         path, encodeFileText(replaceProfileSection(text, section, sectionText(entries))));
 }
 
-bool writefile(ProgramContext& ctx, const std::string& path, bool mark) {
+Status writefile(ProgramContext& ctx, const std::string& path, bool mark) {
     PlotState& state = ctx.state;
     if (mark) {
         state.files.colchanged = true;
     }
-    const std::string reason =
-        writeEntries(path, state.modenames[state.mode], state.collection.entries);
-    if (reason.empty()) {
-        return true;
+    Status written = writeEntries(path, state.modenames[state.mode], state.collection.entries);
+    if (written.ok()) {
+        return written;
     }
     ctx.ui.message("Die Sammlung konnte nicht in die Datei \"" + path + "\" geschrieben werden.\n" +
-                       reason,
+                       written.reason(),
                    "Vestrano", MessageIcon::Exclamation);
-    return false;
+    return written;
 }
 
 } // namespace vestrano

@@ -37,7 +37,8 @@ void writeTable(ProgramContext& ctx, bool mark) {
     if (files.tmpfile.empty()) {
         files.colchanged = files.colchanged || mark;
     } else {
-        writefile(ctx, files.tmpfile, mark);
+        // A failed write is told there; the table stays and the next edit writes it again.
+        ignoreResult(writefile(ctx, files.tmpfile, mark));
     }
     ctx.ui.changed(Change::Collection);
 }

@@ -13,7 +13,7 @@ std::string workingCopyPath(const std::string& folder) {
     return (std::filesystem::path(folder) / "vestrano.tmp").string();
 }
 
-std::string colnew(const std::string& path) {
+Status colnew(const std::string& path) {
     return writeFileAtomically(path, "[Vestrano]\r\n\r\n[Funktionenplotter]\r\n\r\n"
                                      "[Kurvenplotter]\r\n\r\n");
 }
@@ -33,8 +33,8 @@ void colinit(ProgramContext& ctx, const std::string& folder) {
         loadopts(ctx, files.tmpfile);
         return;
     }
-    if (const std::string reason = colnew(files.tmpfile); !reason.empty()) {
-        tellNotWritten(ctx.ui, files.tmpfile, reason);
+    if (const Status made = colnew(files.tmpfile); !made.ok()) {
+        tellNotWritten(ctx.ui, files.tmpfile, made.reason());
     }
 }
 

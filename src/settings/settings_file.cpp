@@ -50,22 +50,22 @@ std::string withSettings(const PlotState& state, std::string_view text) {
     return writeProfileKeys(text, kSection, settingsLines(currentSettings(state)));
 }
 
-std::string saveopts(const PlotState& state, const std::string& path) {
+Status saveopts(const PlotState& state, const std::string& path) {
     const auto old = readWholeFile(path);
     std::error_code error;
     // A file that is there but cannot be read must not be replaced by the settings alone.
-    if (!old && (std::filesystem::exists(path, error) || error)) {
-        return "Die Datei kann nicht gelesen werden.";
+    if (!old.ok() && (std::filesystem::exists(path, error) || error)) {
+        return fail("Die Datei kann nicht gelesen werden.");
     }
     return writeFileAtomically(path, withSettings(state, old.value_or("")));
 }
 
 void loadopts(ProgramContext& ctx, const std::string& path) {
     const auto text = readWholeFile(path);
-    if (!text) {
+    if (!text.ok()) {
         return;
     }
-    applySettings(ctx, readSettings(*text, currentSettings(ctx.state)));
+    applySettings(ctx, readSettings(text.value(), currentSettings(ctx.state)));
 }
 
 void applySettings(ProgramContext& ctx, const SettingsValues& values) {
@@ -90,8 +90,8 @@ void storeWorkingSettings(const PlotState& state, Ui& ui) {
     if (path.empty()) {
         return;
     }
-    if (const std::string reason = saveopts(state, path); !reason.empty()) {
-        tellNotWritten(ui, path, reason);
+    if (const Status saved = saveopts(state, path); !saved.ok()) {
+        tellNotWritten(ui, path, saved.reason());
     }
 }
 

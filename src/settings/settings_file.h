@@ -5,6 +5,7 @@
 
 #include "settings/profile_text.h"
 #include "settings/settings_keys.h"
+#include "state/result.h"
 
 namespace vestrano {
 
@@ -24,8 +25,7 @@ ProfileKeys settingsLines(const SettingsValues& values);
 std::string withSettings(const PlotState& state, std::string_view text);
 
 // Writes the 35 keys into the section "Vestrano" of `path`, every other byte of the file kept.
-// Returns an empty text on success, else a German reason.
-std::string saveopts(const PlotState& state, const std::string& path);
+Status saveopts(const PlotState& state, const std::string& path);
 
 // Reads the settings of `path` and applies them; a missing file or section changes nothing.
 void loadopts(ProgramContext& ctx, const std::string& path);

@@ -118,23 +118,23 @@ void removeStaleTemporaries(const std::string& path) {
     }
 }
 
-std::optional<std::string> readWholeFile(const std::string& path) {
+Result<std::string> readWholeFile(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
-        return std::nullopt;
+        return fail("Unter diesem Namen gibt es keine Datei.");
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        return std::nullopt;
+        return fail("Die Datei kann nicht geöffnet werden.");
     }
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (in.bad()) {
-        return std::nullopt;
+        return fail("Die Datei kann nicht zu Ende gelesen werden.");
     }
     return bytes;
 }
 
-std::string writeFileAtomically(const std::string& path, std::string_view bytes) {
+Status writeFileAtomically(const std::string& path, std::string_view bytes) {
     const std::filesystem::path target(path);
     const std::filesystem::path temporary = temporaryBeside(target);
     errno = 0;
@@ -143,9 +143,12 @@ std::string writeFileAtomically(const std::string& path, std::string_view bytes)
         const int error = errno;
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
-        return reasonOf(error);
+        return fail(reasonOf(error));
     }
-    return syncFolder(target.parent_path()) ? std::string() : reasonOf(errno);
+    if (!syncFolder(target.parent_path())) {
+        return fail(reasonOf(errno));
+    }
+    return {};
 }
 
 std::string notWrittenText(const std::string& path, const std::string& reason) {
@@ -156,12 +159,12 @@ void tellNotWritten(Ui& ui, const std::string& path, const std::string& reason) 
     ui.message(notWrittenText(path, reason), "Vestrano", MessageIcon::Exclamation);
 }
 
-bool writeOrTell(Ui& ui, const std::string& path, std::string_view bytes) {
-    const std::string reason = writeFileAtomically(path, bytes);
-    if (!reason.empty()) {
-        tellNotWritten(ui, path, reason);
+Status writeOrTell(Ui& ui, const std::string& path, std::string_view bytes) {
+    Status written = writeFileAtomically(path, bytes);
+    if (!written.ok()) {
+        tellNotWritten(ui, path, written.reason());
     }
-    return reason.empty();
+    return written;
 }
 
 } // namespace vestrano

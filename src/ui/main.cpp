@@ -45,14 +45,15 @@ QIcon programIcon() {
 }
 
 // "--help", "--export" and a wrong call run without a window.
-int runWithoutWindow(const vestrano::CommandLine& line, int argc, char** argv) {
+int runWithoutWindow(const vestrano::Result<vestrano::CommandLine>& parsed, int argc, char** argv) {
+    if (!parsed.ok()) {
+        std::cerr << parsed.reason() << '\n';
+        return 2;
+    }
+    const vestrano::CommandLine& line = parsed.value();
     if (line.kind == vestrano::CommandLine::Kind::Help) {
         std::cout << vestrano::helpText();
         return 0;
-    }
-    if (!line.error.empty()) {
-        std::cerr << line.error << '\n';
-        return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Without a runtime folder Qt warns on stderr, which a successful export keeps empty: it
@@ -72,11 +73,11 @@ int runWithoutWindow(const vestrano::CommandLine& line, int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const vestrano::CommandLine line =
-        vestrano::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (line.kind != vestrano::CommandLine::Kind::Window || !line.error.empty()) {
-        return runWithoutWindow(line, argc, argv);
+    const auto parsed = vestrano::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.ok() || parsed.value().kind != vestrano::CommandLine::Kind::Window) {
+        return runWithoutWindow(parsed, argc, argv);
     }
+    const vestrano::CommandLine& line = parsed.value();
     QApplication app(argc, argv);
     // Qt takes over the desktop's locale; a German one would write and read "0,5" in the
     // C library's number conversions, which must stay on ".".

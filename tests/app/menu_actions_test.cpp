@@ -28,7 +28,7 @@ using AngleUnit = SettingsFixture;
 // The mode switch reads the settings of the working copy again, so the unit chosen in the menu
 // has to be there.
 TEST_F(AngleUnit, TheChosenUnitOutlastsAModeSwitchAndAFailedWriteIsTold) {
-    ASSERT_EQ(colnew(state.files.tmpfile), "");
+    ASSERT_EQ(colnew(state.files.tmpfile).reason(), "");
     saveSettingsMenu(ctx); // radians saved
     winkelmas(ctx, 2);
     chooseMode(ctx, 1);

@@ -40,7 +40,7 @@ struct SecondProgram {
 using PlotRoundTrip = SettingsFixture;
 
 TEST_F(PlotRoundTrip, ASavedPlotComesBackWholeInAnotherProgram) {
-    ASSERT_EQ(colnew(state.files.tmpfile), "");
+    ASSERT_EQ(colnew(state.files.tmpfile).reason(), "");
     term(0, "a*x^2+c");
     term(1, "integral(2*x)");
     term(2, "b");
@@ -67,7 +67,7 @@ TEST_F(PlotRoundTrip, ASavedPlotComesBackWholeInAnotherProgram) {
     state.collection.window.dicke = {"", "4", ""};
     addcol(ctx);
     ui.fileNames = {path("plot.txt")};
-    ASSERT_TRUE(colsave(ctx, false));
+    ASSERT_TRUE(colsave(ctx, false).ok());
     EXPECT_FALSE(state.files.colchanged);
 
     SecondProgram second(folder / "second");

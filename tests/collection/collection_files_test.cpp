@@ -22,7 +22,7 @@ CollectionEntry titled(const std::string& title) {
 
 class CollectionFiles : public SettingsFixture {
   protected:
-    CollectionFiles() { colnew(state.files.tmpfile); }
+    CollectionFiles() { EXPECT_EQ(colnew(state.files.tmpfile).reason(), ""); }
 
     std::vector<CollectionEntry>& entries() { return state.collection.entries; }
 };
@@ -32,13 +32,13 @@ TEST_F(CollectionFiles, WritefileReplacesOnlyItsSection) {
     write(file, "[Vestrano]\r\nstepx= .5\r\n\r\n[Funktionenplotter]\r\n{short:alt}\r\n\r\n"
                 "[Kurvenplotter]\r\n{short:Kurve \xE4}\r\n");
     entries() = {titled("neu")};
-    ASSERT_TRUE(writefile(ctx, file, true));
+    ASSERT_TRUE(writefile(ctx, file, true).ok());
     EXPECT_TRUE(state.files.colchanged);
     EXPECT_EQ(read(file), "[Vestrano]\r\nstepx= .5\r\n\r\n[Funktionenplotter]\r\n"
                           "{short:neu\r\nlong:\\end\\\r\nf(x)=x}\r\n"
                           "[Kurvenplotter]\r\n{short:Kurve \xE4}\r\n");
     entries().clear();
-    ASSERT_TRUE(writefile(ctx, file, false));
+    ASSERT_TRUE(writefile(ctx, file, false).ok());
     EXPECT_EQ(read(file), "[Vestrano]\r\nstepx= .5\r\n\r\n[Funktionenplotter]\r\n"
                           "[Kurvenplotter]\r\n{short:Kurve \xE4}\r\n");
 
@@ -46,11 +46,11 @@ TEST_F(CollectionFiles, WritefileReplacesOnlyItsSection) {
     // the whole file UTF-8.
     write(file, "[Vestrano]\r\nstepx= .5");
     entries() = {titled("π")};
-    ASSERT_TRUE(writefile(ctx, file, false));
+    ASSERT_TRUE(writefile(ctx, file, false).ok());
     EXPECT_EQ(read(file), "\xEF\xBB\xBF[Vestrano]\r\nstepx= .5\r\n[Funktionenplotter]\r\n"
                           "{short:π\r\nlong:\\end\\\r\nf(x)=x}\r\n");
     entries().clear();
-    ASSERT_TRUE(colload(ctx, file, false));
+    ASSERT_TRUE(colload(ctx, file, false).ok());
     EXPECT_EQ(entries(), std::vector{titled("π")});
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -58,9 +58,9 @@ TEST_F(CollectionFiles, WritefileReplacesOnlyItsSection) {
 TEST_F(CollectionFiles, SaveKeepsThePreviousVersionAndOpenKeepsTheOtherMode) {
     const std::string file = path("sammlung.txt");
     entries() = {titled("erste")};
-    ASSERT_TRUE(writefile(ctx, state.files.tmpfile, true));
+    ASSERT_TRUE(writefile(ctx, state.files.tmpfile, true).ok());
     ui.fileNames.push_back(file);
-    ASSERT_TRUE(colsave(ctx, false));
+    ASSERT_TRUE(colsave(ctx, false).ok());
     EXPECT_EQ(state.files.colfile, file);
     EXPECT_FALSE(state.files.colchanged);
     const std::string first = read(file);
@@ -68,7 +68,7 @@ TEST_F(CollectionFiles, SaveKeepsThePreviousVersionAndOpenKeepsTheOtherMode) {
     EXPECT_NE(first.find("{short:erste"), std::string::npos);
 
     entries() = {titled("zweite")};
-    ASSERT_TRUE(colsave(ctx, true));
+    ASSERT_TRUE(colsave(ctx, true).ok());
     EXPECT_EQ(read(file + ".tmp"), first);
     EXPECT_NE(read(file).find("{short:zweite"), std::string::npos);
 
@@ -91,7 +91,7 @@ TEST_F(CollectionFiles, AFailedBackupIsToldAndTheSaveGoesOn) {
     std::filesystem::create_directories(file + ".tmp/belegt");
     state.files.colfile = file;
     entries() = {titled("neu")};
-    EXPECT_TRUE(colsave(ctx, true));
+    EXPECT_TRUE(colsave(ctx, true).ok());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Die bisherige Fassung von \"" + file +
                                        "\" kann nicht als Sicherung \"" + file +
@@ -137,7 +137,7 @@ TEST_F(CollectionFiles, AFileThatIsNoCollectionIsRefusedAndNeverWritten) {
     write(notes, noteBytes);
     const std::string collection = path("sammlung.txt");
     entries() = {titled("bleibt")};
-    ASSERT_TRUE(writefile(ctx, state.files.tmpfile, true));
+    ASSERT_TRUE(writefile(ctx, state.files.tmpfile, true).ok());
     const std::string workingCopy = read(state.files.tmpfile);
     for (const std::string& colfile : {std::string(), collection}) {
         state.files.colfile = colfile;
@@ -153,7 +153,7 @@ TEST_F(CollectionFiles, AFileThatIsNoCollectionIsRefusedAndNeverWritten) {
         ui.messages.clear();
 
         // "Speichern" asks for a name when there is none, and the dialog is cancelled.
-        EXPECT_EQ(colsave(ctx, true), !colfile.empty());
+        EXPECT_EQ(colsave(ctx, true).ok(), !colfile.empty());
         EXPECT_EQ(read(notes), noteBytes);
     }
     EXPECT_NE(read(collection).find("{short:bleibt"), std::string::npos);
@@ -163,20 +163,20 @@ TEST_F(CollectionFiles, AFileThatIsNoCollectionIsRefusedAndNeverWritten) {
 TEST_F(CollectionFiles, FailedWritesLoseNothing) {
     const std::string missingFolder = path("fehlt/s.txt");
     entries() = {titled("eins")};
-    EXPECT_FALSE(writefile(ctx, missingFolder, true));
+    EXPECT_FALSE(writefile(ctx, missingFolder, true).ok());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find(missingFolder), std::string::npos);
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
 
     ui.fileNames.push_back(missingFolder);
-    EXPECT_FALSE(colsave(ctx, false));
+    EXPECT_FALSE(colsave(ctx, false).ok());
     EXPECT_EQ(state.files.colfile, "");
     EXPECT_TRUE(state.files.colchanged);
     EXPECT_EQ(ui.messages.size(), 2u);
 
     // A full disk: the file may not grow beyond a few bytes.
     const std::string file = path("voll.txt");
-    ASSERT_TRUE(writefile(ctx, file, false));
+    ASSERT_TRUE(writefile(ctx, file, false).ok());
     const std::string before = read(file);
     entries().assign(500, titled("eine lange Zeile, die nicht mehr passt"));
     rlimit old{};
@@ -185,7 +185,7 @@ TEST_F(CollectionFiles, FailedWritesLoseNothing) {
     rlimit tight = old;
     tight.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &tight);
-    const bool written = writefile(ctx, file, false);
+    const bool written = writefile(ctx, file, false).ok();
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(written);
@@ -198,20 +198,20 @@ TEST_F(CollectionFiles, FailedWritesLoseNothing) {
 TEST_F(CollectionFiles, ReadingErrorsShowTheirStage) {
     const std::string file = path("kaputt.txt");
     write(file, "[Funktionenplotter]\r\n{short:gut}\r\n{short:schlecht\r\nnur Worte\r\n");
-    ASSERT_TRUE(colload(ctx, file, false));
+    ASSERT_TRUE(colload(ctx, file, false).ok());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, kBrokenFile);
     EXPECT_EQ(ui.messages[0].title, "Fehler");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(entries().size(), 2u);
 
-    EXPECT_FALSE(colload(ctx, path("fehlt.txt"), false));
+    EXPECT_FALSE(colload(ctx, path("fehlt.txt"), false).ok());
     EXPECT_EQ(ui.messages.back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(entries().size(), 2u);
 
     // A file without the mode's section holds none of its entries.
     write(file, "[Vestrano]\r\n[Kurvenplotter]\r\n{short:Kreis}\r\n");
-    ASSERT_TRUE(colload(ctx, file, false));
+    ASSERT_TRUE(colload(ctx, file, false).ok());
     EXPECT_EQ(ui.messages.back().text, kNoSectionLine);
     EXPECT_TRUE(entries().empty());
 }

@@ -18,7 +18,8 @@ Read readFunctions(const std::string& body, int mode = 0) {
     const std::string section = mode == 0 ? "Funktionenplotter" : "Kurvenplotter";
     Read r;
     r.error = readEntries("[Vestrano]\r\nstepx= .5\r\n[" + section + "]\r\n" + body, mode, section,
-                          r.entries);
+                          r.entries)
+                  .reason();
     return r;
 }
 
@@ -33,10 +34,10 @@ TEST(CollectionReader, EmptyFileOfBothModesReadsNoEntries) {
     const std::string fresh =
         "[Vestrano]\r\n\r\n[Funktionenplotter]\r\n\r\n[Kurvenplotter]\r\n\r\n";
     std::vector<CollectionEntry> entries{titled("alt")};
-    EXPECT_EQ(readEntries(fresh, 0, "Funktionenplotter", entries), "");
+    EXPECT_EQ(readEntries(fresh, 0, "Funktionenplotter", entries).reason(), "");
     EXPECT_TRUE(entries.empty());
     entries.push_back(titled("alt"));
-    EXPECT_EQ(readEntries(fresh, 1, "Kurvenplotter", entries), "");
+    EXPECT_EQ(readEntries(fresh, 1, "Kurvenplotter", entries).reason(), "");
     EXPECT_TRUE(entries.empty());
 }
 
@@ -103,7 +104,8 @@ TEST(CollectionReader, ErrorsKeepWhatWasRead) {
 
     std::vector<CollectionEntry> kept{titled("bleibt")};
     EXPECT_EQ(
-        readEntries("[Vestrano]\r\n[Kurvenplotter]\r\n{short:x}", 0, "Funktionenplotter", kept),
+        readEntries("[Vestrano]\r\n[Kurvenplotter]\r\n{short:x}", 0, "Funktionenplotter", kept)
+            .reason(),
         kNoSectionLine);
     EXPECT_EQ(kept, std::vector{titled("bleibt")});
 }

@@ -51,7 +51,8 @@ TEST(CollectionWriter, EntriesReadBackUnchanged) {
         entry({"Punkte am Schluss", "", "", "", "", "", "", "", "P({1}|2)}\r\nQ"})};
     std::vector<CollectionEntry> read;
     ASSERT_EQ(
-        readEntries("[Funktionenplotter]\r\n" + sectionText(entries), 0, "Funktionenplotter", read),
+        readEntries("[Funktionenplotter]\r\n" + sectionText(entries), 0, "Funktionenplotter", read)
+            .reason(),
         "");
     EXPECT_EQ(read, entries);
 }

@@ -54,7 +54,7 @@ TEST_F(DurableWrite, TheFileAndItsFolderAreSyncedAroundTheRename) {
     const std::string dir = std::filesystem::canonical(folder).string();
     const std::string file = dir + "/sammlung.txt";
     fileCalls.clear();
-    ASSERT_EQ(writeFileAtomically(file, "neu"), "");
+    ASSERT_EQ(writeFileAtomically(file, "neu").reason(), "");
     ASSERT_EQ(fileCalls.size(), 3u);
     const std::string temporary = fileCalls[0].substr(5);
     EXPECT_TRUE(fileCalls[0].starts_with("sync " + dir + "/.sammlung.txt.")) << fileCalls[0];
@@ -64,14 +64,14 @@ TEST_F(DurableWrite, TheFileAndItsFolderAreSyncedAroundTheRename) {
 
     // A failed sync of the new content leaves the old file and no temporary one.
     failingSync = 1;
-    EXPECT_EQ(writeFileAtomically(file, "neuer"),
+    EXPECT_EQ(writeFileAtomically(file, "neuer").reason(),
               "Der Datenträger meldet einen Ein- oder Ausgabefehler.");
     EXPECT_EQ(read(file), "neu");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 
     // A failed sync of the folder is told too: the new name may not last.
     failingSync = 2;
-    EXPECT_EQ(writeFileAtomically(file, "neuer"),
+    EXPECT_EQ(writeFileAtomically(file, "neuer").reason(),
               "Der Datenträger meldet einen Ein- oder Ausgabefehler.");
     EXPECT_EQ(failingSync, 0);
 }
@@ -79,11 +79,11 @@ TEST_F(DurableWrite, TheFileAndItsFolderAreSyncedAroundTheRename) {
 // A file the user keeps private stays private when it is replaced.
 TEST_F(DurableWrite, TheNewFileKeepsTheOldOnesPermissions) {
     const std::string file = path("privat.txt");
-    ASSERT_EQ(writeFileAtomically(file, "alt"), "");
+    ASSERT_EQ(writeFileAtomically(file, "alt").reason(), "");
     namespace fs = std::filesystem;
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
     const mode_t oldMask = umask(022);
-    const std::string reason = writeFileAtomically(file, "neu");
+    const std::string reason = writeFileAtomically(file, "neu").reason();
     umask(oldMask);
     ASSERT_EQ(reason, "");
     EXPECT_EQ(read(file), "neu");

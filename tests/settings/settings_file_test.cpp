@@ -23,11 +23,11 @@ constexpr const char* kDefaults =
     "[Funktionenplotter]\r\n\r\n[Kurvenplotter]\r\n\r\n";
 
 TEST_F(SettingsFile, TheDefaultsInANewWorkingCopyGiveTheKnownTextAtEveryWrite) {
-    ASSERT_EQ(colnew(state.files.tmpfile), "");
-    ASSERT_EQ(saveopts(state, state.files.tmpfile), "");
+    ASSERT_EQ(colnew(state.files.tmpfile).reason(), "");
+    ASSERT_EQ(saveopts(state, state.files.tmpfile).reason(), "");
     EXPECT_EQ(read(state.files.tmpfile), kDefaults);
     // Writing again changes nothing: keys are rewritten where they stand.
-    ASSERT_EQ(saveopts(state, state.files.tmpfile), "");
+    ASSERT_EQ(saveopts(state, state.files.tmpfile).reason(), "");
     EXPECT_EQ(read(state.files.tmpfile), kDefaults);
 }
 
@@ -97,7 +97,7 @@ TEST_F(SettingsFile, EverySettingComesBackFromAFileWeWrote) {
         0, 4, 2.5, 1.25, 5,  8,  29,  12,  100, 1234, 5678, 65793, 16777215, 0.5, 2, 0,  0};
     applySettings(ctx, chosen);
     ASSERT_EQ(currentSettings(state), chosen);
-    ASSERT_EQ(saveopts(state, state.files.tmpfile), "");
+    ASSERT_EQ(saveopts(state, state.files.tmpfile).reason(), "");
     setdefaults(ctx);
     ASSERT_NE(currentSettings(state), chosen);
     loadopts(ctx, state.files.tmpfile);
@@ -111,35 +111,35 @@ TEST_F(SettingsFile, EveryByteOutsideTheKeysStaysAsItWas) {
         "; made by hand\r\n[Funktionenplotter]\r\n{short:A}\r\nunknown line\r\n\r\n";
     const std::string tail = "\r\n[Kurvenplotter]\r\nx(t)=t\r\n";
     write(state.files.tmpfile, head + "[Vestrano]\r\nmine= 7\r\nfontz= 9\r\n" + tail);
-    ASSERT_EQ(saveopts(state, state.files.tmpfile), "");
+    ASSERT_EQ(saveopts(state, state.files.tmpfile).reason(), "");
     const std::string written = read(state.files.tmpfile);
     ASSERT_TRUE(written.starts_with(head + "[Vestrano]\r\nmine= 7\r\nfontz= 12\r\n")) << written;
     EXPECT_TRUE(written.ends_with("psort=-1\r\n" + tail)) << written;
 
     // LF-only files keep LF; a file without the section gets it at the end.
     write(path("lf.txt"), "[Kurvenplotter]\nx(t)=t");
-    ASSERT_EQ(saveopts(state, path("lf.txt")), "");
+    ASSERT_EQ(saveopts(state, path("lf.txt")).reason(), "");
     const std::string lf = read(path("lf.txt"));
     EXPECT_TRUE(lf.starts_with("[Kurvenplotter]\nx(t)=t\n[Vestrano]\nldickef= 1\n")) << lf;
     EXPECT_EQ(lf.find('\r'), std::string::npos);
 
     // A byte-order mark before the first section line does not hide the section.
     write(path("bom.txt"), "\xEF\xBB\xBF[Vestrano]\r\nfontz= 9\r\n");
-    ASSERT_EQ(saveopts(state, path("bom.txt")), "");
+    ASSERT_EQ(saveopts(state, path("bom.txt")).reason(), "");
     EXPECT_TRUE(read(path("bom.txt")).starts_with("\xEF\xBB\xBF[Vestrano]\r\nfontz= 12\r\n"));
 }
 
 TEST_F(SettingsFile, AFolderWithoutWriteAccessIsReportedAndTheOldFileStays) {
     write(state.files.tmpfile, kDefaults);
-    EXPECT_NE(saveopts(state, path("no/such/folder/x.tmp")), "");
+    EXPECT_NE(saveopts(state, path("no/such/folder/x.tmp")).reason(), "");
     // Something there that cannot be read is left alone.
     std::filesystem::create_directories(path("lesson.txt/inside"));
-    EXPECT_EQ(saveopts(state, path("lesson.txt")), "Die Datei kann nicht gelesen werden.");
+    EXPECT_EQ(saveopts(state, path("lesson.txt")).reason(), "Die Datei kann nicht gelesen werden.");
     EXPECT_TRUE(std::filesystem::exists(path("lesson.txt/inside")));
     std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
                                              std::filesystem::perms::owner_exec);
     state.grid.stepx = 2;
-    const std::string reason = saveopts(state, state.files.tmpfile);
+    const std::string reason = saveopts(state, state.files.tmpfile).reason();
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
     if (::getuid() != 0) { // root writes anyway
         EXPECT_EQ(reason, "Keine Berechtigung zum Schreiben.");

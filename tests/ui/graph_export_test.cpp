@@ -82,9 +82,9 @@ TEST_F(GraphExport, TheVectorCopyPutsEveryFormatOnTheClipboardAndKeepsTheMetafil
     EXPECT_EQ(svg.viewBox().size(), before.size());
 
     const auto file = readWholeFile(state().files.tmpfile + ".emf");
-    ASSERT_TRUE(file);
-    EXPECT_EQ(*file, data->data("image/x-emf").toStdString());
-    const std::vector<EmfRecord> records = emfRecords(*file);
+    ASSERT_TRUE(file.ok());
+    EXPECT_EQ(file.value(), data->data("image/x-emf").toStdString());
+    const std::vector<EmfRecord> records = emfRecords(file.value());
     ASSERT_FALSE(records.empty());
     // The frame is the drawing area in 0.01 mm.
     const Viewport& v = state().view;
@@ -146,8 +146,8 @@ TEST(ExportCommand, AnEntryIsDrawnIntoEveryFormatOrTheReasonIsTold) {
     EXPECT_EQ(errors.str(), "");
     EXPECT_EQ(QImage(QString::fromStdString((folder / "k.png").string())).size(), QSize(400, 300));
     const auto emf = readWholeFile((folder / "k.emf").string());
-    ASSERT_TRUE(emf);
-    EXPECT_EQ(i32(emfRecords(*emf).front().body, 24), std::lround(400 * 15 / 0.567));
+    ASSERT_TRUE(emf.ok());
+    EXPECT_EQ(i32(emfRecords(emf.value()).front().body, 24), std::lround(400 * 15 / 0.567));
 
     request.entry = "Hyperbel";
     EXPECT_NE(exportPicture(request, errors), 0);

@@ -255,7 +255,7 @@ void Mother::refreshTitle() {
 }
 
 void Mother::openAtStart(const std::string& path) {
-    if (openCollection(ctx_, path)) {
+    if (openCollection(ctx_, path).ok()) {
         showCollectionWindow();
     }
 }

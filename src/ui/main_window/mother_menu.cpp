@@ -56,8 +56,10 @@ QAction* Mother::addItem(QMenu* menu, const char* name, const char* caption,
 void Mother::buildMenu() {
     QMenu* file = addMenu(nullptr, "mn_file", "&Datei");
     addItem(file, "mn_open", "&Öffnen", [this] { colopen(ctx_); });
-    addItem(file, "mn_save", "&Speichern", [this] { colsave(ctx_, true); });
-    addItem(file, "mn_saveas", "Speichern &unter...", [this] { colsave(ctx_, false); });
+    // A failed save is told where it happens; the menu has nothing to add.
+    addItem(file, "mn_save", "&Speichern", [this] { ignoreResult(colsave(ctx_, true)); });
+    addItem(file, "mn_saveas", "Speichern &unter...",
+            [this] { ignoreResult(colsave(ctx_, false)); });
     file->addSeparator()->setObjectName("mn_sep");
     addItem(
         file, "mn_fplot", "&Funktionenplotter", [this] { chooseMode(ctx_, 0); }, true);

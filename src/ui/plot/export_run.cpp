@@ -22,12 +22,12 @@ int exportPicture(const ExportRequest& request, std::ostream& errors) {
     // Text is measured as on a screen picture.
     QImage sample(1, 1, QImage::Format_RGB32);
     QtCanvas metrics(sample);
-    std::string error = prepareExport(ctx, request, metrics);
-    if (error.empty()) {
-        error = writeGraph(ctx, request.picture, metrics);
+    Status done = prepareExport(ctx, request, metrics);
+    if (done.ok()) {
+        done = writeGraph(ctx, request.picture, metrics);
     }
-    if (!error.empty()) {
-        errors << error << '\n';
+    if (!done.ok()) {
+        errors << done.reason() << '\n';
         return 1;
     }
     return 0;

@@ -49,10 +49,10 @@ void savegraph(ProgramContext& ctx, GraphForm& graph) {
     if (!chosen) {
         return;
     }
-    const std::string error = writeGraph(ctx, *chosen, graph.canvas());
+    const Status written = writeGraph(ctx, *chosen, graph.canvas());
     redrawGraph(ctx);
-    if (!error.empty()) {
-        ctx.ui.message(error, "Fehler", MessageIcon::Critical);
+    if (!written.ok()) {
+        ctx.ui.message(written.reason(), "Fehler", MessageIcon::Critical);
     }
 }
 

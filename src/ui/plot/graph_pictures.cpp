@@ -109,18 +109,21 @@ QByteArray pictureBytes(ProgramContext& ctx, PictureFormat format, TextMetrics& 
 
 } // namespace
 
-std::string writeGraph(ProgramContext& ctx, const std::string& path, TextMetrics& metrics) {
+Status writeGraph(ProgramContext& ctx, const std::string& path, TextMetrics& metrics) {
     const auto format = pictureFormat(path);
-    if (!format) {
-        return unknownFormatText(path);
+    if (!format.ok()) {
+        return fail(format.reason());
     }
-    const QByteArray bytes = pictureBytes(ctx, *format, metrics);
+    const QByteArray bytes = pictureBytes(ctx, format.value(), metrics);
     if (bytes.isEmpty()) {
-        return notWrittenText(path, "Das Bild kann nicht erzeugt werden.");
+        return fail(notWrittenText(path, "Das Bild kann nicht erzeugt werden."));
     }
-    const std::string reason =
+    const Status written =
         writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
-    return reason.empty() ? reason : notWrittenText(path, reason);
+    if (!written.ok()) {
+        return fail(notWrittenText(path, written.reason()));
+    }
+    return written;
 }
 
 } // namespace vestrano

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "state/result.h"
+
 namespace vestrano {
 
 struct PlotState;
@@ -22,8 +24,8 @@ QByteArray graphEmf(ProgramContext& ctx, TextMetrics& metrics);
 
 QByteArray pngBytes(const QImage& image);
 
-// The graph into `path` in the format of its extension; "" or the German reason. Text in the
-// metafile is measured with `metrics`.
-std::string writeGraph(ProgramContext& ctx, const std::string& path, TextMetrics& metrics);
+// The graph into `path` in the format of its extension, or the German message why not. Text in
+// the metafile is measured with `metrics`.
+Status writeGraph(ProgramContext& ctx, const std::string& path, TextMetrics& metrics);
 
 } // namespace vestrano
