@@ -139,8 +139,11 @@ void colopen(ProgramContext& ctx) {
     if (ctx.state.files.colchanged &&
         ctx.ui.askYesNo("Die Sammlung ist geändert worden. Soll sie gespeichert werden?",
                         "Achtung!")) {
-        // A failed save has been told; the user may still open another collection.
-        ignoreResult(colsave(ctx, false));
+        // Opening replaces the working copy, the only other home of the unsaved entries: after
+        // a failed or cancelled save nothing is opened.
+        if (!colsave(ctx, false).ok()) {
+            return;
+        }
     }
     const auto chosen = chooseFileToOpen(ctx.ui);
     if (chosen) {

@@ -129,6 +129,27 @@ TEST_F(CollectionFiles, OpeningAMissingFileAsksToMakeIt) {
     EXPECT_EQ(entries(), std::vector{titled("bleibt")});
 }
 
+// The working copy is the only home of unsaved entries, so an open after a failed save stops.
+TEST_F(CollectionFiles, AnOpenAfterAFailedSaveKeepsTheUnsavedEntries) {
+    const std::string other = path("andere.txt");
+    entries() = {titled("neu")};
+    ASSERT_TRUE(writefile(ctx, other, true).ok());
+    entries() = {titled("ungespeichert")};
+    ASSERT_TRUE(writefile(ctx, state.files.tmpfile, true).ok());
+    const std::string workingCopy = read(state.files.tmpfile);
+    state.files.colchanged = true;
+    for (const std::optional<std::string>& target :
+         {std::optional(path("fehlt/sammlung.txt")), std::optional<std::string>()}) {
+        ui.answers = {true};
+        ui.fileNames = {target, other};
+        colopen(ctx);
+        EXPECT_EQ(entries(), std::vector{titled("ungespeichert")});
+        EXPECT_EQ(read(state.files.tmpfile), workingCopy);
+        EXPECT_TRUE(state.files.colchanged);
+    }
+    ASSERT_EQ(ui.messages.size(), 1u); // the failed write; a cancel says nothing
+}
+
 // Notes or any other file without the mode's section are refused whole: the working copy, the
 // table and the collection's name stay, and no later save writes into that file.
 TEST_F(CollectionFiles, AFileThatIsNoCollectionIsRefusedAndNeverWritten) {
