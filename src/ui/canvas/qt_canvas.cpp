@@ -6,14 +6,11 @@
 #include <QString>
 
 #include "plot/dash_pattern.h"
+#include "ui/canvas/qt_colour.h"
 
 namespace vestrano {
 
 namespace {
-
-QColor qtColor(int32_t rgb) {
-    return QColor(rgb & 0xff, (rgb >> 8) & 0xff, (rgb >> 16) & 0xff);
-}
 
 QList<qreal> qtDashes(std::span<const double> pattern, double stretch) {
     QList<qreal> dashes;

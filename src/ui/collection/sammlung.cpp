@@ -18,6 +18,7 @@
 #include "collection/entry_editing.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "ui/canvas/qt_colour.h"
 #include "ui/main_window/box_events.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/tool_window.h"

@@ -2,6 +2,7 @@
 
 #include "app/lines_window.h"
 #include "state/plot_state.h"
+#include "ui/canvas/qt_colour.h"
 
 namespace vestrano {
 

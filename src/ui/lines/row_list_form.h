@@ -16,6 +16,7 @@
 
 #include "state/additional_windows.h"
 #include "state/program_context.h"
+#include "ui/canvas/qt_colour.h"
 #include "ui/main_window/box_events.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/tool_window.h"

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "ui/canvas/qt_colour.h"
 #include "ui/main_window/twips.h"
 
 namespace vestrano {

@@ -15,6 +15,7 @@
 
 #include "app/dialog_folder.h"
 #include "state/plot_state.h"
+#include "ui/canvas/qt_colour.h"
 
 namespace vestrano {
 
@@ -117,14 +118,11 @@ void QtDialogs::setClipboardText(const std::string& text) {
 }
 
 std::optional<uint32_t> QtDialogs::chooseColor(uint32_t initial) {
-    const QColor start(static_cast<int>(initial & 0xff), static_cast<int>(initial >> 8 & 0xff),
-                       static_cast<int>(initial >> 16 & 0xff));
-    const QColor chosen = QColorDialog::getColor(start, parent_, {});
+    const QColor chosen = QColorDialog::getColor(qtColor(initial), parent_, {});
     if (!chosen.isValid()) {
         return std::nullopt;
     }
-    return static_cast<uint32_t>(chosen.red()) | static_cast<uint32_t>(chosen.green()) << 8 |
-           static_cast<uint32_t>(chosen.blue()) << 16;
+    return coreColor(chosen);
 }
 
 std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const std::string& title,

@@ -9,6 +9,7 @@
 
 #include "app/term_input.h"
 #include "state/program_context.h"
+#include "ui/canvas/qt_colour.h"
 #include "ui/main_window/colour_background.h"
 #include "ui/main_window/twips.h"
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QRect>
 #include <QWidget>
 
@@ -29,12 +28,6 @@ inline int toTwips(int pixels, int tpp) {
 inline QRect pixelRect(const TwipRect& r, int tpp) {
     return {toPixels(r.left, tpp), toPixels(r.top, tpp), toPixels(r.width, tpp),
             toPixels(r.height, tpp)};
-}
-
-// Colours of the core are red + 256 * green + 65536 * blue.
-inline QColor qtColor(uint32_t rgb) {
-    return QColor(static_cast<int>(rgb & 0xff), static_cast<int>((rgb >> 8) & 0xff),
-                  static_cast<int>((rgb >> 16) & 0xff));
 }
 
 inline QString qtText(const std::string& text) {

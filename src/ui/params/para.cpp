@@ -13,6 +13,7 @@
 #include "params/param_design.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "ui/canvas/qt_colour.h"
 #include "ui/canvas/qt_fonts.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/para_clock.h"

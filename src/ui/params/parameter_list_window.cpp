@@ -16,6 +16,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
+#include "ui/canvas/qt_colour.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/tool_window.h"
 
