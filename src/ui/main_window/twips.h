@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "plot/graph_layout.h"
+#include "state/rounding.h"
 
 namespace vestrano {
 
@@ -17,8 +18,8 @@ inline int16_t twipsPerPixel(const QWidget& widget) {
     return static_cast<int16_t>(std::max(1.0, std::nearbyint(1440.0 / dpi)));
 }
 
-inline int toPixels(int twips, int tpp) {
-    return static_cast<int>(std::nearbyint(static_cast<double>(twips) / tpp));
+inline int toPixels(double twips, int tpp) {
+    return static_cast<int>(roundEven(twips / std::max(tpp, 1)));
 }
 
 inline int toTwips(int pixels, int tpp) {

@@ -13,8 +13,8 @@
 #include "settings/text_file.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
-#include "state/rounding.h"
 #include "ui/canvas/qt_canvas.h"
+#include "ui/main_window/twips.h"
 
 namespace vestrano {
 
@@ -43,10 +43,8 @@ QByteArray graphPdf(ProgramContext& ctx) {
 
 QSize drawingSize(const PlotState& state) {
     const Viewport& v = state.view;
-    const auto pixels = [](double twips, int16_t tpp) {
-        return std::clamp(static_cast<int>(roundEven(twips / std::max<int16_t>(tpp, 1))), 1, 32767);
-    };
-    return {pixels(v.picw, v.tppx), pixels(v.pich, v.tppy)};
+    return {std::clamp(toPixels(v.picw, v.tppx), 1, 32767),
+            std::clamp(toPixels(v.pich, v.tppy), 1, 32767)};
 }
 
 QImage graphImage(ProgramContext& ctx) {
