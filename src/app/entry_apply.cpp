@@ -9,6 +9,7 @@
 #include "app/intervals.h"
 #include "app/lines_window.h"
 #include "collection/entry_lines.h"
+#include "engine/plain_text.h"
 #include "lines/point_list.h"
 #include "params/param_arithmetic.h"
 #include "plot/resources.h"
@@ -126,7 +127,8 @@ std::optional<Range> splitRange(std::string_view line) {
     if (close == std::string_view::npos) {
         return std::nullopt;
     }
-    return Range{trimmed(line.substr(0, open)), std::string(line.substr(open + 1, semi - open - 1)),
+    return Range{std::string(trimmed(line.substr(0, open))),
+                 std::string(line.substr(open + 1, semi - open - 1)),
                  std::string(line.substr(semi + 1, close - semi - 1))};
 }
 

@@ -6,6 +6,8 @@
 #include <system_error>
 #include <utility>
 
+#include "engine/plain_text.h"
+
 namespace vestrano {
 namespace {
 
@@ -214,14 +216,6 @@ class Lexer {
 };
 
 } // namespace
-
-std::string lowerName(std::string_view name) {
-    std::string s(name);
-    for (char& c : s) {
-        c = lower(c);
-    }
-    return s;
-}
 
 bool isValidName(std::string_view name) {
     if (name.empty() || !isLetter(name.front())) {
