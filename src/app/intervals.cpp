@@ -8,6 +8,7 @@
 #include "app/interpretall.h"
 #include "app/interval_design.h"
 #include "collection/entry_editing.h"
+#include "engine/engine_error.h"
 #include "params/param_arithmetic.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
@@ -26,9 +27,6 @@ namespace {
 const char* const kBadInputTitle = "Fehlerhafte Eingabe";
 constexpr std::array<double, 3> kPresetLower{-5, -5, 0};
 constexpr std::array<double, 3> kPresetUpper{5, 5, 10};
-// Engine error codes up to this one are syntax errors; from 14 on the arithmetic failed.
-constexpr int kLastSyntaxError = 13;
-constexpr int kUndefinedName = 3;
 
 // The value of a bound box; nothing when the engine cannot read it as a finite number.
 std::optional<double> boundValue(ExprEngine& engine, const std::string& text) {
@@ -58,7 +56,7 @@ bool readable(ExprEngine& engine, const std::string& term) {
     engine.ucEval(term);
     const int error = engine.ucGetError();
     engine.ucEval(std::nullopt);
-    return error == 0 || error == kUndefinedName || error > kLastSyntaxError;
+    return !isTextError(error) || error == number(ErrorCode::UndefinedVariable);
 }
 
 } // namespace
