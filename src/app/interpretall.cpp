@@ -1,7 +1,6 @@
 #include "app/interpretall.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
 #include <vector>
 
