@@ -54,15 +54,6 @@ std::optional<int> findKey(const PlotState& state, DetailBox box, std::string_vi
     return std::nullopt;
 }
 
-std::optional<double> number(ExprEngine& engine, std::string_view text) {
-    const double v = evaltext(engine, text);
-    if (engine.ucGetError() != 0) {
-        engine.ucEval(std::nullopt);
-        return std::nullopt;
-    }
-    return v;
-}
-
 Status termLine(ProgramContext& ctx, int n, std::string value) {
     TermSlot& slot = ctx.state.slots[n];
     slot.visible = value.find("(aus)") == std::string::npos;
@@ -76,7 +67,8 @@ Status termLine(ProgramContext& ctx, int n, std::string value) {
 }
 
 Status setValue(ProgramContext& ctx, int slot, std::string_view text) {
-    std::optional<double> v = number(ctx.state.engine, text);
+    std::optional<double> v =
+        evalnumber(ctx.state.engine, text, Finite::NotRequired, OnFailure::ClearError);
     if (!v) {
         return fail(kSyntax);
     }
@@ -95,7 +87,8 @@ Status timerPart(PlotState& state, int slot, std::string_view line) {
     ParamEntry& p = state.params[slot];
     p.parmode = timer.starts_with('h') ? 1 : 0;
     const std::optional<double> step =
-        number(state.engine, timer.empty() ? std::string() : timer.substr(1));
+        evalnumber(state.engine, timer.empty() ? std::string() : timer.substr(1),
+                   Finite::NotRequired, OnFailure::ClearError);
     if (!step) {
         return fail(kSyntax);
     }
@@ -145,8 +138,10 @@ Status rangeLine(ProgramContext& ctx, std::optional<int> intervalRow, std::strin
         ++w.revision;
         return {};
     }
-    const std::optional<double> lower = number(ctx.state.engine, range->lower);
-    const std::optional<double> upper = number(ctx.state.engine, range->upper);
+    const std::optional<double> lower =
+        evalnumber(ctx.state.engine, range->lower, Finite::NotRequired, OnFailure::ClearError);
+    const std::optional<double> upper =
+        evalnumber(ctx.state.engine, range->upper, Finite::NotRequired, OnFailure::ClearError);
     if (!lower || !upper) {
         return fail(kSyntax);
     }

@@ -28,16 +28,6 @@ const char* const kBadInputTitle = "Fehlerhafte Eingabe";
 constexpr std::array<double, 3> kPresetLower{-5, -5, 0};
 constexpr std::array<double, 3> kPresetUpper{5, 5, 10};
 
-// The value of a bound box; nothing when the engine cannot read it as a finite number.
-std::optional<double> boundValue(ExprEngine& engine, const std::string& text) {
-    const double v = evaltext(engine, text);
-    if (engine.ucGetError() != 0 || !std::isfinite(v)) {
-        engine.ucEval(std::nullopt);
-        return std::nullopt;
-    }
-    return v;
-}
-
 void badRow(ProgramContext& ctx, const std::string& text, const char* title) {
     ctx.ui.message(text, title, MessageIcon::Critical);
 }
@@ -69,13 +59,15 @@ void updateall(ProgramContext& ctx) {
 bool vonenter(ProgramContext& ctx, int i) {
     PlotState& state = ctx.state;
     const std::string name = kInterRowNames[i];
-    const std::optional<double> lo = boundValue(state.engine, state.intervals.von[i]);
+    const std::optional<double> lo =
+        evalnumber(state.engine, state.intervals.von[i], Finite::Required, OnFailure::ClearError);
     if (!lo) {
         badRow(ctx, "Unverständliche Eingabe für die untere Grenze vom " + name + "!",
                kBadInputTitle);
         return false;
     }
-    const std::optional<double> hi = boundValue(state.engine, state.intervals.bis[i]);
+    const std::optional<double> hi =
+        evalnumber(state.engine, state.intervals.bis[i], Finite::Required, OnFailure::ClearError);
     if (!hi) {
         badRow(ctx, "Unverständliche Eingabe für die obere Grenze vom " + name + "!",
                kBadInputTitle);
