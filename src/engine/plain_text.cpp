@@ -14,9 +14,7 @@ std::string_view trimmed(std::string_view text, std::string_view blanks) {
 std::string lowerName(std::string_view name) {
     std::string s(name);
     for (char& c : s) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
+        c = lowerLetter(c);
     }
     return s;
 }
