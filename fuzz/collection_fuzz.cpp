@@ -4,5 +4,5 @@
 #include "collection_fuzz_body.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    return vestrano::fuzz::fuzzCollectionOnce(data, size);
+    return vestrano::fuzz::fuzzOnce(data, size, vestrano::fuzz::collectionFault, "collection");
 }

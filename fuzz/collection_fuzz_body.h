@@ -158,15 +158,4 @@ inline std::string collectionFault(std::string_view bytes) {
     return {};
 }
 
-// libFuzzer entry body: a broken invariant aborts so the fuzzer keeps the input.
-inline int fuzzCollectionOnce(const uint8_t* data, size_t size) {
-    const std::string fault =
-        collectionFault(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (!fault.empty()) {
-        std::fprintf(stderr, "collection invariant broken: %s\n", fault.c_str());
-        std::abort();
-    }
-    return 0;
-}
-
 } // namespace vestrano::fuzz

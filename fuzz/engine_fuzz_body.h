@@ -207,15 +207,4 @@ inline std::string engineFuzzFault(std::string_view input) {
     return EngineFuzzRound(input).run();
 }
 
-// libFuzzer entry body: a broken invariant aborts so the fuzzer keeps the input.
-inline int fuzzEngineOnce(const uint8_t* data, size_t size) {
-    const std::string fault =
-        engineFuzzFault(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (!fault.empty()) {
-        std::fprintf(stderr, "engine invariant broken: %s\n", fault.c_str());
-        std::abort();
-    }
-    return 0;
-}
-
 } // namespace vestrano::fuzz

@@ -4,5 +4,5 @@
 #include "settings_fuzz_body.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    return vestrano::fuzz::fuzzSettingsOnce(data, size);
+    return vestrano::fuzz::fuzzOnce(data, size, vestrano::fuzz::settingsFuzzFault, "settings");
 }

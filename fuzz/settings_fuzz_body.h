@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz_text.h"
 #include "settings/profile_text.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"
@@ -75,16 +76,6 @@ inline std::string settingsFuzzFault(std::string_view bytes) {
         }
     }
     return {};
-}
-
-inline int fuzzSettingsOnce(const uint8_t* data, size_t size) {
-    const std::string fault =
-        settingsFuzzFault(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (!fault.empty()) {
-        std::fprintf(stderr, "settings invariant broken: %s\n", fault.c_str());
-        std::abort();
-    }
-    return 0;
 }
 
 } // namespace vestrano::fuzz

@@ -4,5 +4,5 @@
 #include "terms_fuzz_body.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    return vestrano::fuzz::fuzzTermsOnce(data, size);
+    return vestrano::fuzz::fuzzOnce(data, size, vestrano::fuzz::termsFuzzFault, "term");
 }

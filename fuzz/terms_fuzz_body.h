@@ -263,15 +263,4 @@ inline std::string termsFuzzFault(std::string_view input) {
     return TermsFuzzRound(input).run();
 }
 
-// libFuzzer entry body: a broken invariant aborts so the fuzzer keeps the input.
-inline int fuzzTermsOnce(const uint8_t* data, size_t size) {
-    const std::string fault =
-        termsFuzzFault(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (!fault.empty()) {
-        std::fprintf(stderr, "term invariant broken: %s\n", fault.c_str());
-        std::abort();
-    }
-    return 0;
-}
-
 } // namespace vestrano::fuzz

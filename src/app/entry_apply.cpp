@@ -9,6 +9,7 @@
 #include "app/intervals.h"
 #include "app/lines_window.h"
 #include "collection/entry_lines.h"
+#include "engine/plain_text.h"
 #include "lines/point_list.h"
 #include "params/param_arithmetic.h"
 #include "plot/resources.h"
@@ -53,15 +54,6 @@ std::optional<int> findKey(const PlotState& state, DetailBox box, std::string_vi
     return std::nullopt;
 }
 
-std::optional<double> number(ExprEngine& engine, std::string_view text) {
-    const double v = evaltext(engine, text);
-    if (engine.ucGetError() != 0) {
-        engine.ucEval(std::nullopt);
-        return std::nullopt;
-    }
-    return v;
-}
-
 Status termLine(ProgramContext& ctx, int n, std::string value) {
     TermSlot& slot = ctx.state.slots[n];
     slot.visible = value.find("(aus)") == std::string::npos;
@@ -75,7 +67,8 @@ Status termLine(ProgramContext& ctx, int n, std::string value) {
 }
 
 Status setValue(ProgramContext& ctx, int slot, std::string_view text) {
-    std::optional<double> v = number(ctx.state.engine, text);
+    std::optional<double> v =
+        evalnumber(ctx.state.engine, text, Finite::NotRequired, OnFailure::ClearError);
     if (!v) {
         return fail(kSyntax);
     }
@@ -94,7 +87,8 @@ Status timerPart(PlotState& state, int slot, std::string_view line) {
     ParamEntry& p = state.params[slot];
     p.parmode = timer.starts_with('h') ? 1 : 0;
     const std::optional<double> step =
-        number(state.engine, timer.empty() ? std::string() : timer.substr(1));
+        evalnumber(state.engine, timer.empty() ? std::string() : timer.substr(1),
+                   Finite::NotRequired, OnFailure::ClearError);
     if (!step) {
         return fail(kSyntax);
     }
@@ -126,7 +120,8 @@ std::optional<Range> splitRange(std::string_view line) {
     if (close == std::string_view::npos) {
         return std::nullopt;
     }
-    return Range{trimmed(line.substr(0, open)), std::string(line.substr(open + 1, semi - open - 1)),
+    return Range{std::string(trimmed(line.substr(0, open))),
+                 std::string(line.substr(open + 1, semi - open - 1)),
                  std::string(line.substr(semi + 1, close - semi - 1))};
 }
 
@@ -143,8 +138,10 @@ Status rangeLine(ProgramContext& ctx, std::optional<int> intervalRow, std::strin
         ++w.revision;
         return {};
     }
-    const std::optional<double> lower = number(ctx.state.engine, range->lower);
-    const std::optional<double> upper = number(ctx.state.engine, range->upper);
+    const std::optional<double> lower =
+        evalnumber(ctx.state.engine, range->lower, Finite::NotRequired, OnFailure::ClearError);
+    const std::optional<double> upper =
+        evalnumber(ctx.state.engine, range->upper, Finite::NotRequired, OnFailure::ClearError);
     if (!lower || !upper) {
         return fail(kSyntax);
     }

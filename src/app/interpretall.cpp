@@ -1,12 +1,12 @@
 #include "app/interpretall.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
 #include <vector>
 
 #include "app/window_arrangement.h"
 #include "engine/errtext.h"
+#include "engine/plain_text.h"
 #include "params/param_list.h"
 #include "params/param_table.h"
 #include "params/recalculation.h"
@@ -40,12 +40,6 @@ void appendMessage(std::string& message, const std::string& entry) {
         message += "; ";
     }
     message += entry;
-}
-
-std::string lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
 }
 
 Discovery startDiscovery(PlotState& state) {
@@ -90,7 +84,7 @@ int findParameters(ProgramContext& ctx, Discovery& d, const std::string& text) {
         if (code != number(ErrorCode::UndefinedVariable)) {
             return code;
         }
-        const std::string name = lower(engine.ucGetErrorData());
+        const std::string name = lowerName(engine.ucGetErrorData());
         engine.ucEval(std::nullopt);
         // A name the engine keeps reporting would loop forever.
         if (std::find(d.found.begin(), d.found.end(), name) != d.found.end()) {
@@ -116,7 +110,7 @@ void scanTexts(ProgramContext& ctx, Discovery& d) {
     for (int k = 0; k <= kSlotCount; ++k) {
         const bool isSlot = k < kSlotCount;
         const std::string text = isSlot ? state.slots[k].engtext : combinedText(state);
-        if (trimBlanks(text).empty()) {
+        if (trimmed(text).empty()) {
             continue;
         }
         const int code = findParameters(ctx, d, text);

@@ -8,6 +8,7 @@
 #include "app/interpretall.h"
 #include "app/interval_design.h"
 #include "collection/entry_editing.h"
+#include "engine/engine_error.h"
 #include "params/param_arithmetic.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
@@ -26,19 +27,6 @@ namespace {
 const char* const kBadInputTitle = "Fehlerhafte Eingabe";
 constexpr std::array<double, 3> kPresetLower{-5, -5, 0};
 constexpr std::array<double, 3> kPresetUpper{5, 5, 10};
-// Engine error codes up to this one are syntax errors; from 14 on the arithmetic failed.
-constexpr int kLastSyntaxError = 13;
-constexpr int kUndefinedName = 3;
-
-// The value of a bound box; nothing when the engine cannot read it as a finite number.
-std::optional<double> boundValue(ExprEngine& engine, const std::string& text) {
-    const double v = evaltext(engine, text);
-    if (engine.ucGetError() != 0 || !std::isfinite(v)) {
-        engine.ucEval(std::nullopt);
-        return std::nullopt;
-    }
-    return v;
-}
 
 void badRow(ProgramContext& ctx, const std::string& text, const char* title) {
     ctx.ui.message(text, title, MessageIcon::Critical);
@@ -58,7 +46,7 @@ bool readable(ExprEngine& engine, const std::string& term) {
     engine.ucEval(term);
     const int error = engine.ucGetError();
     engine.ucEval(std::nullopt);
-    return error == 0 || error == kUndefinedName || error > kLastSyntaxError;
+    return !isTextError(error) || error == number(ErrorCode::UndefinedVariable);
 }
 
 } // namespace
@@ -71,13 +59,15 @@ void updateall(ProgramContext& ctx) {
 bool vonenter(ProgramContext& ctx, int i) {
     PlotState& state = ctx.state;
     const std::string name = kInterRowNames[i];
-    const std::optional<double> lo = boundValue(state.engine, state.intervals.von[i]);
+    const std::optional<double> lo =
+        evalnumber(state.engine, state.intervals.von[i], Finite::Required, OnFailure::ClearError);
     if (!lo) {
         badRow(ctx, "Unverständliche Eingabe für die untere Grenze vom " + name + "!",
                kBadInputTitle);
         return false;
     }
-    const std::optional<double> hi = boundValue(state.engine, state.intervals.bis[i]);
+    const std::optional<double> hi =
+        evalnumber(state.engine, state.intervals.bis[i], Finite::Required, OnFailure::ClearError);
     if (!hi) {
         badRow(ctx, "Unverständliche Eingabe für die obere Grenze vom " + name + "!",
                kBadInputTitle);

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "engine/plain_text.h"
 #include "state/plot_state.h"
 #include "state/ui.h"
 
@@ -38,18 +39,8 @@ class LineReader {
     std::size_t pos_ = 0;
 };
 
-std::string_view stripSpaces(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && s.back() == ' ') {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 std::string_view nextStripped(LineReader& in) {
-    return stripSpaces(in.next());
+    return trimmed(in.next());
 }
 
 enum class LineClass { Broken, EndOfEntry, EndOfReading, Title, MultiLine, SingleLine };
@@ -136,10 +127,10 @@ class SectionReader {
     std::string_view startEntry(std::string_view rest) {
         CollectionEntry entry;
         entry.fields[EntryField::Title] = "Eintrag " + std::to_string(entries_.size() + 1);
-        rest = stripSpaces(rest);
+        rest = trimmed(rest);
         if (rest.starts_with('*')) {
             entry.isProtected = true;
-            rest = stripSpaces(rest.substr(1));
+            rest = trimmed(rest.substr(1));
         }
         entries_.push_back(std::move(entry));
         return rest;
@@ -174,7 +165,7 @@ class SectionReader {
             case LineClass::EndOfReading:
                 return EntryEnd::EndOfReading;
             case LineClass::Title:
-                entries_.back().fields[EntryField::Title] = stripSpaces(text.substr(c.keyLength));
+                entries_.back().fields[EntryField::Title] = trimmed(text.substr(c.keyLength));
                 break;
             case LineClass::SingleLine:
                 append(c.field, text);

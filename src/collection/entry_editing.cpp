@@ -7,6 +7,7 @@
 #include "collection/collection_file.h"
 #include "collection/entry_build.h"
 #include "collection/entry_lines.h"
+#include "engine/plain_text.h"
 #include "lines/line_list.h"
 #include "lines/point_list.h"
 #include "state/plot_state.h"
@@ -190,7 +191,7 @@ void intolist(ProgramContext& ctx) {
         entry.fields[k] = w.box(detailBoxOf(k));
     }
     entry.fields[EntryField::Terms] =
-        makeld(ctx.state.mode, w.dicke, trimmed(w.box(DetailBox::Terms)));
+        makeld(ctx.state.mode, w.dicke, std::string(trimmed(w.box(DetailBox::Terms))));
     readlist(ctx.state, ctx.ui);
     entry.fields[EntryField::Lines] = ctx.state.additional.modelines[ctx.state.mode];
     entry.fields[EntryField::Points] = getliste(ctx.state);

@@ -100,13 +100,4 @@ std::optional<int> paramindex(const PlotState& state, std::string_view name) {
     return std::nullopt;
 }
 
-std::string trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 } // namespace vestrano

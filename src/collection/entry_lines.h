@@ -30,7 +30,4 @@ std::string getfull(CollectionWindow& window, std::string_view text);
 // The parameter slot in use, a sample count or a free parameter, named exactly `name`.
 std::optional<int> paramindex(const PlotState& state, std::string_view name);
 
-// The text without blanks at either end.
-std::string trimmed(std::string_view text);
-
 } // namespace vestrano

@@ -2,6 +2,7 @@
 
 #include "engine/expression.h"
 #include "engine/parser.h"
+#include "engine/plain_text.h"
 #include "engine/symbols.h"
 #include "engine/variable_definition.h"
 

@@ -6,6 +6,8 @@
 #include <system_error>
 #include <utility>
 
+#include "engine/plain_text.h"
+
 namespace vestrano {
 namespace {
 
@@ -17,9 +19,6 @@ bool isLetter(char c) {
 }
 bool isNameChar(char c) {
     return isLetter(c) || isDigit(c) || c == '_';
-}
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 class Lexer {
@@ -90,7 +89,7 @@ class Lexer {
 
     // Takes "e3", "E-10", "e+3"; an "e" without digits is left for the name that follows.
     void exponent() {
-        if (pos_ >= text_.size() || lower(text_[pos_]) != 'e') {
+        if (pos_ >= text_.size() || lowerLetter(text_[pos_]) != 'e') {
             return;
         }
         std::size_t p = pos_ + 1;
@@ -134,7 +133,7 @@ class Lexer {
         if (pos_ >= text_.size()) {
             return makeError(ErrorCode::InvalidTerm, start);
         }
-        char kind = lower(text_[pos_]);
+        char kind = lowerLetter(text_[pos_]);
         int base = kind == 'h' ? 16 : kind == 'o' ? 8 : kind == 'b' ? 2 : 0;
         if (base == 0) {
             return makeError(ErrorCode::InvalidTerm, start);
@@ -165,7 +164,7 @@ class Lexer {
         if (isDigit(c)) {
             return c - '0';
         }
-        char l = lower(c);
+        char l = lowerLetter(c);
         if (l >= 'a' && l <= 'f') {
             return l - 'a' + 10;
         }
@@ -214,14 +213,6 @@ class Lexer {
 };
 
 } // namespace
-
-std::string lowerName(std::string_view name) {
-    std::string s(name);
-    for (char& c : s) {
-        c = lower(c);
-    }
-    return s;
-}
 
 bool isValidName(std::string_view name) {
     if (name.empty() || !isLetter(name.front())) {

@@ -51,7 +51,6 @@ struct Token {
 // Lower-case name -> lower-case name it stands for (already resolved to the end of the chain).
 using AliasMap = std::unordered_map<std::string, std::string>;
 
-std::string lowerName(std::string_view name);
 bool isValidName(std::string_view name);
 // The operator a lower-case word stands for, or Tok::Name when it is no operator word.
 Tok operatorWord(std::string_view lower);

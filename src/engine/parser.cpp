@@ -2,6 +2,7 @@
 
 #include "engine/builtins.h"
 #include "engine/lexer.h"
+#include "engine/plain_text.h"
 #include "engine/syntax_rules.h"
 
 #include <array>

@@ -1,20 +1,15 @@
 #include "engine/variable_definition.h"
 
 #include "engine/lexer.h"
+#include "engine/plain_text.h"
 
 #include <algorithm>
 
 namespace vestrano {
 namespace {
 
-std::string_view trim(std::string_view s) {
-    std::size_t a = s.find_first_not_of(" \t");
-    if (a == std::string_view::npos) {
-        return {};
-    }
-    std::size_t b = s.find_last_not_of(" \t");
-    return s.substr(a, b - a + 1);
-}
+// Definitions may be indented with tabs as well as spaces.
+constexpr std::string_view kBlanks = " \t";
 
 // A name the user may define: not an operator word like "and" or "mod".
 bool isDefinableName(std::string_view name) {
@@ -22,23 +17,23 @@ bool isDefinableName(std::string_view name) {
 }
 
 EngineError invalid(std::string_view text) {
-    return makeError(ErrorCode::InvalidTerm, 0, std::string(trim(text)));
+    return makeError(ErrorCode::InvalidTerm, 0, std::string(trimmed(text, kBlanks)));
 }
 
 } // namespace
 
 EngineError splitVariableDefinition(std::string_view text, VariableDefinition& out) {
     std::size_t eq = text.find('=');
-    std::string_view name = trim(text.substr(0, eq));
+    std::string_view name = trimmed(text.substr(0, eq), kBlanks);
     if (!name.empty() && name.back() == '$') {
-        name = trim(name.substr(0, name.size() - 1));
+        name = trimmed(name.substr(0, name.size() - 1), kBlanks);
     }
     if (!isDefinableName(name)) {
         return invalid(text);
     }
     out.name = std::string(name);
-    out.value =
-        eq == std::string_view::npos ? std::string() : std::string(trim(text.substr(eq + 1)));
+    out.value = eq == std::string_view::npos ? std::string()
+                                             : std::string(trimmed(text.substr(eq + 1), kBlanks));
     return {};
 }
 
@@ -48,18 +43,18 @@ EngineError splitFunctionDefinition(std::string_view text, UserFunction& out) {
     if (open == std::string_view::npos || close == std::string_view::npos || close < open) {
         return invalid(text);
     }
-    std::string_view name = trim(text.substr(0, open));
-    std::string_view afterList = trim(text.substr(close + 1));
+    std::string_view name = trimmed(text.substr(0, open), kBlanks);
+    std::string_view afterList = trimmed(text.substr(close + 1), kBlanks);
     if (!isDefinableName(name) || afterList.empty() || afterList.front() != '=') {
         return invalid(text);
     }
     out.name = std::string(name);
-    out.body = std::string(trim(afterList.substr(1)));
+    out.body = std::string(trimmed(afterList.substr(1), kBlanks));
     out.params.clear();
-    std::string_view list = trim(text.substr(open + 1, close - open - 1));
+    std::string_view list = trimmed(text.substr(open + 1, close - open - 1), kBlanks);
     while (!list.empty()) {
         std::size_t comma = list.find(',');
-        std::string_view param = trim(list.substr(0, comma));
+        std::string_view param = trimmed(list.substr(0, comma), kBlanks);
         std::string lower = lowerName(param);
         if (!isDefinableName(param) ||
             std::find(out.params.begin(), out.params.end(), lower) != out.params.end()) {
@@ -70,7 +65,7 @@ EngineError splitFunctionDefinition(std::string_view text, UserFunction& out) {
             break;
         }
         list = list.substr(comma + 1);
-        if (trim(list).empty()) { // "f(x,)"
+        if (trimmed(list, kBlanks).empty()) { // "f(x,)"
             return invalid(text);
         }
     }

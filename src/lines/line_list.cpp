@@ -1,5 +1,6 @@
 #include "lines/line_list.h"
 
+#include "engine/plain_text.h"
 #include "lines/row_list.h"
 #include "settings/settings_keys.h"
 #include "state/plot_state.h"
@@ -53,7 +54,7 @@ LineRow parseRecord(PlotState& state, std::string_view record) {
     if (colon != std::string_view::npos && colon + 1 < record.size()) {
         row.linetype = record[colon + 1];
     }
-    row.text = trimBlanks(record.substr(0, colon));
+    row.text = trimmed(record.substr(0, colon));
     return row;
 }
 
@@ -102,7 +103,7 @@ void text2list(PlotState& state) {
 
 bool enterLine(PlotState& state) {
     LinesWindow& w = state.additional.lines;
-    std::string typed = trimBlanks(w.input);
+    std::string typed = std::string(trimmed(w.input));
     if (typed.empty()) {
         return false;
     }
@@ -136,7 +137,7 @@ void setRowLineType(PlotState& state, int k, std::string_view text) {
     if (r < 0 || r >= static_cast<int>(w.rows.size())) {
         return;
     }
-    const std::string s = trimBlanks(text);
+    const std::string s = std::string(trimmed(text));
     w.rows[r].linetype = s.size() == 1 && isLineTypeDigit(s[0]) ? s[0] : ' ';
     ++w.revision;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/plain_text.h"
 #include "lines/row_list.h"
 #include "settings/settings_keys.h"
 #include "state/plot_state.h"
@@ -26,7 +27,7 @@ PointRow parseRecord(std::string_view record, int mode, Ui& ui) {
         fields[i] = record.substr(0, colon);
         record = colon < record.size() ? record.substr(colon + 1) : std::string_view{};
     }
-    row.text = trimBlanks(fields[0]);
+    row.text = trimmed(fields[0]);
     row.color = fieldValue(fields[1]) & 0xFFFFFF;
     row.dx = fieldValue(fields[2]);
     row.dy = fieldValue(fields[3]);
@@ -97,7 +98,7 @@ void makeliste(PlotState& state, std::string_view text, Ui& ui) {
 
 bool enterPoint(PlotState& state, Ui& ui) {
     PointsWindow& w = state.additional.points;
-    const std::string typed = trimBlanks(w.input);
+    const std::string typed = std::string(trimmed(w.input));
     if (typed.empty()) {
         return false;
     }

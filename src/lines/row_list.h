@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/plain_text.h"
 #include "state/ui.h"
 #include "terms/text_replace.h"
 
@@ -18,7 +19,7 @@ namespace vestrano {
 template <class Row>
 int findinlist(const std::vector<Row>& rows, std::string_view text, bool anyBlanks = false) {
     const auto key = [anyBlanks](std::string_view t) {
-        std::string k = trimBlanks(t);
+        std::string k = std::string(trimmed(t));
         if (anyBlanks) {
             std::erase(k, ' ');
         }

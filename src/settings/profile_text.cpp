@@ -3,9 +3,14 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/plain_text.h"
+
 namespace vestrano {
 
 namespace {
+
+// Hand-edited profiles may carry tabs and stray carriage returns.
+constexpr std::string_view kBlanks = " \t\r";
 
 struct Line {
     std::string text; // without its line break
@@ -30,24 +35,13 @@ std::vector<Line> splitLines(std::string_view text) {
     return lines;
 }
 
-std::string_view trim(std::string_view s) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!s.empty() && blank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && blank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 // The name of a section line, or nothing for any other line.
 std::optional<std::string_view> sectionName(std::string_view line) {
     // A file in UTF-8 may begin with its byte-order mark.
     if (line.starts_with("\xEF\xBB\xBF")) {
         line.remove_prefix(3);
     }
-    const std::string_view t = trim(line);
+    const std::string_view t = trimmed(line, kBlanks);
     if (t.empty() || t.front() != '[') {
         return std::nullopt;
     }
@@ -59,7 +53,7 @@ std::optional<std::string_view> keyOf(std::string_view line) {
     if (eq == std::string_view::npos) {
         return std::nullopt;
     }
-    return trim(line.substr(0, eq));
+    return trimmed(line.substr(0, eq), kBlanks);
 }
 
 // Index of the section line, or the number of lines when there is none.
@@ -110,7 +104,8 @@ ProfileKeys profileSection(std::string_view text, std::string_view section) {
             continue;
         }
         const std::string_view value = lines[i].text;
-        keys.emplace_back(std::string(*key), std::string(trim(value.substr(value.find('=') + 1))));
+        keys.emplace_back(std::string(*key),
+                          std::string(trimmed(value.substr(value.find('=') + 1), kBlanks)));
     }
     return keys;
 }
@@ -138,7 +133,7 @@ std::string writeProfileKeys(std::string_view text, std::string_view section,
             continue;
         }
         std::size_t after = end;
-        while (after > header + 1 && trim(lines[after - 1].text).empty()) {
+        while (after > header + 1 && trimmed(lines[after - 1].text, kBlanks).empty()) {
             --after;
         }
         if (lines[after - 1].end.empty()) {

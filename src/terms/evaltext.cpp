@@ -14,12 +14,16 @@ double evaltext(ExprEngine& engine, std::string_view text) {
     return engine.ucEval(dotted);
 }
 
-std::optional<double> evalnumber(ExprEngine& engine, std::string_view text) {
+std::optional<double> evalnumber(ExprEngine& engine, std::string_view text, Finite finite,
+                                 OnFailure failure) {
     const double v = evaltext(engine, text);
-    if (engine.ucGetError() != 0 || !std::isfinite(v)) {
-        return std::nullopt;
+    if (engine.ucGetError() == 0 && (finite == Finite::NotRequired || std::isfinite(v))) {
+        return v;
     }
-    return v;
+    if (failure == OnFailure::ClearError) {
+        engine.ucEval(std::nullopt);
+    }
+    return std::nullopt;
 }
 
 } // namespace vestrano

@@ -11,8 +11,14 @@ class ExprEngine;
 // The caller reads engine.ucGetError() to know whether the text was valid.
 double evaltext(ExprEngine& engine, std::string_view text);
 
-// `evaltext` for a box that must hold a number: empty when the engine cannot read the text or
-// the value is not finite.
-std::optional<double> evalnumber(ExprEngine& engine, std::string_view text);
+enum class Finite { Required, NotRequired };
+enum class OnFailure { KeepError, ClearError };
+
+// `evaltext` for a box that must hold a number: empty when the engine cannot read the text or,
+// unless told otherwise, the value is not finite. The engine error stays for callers that
+// report it, and is cleared for those that go on evaluating.
+std::optional<double> evalnumber(ExprEngine& engine, std::string_view text,
+                                 Finite finite = Finite::Required,
+                                 OnFailure failure = OnFailure::KeepError);
 
 } // namespace vestrano

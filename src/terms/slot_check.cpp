@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/errtext.h"
+#include "engine/plain_text.h"
 #include "state/plot_state.h"
 #include "terms/bracketgroup.h"
 #include "terms/engine_setup.h"
@@ -51,7 +52,7 @@ std::string recordEquation(std::string_view record) {
     for (const char* prefix : {"x=", "y="}) {
         replaceAll(equation, prefix, "");
     }
-    return trimBlanks(equation);
+    return std::string(trimmed(equation));
 }
 
 // The equations of the lines in brackets joined by "+", so that the engine reads them as one

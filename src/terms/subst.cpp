@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "engine/plain_text.h"
 #include "terms/text_replace.h"
 
 namespace vestrano {
@@ -27,7 +28,7 @@ std::string subst(std::string_view text, std::string_view name, std::string_view
     }
     padded += ' ';
     if (name.empty()) {
-        return trimBlanks(padded);
+        return std::string(trimmed(padded));
     }
     // The output grows behind the search, so the character before a hit may come from an
     // inserted replacement, and the search never revisits what it inserted.
@@ -50,7 +51,7 @@ std::string subst(std::string_view text, std::string_view name, std::string_view
         scanned = hit + 1;
     }
     result.append(padded, scanned);
-    return trimBlanks(result);
+    return std::string(trimmed(result));
 }
 
 } // namespace vestrano

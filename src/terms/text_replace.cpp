@@ -26,13 +26,4 @@ std::size_t replaceAll(std::string& text, std::string_view from, std::string_vie
     return count;
 }
 
-std::string trimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 } // namespace vestrano

@@ -10,7 +10,4 @@ namespace vestrano {
 // Returns the number of replacements. An empty `from` changes nothing.
 std::size_t replaceAll(std::string& text, std::string_view from, std::string_view to);
 
-// The text without leading and trailing blanks.
-std::string trimBlanks(std::string_view text);
-
 } // namespace vestrano

@@ -4,30 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
+#include "support/corpus.h"
 
 namespace vestrano {
 namespace {
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(FuzzCorpus, EveryInputKeepsTheEngineInvariants) {
-    const std::filesystem::path dir = VESTRANO_SOURCE_DIR "/fuzz/corpus/engine";
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        if (!entry.is_regular_file()) {
-            continue;
-        }
-        ++files;
-        EXPECT_EQ(fuzz::engineFuzzFault(readFile(entry.path())), "") << entry.path().filename();
+    const auto files = corpusFiles("engine");
+    for (const auto& [name, bytes] : files) {
+        EXPECT_EQ(fuzz::engineFuzzFault(bytes), "") << name;
     }
-    EXPECT_GT(files, 20);
+    EXPECT_GT(files.size(), 20u);
 }
 
 } // namespace

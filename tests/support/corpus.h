@@ -15,6 +15,9 @@ inline std::vector<std::pair<std::string, std::string>> corpusFiles(const std::s
     const std::filesystem::path dir =
         std::filesystem::path(VESTRANO_SOURCE_DIR) / "fuzz/corpus" / name;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        if (!entry.is_regular_file()) {
+            continue;
+        }
         std::ifstream in(entry.path(), std::ios::binary);
         files.emplace_back(
             entry.path().filename().string(),

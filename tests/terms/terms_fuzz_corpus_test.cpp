@@ -5,30 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
+#include "support/corpus.h"
 
 namespace vestrano {
 namespace {
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(TermsFuzzCorpus, EveryInputKeepsTheTermInvariants) {
-    const std::filesystem::path dir = VESTRANO_SOURCE_DIR "/fuzz/corpus/terms";
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        if (!entry.is_regular_file()) {
-            continue;
-        }
-        ++files;
-        EXPECT_EQ(fuzz::termsFuzzFault(readFile(entry.path())), "") << entry.path().filename();
+    const auto files = corpusFiles("terms");
+    for (const auto& [name, bytes] : files) {
+        EXPECT_EQ(fuzz::termsFuzzFault(bytes), "") << name;
     }
-    EXPECT_GT(files, 40);
+    EXPECT_GT(files.size(), 40u);
 }
 
 // The saved inputs mean what their layout says: three terms, points, interval, then lines.
