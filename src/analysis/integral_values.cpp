@@ -10,7 +10,12 @@ namespace vestrano {
 
 namespace {
 
-constexpr double kPiecesToFarthest = 4096;
+// The way to the farthest row is cut into at least this many pieces, and into pieces no
+// longer than 1/16 as long as there are not too many: school integrands change on a scale of
+// about 1, and a long way to a row would otherwise take pieces too coarse for them.
+constexpr double kFewestPieces = 4096;
+constexpr double kPiecesPerUnit = 16;
+constexpr double kMostPieces = 1 << 20;
 
 // Five-point Gauss-Legendre on [-1, 1]: exact for polynomials up to degree 9.
 constexpr std::array<double, 5> kNodes{-0.9061798459386640, -0.5384693101056831, 0.0,
@@ -51,8 +56,8 @@ Walk plan(std::span<const double> xs, std::vector<std::size_t> rows, double a, d
     return w;
 }
 
-void walk(PlotState& state, int32_t integrand, const Walk& w, double h, Cells& cells) {
-    const Cells values = termValues(state, integrand, w.nodes, h);
+void walk(PlotState& state, int32_t integrand, const Walk& w, Cells& cells) {
+    const Cells values = termValues(state, integrand, w.nodes);
     // Compensated, so that thousands of small pieces add up to the last digits.
     double sum = 0;
     double carry = 0;
@@ -82,8 +87,7 @@ void walk(PlotState& state, int32_t integrand, const Walk& w, double h, Cells& c
 
 } // namespace
 
-Cells integralValues(PlotState& state, int32_t integrand, double a, std::span<const double> xs,
-                     double h) {
+Cells integralValues(PlotState& state, int32_t integrand, double a, std::span<const double> xs) {
     Cells cells(xs.size());
     std::vector<std::size_t> up;
     std::vector<std::size_t> down;
@@ -95,11 +99,12 @@ Cells integralValues(PlotState& state, int32_t integrand, double a, std::span<co
     if (!std::isfinite(farthest)) {
         return cells;
     }
-    const double longest = farthest > 0 ? farthest / kPiecesToFarthest : 1;
+    const double pieces = std::clamp(farthest * kPiecesPerUnit, kFewestPieces, kMostPieces);
+    const double longest = farthest > 0 ? farthest / pieces : 1;
     std::ranges::sort(up, [&](std::size_t i, std::size_t j) { return xs[i] < xs[j]; });
     std::ranges::sort(down, [&](std::size_t i, std::size_t j) { return xs[i] > xs[j]; });
-    walk(state, integrand, plan(xs, std::move(up), a, longest), h, cells);
-    walk(state, integrand, plan(xs, std::move(down), a, longest), h, cells);
+    walk(state, integrand, plan(xs, std::move(up), a, longest), cells);
+    walk(state, integrand, plan(xs, std::move(down), a, longest), cells);
     return cells;
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numeric>
 
 #include "state/plot_state.h"
@@ -23,15 +22,17 @@ Sided evaluateWithStep(PlotState& state, int32_t expr, std::span<const double> x
     return s;
 }
 
+// Near the cube root of the machine epsilon the central quotient's rounding and truncation
+// errors balance for functions that change on a scale of 1, as school functions do. A step
+// that grew with x would lose the periodic ones at large x; a power of two keeps x + h exact
+// up to |x| of 2^35.
+constexpr double kStep = 1.0 / (1 << 17);
+
 } // namespace
 
-double derivativeStep(double scale) {
-    return std::cbrt(std::numeric_limits<double>::epsilon()) * std::max(1.0, std::fabs(scale));
-}
-
-Cells termValues(PlotState& state, int32_t expr, std::span<const double> xs, double h) {
-    const Sided right = evaluateWithStep(state, expr, xs, h);
-    const Sided left = evaluateWithStep(state, expr, xs, -h);
+Cells termValues(PlotState& state, int32_t expr, std::span<const double> xs) {
+    const Sided right = evaluateWithStep(state, expr, xs, kStep);
+    const Sided left = evaluateWithStep(state, expr, xs, -kStep);
     // The drawing sets its own step before each graph; the last one stays as it left it.
     state.engine.ucSetVariableValueDbl(state.handles.sw, state.graph.curstep);
     Cells cells(xs.size());

@@ -11,14 +11,11 @@ struct PlotState;
 
 using Cells = std::vector<std::optional<double>>;
 
-// The step of the difference quotients when the values cover x up to `scale` in size: the
-// central quotient's error is smallest near the cube root of the machine epsilon.
-double derivativeStep(double scale);
-
 // The values of the parsed term `expr` at every x of `xs` through the block evaluator; empty
-// where the engine reports an error or the value is not finite. The term's difference
-// quotients of f'(x) are taken with steps +h and -h and averaged, which is the central
-// quotient: far more accurate than the one-sided one the drawing is content with.
-Cells termValues(PlotState& state, int32_t expr, std::span<const double> xs, double h);
+// where the engine reports an error or the value is not finite. A difference quotient of
+// f'(x) in the term is taken with the steps +h and -h and averaged, which is the central
+// quotient with a small step: far more accurate than the one-sided one with the drawing's
+// step, which is all a picture needs.
+Cells termValues(PlotState& state, int32_t expr, std::span<const double> xs);
 
 } // namespace vestrano

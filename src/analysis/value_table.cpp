@@ -17,19 +17,19 @@ namespace vestrano {
 namespace {
 
 // The slot's values at xs before its restriction is applied.
-Cells slotValues(PlotState& state, int slot, std::span<const double> xs, double h) {
+Cells slotValues(PlotState& state, int slot, std::span<const double> xs) {
     const TermSlot& s = state.slots[slot];
     ExprPass pass(state.engine);
     if (s.integrand.empty()) {
         const int32_t expr = pass.parse(s.engtext);
-        return termValues(state, expr, xs, h);
+        return termValues(state, expr, xs);
     }
     const std::optional<std::string> integrand = integrandOf(state, s.engtext, slot);
     if (!integrand) {
         return Cells(xs.size());
     }
     const int32_t expr = pass.parse(*integrand);
-    return integralValues(state, expr, state.params[slot].parvalue, xs, h);
+    return integralValues(state, expr, state.params[slot].parvalue, xs);
 }
 
 // Empties the rows outside the slot's drawing restriction; an open or unreadable end leaves
@@ -57,17 +57,12 @@ ValueTable valueTable(PlotState& state, Ui& ui, std::vector<double> xs) {
     if (state.mode != 0) {
         return table;
     }
-    double scale = 0;
-    for (const double x : table.x) {
-        scale = std::max(scale, std::fabs(x));
-    }
-    const double h = derivativeStep(scale);
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const TermSlot& s = state.slots[slot];
         if (s.engtext.empty() || !s.visible) {
             continue;
         }
-        Cells cells = slotValues(state, slot, table.x, h);
+        Cells cells = slotValues(state, slot, table.x);
         restrict(state, ui, slot, table.x, cells);
         table.columns.push_back(
             {slotName(state.mode, SlotText::ShortName, slot), std::move(cells)});

@@ -119,6 +119,12 @@ TEST_F(ValueTableTest, TermsDerivativesAndErrorsAsCells) {
     // The central quotient, not the drawing's one-sided one (which is off by about 3 * sw).
     expectColumn(t.columns[2], "h", cells({1, -1.25, -2, -1.25, 1}), 1e-9);
 
+    // Far out a periodic function keeps its derivative.
+    terms("sin(x)", "f'(x)");
+    const ValueTable far = valueTable(state, ui, {0.5, 1e6});
+    expectColumn(far.columns[1], "g", cells({std::cos(0.5), std::cos(1e6)}), 1e-9);
+
+    terms("x^3-2*x", "wurzel(x)", "f'(x)");
     state.slots[1].visible = false;
     state.intervals.von[kFirstRestrictionRow] = "0"; // f only from 0 on
     const ValueTable cut = table("-1", "1", "0,5");
