@@ -49,7 +49,7 @@ TEST_F(ValueTableTest, EachBadBoxIsRefusedByName) {
         {"", "1", "1", "Unverständliche Eingabe für \"von\"!"},
         {"0", "1+", "1", "Unverständliche Eingabe für \"bis\"!"},
         {"0", "1", "wurzel(-1)", "Unverständliche Eingabe für \"Schrittweite\"!"},
-        {"0", "1", "(1", "Unverständliche Eingabe für \"Schrittweite\"!"},
+        {"0", "1", "min(1;2", "Unverständliche Eingabe für \"Schrittweite\"!"},
         {"q", "1", "1", "Unverständliche Eingabe für \"von\"!"}, // no such parameter
         {"0", "10^400", "1", "Unverständliche Eingabe für \"bis\"!"},
         {"0", "1", "0", "\"Schrittweite\" darf nicht 0 sein!"},
