@@ -1,8 +1,11 @@
 #include "app/command_line.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <optional>
+#include <span>
+#include <string_view>
 
 #include "app/picture_format.h"
 
@@ -12,6 +15,43 @@ namespace {
 
 constexpr int kMinSide = 16;
 constexpr int kMaxSide = 10000;
+
+// An option of a computing command that takes a value.
+struct ValueOption {
+    std::string_view name;
+    std::string TableRequest::*field;
+};
+
+// The commands that compute numbers from an entry instead of drawing it.
+struct AnalysisCommand {
+    std::string_view name;
+    CommandLine::Kind kind;
+    std::span<const ValueOption> options; // every one is required
+    std::string_view usage;
+};
+
+constexpr std::array<ValueOption, 3> kTableOptions{{{"--from", &TableRequest::from},
+                                                    {"--to", &TableRequest::to},
+                                                    {"--step", &TableRequest::step}}};
+
+constexpr std::array<AnalysisCommand, 1> kAnalyses{
+    {{"--table", CommandLine::Kind::Table, kTableOptions,
+      "Aufruf: vestrano --table SAMMLUNG --from A --to B --step S [--entry TITEL]"}}};
+
+const AnalysisCommand* analysisOwning(std::string_view option) {
+    for (const AnalysisCommand& command : kAnalyses) {
+        if (std::ranges::any_of(command.options,
+                                [&](const ValueOption& o) { return o.name == option; })) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+std::string missingValue(const std::string& option) {
+    return option == "--entry" ? "Nach --entry fehlt der Titel des Eintrags."
+                               : "Nach " + option + " fehlt der Wert.";
+}
 
 std::optional<int> side(std::string_view text) {
     int value = 0;
@@ -48,8 +88,7 @@ std::string badSize(const std::string& text) {
 Status readOption(const std::vector<std::string>& args, std::size_t& i, ExportRequest& request) {
     const std::string& option = args[i];
     if (i + 1 >= args.size()) {
-        return fail(option == "--entry" ? "Nach --entry fehlt der Titel des Eintrags."
-                                        : "Nach --size fehlt die Größe.");
+        return fail(option == "--entry" ? missingValue(option) : "Nach --size fehlt die Größe.");
     }
     const std::string& value = args[++i];
     if (option == "--entry") {
@@ -97,6 +136,74 @@ Result<CommandLine> exportLine(const std::vector<std::string>& args) {
     return line;
 }
 
+// The option at `i` of an analysis and its value into the line; a value may begin with "-".
+Status readAnalysisOption(const std::vector<std::string>& args, std::size_t& i,
+                          const ValueOption* option, CommandLine& line) {
+    if (i + 1 >= args.size()) {
+        return fail(missingValue(args[i]));
+    }
+    const std::string& value = args[++i];
+    if (option) {
+        line.table.*option->field = value;
+    } else {
+        line.request.entry = value;
+    }
+    return {};
+}
+
+// Any other option: the reason it does not belong here.
+std::string strayOption(const std::string& arg, const AnalysisCommand& command) {
+    if (arg == "--export" || (arg != command.name && std::ranges::any_of(kAnalyses, [&](auto& c) {
+                                  return c.name == arg;
+                              }))) {
+        return std::string(command.name) + " und " + arg + " lassen sich nicht verbinden.";
+    }
+    if (arg == "--size") {
+        return "Die Option --size gilt nur zusammen mit --export.";
+    }
+    return "Unbekannte Option: " + arg + " (vestrano --help zeigt die Möglichkeiten)";
+}
+
+Result<CommandLine> analysisLine(const std::vector<std::string>& args,
+                                 const AnalysisCommand& command) {
+    CommandLine line;
+    line.kind = command.kind;
+    std::vector<std::string> files;
+    std::vector<std::string_view> given;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto option = std::ranges::find(command.options, arg, &ValueOption::name);
+        const bool known = option != command.options.end();
+        if (arg == command.name) {
+            continue;
+        }
+        if (known || arg == "--entry") {
+            if (Status read = readAnalysisOption(args, i, known ? &*option : nullptr, line);
+                !read.ok()) {
+                return fail(read.reason());
+            }
+            given.push_back(arg);
+        } else if (isOption(arg)) {
+            return fail(strayOption(arg, command));
+        } else {
+            files.push_back(arg);
+        }
+    }
+    const std::string usage = "\n" + std::string(command.usage);
+    if (files.size() != 1) {
+        return fail("Zu " + std::string(command.name) + " gehört genau eine Sammlungsdatei." +
+                    usage);
+    }
+    for (const ValueOption& option : command.options) {
+        if (std::ranges::find(given, option.name) == given.end()) {
+            return fail("Zu " + std::string(command.name) + " fehlt die Option " +
+                        std::string(option.name) + "." + usage);
+        }
+    }
+    line.request.collection = files[0];
+    return line;
+}
+
 // "vestrano [SAMMLUNG]": one collection at most and no option; a wrong call gets the usage.
 Result<CommandLine> windowLine(const std::vector<std::string>& args) {
     CommandLine line;
@@ -104,6 +211,9 @@ Result<CommandLine> windowLine(const std::vector<std::string>& args) {
         std::string error;
         if (arg == "--entry" || arg == "--size") {
             error = "Die Option " + arg + " gilt nur zusammen mit --export.";
+        } else if (const AnalysisCommand* owner = analysisOwning(arg)) {
+            error =
+                "Die Option " + arg + " gilt nur zusammen mit " + std::string(owner->name) + ".";
         } else if (isOption(arg)) {
             error = "Unbekannte Option: " + arg;
         } else if (!line.request.collection.empty()) {
@@ -119,7 +229,7 @@ Result<CommandLine> windowLine(const std::vector<std::string>& args) {
     return line;
 }
 
-bool has(const std::vector<std::string>& args, const char* option) {
+bool has(const std::vector<std::string>& args, std::string_view option) {
     return std::ranges::find(args, option) != args.end();
 }
 
@@ -127,7 +237,12 @@ bool has(const std::vector<std::string>& args, const char* option) {
 
 Result<CommandLine> parseCommandLine(const std::vector<std::string>& args) {
     if (has(args, "--help") || has(args, "-h")) {
-        return CommandLine{CommandLine::Kind::Help, {}};
+        return CommandLine{CommandLine::Kind::Help, {}, {}};
+    }
+    for (const AnalysisCommand& command : kAnalyses) {
+        if (has(args, command.name)) {
+            return analysisLine(args, command);
+        }
     }
     if (has(args, "--export")) {
         return exportLine(args);
@@ -142,9 +257,16 @@ std::string helpText() {
            "  vestrano --export BILD SAMMLUNG [--entry TITEL] [--size BREITExHÖHE]\n"
            "      zeichnet einen Eintrag der Sammlung ohne Fenster in die Datei BILD.\n"
            "      Das Format folgt der Endung: .png, .svg, .emf oder .pdf.\n"
+           "  vestrano --table SAMMLUNG --from A --to B --step S [--entry TITEL]\n"
+           "      schreibt die Wertetabelle eines Eintrags im Funktionenplotter: eine Kopfzeile\n"
+           "      mit x und den Namen der Graphen, dann eine Zeile je x, durch Tabulatoren\n"
+           "      getrennt, mit Dezimalpunkt; ein leeres Feld, wo ein Graph keinen Wert hat.\n"
            "\n"
            "Optionen:\n"
            "  --export BILD SAMMLUNG  Graphik eines Eintrags in eine Datei zeichnen\n"
+           "  --table SAMMLUNG        Wertetabelle eines Eintrags ausgeben\n"
+           "  --from A, --to B        erstes und letztes x der Tabelle (Terme, z. B. -pi)\n"
+           "  --step S                Schrittweite der Tabelle (negativ, wenn A größer als B)\n"
            "  --entry TITEL           der Eintrag mit diesem Titel (sonst der erste)\n"
            "  --size BREITExHÖHE      Größe des Zeichenbereichs in Pixeln (Vorgabe 800x600)\n"
            "  -h, --help              diese Hilfe zeigen\n";

@@ -16,15 +16,24 @@ struct ExportRequest {
     int height = 600;
 };
 
-struct CommandLine {
-    enum class Kind { Window, Export, Help };
-    Kind kind = Kind::Window;
-    ExportRequest request;
+// "--table COLLECTION --from A --to B --step S [--entry TITLE]": the entry's value table. The
+// three values are terms, as the value table window's boxes take them.
+struct TableRequest {
+    std::string from;
+    std::string to;
+    std::string step;
 };
 
-// The arguments after the program's name. Without "--export" or "--help" the program opens
-// its windows, with the collection named, if any; any option there is an error that comes
-// with the usage. Wrong arguments fail with a German reason.
+struct CommandLine {
+    enum class Kind { Window, Export, Table, Help };
+    Kind kind = Kind::Window;
+    ExportRequest request; // its collection and entry also name what a table is computed for
+    TableRequest table;
+};
+
+// The arguments after the program's name. Without "--export", "--table" or "--help" the
+// program opens its windows, with the collection named, if any; any option there is an error
+// that comes with the usage. Wrong arguments fail with a German reason.
 Result<CommandLine> parseCommandLine(const std::vector<std::string>& args);
 
 // What "vestrano --help" prints.

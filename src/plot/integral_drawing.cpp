@@ -21,17 +21,6 @@ namespace {
 // stops at fewer.
 constexpr double kMostCurveSteps = 1e6;
 
-// The bracketed integrand of a slot; none when F(x) is asked for without an f(x).
-std::optional<std::string> integrandOf(const PlotState& state, std::string_view term, int slot) {
-    if (term != slotName(state.mode, SlotText::Integral)) {
-        return state.slots[slot].integrand;
-    }
-    if (state.slots[0].engtext.empty()) {
-        return std::nullopt;
-    }
-    return "(" + slotName(state.mode, SlotText::Function) + ")";
-}
-
 // The engine forgets an error at its next evaluation, but the integral loops look at the
 // errors of several evaluations at once: the first one is kept here.
 class StickyError {
@@ -111,6 +100,16 @@ bool stammkDirection(PlotState& state, Canvas& canvas, Ui& ui, ExprPass& pass, c
 }
 
 } // namespace
+
+std::optional<std::string> integrandOf(const PlotState& state, std::string_view term, int slot) {
+    if (term != slotName(state.mode, SlotText::Integral)) {
+        return state.slots[slot].integrand;
+    }
+    if (state.slots[0].engtext.empty()) {
+        return std::nullopt;
+    }
+    return "(" + slotName(state.mode, SlotText::Function) + ")";
+}
 
 int32_t ifdl(const PlotState& state, ExprPass& pass, std::string_view text) {
     std::string test = "iif(1/(1+abs(";

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace vestrano {
@@ -9,6 +11,10 @@ struct PlotState;
 class Canvas;
 class ExprPass;
 class Ui;
+
+// The bracketed integrand of function or curve slot `slot` whose engine text is `term`; none
+// when F(x) is asked for without an f(x).
+std::optional<std::string> integrandOf(const PlotState& state, std::string_view term, int slot);
 
 // Parses the test that is 1 while `text` stays finite (1/(1+|text|) not below inflimit).
 int32_t ifdl(const PlotState& state, ExprPass& pass, std::string_view text);

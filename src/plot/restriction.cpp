@@ -2,13 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "state/plot_state.h"
 #include "state/quiet_ui.h"
 #include "state/rounding.h"
-#include "terms/termconv.h"
+#include "terms/evaltext.h"
 
 namespace vestrano {
 
@@ -16,18 +17,12 @@ namespace {
 
 // Sample index of the bound in `text`, or `open` when there is none or it cannot be read.
 double boundIndex(PlotState& state, Ui& ui, int k, const std::string& text, double open) {
-    const std::string term = termconv(text, state.mode, ui);
-    if (term.empty()) {
-        return open;
-    }
-    ExprEngine& engine = state.engine;
-    const double v = engine.ucEval(term);
-    if (engine.ucGetError() != 0 || std::isnan(v)) {
-        engine.ucEval(std::nullopt);
+    const std::optional<double> v = evalterm(state.engine, text, state.mode, ui);
+    if (!v) {
         return open;
     }
     const double n = state.graph.curnx;
-    const double index = (v - state.view.xmin) / state.view.slotstep[k];
+    const double index = (*v - state.view.xmin) / state.view.slotstep[k];
     return std::clamp(std::isnan(index) ? open : index, 0.0, n);
 }
 

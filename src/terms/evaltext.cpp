@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/expr_engine.h"
+#include "terms/termconv.h"
 
 namespace vestrano {
 
@@ -24,6 +25,19 @@ std::optional<double> evalnumber(ExprEngine& engine, std::string_view text, Fini
         engine.ucEval(std::nullopt);
     }
     return std::nullopt;
+}
+
+std::optional<double> evalterm(ExprEngine& engine, std::string_view text, int mode, Ui& ui) {
+    const std::string term = termconv(text, mode, ui);
+    if (term.empty()) {
+        return std::nullopt;
+    }
+    const double v = engine.ucEval(term);
+    if (engine.ucGetError() != 0 || std::isnan(v)) {
+        engine.ucEval(std::nullopt);
+        return std::nullopt;
+    }
+    return v;
 }
 
 } // namespace vestrano

@@ -6,6 +6,7 @@
 namespace vestrano {
 
 class ExprEngine;
+class Ui;
 
 // Value of a number field: "," counts as decimal point and the text may be any expression.
 // The caller reads engine.ucGetError() to know whether the text was valid.
@@ -20,5 +21,10 @@ enum class OnFailure { KeepError, ClearError };
 std::optional<double> evalnumber(ExprEngine& engine, std::string_view text,
                                  Finite finite = Finite::Required,
                                  OnFailure failure = OnFailure::KeepError);
+
+// A box that holds a term of the language (decimal comma, ";" between arguments), converted
+// as the term boxes are: empty when there is no term, the engine cannot read it, or its value
+// is not a number. Bracket errors go to `ui`; the engine error is cleared.
+std::optional<double> evalterm(ExprEngine& engine, std::string_view text, int mode, Ui& ui);
 
 } // namespace vestrano

@@ -15,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "app/analysis_command.h"
 #include "app/command_line.h"
+#include "ui/plot/console_ui.h"
 #include "ui/plot/export_run.h"
 
 #include "ui/main_window/german.h"
@@ -44,7 +46,7 @@ QIcon programIcon() {
     return QIcon(pixmap);
 }
 
-// "--help", "--export" and a wrong call run without a window.
+// "--help", "--export", "--table" and a wrong call run without a window.
 int runWithoutWindow(const vestrano::Result<vestrano::CommandLine>& parsed, int argc, char** argv) {
     if (!parsed.ok()) {
         std::cerr << parsed.reason() << '\n';
@@ -54,6 +56,10 @@ int runWithoutWindow(const vestrano::Result<vestrano::CommandLine>& parsed, int 
     if (line.kind == vestrano::CommandLine::Kind::Help) {
         std::cout << vestrano::helpText();
         return 0;
+    }
+    if (line.kind == vestrano::CommandLine::Kind::Table) {
+        vestrano::ConsoleUi ui;
+        return vestrano::printValueTable(line, ui, std::cout, std::cerr);
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Without a runtime folder Qt warns on stderr, which a successful export keeps empty: it

@@ -1,7 +1,10 @@
 #include "app/command_line.h"
 
+#include <sstream>
+
 #include <gtest/gtest.h>
 
+#include "app/analysis_command.h"
 #include "app/export_entry.h"
 #include "app/picture_format.h"
 #include "plot/recording_canvas.h"
@@ -53,6 +56,98 @@ TEST(CommandLine, WrongExportArgumentsAreNamedInGerman) {
         EXPECT_EQ(line.reason(), std::string("Ungültige Größe \"") + size +
                                      "\": erwartet wird BREITExHÖHE in Pixeln, jede Zahl von 16 "
                                      "bis 10000, z. B. 800x600.");
+    }
+}
+
+TEST(CommandLine, TableTakesCollectionRangeAndEntry) {
+    const auto parsed = parseCommandLine({"--from", "-pi", "--table", "s.txt", "--to", "1,5",
+                                          "--step", "-0.5", "--entry", "--from"});
+    ASSERT_EQ(parsed.reason(), "");
+    const CommandLine& line = parsed.value();
+    EXPECT_EQ(line.kind, CommandLine::Kind::Table);
+    EXPECT_EQ(line.request.collection, "s.txt");
+    EXPECT_EQ(line.request.entry, "--from"); // a value is taken as it stands
+    EXPECT_EQ(line.table.from, "-pi");
+    EXPECT_EQ(line.table.to, "1,5");
+    EXPECT_EQ(line.table.step, "-0.5");
+    EXPECT_NE(helpText().find("--table SAMMLUNG --from A --to B --step S"), std::string::npos);
+}
+
+TEST(CommandLine, WrongTableArgumentsAreNamedInGerman) {
+    const std::string usage =
+        "\nAufruf: vestrano --table SAMMLUNG --from A --to B --step S [--entry TITEL]";
+    const std::string oneFile = "Zu --table gehört genau eine Sammlungsdatei." + usage;
+    const std::vector<std::pair<Args, std::string>> cases{
+        {{"--table", "--from", "0", "--to", "1", "--step", "1"}, oneFile},
+        {{"--table", "a.txt", "b.txt", "--from", "0", "--to", "1", "--step", "1"}, oneFile},
+        {{"--table", "s.txt", "--from", "0", "--to", "1"},
+         "Zu --table fehlt die Option --step." + usage},
+        {{"--table", "s.txt", "--step", "1", "--to", "1"},
+         "Zu --table fehlt die Option --from." + usage},
+        {{"--table", "s.txt", "--from"}, "Nach --from fehlt der Wert."},
+        {{"--table", "s.txt", "--entry"}, "Nach --entry fehlt der Titel des Eintrags."},
+        {{"--table", "s.txt", "--size", "800x600"},
+         "Die Option --size gilt nur zusammen mit --export."},
+        {{"--export", "b.png", "s.txt", "--table"},
+         "--table und --export lassen sich nicht verbinden."},
+        {{"--table", "s.txt", "--farbe", "rot"},
+         "Unbekannte Option: --farbe (vestrano --help zeigt die Möglichkeiten)"},
+    };
+    for (const auto& [args, error] : cases) {
+        EXPECT_EQ(parseCommandLine(args).reason(), error) << args.back();
+    }
+    std::string help = helpText();
+    help.pop_back();
+    EXPECT_EQ(parseCommandLine({"s.txt", "--step", "1"}).reason(),
+              "Die Option --step gilt nur zusammen mit --table.\n\n" + help);
+}
+
+TEST(CommandLine, TablePrintsTheEntrysGraphsOrSaysWhyNot) {
+    const std::string sample = VESTRANO_SOURCE_DIR "/tests/data/table_sample.txt";
+    const struct {
+        Args args;
+        int status;
+        std::string out, errors;
+    } cases[] = {
+        // Degrees as the collection's settings say; g from x = a on; h restricted to x <= 60.
+        {{"--table", sample, "--from", "0", "--to", "90", "--step", "30"},
+         0,
+         "x\tf\tg\th\n"
+         "0\t0\t\t0\n"
+         "30\t0.5\t\t3\n"
+         "60\t0.866025403784439\t3.87298334620742\t6\n"
+         "90\t1\t6.70820393249937\t\n",
+         ""},
+        {{"--table", sample, "--from", "a", "--to", "a", "--step", "-1", "--entry", "Grad"},
+         0,
+         "x\tf\tg\th\n45\t0.707106781186547\t0\t4.5\n",
+         ""},
+        {{"--table", sample, "--from", "0", "--to", "1", "--step", "0"},
+         2,
+         "",
+         "--step darf nicht 0 sein!\n"},
+        {{"--table", sample, "--from", "0", "--to", "1", "--step", "1", "--entry", "Kreis"},
+         1,
+         "",
+         "Der Eintrag \"Kreis\" gehört zum Kurvenplotter; --table rechnet nur mit Funktionen.\n"},
+        {{"--table", sample, "--from", "0", "--to", "1", "--step", "1", "--entry", "Ellipse"},
+         1,
+         "",
+         "Die Sammlung \"" + sample + "\" enthält keinen Eintrag \"Ellipse\".\n"},
+        {{"--table", "/nirgends.txt", "--from", "0", "--to", "1", "--step", "1"},
+         1,
+         "",
+         "Die Sammlungsdatei \"/nirgends.txt\" kann nicht gelesen werden.\n"},
+    };
+    for (const auto& c : cases) {
+        ScriptedUi ui;
+        std::ostringstream out;
+        std::ostringstream errors;
+        EXPECT_EQ(printValueTable(parseCommandLine(c.args).value(), ui, out, errors), c.status)
+            << c.args[3];
+        EXPECT_EQ(out.str(), c.out);
+        EXPECT_EQ(errors.str(), c.errors);
+        EXPECT_TRUE(ui.messages.empty());
     }
 }
 

@@ -1,10 +1,12 @@
 #!/bin/bash
 # The program as a shell calls it: a wrong call prints the usage on stderr and ends with status 2
-# without a window; a successful export writes its picture and nothing on stderr.
-# check_command_line.sh PROGRAM COLLECTION
+# without a window; a successful export writes its picture and nothing on stderr; a value table
+# comes on stdout with status 0, 1 for an entry it cannot compute, 2 for a wrong range.
+# check_command_line.sh PROGRAM COLLECTION TABLE_COLLECTION
 set -u
 program=$1
 collection=$2
+table_collection=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/home" "$work/tmp"
@@ -32,4 +34,24 @@ status=$?
 [ -s "$work/err" ] && fail "the export wrote on stderr: $(cat "$work/err")"
 [ -s "$work/bild.png" ] || fail "the export wrote no picture"
 [ -z "$(ls -A "$work/tmp")" ] || fail "the export left $(ls "$work/tmp") behind"
+table() {
+    env -u XDG_RUNTIME_DIR TMPDIR="$work/tmp" timeout 60 "$program" --table "$table_collection" \
+        "$@" >"$work/out" 2>"$work/err"
+}
+table --from 0 --to 90 --step 30
+status=$?
+[ "$status" -eq 0 ] || fail "the table ended with status $status"
+[ -s "$work/err" ] && fail "the table wrote on stderr: $(cat "$work/err")"
+printf 'x\tf\tg\th\n0\t0\t\t0\n30\t0.5\t\t3\n60\t0.866025403784439\t3.87298334620742\t6\n90\t1\t6.70820393249937\t\n' |
+    cmp -s - "$work/out" || fail "the table printed: $(cat "$work/out")"
+for call in "1:--entry Kreis" "1:--entry Ellipse" "2:--step 0" "2:--step" "2:--to 1 --size 9x9"; do
+    expected=${call%%:*}
+    # shellcheck disable=SC2086 # the call is split into its words on purpose
+    table --from 0 --to 1 --step 1 ${call#*:}
+    status=$?
+    [ "$status" -eq "$expected" ] || fail "--table ${call#*:} ended with status $status"
+    [ -s "$work/out" ] && fail "--table ${call#*:} wrote on stdout"
+    [ -s "$work/err" ] || fail "--table ${call#*:} said nothing"
+done
+[ -z "$(ls -A "$work/tmp")" ] || fail "the table left $(ls "$work/tmp") behind"
 exit "$failed"

@@ -1,0 +1,57 @@
+#include "app/analysis_command.h"
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "analysis/table_rows.h"
+#include "analysis/table_text.h"
+#include "analysis/value_table.h"
+#include "app/command_line.h"
+#include "app/export_entry.h"
+#include "plot/recording_canvas.h"
+#include "state/plot_state.h"
+#include "state/program_context.h"
+
+namespace vestrano {
+
+namespace {
+
+enum ExitStatus { kDone = 0, kNoEntry = 1, kWrongArguments = 2 };
+
+// The entry loaded as the export loads it, in function mode; the German reason otherwise.
+Status loadFunctionEntry(ProgramContext& ctx, const CommandLine& line, const char* command) {
+    RecordingCanvas metrics; // text is never drawn; any measure will do
+    if (Status loaded = prepareExport(ctx, line.request, metrics); !loaded.ok()) {
+        return loaded;
+    }
+    const CollectionTable& collection = ctx.state.collection;
+    if (ctx.state.mode == 0) {
+        return {};
+    }
+    const std::string& title =
+        collection.entries.at(collection.window.selected).fields[EntryField::Title];
+    return fail("Der Eintrag \"" + title + "\" gehört zum Kurvenplotter; " + command +
+                " rechnet nur mit Funktionen.");
+}
+
+} // namespace
+
+int printValueTable(const CommandLine& line, Ui& ui, std::ostream& out, std::ostream& errors) {
+    auto state = std::make_unique<PlotState>();
+    ProgramContext ctx{*state, ui};
+    if (Status loaded = loadFunctionEntry(ctx, line, "--table"); !loaded.ok()) {
+        errors << loaded.reason() << '\n';
+        return kNoEntry;
+    }
+    const TableRequest& t = line.table;
+    const auto rows = tableRows(*state, ui, {t.from, t.to, t.step}, {"--from", "--to", "--step"});
+    if (!rows.ok()) {
+        errors << rows.reason() << '\n';
+        return kWrongArguments;
+    }
+    out << tableText(valueTable(*state, ui, rows.value()), Notation::Plain);
+    return kDone;
+}
+
+} // namespace vestrano
