@@ -1,19 +1,8 @@
 #include "app/calculator.h"
 
-#include <vector>
-
 #include "params/calculator_fixture.h"
 
 namespace vestrano {
-
-TEST_F(Calculator, ClearEmptiesInputAndResultAndTellsTheWindow) {
-    calc("1/3");
-    ui.changes.clear();
-    clearCalc(state, ui);
-    EXPECT_EQ(state.calculator.input, "");
-    EXPECT_EQ(state.calculator.result, "");
-    EXPECT_EQ(ui.changes, std::vector<Change>{Change::Calculator});
-}
 
 TEST_F(Calculator, CheckroundTakesZeroTo22Decimals) {
     state.calculator.input = "1/3";

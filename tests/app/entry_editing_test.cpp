@@ -168,14 +168,8 @@ TEST_F(EntryEditingTest, AddedEntryBringsThePlotBack) {
     findandget(ctx, true);
     selectEntry(ctx, 0);
     EXPECT_EQ(state.slots[0].text, "a*x");
-    EXPECT_DOUBLE_EQ(state.params[paramSlot("a")].parvalue, 4);
+    EXPECT_DOUBLE_EQ(param("a").parvalue, 4);
 }
-
-} // namespace
-} // namespace vestrano
-
-namespace vestrano {
-namespace {
 
 TEST_F(EntryEditingTest, TakingOverLinesAndPointsUpdatesTheSelectedEntry) {
     add("T", "f(x)=x");

@@ -15,7 +15,6 @@ class EntryFieldsTest : public AppFixture {
     CollectionWindow& w = state.collection.window;
 
     void box(DetailBox b, const std::string& text) { w.box(b) = text; }
-    double value(const std::string& name) { return state.params[paramSlot(name)].parvalue; }
 };
 
 TEST_F(EntryFieldsTest, TermsCarryVisibilityAndOnlyPositiveWidths) {
@@ -40,15 +39,15 @@ TEST_F(EntryFieldsTest, ParameterLinesSetValueAndTimer) {
     interpretall(ctx);
     box(DetailBox::Params, "a = 3 (z 0,1)\r\nb=2,5\r\nunbekannt=7");
     EXPECT_TRUE(colget(ctx, DetailBox::Params));
-    EXPECT_DOUBLE_EQ(value("a"), 3);
-    EXPECT_DOUBLE_EQ(value("b"), 2.5);
-    EXPECT_EQ(state.params[paramSlot("a")].parmode, 0);
-    EXPECT_DOUBLE_EQ(state.params[paramSlot("a")].parstep, 0.1);
+    EXPECT_DOUBLE_EQ(param("a").parvalue, 3);
+    EXPECT_DOUBLE_EQ(param("b").parvalue, 2.5);
+    EXPECT_EQ(param("a").parmode, 0);
+    EXPECT_DOUBLE_EQ(param("a").parstep, 0.1);
     EXPECT_EQ(w.label9, "O.k.");
 
     box(DetailBox::Params, "a=1 (h2)");
     EXPECT_TRUE(colget(ctx, DetailBox::Params));
-    EXPECT_EQ(state.params[paramSlot("a")].parmode, 1);
+    EXPECT_EQ(param("a").parmode, 1);
     EXPECT_NE(addone(state, EntryField::Params).find("\r\na=1 (h2)\r\n"), std::string::npos);
 }
 
@@ -64,7 +63,7 @@ TEST_F(EntryFieldsTest, AFaultyBoxStopsTheTakeOverButThePictureFollows) {
     EXPECT_EQ(state.slots[0].text, "a*x");
     EXPECT_DOUBLE_EQ(state.view.xmin, -3);
     EXPECT_DOUBLE_EQ(state.view.ymax, 2);
-    EXPECT_DOUBLE_EQ(value("a"), 2);
+    EXPECT_DOUBLE_EQ(param("a").parvalue, 2);
     EXPECT_EQ(redrawer.count, 1);
     EXPECT_GT(redrawer.canvas.countLines(state.style.penSpecs[0]), 0u);
     EXPECT_EQ(state.busy, 0);
@@ -166,9 +165,9 @@ TEST_F(EntryFieldsTest, BuiltFieldsApplyBackToTheSameState) {
     colgetall(ctx);
     EXPECT_EQ(w.label9, "O.k.");
     EXPECT_EQ(state.slots[0].text, "a*x^2+c");
-    EXPECT_DOUBLE_EQ(value("a"), 1.5);
-    EXPECT_DOUBLE_EQ(state.params[paramSlot("a")].parmax, 6);
-    EXPECT_DOUBLE_EQ(state.params[paramSlot("c")].parstep, 0.25);
+    EXPECT_DOUBLE_EQ(param("a").parvalue, 1.5);
+    EXPECT_DOUBLE_EQ(param("a").parmax, 6);
+    EXPECT_DOUBLE_EQ(param("c").parstep, 0.25);
     EXPECT_EQ(state.intervals.bis[4], "c");
     EXPECT_EQ(state.style.ldickeovr[0], 3);
     EXPECT_EQ(state.style.ldickeovr[1], -1);

@@ -23,6 +23,14 @@ class Interpret : public ::testing::Test {
         return interpretall(state, ui);
     }
     const ParamEntry& param(int s) const { return state.params[s]; }
+    // A term with 22 parameters, one more than there are free slots.
+    static std::string tooManyParameters() {
+        std::string term = "x";
+        for (char c = 'a'; c <= 'v'; ++c) {
+            term += std::string("+k") + c;
+        }
+        return term;
+    }
     double eval(const std::string& text) { return state.engine.ucEval(text); }
 };
 
@@ -158,11 +166,7 @@ TEST_F(Interpret, TheCalculatorFollowsOnceAtTheEnd) {
 }
 
 TEST_F(Interpret, MoreThanTwentyOneParametersAreRefused) {
-    std::string term = "x";
-    for (char c = 'a'; c <= 'v'; ++c) {
-        term += std::string("+k") + c;
-    }
-    EXPECT_FALSE(run(term));
+    EXPECT_FALSE(run(tooManyParameters()));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Fehler: mehr als 28 Parameter!");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
@@ -175,14 +179,10 @@ TEST_F(Interpret, MoreThanTwentyOneParametersAreRefused) {
 // Every click into a line interprets again; the boxes used to come back each time and swallow
 // the typing.
 TEST_F(Interpret, AMessageComesOnceForTheSameTexts) {
-    std::string many = "x";
-    for (char c = 'a'; c <= 'v'; ++c) {
-        many += std::string("+k") + c;
-    }
     const struct {
         std::string g, message;
     } cases[] = {{"min(1;2*x", "Fehlerhafte Klammersetzung!"},
-                 {many, "Fehler: mehr als 28 Parameter!"}};
+                 {tooManyParameters(), "Fehler: mehr als 28 Parameter!"}};
     for (const auto& c : cases) {
         ui.messages.clear();
         run("x", c.g);

@@ -34,17 +34,9 @@ TEST(Startup, LeavesFunctionModeWithFixedVariablesAndNothingDrawn) {
 }
 
 TEST(Startup, FinishingDrawsOnceWithEqualScalesAndShowsBothWindows) {
-    PlotState fresh;
-    ScriptedUi freshUi;
-    RecordingRedrawer counter{fresh, freshUi};
-    ProgramContext freshCtx{fresh, freshUi};
-    BusyScope starting = startup(freshCtx, {.redrawer = &counter});
-    fresh.layout.clientWidth = 30000;
-    fresh.layout.clientHeight = 18000;
-    fresh.view.picw = 24000;
-    fresh.view.pich = 12000;
-    completeStartup(freshCtx, counter.canvas, std::move(starting));
-
+    const StartedProgram program(12000);
+    const PlotState& fresh = program.state;
+    const RecordingRedrawer& counter = program.redrawer;
     EXPECT_EQ(fresh.busy, 0);
     EXPECT_EQ(counter.count, 1);
     EXPECT_DOUBLE_EQ(fresh.view.ymin, -5);
