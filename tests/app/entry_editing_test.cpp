@@ -101,9 +101,8 @@ TEST_F(EntryEditingTest, ProtectedEntriesAreToldOncePerCommandAndStay) {
     EXPECT_EQ(w.selentry, -1);
     term(0, "x");
     allakt(ctx);
-    EXPECT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Dieser Eintrag ist geschützt!");
-    EXPECT_EQ(ui.messages[0].title, "Hinweis!");
+    EXPECT_EQ(ui.messages,
+              (Messages{{"Dieser Eintrag ist geschützt!", "Hinweis!", MessageIcon::Exclamation}}));
     takeandsave(ctx, true);
     EXPECT_EQ(ui.messages.size(), 2u);
     cutone(ctx);

@@ -167,9 +167,8 @@ TEST_F(Interpret, TheCalculatorFollowsOnceAtTheEnd) {
 
 TEST_F(Interpret, MoreThanTwentyOneParametersAreRefused) {
     EXPECT_FALSE(run(tooManyParameters()));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Fehler: mehr als 28 Parameter!");
-    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(ui.messages,
+              (Messages{{"Fehler: mehr als 28 Parameter!", "Vestrano", MessageIcon::Critical}}));
     EXPECT_EQ(param(28).parname, "ku");
     EXPECT_EQ(state.busy, 0);
     // Nothing is drawn from half-defined terms.

@@ -116,16 +116,14 @@ TEST_F(LinesTest, UnparsableEquationsAreListedOnceAndTheOthersDrawn) {
     typeLine("y=1");
     EXPECT_EQ(segments(drawn()).size(), 1u);
     drawn();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "Geradenfenster:");
-    EXPECT_EQ(ui.messages[0].text, "Ungültiger Term: y=2*x+");
+    EXPECT_EQ(ui.messages,
+              (Messages{{"Ungültiger Term: y=2*x+", "Geradenfenster:", MessageIcon::Critical}}));
 }
 
 TEST_F(LinesTest, DefaultTypeOutsideItsRangeIsRefused) {
     chdicke(ctx, "7");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Unerlaubter Wert für die Linienart!");
-    EXPECT_EQ(ui.messages[0].title, "Fehler:");
+    EXPECT_EQ(ui.messages, (Messages{{"Unerlaubter Wert für die Linienart!",
+                                      "Fehler:", MessageIcon::Critical}}));
     EXPECT_EQ(state.additional.astil, 2);
     chdicke(ctx, "5");
     EXPECT_EQ(state.additional.astil, 5);

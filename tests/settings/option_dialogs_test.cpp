@@ -44,9 +44,7 @@ TEST_F(OptionDialogs, HelpLineChecksComeInOrderAndApplyNothing) {
         state.optionBoxes.graph.text[c.box] = c.text;
         ui.messages.clear();
         EXPECT_FALSE(applyGraphOptions(ctx)) << c.message;
-        ASSERT_EQ(ui.messages.size(), 1u) << c.message;
-        EXPECT_EQ(ui.messages[0].text, c.message);
-        EXPECT_EQ(ui.messages[0].title, c.title);
+        EXPECT_EQ(ui.messages, (Messages{{c.message, c.title, MessageIcon::Critical}}));
         EXPECT_EQ(currentSettings(state), before) << c.message;
     }
     EXPECT_FALSE(std::filesystem::exists(state.files.tmpfile));
@@ -138,9 +136,8 @@ TEST_F(OptionDialogs, ZoomFactorsAreRefusedEachOnItsOwn) {
     state.optionBoxes.zoom.x = "0,5";
     state.optionBoxes.zoom.y = "2";
     applyZoomOptions(ctx);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "ungültiger Zoomfaktor in x-Richtung!");
-    EXPECT_EQ(ui.messages[0].title, "Vestrano");
+    EXPECT_EQ(ui.messages,
+              (Messages{{"ungültiger Zoomfaktor in x-Richtung!", "Vestrano", MessageIcon::None}}));
     EXPECT_EQ(state.options.zoomx, 1.5);
     EXPECT_EQ(state.options.zoomy, 2);
     EXPECT_NE(read(state.files.tmpfile).find("zoomy= 2\r\n"), std::string::npos);
