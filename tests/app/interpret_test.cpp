@@ -1,6 +1,7 @@
 #include "app/interpretall.h"
 
 #include <algorithm>
+#include <array>
 
 #include <gtest/gtest.h>
 
@@ -129,10 +130,9 @@ TEST_F(Interpret, ParametersOfLinesPointsAndIntervalsAreFound) {
     state.additional.linestext = "y=m*x+t\r\nx=k";
     state.intervaltext = "x>u";
     ASSERT_TRUE(run("x"));
-    EXPECT_EQ(param(8).parname, "m");
-    EXPECT_EQ(param(9).parname, "t");
-    EXPECT_EQ(param(10).parname, "k");
-    EXPECT_EQ(param(11).parname, "u");
+    EXPECT_EQ(
+        (std::array{param(8).parname, param(9).parname, param(10).parname, param(11).parname}),
+        (std::array<std::string, 4>{"m", "t", "k", "u"}));
 }
 
 TEST_F(Interpret, IntegralFunctionNeedsTheFirstSlot) {

@@ -87,13 +87,11 @@ TEST_F(OptionDialogs, LineBoxesLeaveBadCountsAndLimitsAlone) {
     boxes.counts[6] = "-1";
     boxes.limit = "1";
     applyLineOptions(ctx);
-    EXPECT_EQ(state.slots[0].anzx, 499);
-    EXPECT_EQ(state.slots[1].anzx, 499);
-    EXPECT_EQ(state.slots[2].anzx, 19999);
-    EXPECT_EQ(state.slots[2].anzt, 1);
-    EXPECT_EQ(state.slots[0].ldicke, 1);
-    EXPECT_EQ(state.slots[1].ldicke, 3);
-    EXPECT_EQ(state.slots[2].ldicke, 1);
+    const auto& s = state.slots;
+    EXPECT_EQ(std::vector<int>({s[0].anzx, s[1].anzx, s[2].anzx, s[2].anzt}),
+              std::vector<int>({499, 499, 19999, 1}));
+    EXPECT_EQ(std::vector<int>({s[0].ldicke, s[1].ldicke, s[2].ldicke}),
+              std::vector<int>({1, 3, 1}));
     EXPECT_EQ(state.graph.ltyp[0], 3);
     EXPECT_EQ(state.graph.ltyp[1], 0);
     EXPECT_EQ(state.graph.inflimit, "1E-10");
