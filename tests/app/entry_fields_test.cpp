@@ -135,44 +135,5 @@ TEST_F(EntryFieldsTest, TermBoxSwitchesGraphsAndEmptyBoxesChangeNothing) {
     EXPECT_EQ(state.slots[1].text, "x^2");
 }
 
-TEST_F(EntryFieldsTest, BuiltFieldsApplyBackToTheSameState) {
-    term(0, "a*x^2+c");
-    term(1, "integral(2*x)");
-    interpretall(ctx);
-    double a = 1.5;
-    setpar(ctx, paramSlot("a"), a);
-    setparb(ctx, paramSlot("a"), -4, 6);
-    state.params[paramSlot("c")].parstep = 0.25;
-    state.intervals.von[4] = "-1";
-    state.intervals.bis[4] = "c";
-    w.dicke = {"3", "", ""};
-    EntryFields fields;
-    for (const EntryField k : kPlotFields) {
-        fields[k] = addone(state, k);
-    }
-    EXPECT_NE(fields[EntryField::Intervals].find("Dg[-1;c]"), std::string::npos);
-    EXPECT_EQ(fields[EntryField::Lowers].substr(0, 3), "ug=") << state.slots[1].engtext;
-
-    term(0, "x");
-    term(1, "");
-    interpretall(ctx);
-    w.box(DetailBox::Terms) = readandcut(0, w.dicke, fields[EntryField::Terms]);
-    for (const EntryField k :
-         {EntryField::Params, EntryField::Bounds, EntryField::Intervals, EntryField::Lowers}) {
-        w.box(detailBoxOf(k)) = fields[k];
-    }
-    redrawer.count = 0;
-    colgetall(ctx);
-    EXPECT_EQ(w.label9, "O.k.");
-    EXPECT_EQ(state.slots[0].text, "a*x^2+c");
-    EXPECT_DOUBLE_EQ(param("a").parvalue, 1.5);
-    EXPECT_DOUBLE_EQ(param("a").parmax, 6);
-    EXPECT_DOUBLE_EQ(param("c").parstep, 0.25);
-    EXPECT_EQ(state.intervals.bis[4], "c");
-    EXPECT_EQ(state.style.ldickeovr[0], 3);
-    EXPECT_EQ(state.style.ldickeovr[1], -1);
-    EXPECT_EQ(redrawer.count, 1);
-}
-
 } // namespace
 } // namespace vestrano

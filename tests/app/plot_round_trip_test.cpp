@@ -39,12 +39,19 @@ TEST_F(PlotRoundTrip, ASavedPlotComesBackWholeInAnotherProgram) {
     setpar(ctx, 1, lower);
     state.intervals.von[3] = "-1";
     state.intervals.bis[3] = "b";
+    state.intervals.von[4] = "0";
+    state.intervals.bis[4] = "c";
     showcol(ctx);
     state.collection.window.dicke = {"", "4", ""};
     addcol(ctx);
     ui.fileNames = {path("plot.txt")};
     ASSERT_TRUE(colsave(ctx, false).ok());
     EXPECT_FALSE(state.files.colchanged);
+    // Only g has a lower bound; each restriction is written with its slot's name.
+    const std::string saved = read(path("plot.txt"));
+    EXPECT_NE(saved.find("\r\nug="), std::string::npos);
+    EXPECT_EQ(saved.find("\r\nuf="), std::string::npos);
+    EXPECT_NE(saved.find("\r\nDg[0;c]"), std::string::npos);
 
     std::filesystem::create_directories(folder / "second");
     StartedProgram second(15000, path("second"));
@@ -68,6 +75,8 @@ TEST_F(PlotRoundTrip, ASavedPlotComesBackWholeInAnotherProgram) {
     EXPECT_DOUBLE_EQ(s.lowerbounds[1], 0.5);
     EXPECT_EQ(s.intervals.von[3], "-1");
     EXPECT_EQ(s.intervals.bis[3], "b");
+    EXPECT_EQ(s.intervals.bis[4], "c");
+    EXPECT_EQ(s.style.ldickeovr[0], -1);
     EXPECT_EQ(s.style.ldickeovr[1], 4);
     ASSERT_EQ(s.additional.lines.rows.size(), 1u);
     ASSERT_EQ(s.additional.points.rows.size(), 1u);
