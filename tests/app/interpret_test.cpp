@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -39,9 +40,8 @@ TEST_F(Interpret, ParametersKeepTheirSlotAndValueAcrossEdits) {
     ASSERT_TRUE(run("a*x^2+b"));
     EXPECT_EQ(param(8).parname, "a");
     EXPECT_EQ(param(9).parname, "b");
-    EXPECT_EQ(param(9).parvalue, 1.0);
-    EXPECT_EQ(param(9).parmin, -10.0);
-    EXPECT_EQ(param(9).parmax, 10.0);
+    EXPECT_EQ(std::tie(param(9).parvalue, param(9).parmin, param(9).parmax),
+              std::make_tuple(1.0, -10.0, 10.0));
     EXPECT_TRUE(param(8).window.visible);
     EXPECT_EQ(param(10).parhandle, -1);
     EXPECT_EQ(state.status.text, "Ok.");
@@ -64,10 +64,9 @@ TEST_F(Interpret, ParametersKeepTheirSlotAndValueAcrossEdits) {
 TEST_F(Interpret, NamesAreLowerCasedAndFillBringsDensity) {
     ASSERT_TRUE(run("A*x", "fill"));
     EXPECT_EQ(param(8).parname, "a");
-    EXPECT_EQ(param(9).parname, "dichte");
-    EXPECT_EQ(param(9).parvalue, 25.0);
-    EXPECT_EQ(param(9).parmin, 25.0);
-    EXPECT_EQ(param(9).parmax, 1025.0);
+    const ParamEntry& density = param(9);
+    EXPECT_EQ(std::tie(density.parname, density.parvalue, density.parmin, density.parmax),
+              std::make_tuple("dichte", 25.0, 25.0, 1025.0));
 }
 
 TEST_F(Interpret, ArithmeticErrorsPassSyntaxErrorsAreReported) {

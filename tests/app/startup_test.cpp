@@ -28,7 +28,6 @@ TEST(Startup, LeavesFunctionModeWithFixedVariablesAndNothingDrawn) {
     for (int s = kFirstFreeParam; s < kParamCount; ++s) {
         EXPECT_EQ(state.params[s].parhandle, -1) << "slot " << s;
     }
-    EXPECT_EQ(state.params[1].label, "ug = untere Grenze für Integralfunktion in g(x)");
     EXPECT_EQ(state.grid.fmtx, "0.##");
     EXPECT_TRUE(ui.messages.empty());
 }
