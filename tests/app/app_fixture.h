@@ -30,28 +30,24 @@ class RecordingRedrawer final : public Redrawer {
     Ui& ui_;
 };
 
-// A program after its start-up with a drawing area of 1600 x 1000 pixels.
-class AppFixture : public ::testing::Test {
-  protected:
+// A program after its start-up on a main window of 30000 x 18000 twips, with a drawing area
+// of 24000 x `pich` twips and its working copy in `dataFolder` (none when empty).
+struct StartedProgram {
     PlotState state;
     ScriptedUi ui;
     RecordingRedrawer redrawer{state, ui};
     ProgramContext ctx{state, ui};
 
-    AppFixture() {
-        BusyScope starting = startup(ctx, {.redrawer = &redrawer});
+    explicit StartedProgram(double pich = 15000, const std::string& dataFolder = {}) {
+        BusyScope starting = startup(ctx, {.redrawer = &redrawer}, dataFolder);
         state.layout.clientWidth = 30000;
         state.layout.clientHeight = 18000;
         state.view.picw = 24000;
-        state.view.pich = 15000;
+        state.view.pich = pich;
         completeStartup(ctx, redrawer.canvas, std::move(starting));
-        redrawer.count = 0;
-        redrawer.canvas.events.clear();
-        ui.changes.clear();
     }
 
-    void term(int slot, const std::string& text) { state.slots[slot].text = text; }
-
+    // The slot of the free parameter `name`, -1 when there is none.
     int paramSlot(const std::string& name) const {
         for (int s = kFirstFreeParam; s < kParamCount; ++s) {
             if (state.params[s].parhandle >= 0 && state.params[s].parname == name) {
@@ -60,6 +56,21 @@ class AppFixture : public ::testing::Test {
         }
         return -1;
     }
+    const ParamEntry& param(const std::string& name) const {
+        return state.params.at(static_cast<std::size_t>(paramSlot(name)));
+    }
+};
+
+// The started program with nothing drawn or told since.
+class AppFixture : public ::testing::Test, public StartedProgram {
+  protected:
+    AppFixture() {
+        redrawer.count = 0;
+        redrawer.canvas.events.clear();
+        ui.changes.clear();
+    }
+
+    void term(int slot, const std::string& text) { state.slots[slot].text = text; }
 };
 
 } // namespace vestrano

@@ -1,19 +1,8 @@
 #include "app/calculator.h"
 
-#include <vector>
-
 #include "params/calculator_fixture.h"
 
 namespace vestrano {
-
-TEST_F(Calculator, ClearEmptiesInputAndResultAndTellsTheWindow) {
-    calc("1/3");
-    ui.changes.clear();
-    clearCalc(state, ui);
-    EXPECT_EQ(state.calculator.input, "");
-    EXPECT_EQ(state.calculator.result, "");
-    EXPECT_EQ(ui.changes, std::vector<Change>{Change::Calculator});
-}
 
 TEST_F(Calculator, CheckroundTakesZeroTo22Decimals) {
     state.calculator.input = "1/3";
@@ -34,12 +23,9 @@ TEST_F(Calculator, CheckroundTakesZeroTo22Decimals) {
         EXPECT_EQ(checkround(state, ui, c.text), c.taken) << c.text;
         EXPECT_EQ(state.options.calc, c.calc) << c.text;
         EXPECT_EQ(state.calculator.result, c.result) << c.text;
-        ASSERT_EQ(ui.messages.size(), c.taken ? 0u : 1u) << c.text;
-        if (!c.taken) {
-            EXPECT_EQ(ui.messages[0].text, "Ungültige Stellenzahl!");
-            EXPECT_EQ(ui.messages[0].title, "Stellen nach dem Komma:");
-            EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
-        }
+        const Messages refused{
+            {"Ungültige Stellenzahl!", "Stellen nach dem Komma:", MessageIcon::Critical}};
+        EXPECT_EQ(ui.messages, c.taken ? Messages{} : refused) << c.text;
     }
 }
 

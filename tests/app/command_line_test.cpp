@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <sstream>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -23,11 +24,9 @@ TEST(CommandLine, ExportTakesPictureCollectionEntryAndSize) {
     ASSERT_EQ(parsed.reason(), "");
     const CommandLine& line = parsed.value();
     EXPECT_EQ(line.kind, CommandLine::Kind::Export);
-    EXPECT_EQ(line.request.picture, "bild.SVG");
-    EXPECT_EQ(line.request.collection, "s.txt");
-    EXPECT_EQ(line.request.entry, "Kreis");
-    EXPECT_EQ(line.request.width, 640);
-    EXPECT_EQ(line.request.height, 480);
+    const ExportRequest& r = line.request;
+    EXPECT_EQ(std::tie(r.picture, r.collection, r.entry, r.width, r.height),
+              std::make_tuple("bild.SVG", "s.txt", "Kreis", 640, 480));
     EXPECT_EQ(parseCommandLine({"s.txt"}).value().kind, CommandLine::Kind::Window);
     EXPECT_EQ(parseCommandLine({"--export", "x.png", "--help"}).value().kind,
               CommandLine::Kind::Help);

@@ -101,9 +101,8 @@ TEST_F(EntryEditingTest, ProtectedEntriesAreToldOncePerCommandAndStay) {
     EXPECT_EQ(w.selentry, -1);
     term(0, "x");
     allakt(ctx);
-    EXPECT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Dieser Eintrag ist geschützt!");
-    EXPECT_EQ(ui.messages[0].title, "Hinweis!");
+    EXPECT_EQ(ui.messages,
+              (Messages{{"Dieser Eintrag ist geschützt!", "Hinweis!", MessageIcon::Exclamation}}));
     takeandsave(ctx, true);
     EXPECT_EQ(ui.messages.size(), 2u);
     cutone(ctx);
@@ -168,14 +167,8 @@ TEST_F(EntryEditingTest, AddedEntryBringsThePlotBack) {
     findandget(ctx, true);
     selectEntry(ctx, 0);
     EXPECT_EQ(state.slots[0].text, "a*x");
-    EXPECT_DOUBLE_EQ(state.params[paramSlot("a")].parvalue, 4);
+    EXPECT_DOUBLE_EQ(param("a").parvalue, 4);
 }
-
-} // namespace
-} // namespace vestrano
-
-namespace vestrano {
-namespace {
 
 TEST_F(EntryEditingTest, TakingOverLinesAndPointsUpdatesTheSelectedEntry) {
     add("T", "f(x)=x");

@@ -15,7 +15,6 @@ class EntryFieldsTest : public AppFixture {
     CollectionWindow& w = state.collection.window;
 
     void box(DetailBox b, const std::string& text) { w.box(b) = text; }
-    double value(const std::string& name) { return state.params[paramSlot(name)].parvalue; }
 };
 
 TEST_F(EntryFieldsTest, TermsCarryVisibilityAndOnlyPositiveWidths) {
@@ -40,15 +39,15 @@ TEST_F(EntryFieldsTest, ParameterLinesSetValueAndTimer) {
     interpretall(ctx);
     box(DetailBox::Params, "a = 3 (z 0,1)\r\nb=2,5\r\nunbekannt=7");
     EXPECT_TRUE(colget(ctx, DetailBox::Params));
-    EXPECT_DOUBLE_EQ(value("a"), 3);
-    EXPECT_DOUBLE_EQ(value("b"), 2.5);
-    EXPECT_EQ(state.params[paramSlot("a")].parmode, 0);
-    EXPECT_DOUBLE_EQ(state.params[paramSlot("a")].parstep, 0.1);
+    EXPECT_DOUBLE_EQ(param("a").parvalue, 3);
+    EXPECT_DOUBLE_EQ(param("b").parvalue, 2.5);
+    EXPECT_EQ(param("a").parmode, 0);
+    EXPECT_DOUBLE_EQ(param("a").parstep, 0.1);
     EXPECT_EQ(w.label9, "O.k.");
 
     box(DetailBox::Params, "a=1 (h2)");
     EXPECT_TRUE(colget(ctx, DetailBox::Params));
-    EXPECT_EQ(state.params[paramSlot("a")].parmode, 1);
+    EXPECT_EQ(param("a").parmode, 1);
     EXPECT_NE(addone(state, EntryField::Params).find("\r\na=1 (h2)\r\n"), std::string::npos);
 }
 
@@ -64,7 +63,7 @@ TEST_F(EntryFieldsTest, AFaultyBoxStopsTheTakeOverButThePictureFollows) {
     EXPECT_EQ(state.slots[0].text, "a*x");
     EXPECT_DOUBLE_EQ(state.view.xmin, -3);
     EXPECT_DOUBLE_EQ(state.view.ymax, 2);
-    EXPECT_DOUBLE_EQ(value("a"), 2);
+    EXPECT_DOUBLE_EQ(param("a").parvalue, 2);
     EXPECT_EQ(redrawer.count, 1);
     EXPECT_GT(redrawer.canvas.countLines(state.style.penSpecs[0]), 0u);
     EXPECT_EQ(state.busy, 0);
@@ -134,45 +133,6 @@ TEST_F(EntryFieldsTest, TermBoxSwitchesGraphsAndEmptyBoxesChangeNothing) {
     }
     EXPECT_EQ(state.view.xmin, before.xmin);
     EXPECT_EQ(state.slots[1].text, "x^2");
-}
-
-TEST_F(EntryFieldsTest, BuiltFieldsApplyBackToTheSameState) {
-    term(0, "a*x^2+c");
-    term(1, "integral(2*x)");
-    interpretall(ctx);
-    double a = 1.5;
-    setpar(ctx, paramSlot("a"), a);
-    setparb(ctx, paramSlot("a"), -4, 6);
-    state.params[paramSlot("c")].parstep = 0.25;
-    state.intervals.von[4] = "-1";
-    state.intervals.bis[4] = "c";
-    w.dicke = {"3", "", ""};
-    EntryFields fields;
-    for (const EntryField k : kPlotFields) {
-        fields[k] = addone(state, k);
-    }
-    EXPECT_NE(fields[EntryField::Intervals].find("Dg[-1;c]"), std::string::npos);
-    EXPECT_EQ(fields[EntryField::Lowers].substr(0, 3), "ug=") << state.slots[1].engtext;
-
-    term(0, "x");
-    term(1, "");
-    interpretall(ctx);
-    w.box(DetailBox::Terms) = readandcut(0, w.dicke, fields[EntryField::Terms]);
-    for (const EntryField k :
-         {EntryField::Params, EntryField::Bounds, EntryField::Intervals, EntryField::Lowers}) {
-        w.box(detailBoxOf(k)) = fields[k];
-    }
-    redrawer.count = 0;
-    colgetall(ctx);
-    EXPECT_EQ(w.label9, "O.k.");
-    EXPECT_EQ(state.slots[0].text, "a*x^2+c");
-    EXPECT_DOUBLE_EQ(value("a"), 1.5);
-    EXPECT_DOUBLE_EQ(state.params[paramSlot("a")].parmax, 6);
-    EXPECT_DOUBLE_EQ(state.params[paramSlot("c")].parstep, 0.25);
-    EXPECT_EQ(state.intervals.bis[4], "c");
-    EXPECT_EQ(state.style.ldickeovr[0], 3);
-    EXPECT_EQ(state.style.ldickeovr[1], -1);
-    EXPECT_EQ(redrawer.count, 1);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include <filesystem>
 #include <fstream>
-#include <ostream>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -110,41 +109,31 @@ TEST(HelpPages, TheCollectionPageSaysThatTakeOversChangeTheSelectedEntry) {
     }
 }
 
-struct FocusCase {
-    std::vector<std::string> chain; // the focused widget first, its top-level window last
-    HelpTopic topic;
-};
-
-// The chain as the focus climbs it, for readable test names.
-void PrintTo(const FocusCase& c, std::ostream* os) {
-    *os << "focus";
-    for (const std::string& name : c.chain) {
-        *os << " < " << (name.empty() ? "?" : name);
+// The focus chain as it climbs from the focused widget to its top-level window; a control is
+// found in its own window, else the window's page is shown, else the contents.
+TEST(HelpLookup, FindsTheControlInItsWindowElseThePageElseTheContents) {
+    const struct {
+        std::vector<std::string> chain;
+        HelpTopic topic;
+    } cases[] = {{{"Text1_1", "termform", "", "", "mother"}, {"termform.html", "Text1_1"}},
+                 // The same name means another control in another window.
+                 {{"HScroll1", "graphform", "", "mother"}, {"graphform.html", "HScroll1"}},
+                 {{"HScroll1", "para_12", "paraform_12", "", "mother"}, {"para.html", "HScroll1"}},
+                 // A widget inside a control, such as the line of a combo box.
+                 {{"", "Combo1", "Dialog"}, {"timer.html", "Combo1"}},
+                 {{"von_3", "", "interform", "", "mother"}, {"interform.html", "von_3"}},
+                 {{"Text1", "minicalc", "mother"}, {"minicalc.html", "Text1"}},
+                 // Not a control of its window: the window's page.
+                 {{"Text1_7", "termform", "mother"}, {"termform.html", ""}},
+                 {{"qt_scrollarea_viewport", "", "mother"}, {"mother.html", ""}},
+                 // A control name outside any known window, or no focus at all: the contents.
+                 {{"helpBrowser", "helpWindow"}, {"index.html", ""}},
+                 {{"Text1_0"}, {"index.html", ""}},
+                 {{}, {"index.html", ""}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chain.empty() ? "no focus" : c.chain[0] + " in " + c.chain.back());
+        EXPECT_EQ(helpTopicFor(c.chain), c.topic);
     }
 }
-
-class HelpLookup : public ::testing::TestWithParam<FocusCase> {};
-
-TEST_P(HelpLookup, FindsTheControlInItsWindowElseThePageElseTheContents) {
-    EXPECT_EQ(helpTopicFor(GetParam().chain), GetParam().topic);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Focus, HelpLookup,
-    ::testing::Values(
-        FocusCase{{"Text1_1", "termform", "", "", "mother"}, {"termform.html", "Text1_1"}},
-        // The same name means another control in another window.
-        FocusCase{{"HScroll1", "graphform", "", "mother"}, {"graphform.html", "HScroll1"}},
-        FocusCase{{"HScroll1", "para_12", "paraform_12", "", "mother"}, {"para.html", "HScroll1"}},
-        // A widget inside a control, such as the line of a combo box.
-        FocusCase{{"", "Combo1", "Dialog"}, {"timer.html", "Combo1"}},
-        FocusCase{{"von_3", "", "interform", "", "mother"}, {"interform.html", "von_3"}},
-        FocusCase{{"Text1", "minicalc", "mother"}, {"minicalc.html", "Text1"}},
-        // Not a control of its window: the window's page.
-        FocusCase{{"Text1_7", "termform", "mother"}, {"termform.html", ""}},
-        FocusCase{{"qt_scrollarea_viewport", "", "mother"}, {"mother.html", ""}},
-        // A control name outside any known window, or no focus at all: the contents.
-        FocusCase{{"helpBrowser", "helpWindow"}, {"index.html", ""}},
-        FocusCase{{"Text1_0"}, {"index.html", ""}}, FocusCase{{}, {"index.html", ""}}));
 
 } // namespace vestrano

@@ -1,6 +1,8 @@
 #include "app/interpretall.h"
 
 #include <algorithm>
+#include <array>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +25,14 @@ class Interpret : public ::testing::Test {
         return interpretall(state, ui);
     }
     const ParamEntry& param(int s) const { return state.params[s]; }
+    // A term with 22 parameters, one more than there are free slots.
+    static std::string tooManyParameters() {
+        std::string term = "x";
+        for (char c = 'a'; c <= 'v'; ++c) {
+            term += std::string("+k") + c;
+        }
+        return term;
+    }
     double eval(const std::string& text) { return state.engine.ucEval(text); }
 };
 
@@ -30,9 +40,8 @@ TEST_F(Interpret, ParametersKeepTheirSlotAndValueAcrossEdits) {
     ASSERT_TRUE(run("a*x^2+b"));
     EXPECT_EQ(param(8).parname, "a");
     EXPECT_EQ(param(9).parname, "b");
-    EXPECT_EQ(param(9).parvalue, 1.0);
-    EXPECT_EQ(param(9).parmin, -10.0);
-    EXPECT_EQ(param(9).parmax, 10.0);
+    EXPECT_EQ(std::tie(param(9).parvalue, param(9).parmin, param(9).parmax),
+              std::make_tuple(1.0, -10.0, 10.0));
     EXPECT_TRUE(param(8).window.visible);
     EXPECT_EQ(param(10).parhandle, -1);
     EXPECT_EQ(state.status.text, "Ok.");
@@ -55,10 +64,9 @@ TEST_F(Interpret, ParametersKeepTheirSlotAndValueAcrossEdits) {
 TEST_F(Interpret, NamesAreLowerCasedAndFillBringsDensity) {
     ASSERT_TRUE(run("A*x", "fill"));
     EXPECT_EQ(param(8).parname, "a");
-    EXPECT_EQ(param(9).parname, "dichte");
-    EXPECT_EQ(param(9).parvalue, 25.0);
-    EXPECT_EQ(param(9).parmin, 25.0);
-    EXPECT_EQ(param(9).parmax, 1025.0);
+    const ParamEntry& density = param(9);
+    EXPECT_EQ(std::tie(density.parname, density.parvalue, density.parmin, density.parmax),
+              std::make_tuple("dichte", 25.0, 25.0, 1025.0));
 }
 
 TEST_F(Interpret, ArithmeticErrorsPassSyntaxErrorsAreReported) {
@@ -121,10 +129,9 @@ TEST_F(Interpret, ParametersOfLinesPointsAndIntervalsAreFound) {
     state.additional.linestext = "y=m*x+t\r\nx=k";
     state.intervaltext = "x>u";
     ASSERT_TRUE(run("x"));
-    EXPECT_EQ(param(8).parname, "m");
-    EXPECT_EQ(param(9).parname, "t");
-    EXPECT_EQ(param(10).parname, "k");
-    EXPECT_EQ(param(11).parname, "u");
+    EXPECT_EQ(
+        (std::array{param(8).parname, param(9).parname, param(10).parname, param(11).parname}),
+        (std::array<std::string, 4>{"m", "t", "k", "u"}));
 }
 
 TEST_F(Interpret, IntegralFunctionNeedsTheFirstSlot) {
@@ -158,14 +165,9 @@ TEST_F(Interpret, TheCalculatorFollowsOnceAtTheEnd) {
 }
 
 TEST_F(Interpret, MoreThanTwentyOneParametersAreRefused) {
-    std::string term = "x";
-    for (char c = 'a'; c <= 'v'; ++c) {
-        term += std::string("+k") + c;
-    }
-    EXPECT_FALSE(run(term));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Fehler: mehr als 28 Parameter!");
-    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
+    EXPECT_FALSE(run(tooManyParameters()));
+    EXPECT_EQ(ui.messages,
+              (Messages{{"Fehler: mehr als 28 Parameter!", "Vestrano", MessageIcon::Critical}}));
     EXPECT_EQ(param(28).parname, "ku");
     EXPECT_EQ(state.busy, 0);
     // Nothing is drawn from half-defined terms.
@@ -175,14 +177,10 @@ TEST_F(Interpret, MoreThanTwentyOneParametersAreRefused) {
 // Every click into a line interprets again; the boxes used to come back each time and swallow
 // the typing.
 TEST_F(Interpret, AMessageComesOnceForTheSameTexts) {
-    std::string many = "x";
-    for (char c = 'a'; c <= 'v'; ++c) {
-        many += std::string("+k") + c;
-    }
     const struct {
         std::string g, message;
     } cases[] = {{"min(1;2*x", "Fehlerhafte Klammersetzung!"},
-                 {many, "Fehler: mehr als 28 Parameter!"}};
+                 {tooManyParameters(), "Fehler: mehr als 28 Parameter!"}};
     for (const auto& c : cases) {
         ui.messages.clear();
         run("x", c.g);

@@ -45,10 +45,7 @@ TEST_P(RowInput, TakesReadableOrderedBoundsAndRefusesTheRest) {
         EXPECT_TRUE(ui.messages.empty());
         return;
     }
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, c.text);
-    EXPECT_EQ(ui.messages[0].title, c.title);
-    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(ui.messages, (Messages{{c.text, c.title, MessageIcon::Critical}}));
     // The texts stay as typed.
     EXPECT_EQ(state.intervals.von[0], c.lower);
 }

@@ -28,23 +28,14 @@ TEST(Startup, LeavesFunctionModeWithFixedVariablesAndNothingDrawn) {
     for (int s = kFirstFreeParam; s < kParamCount; ++s) {
         EXPECT_EQ(state.params[s].parhandle, -1) << "slot " << s;
     }
-    EXPECT_EQ(state.params[1].label, "ug = untere Grenze für Integralfunktion in g(x)");
     EXPECT_EQ(state.grid.fmtx, "0.##");
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST(Startup, FinishingDrawsOnceWithEqualScalesAndShowsBothWindows) {
-    PlotState fresh;
-    ScriptedUi freshUi;
-    RecordingRedrawer counter{fresh, freshUi};
-    ProgramContext freshCtx{fresh, freshUi};
-    BusyScope starting = startup(freshCtx, {.redrawer = &counter});
-    fresh.layout.clientWidth = 30000;
-    fresh.layout.clientHeight = 18000;
-    fresh.view.picw = 24000;
-    fresh.view.pich = 12000;
-    completeStartup(freshCtx, counter.canvas, std::move(starting));
-
+    const StartedProgram program(12000);
+    const PlotState& fresh = program.state;
+    const RecordingRedrawer& counter = program.redrawer;
     EXPECT_EQ(fresh.busy, 0);
     EXPECT_EQ(counter.count, 1);
     EXPECT_DOUBLE_EQ(fresh.view.ymin, -5);

@@ -69,13 +69,4 @@ TEST(StartWidth, TheGraphLeavesOneColumnOfParameterWindowsButKeepsItsDesignedWid
     EXPECT_EQ(startTermWidth(0, 4740), 7080);             // no window yet
 }
 
-TEST(WindowLimits, InPixelsAtFifteenTwipsPerPixel) {
-    const TrackLimits term = termLimits(15, 15);
-    EXPECT_EQ(std::tie(term.minWidth, term.maxWidth, term.minHeight, term.maxHeight),
-              std::make_tuple(337, 0, 131, 131));
-    const TrackLimits graph = graphLimits(15, 15);
-    EXPECT_EQ(std::tie(graph.minWidth, graph.maxWidth, graph.minHeight, graph.maxHeight),
-              std::make_tuple(167, 0, 267, 0));
-}
-
 } // namespace vestrano

@@ -220,10 +220,7 @@ TEST_F(CollectionFiles, ReadingErrorsShowTheirStage) {
     const std::string file = path("kaputt.txt");
     write(file, "[Funktionenplotter]\r\n{short:gut}\r\n{short:schlecht\r\nnur Worte\r\n");
     ASSERT_TRUE(colload(ctx, file, false).ok());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, kBrokenFile);
-    EXPECT_EQ(ui.messages[0].title, "Fehler");
-    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(ui.messages, (Messages{{std::string(kBrokenFile), "Fehler", MessageIcon::Critical}}));
     EXPECT_EQ(entries().size(), 2u);
 
     EXPECT_FALSE(colload(ctx, path("fehlt.txt"), false).ok());

@@ -5,14 +5,12 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <random>
-
 #include "settings/text_file.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "support/killed_writer.h"
 #include "support/scripted_ui.h"
+#include "support/temp_folder.h"
 
 namespace vestrano {
 namespace {
@@ -30,10 +28,8 @@ std::vector<CollectionEntry> bigCollection(const std::string& word) {
 }
 
 TEST(KilledWrite, FileIsAlwaysTheOldOrTheNewCollection) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("vestrano-kill-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder);
-    const std::string file = (folder / "sammlung.txt").string();
+    const TempFolder folder;
+    const std::string file = folder.path("sammlung.txt");
     PlotState state;
     ScriptedUi ui;
     ProgramContext ctx{state, ui};
@@ -52,16 +48,13 @@ TEST(KilledWrite, FileIsAlwaysTheOldOrTheNewCollection) {
     // Where each kill lands depends on the machine's load; what it leaves is whole every time.
     ASSERT_TRUE(seen);
     EXPECT_EQ((*seen)[0] + (*seen)[1], kKillRuns);
-    std::filesystem::remove_all(folder);
 }
 
 // A fork that fails, at the timing round or among the kills, ends the run with one failure and
 // no signal: kill(-1) would reach every process of the user.
 TEST(KilledWrite, AFailedForkFailsTheRunAndSignalsNoOne) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("vestrano-fork-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder);
-    const std::string file = (folder / "sammlung.txt").string();
+    const TempFolder folder;
+    const std::string file = folder.path("sammlung.txt");
     const std::array<std::string, 2> versions{"alt", "neu"};
     // The run is killed inside the write; only what lands on the disk counts.
     const auto write = [&](int v) { ignoreResult(writeFileAtomically(file, versions[v])); };
@@ -81,7 +74,6 @@ TEST(KilledWrite, AFailedForkFailsTheRunAndSignalsNoOne) {
             EXPECT_GT(child, 0);
         }
     }
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace

@@ -202,13 +202,8 @@ TEST_F(EngineTest, ResetDropsEverything) {
     EXPECT_EQ(engine.ucGetError(), number(InvalidTerm));
     engine.ucSetVariableValueDbl(x, 1);
     EXPECT_EQ(engine.ucGetError(), number(InvalidTerm));
-    const char* gone[] = {"x", "pi", "wurzel(4)", "betrag(1)"};
-    const ErrorCode codes[] = {UndefinedVariable, UndefinedVariable, UndefinedFunction,
-                               UndefinedFunction};
-    for (std::size_t i = 0; i < std::size(gone); ++i) {
-        engine.ucEval(gone[i]);
-        EXPECT_EQ(engine.ucGetError(), number(codes[i])) << gone[i];
-    }
+    expectCodes(UndefinedVariable, {"x", "pi"});
+    expectCodes(UndefinedFunction, {"wurzel(4)", "betrag(1)"});
     EXPECT_EQ(engine.ucEval("sqrt(4)"), 2);
 }
 

@@ -37,6 +37,14 @@ class EngineTest : public ::testing::Test {
         return v;
     }
 
+    // Each of `texts` evaluates to the error `code`.
+    void expectCodes(ErrorCode code, std::initializer_list<std::string> texts) {
+        for (const std::string& text : texts) {
+            engine.ucEval(text);
+            EXPECT_EQ(engine.ucGetError(), number(code)) << text;
+        }
+    }
+
     ExprEngine engine;
     int32_t x = -1;
 };

@@ -16,8 +16,8 @@ class Animation : public ParamFixture {
   protected:
     void SetUp() override { terms("a*x+b"); }
 
-    void prepare(int s, double value, double step, int mode) {
-        setparb(ctx, s, 0, 10);
+    void prepare(int s, double value, double step, int mode, double lower = 0, double upper = 10) {
+        setparb(ctx, s, lower, upper);
         set(s, value);
         param(s).parstep = step;
         param(s).parmode = mode;
@@ -51,10 +51,7 @@ TEST_F(Animation, SteppedValuesLandOnTheDecimalGridAndReachTheBounds) {
                  {0, 1, 1, -0.05, 1, 21, 0.05},   {-1, 1, 0.85, 0.1, 0, 1, 0.95},
                  {0, 1, 1.0 / 3, 0.1, 0, 1, 0.4}, {-5, 5, -5, 0.7, 1, 600, 3.4}};
     for (const auto& c : cases) {
-        setparb(ctx, a, c.lower, c.upper);
-        set(a, c.value);
-        param(a).parstep = c.step;
-        param(a).parmode = c.mode;
+        prepare(a, c.value, c.step, c.mode, c.lower, c.upper);
         state.timerlist = std::string(1, static_cast<char>(a));
         for (int i = 0; i < c.ticks; ++i) {
             tick(ctx);

@@ -8,6 +8,7 @@
 #include "params/param_arithmetic.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "support/counting_redrawer.h"
 #include "support/scripted_ui.h"
 
 namespace vestrano {
@@ -15,12 +16,6 @@ namespace vestrano {
 constexpr int a = 8;
 constexpr int b = 9;
 constexpr int countF = 3;
-
-class CountingRedrawer : public Redrawer {
-  public:
-    int count = 0;
-    void redraw() override { ++count; }
-};
 
 // Terms read as the term window would, on a drawing area of 24000 x 15000 twips: on the
 // default view 1200 twips per unit in x, 750 in y.

@@ -40,10 +40,7 @@ TEST_F(ViewFixture, EqualScalesAboutTheCentreOfTheAdaptedAxis) {
 TEST_F(ViewFixture, PositionTextAndAreaSize) {
     EXPECT_EQ(positionText(state, mouseX(2.5), mouseY(-0.25)), "   x: 2,5        y: -0,25");
     showAreaSize(state, ui);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "xm = 24000, ym = 15000");
-    EXPECT_EQ(ui.messages[0].title, "Vestrano");
-    EXPECT_EQ(ui.messages[0].icon, MessageIcon::None);
+    EXPECT_EQ(ui.messages, (Messages{{"xm = 24000, ym = 15000", "Vestrano", MessageIcon::None}}));
 }
 
 } // namespace vestrano

@@ -25,33 +25,27 @@ TEST_F(ViewFixture, TheIntervalsWindowShowsTheRangesTheViewMovedTo) {
     EXPECT_EQ(state.intervals.von[2], "0,5");
 }
 
-struct KeyPress {
-    const char* name;
-    int key;
-    int shift;
-    Bounds expected;
-};
-
-class GraphKey : public ViewFixture, public ::testing::WithParamInterface<KeyPress> {};
-
-TEST_P(GraphKey, ScrollsOrZooms) {
-    const KeyPress& k = GetParam();
-    graphKey(ctx, k.key, k.shift);
-    expectBounds(bounds(), k.expected);
+TEST_F(ViewFixture, GraphKeysScrollOrZoom) {
+    const struct {
+        const char* name;
+        int key;
+        int shift;
+        Bounds expected;
+    } cases[] = {{"RightByOnePercent", kKeyRight, 0, {-9.8, 10.2, -10, 10}},
+                 {"ShiftLeftByFivePercent", kKeyLeft, kModShift, {-11, 9, -10, 10}},
+                 {"ShiftCtrlUpByOnePercent", kKeyUp, kModShift | kModCtrl, {-10, 10, -9.8, 10.2}},
+                 {"CtrlDownZoomsYOut", kKeyDown, kModCtrl, {-10, 10, -15, 15}},
+                 {"CtrlRightZoomsXIn", kKeyRight, kModCtrl, {-k20, k20, -10, 10}},
+                 {"PlusZoomsBothIn", kKeyPadPlus, kModShift, {-k20, k20, -k20, k20}},
+                 {"MinusZoomsBothOut", kKeyMinus, 0, {-15, 15, -15, 15}},
+                 {"YAdaptsX", kKeyY, 0, {-16, 16, -10, 10}},
+                 {"OtherKeysDoNothing", 65, 0, {-10, 10, -10, 10}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        view(-10, 10, -10, 10);
+        graphKey(ctx, c.key, c.shift);
+        expectBounds(bounds(), c.expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GraphKey,
-    ::testing::Values(
-        KeyPress{"RightByOnePercent", kKeyRight, 0, {-9.8, 10.2, -10, 10}},
-        KeyPress{"ShiftLeftByFivePercent", kKeyLeft, kModShift, {-11, 9, -10, 10}},
-        KeyPress{"ShiftCtrlUpByOnePercent", kKeyUp, kModShift | kModCtrl, {-10, 10, -9.8, 10.2}},
-        KeyPress{"CtrlDownZoomsYOut", kKeyDown, kModCtrl, {-10, 10, -15, 15}},
-        KeyPress{"CtrlRightZoomsXIn", kKeyRight, kModCtrl, {-k20, k20, -10, 10}},
-        KeyPress{"PlusZoomsBothIn", kKeyPadPlus, kModShift, {-k20, k20, -k20, k20}},
-        KeyPress{"MinusZoomsBothOut", kKeyMinus, 0, {-15, 15, -15, 15}},
-        KeyPress{"YAdaptsX", kKeyY, 0, {-16, 16, -10, 10}},
-        KeyPress{"OtherKeysDoNothing", 65, 0, {-10, 10, -10, 10}}),
-    [](const auto& info) { return info.param.name; });
 
 } // namespace vestrano

@@ -4,14 +4,9 @@
 
 #include "plot_fixture.h"
 #include "state/program_context.h"
+#include "support/counting_redrawer.h"
 
 namespace vestrano {
-
-class CountingRedrawer final : public Redrawer {
-  public:
-    void redraw() override { ++count; }
-    int count = 0;
-};
 
 // The plot of a 1600 x 1000 pixel graph window with its redraws counted.
 class ViewFixture : public PlotFixture {

@@ -44,9 +44,7 @@ TEST_F(OptionDialogs, HelpLineChecksComeInOrderAndApplyNothing) {
         state.optionBoxes.graph.text[c.box] = c.text;
         ui.messages.clear();
         EXPECT_FALSE(applyGraphOptions(ctx)) << c.message;
-        ASSERT_EQ(ui.messages.size(), 1u) << c.message;
-        EXPECT_EQ(ui.messages[0].text, c.message);
-        EXPECT_EQ(ui.messages[0].title, c.title);
+        EXPECT_EQ(ui.messages, (Messages{{c.message, c.title, MessageIcon::Critical}}));
         EXPECT_EQ(currentSettings(state), before) << c.message;
     }
     EXPECT_FALSE(std::filesystem::exists(state.files.tmpfile));
@@ -89,13 +87,11 @@ TEST_F(OptionDialogs, LineBoxesLeaveBadCountsAndLimitsAlone) {
     boxes.counts[6] = "-1";
     boxes.limit = "1";
     applyLineOptions(ctx);
-    EXPECT_EQ(state.slots[0].anzx, 499);
-    EXPECT_EQ(state.slots[1].anzx, 499);
-    EXPECT_EQ(state.slots[2].anzx, 19999);
-    EXPECT_EQ(state.slots[2].anzt, 1);
-    EXPECT_EQ(state.slots[0].ldicke, 1);
-    EXPECT_EQ(state.slots[1].ldicke, 3);
-    EXPECT_EQ(state.slots[2].ldicke, 1);
+    const auto& s = state.slots;
+    EXPECT_EQ(std::vector<int>({s[0].anzx, s[1].anzx, s[2].anzx, s[2].anzt}),
+              std::vector<int>({499, 499, 19999, 1}));
+    EXPECT_EQ(std::vector<int>({s[0].ldicke, s[1].ldicke, s[2].ldicke}),
+              std::vector<int>({1, 3, 1}));
     EXPECT_EQ(state.graph.ltyp[0], 3);
     EXPECT_EQ(state.graph.ltyp[1], 0);
     EXPECT_EQ(state.graph.inflimit, "1E-10");
@@ -138,9 +134,8 @@ TEST_F(OptionDialogs, ZoomFactorsAreRefusedEachOnItsOwn) {
     state.optionBoxes.zoom.x = "0,5";
     state.optionBoxes.zoom.y = "2";
     applyZoomOptions(ctx);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "ungültiger Zoomfaktor in x-Richtung!");
-    EXPECT_EQ(ui.messages[0].title, "Vestrano");
+    EXPECT_EQ(ui.messages,
+              (Messages{{"ungültiger Zoomfaktor in x-Richtung!", "Vestrano", MessageIcon::None}}));
     EXPECT_EQ(state.options.zoomx, 1.5);
     EXPECT_EQ(state.options.zoomy, 2);
     EXPECT_NE(read(state.files.tmpfile).find("zoomy= 2\r\n"), std::string::npos);

@@ -19,28 +19,23 @@ TEST_F(SettingsTable, EveryKeyReachesItsOwnField) {
           "gcol= 12\r\nhcol= 13\r\nacol= 14\r\nltyp1= 1\r\nltyp2= 2\r\nltyp3= 3\r\npsort= 0\r\n");
     loadopts(ctx, state.files.tmpfile);
 
-    EXPECT_EQ(state.slots[0].ldicke, 2);
-    EXPECT_EQ(state.slots[1].ldicke, 3);
-    EXPECT_EQ(state.slots[2].ldicke, 4);
+    const auto& s = state.slots;
+    EXPECT_EQ(std::vector<int>({s[0].ldicke, s[1].ldicke, s[2].ldicke}),
+              std::vector<int>({2, 3, 4}));
+    EXPECT_EQ(std::vector<int>({s[0].anzx, s[1].anzx, s[2].anzx, s[1].anzt, s[2].anzt}),
+              std::vector<int>({101, 102, 103, 104, 105}));
     EXPECT_EQ(state.options.anglemode, 3);
     EXPECT_TRUE(state.menu.autoint);
-    EXPECT_EQ(state.slots[0].anzx, 101);
-    EXPECT_EQ(state.slots[1].anzx, 102);
-    EXPECT_EQ(state.slots[2].anzx, 103);
-    EXPECT_EQ(state.slots[1].anzt, 104);
-    EXPECT_EQ(state.slots[2].anzt, 105);
     const HelpLines& g = state.grid;
     EXPECT_EQ(std::vector<double>({g.startx, g.starty, g.stepx, g.stepy}),
               std::vector<double>({1.5, 2.5, 0.25, 0.75}));
     EXPECT_EQ(std::vector<int>({g.hminx, g.hminy, g.hmaxx, g.hmaxy, g.kommax, g.kommay}),
               std::vector<int>({3, 4, 30, 31, 5, 6}));
-    EXPECT_EQ(state.options.zoomx, 2);
-    EXPECT_EQ(state.options.zoomy, 3);
-    EXPECT_EQ(state.additional.astil, 4);
-    EXPECT_EQ(state.style.fontz, 9);
-    EXPECT_EQ(state.style.fontxy, 21);
-    EXPECT_EQ(state.options.calc, 7);
-    EXPECT_EQ(state.style.helpcol, 99);
+    EXPECT_EQ(std::vector<double>({state.options.zoomx, state.options.zoomy}),
+              std::vector<double>({2, 3}));
+    EXPECT_EQ(std::vector<int>({state.additional.astil, state.style.fontz, state.style.fontxy,
+                                state.options.calc, state.style.helpcol}),
+              std::vector<int>({4, 9, 21, 7, 99}));
     EXPECT_EQ(std::vector<int>({state.style.stdcolors[0], state.style.stdcolors[1],
                                 state.style.stdcolors[2], state.style.stdcolors[4]}),
               std::vector<int>({11, 12, 13, 14}));

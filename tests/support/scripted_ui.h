@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ class ScriptedUi : public Ui {
         std::string text;
         std::string title;
         MessageIcon icon;
+
+        bool operator==(const Message&) const = default;
     };
 
     std::vector<Message> messages;
@@ -83,5 +86,11 @@ class ScriptedUi : public Ui {
         return answer;
     }
 };
+
+using Messages = std::vector<ScriptedUi::Message>;
+
+inline void PrintTo(const ScriptedUi::Message& m, std::ostream* out) {
+    *out << '"' << m.title << "\": \"" << m.text << "\" (icon " << static_cast<int>(m.icon) << ')';
+}
 
 } // namespace vestrano

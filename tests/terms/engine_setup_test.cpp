@@ -95,9 +95,6 @@ TEST(ErrText, TableEdgesAndData) {
     ExprEngine engine;
     EXPECT_EQ(errtext(engine, number(None)), "");
     EXPECT_EQ(errtext(engine, kLastErrorCode + 1), "");
-    EXPECT_EQ(errtext(engine, number(IntegerDivisionByZero)),
-              "Ganzzahldivision durch 0 (mit \\ oder DIV) ");
-    EXPECT_EQ(errtext(engine, number(Quote)), "Fahlschplatzierte Anführungsstriche");
     engine.ucEval("zz+1");
     EXPECT_EQ(errtext(engine, -1), "Undefined variable: zz");
     engine.ucEval("zz(1)");

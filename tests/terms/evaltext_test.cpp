@@ -22,11 +22,8 @@ class EvalNumber : public ::testing::Test {
 // A value too large for a double overflows without an engine error.
 constexpr const char* kOverflow = "1e308*10";
 
-TEST_F(EvalNumber, CommaCountsAsDecimalPoint) {
+TEST_F(EvalNumber, TakesADecimalCommaAndOnlyTheBoxesThatNeedItRejectAnInfiniteValue) {
     EXPECT_EQ(evalnumber(engine, "2,5*2"), 5.0);
-}
-
-TEST_F(EvalNumber, OnlyTheBoxesThatNeedItRejectAnInfiniteValue) {
     EXPECT_FALSE(evalnumber(engine, kOverflow));
     EXPECT_EQ(engine.ucGetError(), number(ErrorCode::None));
     const auto any = evalnumber(engine, kOverflow, Finite::NotRequired, OnFailure::ClearError);

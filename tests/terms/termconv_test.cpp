@@ -55,10 +55,9 @@ TEST(Termconv, UnbalancedBracketsWarnOnceAndConversionGoesOn) {
           Case{"min(min(min(1;2", "min(min(min(1;2", 1}, Case{"f'(x", "((f(+sw)-f())/sw)x", 1}}) {
         ScriptedUi ui;
         EXPECT_EQ(termconv(c.input, 0, ui), c.expected) << c.input;
-        ASSERT_EQ(ui.messages.size(), c.messages) << c.input;
-        EXPECT_EQ(ui.messages[0].text, "Fehlerhafte Klammersetzung!");
-        EXPECT_EQ(ui.messages[0].title, "Vestrano");
-        EXPECT_EQ(ui.messages[0].icon, MessageIcon::None);
+        EXPECT_EQ(ui.messages,
+                  (Messages{{"Fehlerhafte Klammersetzung!", "Vestrano", MessageIcon::None}}))
+            << c.input;
     }
 }
 
