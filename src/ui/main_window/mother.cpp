@@ -82,7 +82,6 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     lines_ = new Asymptoten(ctx_, *mdi_);
     points_ = new Punkte(ctx_, *mdi_);
     buildMenu();
-    buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
     menuKeys_ = std::make_unique<MenuKeys>(*menuBar());
     starting_.emplace(startup(
@@ -290,7 +289,6 @@ void Mother::changed(Change what) {
         return;
     case Change::Menu:
         refreshMenu();
-        refreshCollectionMenu();
         graph_->refreshCaption();
         return;
     case Change::Layout:

@@ -2,22 +2,21 @@
 
 #include <QMainWindow>
 
-#include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "state/busy_scope.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "ui/main_window/menu_table.h"
 #include "ui/main_window/qt_dialogs.h"
 #include "ui/main_window/window_ui.h"
 
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
 class QTimer;
 
 namespace vestrano {
@@ -79,30 +78,28 @@ class Mother final : public QMainWindow {
 
   private:
     void buildMenu();
-    void buildHelpMenu();
+    std::vector<MenuRow> fileMenu();
+    std::vector<MenuRow> editMenu();
+    std::vector<MenuRow> collectionMenu();
+    std::vector<MenuRow> paramMenu();
+    std::vector<MenuRow> settingsMenu();
+    std::vector<MenuRow> windowMenu();
+    std::vector<MenuRow> helpMenu();
     void showHelpFor(const QWidget* focus);
     void showAbout();
-    QMenu* addMenu(QMenu* parent, const char* name, const char* caption);
-    QAction* addItem(QMenu* menu, const char* name, const char* caption,
-                     std::function<void()> action, bool checkable = false);
     void changed(Change what);
     void refreshMenu();
     void applyLayout();
     void readBack(QMdiSubWindow& window, ChildWindow& child);
     void clientResized();
     void bringForward(QMdiSubWindow& window, ChildWindow& child);
-    void setCheck(const char* name, bool checked);
     void buildParamWindows();
-    void buildParamMenu(QMenu* menu);
-    void refreshParamMenu();
     void syncParams();
     void showIntervalWindow();
     void buildOptionWindows();
     void refreshTitle();
     void refreshOptions();
-    void buildCollectionMenu();
     void showCollectionWindow();
-    void refreshCollectionMenu();
     void showLines();
     void showPoints();
 
@@ -128,7 +125,9 @@ class Mother final : public QMainWindow {
     Asymptoten* lines_ = nullptr;
     Punkte* points_ = nullptr;
     QTimer* timer1_ = nullptr;
-    std::map<std::string, QAction*> actions_;
+    std::vector<MenuRow> menuRows_;
+    std::vector<QAction*> menuActions_; // one per row
+    QAction* timerGo_ = nullptr;
     HelpWindow* help_ = nullptr;
     std::unique_ptr<HelpKey> helpKey_;
     std::unique_ptr<MenuKeys> menuKeys_;
