@@ -2,16 +2,15 @@
 
 #include <QMdiArea>
 
-#include "ui/params/para_windows.h"
 #include "window_fixture.h"
 
 namespace vestrano {
 
 class ChildWindows : public Windows {
   protected:
-    QMdiSubWindow& graph() { return mother->graphWindow(); }
-    QMdiSubWindow& term() { return mother->termWindow(); }
-    QMdiSubWindow* para(int s) { return mother->paraWindows().window(s); }
+    QMdiSubWindow& graph() { return graphWindow(); }
+    QMdiSubWindow& term() { return termWindow(); }
+    QMdiSubWindow* para(int s) { return paraWindow(s); }
     int clientWidth() { return mother->findChild<QMdiArea*>()->viewport()->width(); }
     int graphRight() { return graph().geometry().right() + 1; }
     void resize(QMdiSubWindow& window, int dw) {
@@ -25,15 +24,15 @@ TEST_F(ChildWindows, TheStartGivesTheGraphAllButOneColumnOfParameterWindows) {
     EXPECT_EQ(term().width(), graph().width());
     EXPECT_EQ(graphRight() + 4740 / 15, clientWidth());
 
-    QTest::keyClicks(findIn<QLineEdit>(mother->terms(), "Text1_0"), "a*x");
-    QTest::keyClick(findIn<QLineEdit>(mother->terms(), "Text1_0"), Qt::Key_Return);
+    QTest::keyClicks(findIn<QLineEdit>(termForm(), "Text1_0"), "a*x");
+    QTest::keyClick(findIn<QLineEdit>(termForm(), "Text1_0"), Qt::Key_Return);
     ASSERT_NE(para(kFirstFreeParam), nullptr);
     EXPECT_EQ(para(kFirstFreeParam)->x(), graphRight());
     EXPECT_EQ(para(kFirstFreeParam)->geometry().right() + 1, clientWidth());
 }
 
 TEST_F(ChildWindows, ArrangedParameterWindowsFollowTheTermAndGraphWindowsTheUserResizes) {
-    QLineEdit* line = findIn<QLineEdit>(mother->terms(), "Text1_0");
+    QLineEdit* line = findIn<QLineEdit>(termForm(), "Text1_0");
     QTest::keyClicks(line, "a*x+b");
     QTest::keyClick(line, Qt::Key_Return);
     QMdiSubWindow* a = para(kFirstFreeParam);

@@ -65,6 +65,8 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     term_ = new TermForm(ctx_);
     graphSub_ = mdi_->addSubWindow(graph_);
     termSub_ = mdi_->addSubWindow(term_);
+    graphSub_->setObjectName("graphform_window");
+    termSub_->setObjectName("termform_window");
     const int tpp = twipsPerPixel(*this);
     limitSize(*termSub_, termLimits(tpp, tpp));
     limitSize(*graphSub_, graphLimits(tpp, tpp));

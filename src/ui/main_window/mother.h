@@ -52,22 +52,6 @@ class Mother final : public QMainWindow {
 
     PlotState& state() { return *state_; }
     ProgramContext& context() { return ctx_; }
-    GraphForm& graph() { return *graph_; }
-    TermForm& terms() { return *term_; }
-    QMdiSubWindow& graphWindow() { return *graphSub_; }
-    QMdiSubWindow& termWindow() { return *termSub_; }
-    ParaWindows& paraWindows() { return *paras_; }
-    ParameterList& paramList() { return *paramList_; }
-    // Null until the help is first asked for.
-    HelpWindow* helpWindow() { return help_; }
-    MiniCalc& calculator() { return *calc_; }
-    InterForm& intervals() { return *inter_; }
-    OptionsGraph& helpLineOptions() { return *optionsGraph_; }
-    OptionsLinie& lineOptions() { return *optionsLinie_; }
-    OptionsZoom& zoomOptions() { return *optionsZoom_; }
-    Sammlung& collection() { return *sammlung_; }
-    Asymptoten& lines() { return *lines_; }
-    Punkte& points() { return *points_; }
 
     // What `Timer1` runs on each tick: every running parameter moves a step.
     void timer1Tick();
