@@ -56,4 +56,25 @@ TEST_F(ChildWindows, ArrangedParameterWindowsFollowTheTermAndGraphWindowsTheUser
     EXPECT_EQ(a->pos(), QPoint(10, 20));
 }
 
+// The program ends with every window open, one maximized and a wrong count of decimals typed:
+// the windows go without reaching the state or the main window after they are gone, and
+// without a message about what was typed.
+TEST_F(ChildWindows, TheProgramEndsWithEveryWindowOpen) {
+    enterTerm(0, "a*x");
+    for (const char* item :
+         {"mn_calc", "mn_col", "mn_asy", "mn_punkt", "mn_inter", "mn_spal", "mn_groptions",
+          "mn_axeoptions", "mn_zoomoptions", "mn_ugr", "mn_hlpm"}) {
+        trigger(item);
+    }
+    ASSERT_TRUE(paraWindow(0) && paraWindow(kFirstFreeParam));
+    graph().showMaximized();
+    auto* decimals = findIn<QLineEdit>(window("minicalc"), "Text2");
+    mdiArea()->setActiveSubWindow(&window<QMdiSubWindow>("minicalc_window"));
+    decimals->setFocus();
+    QTest::keyClicks(decimals, "7");
+    QApplication::processEvents();
+    mother.reset();
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
+}
+
 } // namespace vestrano

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <utility>
 
 #include "app/intervals.h"
 #include "app/lines_window.h"
@@ -93,28 +94,17 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     refreshMenu();
 }
 
+// The windows draw and measure through the context and report to the state and to this window
+// until they are gone: they go first, while all that is whole, and the core reaches none of
+// them meanwhile.
 Mother::~Mother() {
-    menuKeys_.reset();
-    // The windows draw and measure through the context; they go before the state does.
-    ctx_.hooks.redrawer = nullptr;
-    ctx_.hooks.metrics = nullptr;
-    ctx_.hooks.nameWidth = nullptr;
-    timer1_->stop();
-    // Its windows go with the area; it lets go of them first.
+    // What was typed but not taken stays so, as when the user leaves the program: no box asks
+    // him anything while the windows go.
+    setFocus(Qt::ActiveWindowFocusReason);
+    ctx_.hooks = {};
+    // It lets go of the parameter windows before they go with the area.
     paras_.reset();
-    for (QMdiSubWindow* window : {graphSub_, termSub_}) {
-        window->removeEventFilter(this);
-    }
-    inter_->window().removeEventFilter(inter_);
-    inter_ = nullptr;
-    sammlung_->window().removeEventFilter(sammlung_);
-    sammlung_ = nullptr;
-    lines_->window().removeEventFilter(lines_);
-    points_->window().removeEventFilter(points_);
-    lines_ = nullptr;
-    points_ = nullptr;
-    mdi_->viewport()->removeEventFilter(this);
-    delete mdi_;
+    delete std::exchange(mdi_, nullptr);
 }
 
 void Mother::finishStartup() {
@@ -139,6 +129,9 @@ void Mother::closeEvent(QCloseEvent* event) {
 }
 
 bool Mother::eventFilter(QObject* watched, QEvent* event) {
+    if (!mdi_) {
+        return false; // the windows are going
+    }
     if (watched == mdi_->viewport() && event->type() == QEvent::Resize) {
         clientResized();
         return false;
@@ -274,6 +267,9 @@ void Mother::showPoints() {
 }
 
 void Mother::changed(Change what) {
+    if (!mdi_) {
+        return; // the windows are going
+    }
     // The intervals window re-renders only what the program rewrote.
     if (inter_) {
         inter_->sync();
