@@ -93,7 +93,10 @@ class Mother final : public QMainWindow {
     ProgramContext ctx_;
     // Nothing is drawn from the start-up until the windows are shown.
     std::optional<BusyScope> starting_;
+    // A Qt child, deleted early by the destructor so that the state outlives its windows; null
+    // while they go.
     QMdiArea* mdi_ = nullptr;
+    // The area owns the windows; these only reach them.
     GraphForm* graph_ = nullptr;
     TermForm* term_ = nullptr;
     QMdiSubWindow* graphSub_ = nullptr;
