@@ -21,9 +21,6 @@
 #include "support/scripted_ui.h"
 #include "ui/canvas/qt_canvas.h"
 #include "ui/main_window/mother.h"
-#include "ui/main_window/termform.h"
-#include "ui/params/para.h"
-#include "ui/params/para_windows.h"
 #include "ui/plot/graphform.h"
 
 #include <benchmark/benchmark.h>
@@ -120,7 +117,7 @@ void benchEnter(benchmark::State& st) {
         state.slots[i].text = kTerms[i];
     }
     mother->finishStartup();
-    auto* line = findIn<QLineEdit>(mother->terms(), "Text1_0");
+    auto* line = findIn<QLineEdit>(findWindow(*mother, "termform"), "Text1_0");
     pressEnter(line);
     for (int s = 3; s <= 5; ++s) {
         double samples = kDefaultSamples;
@@ -141,7 +138,7 @@ void benchEnter(benchmark::State& st) {
 void benchEnterFloor(benchmark::State& st) {
     ScriptedUi dialogs;
     auto mother = startProgram(dialogs);
-    const QSize size = mother->graph().picture().size();
+    const QSize size = findWindow<GraphForm>(*mother, "graphform").picture().size();
     auto state = std::make_unique<PlotState>();
     QImage picture(size, QImage::Format_RGB32);
     QtCanvas canvas(picture);
@@ -195,8 +192,9 @@ std::unique_ptr<Mother> startAnimated(ScriptedUi& dialogs) {
     state.options.keepcounts = true;
     mother->resize(kArea + QSize(800, 400));
     settle();
-    const QSize picture = findIn<QWidget>(mother->graph(), "Picture1")->size();
-    mother->graphWindow().resize(mother->graphWindow().size() + kArea - picture);
+    const QSize picture = findIn<QWidget>(findWindow(*mother, "graphform"), "Picture1")->size();
+    auto& graphWindow = findWindow<QMdiSubWindow>(*mother, "graphform_window");
+    graphWindow.resize(graphWindow.size() + kArea - picture);
     settle();
     takeAnimatedTerms(mother->context());
     settle();
@@ -251,7 +249,7 @@ void benchTick(benchmark::State& st) {
     st.SetItemsProcessed(st.iterations());
     if (!animatedAsExpected(mother->state()) || !timer1->isActive() ||
         mother->state().params[kSlotA].parvalue == start ||
-        findIn<QWidget>(mother->graph(), "Picture1")->size() != kArea) {
+        findIn<QWidget>(findWindow(*mother, "graphform"), "Picture1")->size() != kArea) {
         st.SkipWithError("the animation did not run as expected");
     }
 }
@@ -275,7 +273,8 @@ void benchTickFloor(benchmark::State& st) {
 void benchScroll(benchmark::State& st) {
     ScriptedUi dialogs;
     auto mother = startAnimated(dialogs);
-    auto* bar = findIn<QScrollBar>(*mother->paraWindows().para(kSlotA), "HScroll1");
+    auto* bar = findIn<QScrollBar>(findWindow(*mother, ("para_" + std::to_string(kSlotA)).c_str()),
+                                   "HScroll1");
     int pos = 0;
     for (auto _ : st) {
         pos = pos == 300 ? 700 : 300;

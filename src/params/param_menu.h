@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <vector>
 
 #include "params/param_list.h"
@@ -10,28 +9,6 @@ namespace vestrano {
 struct PlotState;
 struct ProgramContext;
 struct FrameGeometry;
-
-// A menu item: its object name and caption ("-" a separator).
-struct ParamMenuItem {
-    const char* name;
-    const char* caption;
-};
-
-// The parameter menu of the main window, in order. The caption of mn_timergo changes with the
-// timers (timerGoCaption).
-inline constexpr std::array<ParamMenuItem, 11> kParamMenu{{
-    {"mn_pmw", "&Parameter"},
-    {"mn_spal", "Parameteraus&wahlliste anzeigen"},
-    {"mn_para", "Alle &Parameter anzeigen"},
-    {"mn_koppel", "Parameterkoppelung mit rechter &Maustaste und x-Koordinate"},
-    {"mn_koppely", "Parameterkoppelung mit &linker Maustaste und y-Koordinate"},
-    {"mn_pardock", "&Parameterfenster anordnen"},
-    {"mn_s4", "-"},
-    {"mn_ugr", "&Untere Grenzen für Integralfunktionen anzeigen"},
-    {"mn_autoint", "automatische Erkennung von &Integralfunktionen"},
-    {"mns44", "-"},
-    {"mn_timergo", "Alle &Timer gleichzeitig starten"},
-}};
 
 // mn_spal: shows the refreshed parameter list when it becomes checked, hides it otherwise.
 void toggleParamList(PlotState& state, const FrameGeometry& frame, const NameWidth& nameWidth);

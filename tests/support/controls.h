@@ -19,4 +19,10 @@ template <class T> T* findIn(const QObject& window, const char* name) {
     return found;
 }
 
+// A window of the program by its name, as the user picks it by its caption; `T` is what the
+// caller needs of it, and a window of another kind throws as a missing one does.
+template <class T = QObject> T& findWindow(const QObject& program, const char* name) {
+    return dynamic_cast<T&>(*findIn<QObject>(program, name));
+}
+
 } // namespace vestrano

@@ -9,7 +9,6 @@
 
 #include "ui/calculator/minicalc.h"
 #include "ui/params/para.h"
-#include "ui/params/para_windows.h"
 #include "window_fixture.h"
 
 namespace vestrano {
@@ -28,10 +27,8 @@ class CalculatorWindow : public Windows {
         trigger("mn_calc");
     }
 
-    template <class T> T* control(const char* name) {
-        return findIn<T>(mother->calculator(), name);
-    }
-    QMdiSubWindow& window() { return mother->calculator().window(); }
+    template <class T> T* control(const char* name) { return findIn<T>(window("minicalc"), name); }
+    QMdiSubWindow& calcWindow() { return window<QMdiSubWindow>("minicalc_window"); }
     // The whole result: a narrow window shows its start and the tip the rest.
     QString result() {
         const QLabel* label = control<QLabel>("Label1");
@@ -48,9 +45,9 @@ class CalculatorWindow : public Windows {
 };
 
 TEST_F(CalculatorWindow, TheMenuShowsItInFrontWithEveryControl) {
-    EXPECT_TRUE(window().isVisible());
-    EXPECT_EQ(mdiArea()->activeSubWindow(), &window());
-    EXPECT_EQ(window().windowTitle(), "Taschenrechner");
+    EXPECT_TRUE(calcWindow().isVisible());
+    EXPECT_EQ(mdiArea()->activeSubWindow(), &calcWindow());
+    EXPECT_EQ(calcWindow().windowTitle(), "Taschenrechner");
     EXPECT_EQ(control<QPushButton>("Command1")->text(), "=");
     EXPECT_EQ(control<QPushButton>("Command3")->text(), "&Löschen");
     EXPECT_EQ(control<QPushButton>("Command2")->text(), "Schließen");
@@ -65,7 +62,7 @@ TEST_F(CalculatorWindow, TheResultFollowsTheParameterItsBarAndItsTimer) {
     EXPECT_EQ(result(), "5.142");
     EXPECT_TRUE(control<QLineEdit>("Text1")->hasFocus());
 
-    auto* bar = findIn<QScrollBar>(*mother->paraWindows().para(a), "HScroll1");
+    auto* bar = findIn<QScrollBar>(*para(a), "HScroll1");
     ASSERT_NE(bar, nullptr);
     bar->setValue(750); // a = 5
     EXPECT_EQ(result(), "13.142");
@@ -99,20 +96,20 @@ TEST_F(CalculatorWindow, ButtonsCalculateClearAndHide) {
     type("Text1", "-1E20/3");
     EXPECT_TRUE(control<QLabel>("Label1")->text().endsWith("…"));
     EXPECT_EQ(control<QLabel>("Label1")->toolTip(), "-3.33333333333333E+19");
-    window().resize(800, window().height());
+    calcWindow().resize(800, calcWindow().height());
     EXPECT_EQ(control<QLabel>("Label1")->text(), "-3.33333333333333E+19");
     EXPECT_EQ(control<QLabel>("Label1")->toolTip(), "");
     type("Text1", "1,5*2");
 
-    const QPoint place = window().pos();
+    const QPoint place = calcWindow().pos();
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
-    EXPECT_FALSE(window().isVisible());
+    EXPECT_FALSE(calcWindow().isVisible());
     trigger("mn_calc");
-    window().close();
-    EXPECT_FALSE(window().isVisible());
+    calcWindow().close();
+    EXPECT_FALSE(calcWindow().isVisible());
     trigger("mn_calc");
-    EXPECT_TRUE(window().isVisible());
-    EXPECT_EQ(window().pos(), place);
+    EXPECT_TRUE(calcWindow().isVisible());
+    EXPECT_EQ(calcWindow().pos(), place);
     EXPECT_EQ(control<QLineEdit>("Text1")->text(), "1,5*2");
     EXPECT_EQ(result(), "3");
 }

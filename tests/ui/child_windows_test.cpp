@@ -2,16 +2,15 @@
 
 #include <QMdiArea>
 
-#include "ui/params/para_windows.h"
 #include "window_fixture.h"
 
 namespace vestrano {
 
 class ChildWindows : public Windows {
   protected:
-    QMdiSubWindow& graph() { return mother->graphWindow(); }
-    QMdiSubWindow& term() { return mother->termWindow(); }
-    QMdiSubWindow* para(int s) { return mother->paraWindows().window(s); }
+    QMdiSubWindow& graph() { return graphWindow(); }
+    QMdiSubWindow& term() { return termWindow(); }
+    QMdiSubWindow* para(int s) { return paraWindow(s); }
     int clientWidth() { return mother->findChild<QMdiArea*>()->viewport()->width(); }
     int graphRight() { return graph().geometry().right() + 1; }
     void resize(QMdiSubWindow& window, int dw) {
@@ -25,15 +24,15 @@ TEST_F(ChildWindows, TheStartGivesTheGraphAllButOneColumnOfParameterWindows) {
     EXPECT_EQ(term().width(), graph().width());
     EXPECT_EQ(graphRight() + 4740 / 15, clientWidth());
 
-    QTest::keyClicks(findIn<QLineEdit>(mother->terms(), "Text1_0"), "a*x");
-    QTest::keyClick(findIn<QLineEdit>(mother->terms(), "Text1_0"), Qt::Key_Return);
+    QTest::keyClicks(findIn<QLineEdit>(termForm(), "Text1_0"), "a*x");
+    QTest::keyClick(findIn<QLineEdit>(termForm(), "Text1_0"), Qt::Key_Return);
     ASSERT_NE(para(kFirstFreeParam), nullptr);
     EXPECT_EQ(para(kFirstFreeParam)->x(), graphRight());
     EXPECT_EQ(para(kFirstFreeParam)->geometry().right() + 1, clientWidth());
 }
 
 TEST_F(ChildWindows, ArrangedParameterWindowsFollowTheTermAndGraphWindowsTheUserResizes) {
-    QLineEdit* line = findIn<QLineEdit>(mother->terms(), "Text1_0");
+    QLineEdit* line = findIn<QLineEdit>(termForm(), "Text1_0");
     QTest::keyClicks(line, "a*x+b");
     QTest::keyClick(line, Qt::Key_Return);
     QMdiSubWindow* a = para(kFirstFreeParam);
@@ -55,6 +54,27 @@ TEST_F(ChildWindows, ArrangedParameterWindowsFollowTheTermAndGraphWindowsTheUser
     a->move(10, 20);
     resize(graph(), -100);
     EXPECT_EQ(a->pos(), QPoint(10, 20));
+}
+
+// The program ends with every window open, one maximized and a wrong count of decimals typed:
+// the windows go without reaching the state or the main window after they are gone, and
+// without a message about what was typed.
+TEST_F(ChildWindows, TheProgramEndsWithEveryWindowOpen) {
+    enterTerm(0, "a*x");
+    for (const char* item :
+         {"mn_calc", "mn_col", "mn_asy", "mn_punkt", "mn_inter", "mn_spal", "mn_groptions",
+          "mn_axeoptions", "mn_zoomoptions", "mn_ugr", "mn_hlpm"}) {
+        trigger(item);
+    }
+    ASSERT_TRUE(paraWindow(0) && paraWindow(kFirstFreeParam));
+    graph().showMaximized();
+    auto* decimals = findIn<QLineEdit>(window("minicalc"), "Text2");
+    mdiArea()->setActiveSubWindow(&window<QMdiSubWindow>("minicalc_window"));
+    decimals->setFocus();
+    QTest::keyClicks(decimals, "7");
+    QApplication::processEvents();
+    mother.reset();
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
 }
 
 } // namespace vestrano

@@ -30,7 +30,7 @@ TEST(CollectionFiles, SavedThroughTheMenuOpenedAtStartAndMarkedWhileChanged) {
     const QString caption = "Vestrano - Graphen von Funktionen mit dynamischen Parametern";
     {
         auto mother = start();
-        auto* f = findIn<QLineEdit>(mother->terms(), "Text1_0");
+        auto* f = findIn<QLineEdit>(findWindow(*mother, "termform"), "Text1_0");
         QTest::keyClicks(f, "a*x^2");
         QTest::keyClick(f, Qt::Key_Return);
         findIn<QAction>(*mother, "mn_add")->trigger();
@@ -44,7 +44,7 @@ TEST(CollectionFiles, SavedThroughTheMenuOpenedAtStartAndMarkedWhileChanged) {
     auto mother = start();
     mother->openAtStart(lesson);
     EXPECT_EQ(mother->windowTitle(), "lesson.txt - " + caption);
-    EXPECT_TRUE(mother->collection().window().isVisible());
+    EXPECT_TRUE(findWindow<QWidget>(*mother, "sammlung_window").isVisible());
     ASSERT_EQ(mother->state().collection.entries.size(), 1u);
     EXPECT_TRUE(dialogs.messages.empty());
     // A file that is not there is said so, and the working copy stays.

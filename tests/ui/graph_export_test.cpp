@@ -58,7 +58,7 @@ class GraphExport : public Windows {
         text2list(state());
         readlist(state(), dialogs);
         makeliste(state(), "P(1;2)", dialogs);
-        mother->graph().redraw();
+        graphForm().redraw();
     }
     ~GraphExport() override { std::filesystem::remove_all(folder); }
 
@@ -66,9 +66,9 @@ class GraphExport : public Windows {
 };
 
 TEST_F(GraphExport, TheVectorCopyPutsEveryFormatOnTheClipboardAndKeepsTheMetafile) {
-    const QImage before = rgb(mother->graph().picture());
+    const QImage before = rgb(graphForm().picture());
     trigger("mn_emf");
-    EXPECT_EQ(rgb(mother->graph().picture()), before) << "the screen shows the graph again";
+    EXPECT_EQ(rgb(graphForm().picture()), before) << "the screen shows the graph again";
 
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
@@ -113,11 +113,11 @@ TEST_F(GraphExport, TheBitmapCopyIsThePictureAsShownAndNothingElse) {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->formats(), QStringList{"image/png"});
-    EXPECT_EQ(rgb(QImage::fromData(data->data("image/png"))), rgb(mother->graph().picture()));
+    EXPECT_EQ(rgb(QImage::fromData(data->data("image/png"))), rgb(graphForm().picture()));
 }
 
 TEST_F(GraphExport, SavedPicturesMatchTheScreenAndFailuresNameTheFile) {
-    const QImage screen = rgb(mother->graph().picture());
+    const QImage screen = rgb(graphForm().picture());
     const std::string unwritable = path("fehlt/bild.emf");
     dialogs.fileNames = {path("bild.png"), path("bild.svg"), path("bild.PDF"), unwritable,
                          path("bild.gif")};
@@ -131,7 +131,7 @@ TEST_F(GraphExport, SavedPicturesMatchTheScreenAndFailuresNameTheFile) {
     EXPECT_EQ(dialogs.messages[0].text, notWrittenText(unwritable, "Der Ordner existiert nicht."));
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(dialogs.messages[1].text, unknownFormatText(path("bild.gif")));
-    EXPECT_EQ(rgb(mother->graph().picture()), screen);
+    EXPECT_EQ(rgb(graphForm().picture()), screen);
 }
 
 TEST(ExportCommand, AnEntryIsDrawnIntoEveryFormatOrTheReasonIsTold) {

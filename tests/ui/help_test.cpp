@@ -16,7 +16,6 @@
 #include "ui/help/help_window.h"
 #include "ui/params/para.h"
 #include "ui/params/para_clock.h"
-#include "ui/params/para_windows.h"
 #include "ui/settings/optionslinie.h"
 #include "ui/settings/optionszoom.h"
 #include "window_fixture.h"
@@ -30,6 +29,8 @@ class Help : public Windows {
         EXPECT_TRUE(QTest::qWaitForWindowActive(mother.get()));
     }
 
+    // Null until the help is first asked for.
+    HelpWindow* helpWindow() { return mother->findChild<HelpWindow*>("helpWindow"); }
     // F1 on `widget` with the focus; the help shows `link` ("page#anchor").
     void expectF1Opens(QWidget* widget, const QString& link) {
         widget->setFocus();
@@ -38,26 +39,24 @@ class Help : public Windows {
         expectShown(link);
     }
     void expectShown(const QString& link) {
-        ASSERT_NE(mother->helpWindow(), nullptr);
-        EXPECT_TRUE(mother->helpWindow()->isVisible());
+        ASSERT_NE(helpWindow(), nullptr);
+        EXPECT_TRUE(helpWindow()->isVisible());
         EXPECT_EQ(browser().source().toString().toStdString(), ("qrc:/help/" + link).toStdString());
     }
-    QTextBrowser& browser() { return mother->helpWindow()->browser(); }
-    QPushButton* helpButton(const char* name) {
-        return findIn<QPushButton>(*mother->helpWindow(), name);
-    }
+    QTextBrowser& browser() { return helpWindow()->browser(); }
+    QPushButton* helpButton(const char* name) { return findIn<QPushButton>(*helpWindow(), name); }
 };
 
 TEST_F(Help, F1OpensThePageOfTheFocusedControlAtItsAnchor) {
-    expectF1Opens(findIn<QLineEdit>(mother->terms(), "Text1_1"), "termform.html#Text1_1");
-    EXPECT_EQ(mother->helpWindow()->windowTitle(), "Vestrano-Hilfe: Funktionsterme");
+    expectF1Opens(findIn<QLineEdit>(termForm(), "Text1_1"), "termform.html#Text1_1");
+    EXPECT_EQ(helpWindow()->windowTitle(), "Vestrano-Hilfe: Funktionsterme");
     EXPECT_TRUE(browser().toPlainText().contains("Graph anzeigen oder nicht"));
 
-    expectF1Opens(findIn<QScrollBar>(mother->graph(), "HScroll1"), "graphform.html#HScroll1");
+    expectF1Opens(findIn<QScrollBar>(graphForm(), "HScroll1"), "graphform.html#HScroll1");
     enterTerm(0, "a*x");
-    QWidget* para = mother->paraWindows().para(8);
-    ASSERT_NE(para, nullptr);
-    expectF1Opens(findIn<QScrollBar>(*para, "HScroll1"), "para.html#HScroll1");
+    QWidget* form = para(8);
+    ASSERT_NE(form, nullptr);
+    expectF1Opens(findIn<QScrollBar>(*form, "HScroll1"), "para.html#HScroll1");
     // Pages are compiled in with their pictures.
     EXPECT_FALSE(
         browser().document()->resource(QTextDocument::ImageResource, QUrl("para.png")).isNull());
@@ -65,9 +64,11 @@ TEST_F(Help, F1OpensThePageOfTheFocusedControlAtItsAnchor) {
 
 TEST_F(Help, OptionDialogsExplainTheirControls) {
     trigger("mn_groptions");
-    expectF1Opens(findIn<QLineEdit>(mother->lineOptions(), "Text2_5"), "optionslinie.html#Text2_5");
+    expectF1Opens(findIn<QLineEdit>(window<OptionsLinie>("optionslinie"), "Text2_5"),
+                  "optionslinie.html#Text2_5");
     trigger("mn_zoomoptions");
-    expectF1Opens(findIn<QLineEdit>(mother->zoomOptions(), "Text1"), "optionszoom.html#Text1");
+    expectF1Opens(findIn<QLineEdit>(window<OptionsZoom>("optionszoom"), "Text1"),
+                  "optionszoom.html#Text1");
 }
 
 TEST_F(Help, MenuItemHelpsTheFocusedControlAndTheWindowFindsItsWayBack) {
@@ -84,8 +85,8 @@ TEST_F(Help, MenuItemHelpsTheFocusedControlAndTheWindowFindsItsWayBack) {
 
     // Closed and asked again, the help comes back at the new place.
     helpButton("helpClose")->click();
-    EXPECT_FALSE(mother->helpWindow()->isVisible());
-    expectF1Opens(findIn<QLineEdit>(mother->terms(), "Text1_0"), "termform.html#Text1_0");
+    EXPECT_FALSE(helpWindow()->isVisible());
+    expectF1Opens(findIn<QLineEdit>(termForm(), "Text1_0"), "termform.html#Text1_0");
 }
 
 TEST_F(Help, F1InAnOpenMenuClosesItAndExplainsTheMenu) {
@@ -108,15 +109,15 @@ TEST_F(Help, F1InTheModalTimerDialogOpensAHelpThatCanBeUsed) {
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_F1);
         expectShown("timer.html#Combo1");
-        EXPECT_EQ(mother->helpWindow()->windowModality(), Qt::ApplicationModal);
-        mother->helpWindow()->hide();
+        EXPECT_EQ(helpWindow()->windowModality(), Qt::ApplicationModal);
+        helpWindow()->hide();
         dialog->reject();
     });
-    QTest::mouseClick(findIn<ParaClock>(*mother->paraWindows().para(8), "Image1"), Qt::RightButton);
+    QTest::mouseClick(findIn<ParaClock>(*para(8), "Image1"), Qt::RightButton);
     // Without a dialog open the help no longer locks the program.
-    ASSERT_NE(mother->helpWindow(), nullptr);
-    mother->helpWindow()->showTopic({"index.html", ""});
-    EXPECT_EQ(mother->helpWindow()->windowModality(), Qt::NonModal);
+    ASSERT_NE(helpWindow(), nullptr);
+    helpWindow()->showTopic({"index.html", ""});
+    EXPECT_EQ(helpWindow()->windowModality(), Qt::NonModal);
 }
 
 TEST_F(Help, AboutBoxShowsTheCoreTextAndCopiesTheSystemInformation) {

@@ -11,10 +11,10 @@ namespace vestrano {
 
 class IntervalWindowTest : public Windows {
   protected:
-    QMdiSubWindow& sub() { return mother->intervals().window(); }
+    QMdiSubWindow& sub() { return window<InterForm>("interform").window(); }
     // Controls of the intervals window; the term window has a Command1_0 of its own.
     template <class T> T* control(const QString& name) {
-        return findIn<T>(mother->intervals(), qPrintable(name));
+        return findIn<T>(window<InterForm>("interform"), qPrintable(name));
     }
     QLineEdit* box(const char* side, int i) {
         return control<QLineEdit>(QString(side) + "_" + QString::number(i));
@@ -61,7 +61,7 @@ TEST_F(IntervalWindowTest, TypedRangesAreTakenOverAndTheBoxesFollowScrolling) {
     EXPECT_TRUE(dialogs.messages.empty());
 
     QTest::mouseClick(control<QPushButton>("Command1_0"), Qt::LeftButton);
-    findIn<QScrollBar>(mother->graph(), "HScroll1")->setValue(2);
+    findIn<QScrollBar>(graphForm(), "HScroll1")->setValue(2);
     EXPECT_EQ(box("von", 0)->text().toStdString(), "-4,8");
     EXPECT_EQ(box("bis", 0)->text().toStdString(), "5,2");
 }

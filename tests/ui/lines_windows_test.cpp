@@ -5,7 +5,6 @@
 
 #include "ui/lines/asymptoten.h"
 #include "ui/lines/punkte.h"
-#include "ui/params/para_windows.h"
 #include "window_fixture.h"
 
 namespace vestrano {
@@ -13,8 +12,12 @@ namespace vestrano {
 // The lines and points windows brought forward from the menu.
 class LinesWindows : public Windows {
   protected:
-    template <class T> T* lines(const char* name) { return findIn<T>(mother->lines(), name); }
-    template <class T> T* points(const char* name) { return findIn<T>(mother->points(), name); }
+    template <class T> T* lines(const char* name) {
+        return findIn<T>(window<Asymptoten>("Asymptoten"), name);
+    }
+    template <class T> T* points(const char* name) {
+        return findIn<T>(window<Punkte>("Punkte"), name);
+    }
 
     void type(QLineEdit* box, const QString& text) {
         box->setFocus();
@@ -31,7 +34,7 @@ class LinesWindows : public Windows {
 TEST_F(LinesWindows, TypedLinesAreListedDrawnAndKeptWhenTheWindowCloses) {
     trigger("mn_asy");
     QApplication::processEvents();
-    ASSERT_TRUE(mother->lines().window().isVisible());
+    ASSERT_TRUE(window<Asymptoten>("Asymptoten").window().isVisible());
     EXPECT_TRUE(lines<QLineEdit>("Text4")->hasFocus());
     type(lines<QLineEdit>("Text4"), "2*x+1");
     type(lines<QLineEdit>("Text4"), "x=3");
@@ -43,8 +46,8 @@ TEST_F(LinesWindows, TypedLinesAreListedDrawnAndKeptWhenTheWindowCloses) {
     EXPECT_GT(pixelsOf(qRgb(80, 0, 80)), 100);
     EXPECT_EQ(state().status.text, "Ok.");
 
-    mother->lines().window().close();
-    EXPECT_FALSE(mother->lines().window().isVisible());
+    window<Asymptoten>("Asymptoten").window().close();
+    EXPECT_FALSE(window<Asymptoten>("Asymptoten").window().isVisible());
     trigger("mn_asy");
     EXPECT_EQ(lines<QListWidget>("List1")->count(), 2);
 
@@ -80,7 +83,7 @@ TEST_F(LinesWindows, PointsAreDrawnAsTheCheckBoxesSay) {
     type(points<QLineEdit>("Text4"), "P(1;2)");
     ASSERT_EQ(points<QListWidget>("List1")->count(), 1);
     const QPoint at = pixelOf(1, 2);
-    EXPECT_EQ(mother->graph().picture().pixel(at) & 0xffffff, 0u);
+    EXPECT_EQ(graphForm().picture().pixel(at) & 0xffffff, 0u);
 
     QTest::mouseClick(points<QCheckBox>("Check1"), Qt::LeftButton);
     EXPECT_EQ(state().additional.pointflags, 2);
@@ -102,21 +105,21 @@ TEST_F(LinesWindows, ATakeOverDrawsWhatUsesItsNewParameters) {
     trigger("mn_asy");
     type(lines<QLineEdit>("Text4"), "y=m*x+t");
     for (int s = kFirstFreeParam; s < kFirstFreeParam + 2; ++s) {
-        ASSERT_NE(mother->paraWindows().window(s), nullptr);
-        EXPECT_TRUE(mother->paraWindows().window(s)->isVisible()) << state().params[s].parname;
+        ASSERT_NE(paraWindow(s), nullptr);
+        EXPECT_TRUE(paraWindow(s)->isVisible()) << state().params[s].parname;
     }
     EXPECT_EQ(state().status.text, "Ok.");
     EXPECT_GT(countPixels(purple), 100);
-    QImage shown = mother->graph().picture().copy();
-    mother->graph().redraw();
-    EXPECT_EQ(shown, mother->graph().picture());
+    QImage shown = graphForm().picture().copy();
+    graphForm().redraw();
+    EXPECT_EQ(shown, graphForm().picture());
 
     trigger("mn_punkt");
     type(points<QLineEdit>("Text4"), "P(a;b)");
-    EXPECT_EQ(mother->graph().picture().pixel(pixelOf(1, 1)) & 0xffffff, 0u);
-    shown = mother->graph().picture().copy();
-    mother->graph().redraw();
-    EXPECT_EQ(shown, mother->graph().picture());
+    EXPECT_EQ(graphForm().picture().pixel(pixelOf(1, 1)) & 0xffffff, 0u);
+    shown = graphForm().picture().copy();
+    graphForm().redraw();
+    EXPECT_EQ(shown, graphForm().picture());
 }
 
 } // namespace vestrano

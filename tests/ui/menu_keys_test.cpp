@@ -11,7 +11,6 @@
 #include <map>
 
 #include "ui/params/para.h"
-#include "ui/params/para_windows.h"
 #include "window_fixture.h"
 
 namespace vestrano {
@@ -39,12 +38,12 @@ class MenuShortcuts : public Windows {
         }
     }
 
-    QLineEdit* termLine() { return findIn<QLineEdit>(mother->terms(), "Text1_0"); }
+    QLineEdit* termLine() { return findIn<QLineEdit>(termForm(), "Text1_0"); }
     QLineEdit* paraBox() {
-        Para* a = mother->paraWindows().para(kFirstFreeParam);
+        Para* a = para(kFirstFreeParam);
         return a ? findIn<QLineEdit>(*a, "Text3") : nullptr;
     }
-    QListWidget* list() { return findIn<QListWidget>(mother->collection(), "List1_0"); }
+    QListWidget* list() { return findIn<QListWidget>(window<Sammlung>("sammlung"), "List1_0"); }
 
     void focus(QWidget* box) {
         for (QWidget* w = box; w; w = w->parentWidget()) {
@@ -93,7 +92,7 @@ TEST_F(MenuShortcuts, KeysTheMenuDoesNotUseKeepTheirMeaningInTheBox) {
     EXPECT_EQ(line->text(), "a*xa*x");
 
     // Without the collection window its items and keys are gone: Ctrl+A selects the line.
-    mother->collection().window().close();
+    window<Sammlung>("sammlung").window().close();
     QApplication::processEvents();
     ASSERT_FALSE(mother->findChild<QAction*>("mn_einakt")->isVisible());
     line->deselect();

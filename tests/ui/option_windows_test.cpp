@@ -9,7 +9,6 @@
 #include <random>
 
 #include "ui/calculator/minicalc.h"
-#include "ui/params/para_windows.h"
 #include "ui/settings/optionsgraph.h"
 #include "ui/settings/optionslinie.h"
 #include "ui/settings/optionszoom.h"
@@ -35,14 +34,14 @@ class OptionWindows : public Windows {
 };
 
 TEST_F(OptionWindows, HelpLinesRefuseABadStepAndTakeTheNextTypingAfterTheMessage) {
-    OptionsGraph& dialog = mother->helpLineOptions();
+    OptionsGraph& dialog = window<OptionsGraph>("optionsgraph");
     trigger("mn_axeoptions");
     ASSERT_TRUE(dialog.window().isVisible());
     EXPECT_EQ(activeWindow(), &dialog.window());
     EXPECT_EQ(in<QLineEdit>(dialog, "Text13")->text(), "210");
 
     // A real message box takes the focus away while it is open.
-    dialogs.whileShown = [this] { findIn<QLineEdit>(mother->terms(), "Text1_0")->setFocus(); };
+    dialogs.whileShown = [this] { findIn<QLineEdit>(termForm(), "Text1_0")->setFocus(); };
     type(dialog, "Text2", "0");
     type(dialog, "Text11", "20");
     click(dialog, "Command1");
@@ -77,12 +76,12 @@ TEST_F(OptionWindows, HelpLinesRefuseABadStepAndTakeTheNextTypingAfterTheMessage
 }
 
 TEST_F(OptionWindows, ASlotColourReachesSwatchTermButtonAndIntervalLabel) {
-    OptionsLinie& dialog = mother->lineOptions();
+    OptionsLinie& dialog = window<OptionsLinie>("optionslinie");
     trigger("mn_groptions");
     ASSERT_TRUE(dialog.window().isVisible());
     const QColor blue(80, 80, 255);
     EXPECT_EQ(in<QLabel>(dialog, "Picture1_0")->palette().color(QPalette::Window), blue);
-    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_0")->palette().color(QPalette::Button),
+    EXPECT_EQ(findIn<QPushButton>(termForm(), "Command1_0")->palette().color(QPalette::Button),
               blue);
 
     dialogs.colors = {rgb(10, 20, 30)};
@@ -90,9 +89,11 @@ TEST_F(OptionWindows, ASlotColourReachesSwatchTermButtonAndIntervalLabel) {
     EXPECT_EQ(dialogs.colorsOffered.back(), rgb(0, 160, 40));
     const QColor chosen(10, 20, 30);
     EXPECT_EQ(in<QLabel>(dialog, "Picture1_1")->palette().color(QPalette::Window), chosen);
-    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_1")->palette().color(QPalette::Button),
+    EXPECT_EQ(findIn<QPushButton>(termForm(), "Command1_1")->palette().color(QPalette::Button),
               chosen);
-    EXPECT_EQ(findIn<QLabel>(mother->intervals(), "Label4_4")->palette().color(QPalette::Window),
+    EXPECT_EQ(findIn<QLabel>(window<InterForm>("interform"), "Label4_4")
+                  ->palette()
+                  .color(QPalette::Window),
               chosen);
 
     click(dialog, "Command4_1"); // Cancel
@@ -103,16 +104,16 @@ TEST_F(OptionWindows, ASlotColourReachesSwatchTermButtonAndIntervalLabel) {
     type(dialog, "Text1_0", "4");
     click(dialog, "Command3");
     EXPECT_EQ(in<QLineEdit>(dialog, "Text1_0")->text(), "1");
-    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_1")->palette().color(QPalette::Button),
+    EXPECT_EQ(findIn<QPushButton>(termForm(), "Command1_1")->palette().color(QPalette::Button),
               QColor(0, 160, 40));
 }
 
 TEST_F(OptionWindows, ACountBoxShowsItsParameterWindowAndTheDialogStaysInFront) {
-    OptionsLinie& dialog = mother->lineOptions();
+    OptionsLinie& dialog = window<OptionsLinie>("optionslinie");
     trigger("mn_groptions");
     type(dialog, "Text1_2", "5");
     QTest::mouseClick(in<QLineEdit>(dialog, "Text2_1"), Qt::LeftButton);
-    QMdiSubWindow* count = mother->paraWindows().window(4);
+    QMdiSubWindow* count = paraWindow(4);
     ASSERT_NE(count, nullptr);
     EXPECT_TRUE(count->isVisible());
     EXPECT_EQ(activeWindow(), &dialog.window());
@@ -127,7 +128,7 @@ TEST_F(OptionWindows, ACountBoxShowsItsParameterWindowAndTheDialogStaysInFront) 
 }
 
 TEST_F(OptionWindows, TheModeSwitchRenamesTheHeadsAndSwapsTheCountBoxes) {
-    OptionsLinie& dialog = mother->lineOptions();
+    OptionsLinie& dialog = window<OptionsLinie>("optionslinie");
     trigger("mn_groptions");
     EXPECT_EQ(in<QPushButton>(dialog, "Command4_1")->text(), "von g");
     EXPECT_TRUE(in<QLineEdit>(dialog, "Text2_0")->isEnabled());
@@ -156,10 +157,10 @@ TEST(OptionRestart, SettingsSavedFromMenuAndDialogComeBack) {
     {
         auto mother = start();
         findIn<QAction>(*mother, "mn_zoomoptions")->trigger();
-        auto* y = findIn<QLineEdit>(mother->zoomOptions(), "Text2");
+        auto* y = findIn<QLineEdit>(findWindow(*mother, "optionszoom"), "Text2");
         y->selectAll();
         QTest::keyClicks(y, "3");
-        findIn<QPushButton>(mother->zoomOptions(), "Command1")->click();
+        findIn<QPushButton>(findWindow(*mother, "optionszoom"), "Command1")->click();
         // Only the menu item writes the angle unit.
         findIn<QAction>(*mother, "mn_deg")->trigger();
         findIn<QAction>(*mother, "mn_saveopt")->trigger();
@@ -168,10 +169,10 @@ TEST(OptionRestart, SettingsSavedFromMenuAndDialogComeBack) {
     EXPECT_TRUE(findIn<QAction>(*mother, "mn_deg")->isChecked());
     EXPECT_DOUBLE_EQ(mother->state().options.zoomy, 3);
     findIn<QAction>(*mother, "mn_calc")->trigger();
-    auto* input = findIn<QLineEdit>(mother->calculator(), "Text1");
+    auto* input = findIn<QLineEdit>(findWindow(*mother, "minicalc"), "Text1");
     QTest::keyClicks(input, "sin(90)");
     QTest::keyClick(input, Qt::Key_Return);
-    EXPECT_EQ(findIn<QLabel>(mother->calculator(), "Label1")->text(), "1");
+    EXPECT_EQ(findIn<QLabel>(findWindow(*mother, "minicalc"), "Label1")->text(), "1");
     EXPECT_TRUE(dialogs.messages.empty());
     mother.reset();
     std::filesystem::remove_all(folder);

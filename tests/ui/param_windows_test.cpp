@@ -9,12 +9,10 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "params/param_menu.h"
 #include "params/param_table.h"
 #include "plot/fmtnum.h"
 #include "ui/params/para.h"
 #include "ui/params/para_clock.h"
-#include "ui/params/para_windows.h"
 #include "ui/params/parameter_list_window.h"
 #include "window_fixture.h"
 
@@ -32,8 +30,8 @@ class ParamWindows : public Windows {
   protected:
     ParamWindows() { enterTerm(0, "a*x^2+b*x+c"); }
 
-    Para* para(int s) { return mother->paraWindows().para(s); }
-    QMdiSubWindow* window(int s) { return mother->paraWindows().window(s); }
+    using Windows::window;
+    QMdiSubWindow* window(int s) { return paraWindow(s); }
     template <class T> T* control(int s, const char* name) {
         T* widget = para(s) ? findIn<T>(*para(s), name) : nullptr;
         EXPECT_NE(widget, nullptr) << name << " of slot " << s;
@@ -84,7 +82,7 @@ TEST_F(ParamWindows, EveryParameterGetsAWindowWithItsControls) {
     EXPECT_EQ(control<QLineEdit>(a, "Text3")->palette().color(QPalette::Base),
               QColor(255, 255, 192));
     // Stacked right of the graph window from the bottom up, the highest slot lowest.
-    EXPECT_EQ(window(a)->x(), mother->graphWindow().geometry().right() + 1);
+    EXPECT_EQ(window(a)->x(), graphWindow().geometry().right() + 1);
     EXPECT_EQ(window(10)->geometry().bottom(), mother->centralWidget()->height() - 1);
     EXPECT_NEAR(window(b)->geometry().bottom() + 1, window(10)->y(), 1);
     EXPECT_NEAR(window(a)->geometry().bottom() + 1, window(b)->y(), 1);
@@ -105,9 +103,8 @@ TEST_F(ParamWindows, AllParametersComeInFrontWithTheLowestSlotFrontmost) {
     }
     const QList<QMdiSubWindow*> stack = mdi->subWindowList(QMdiArea::StackingOrder);
     const auto place = [&](QMdiSubWindow* w) { return stack.indexOf(w); };
-    const qsizetype covering =
-        std::max(place(&mother->graphWindow()), place(&mother->termWindow()));
-    EXPECT_GT(place(&mother->paramList().window()), covering);
+    const qsizetype covering = std::max(place(&graphWindow()), place(&termWindow()));
+    EXPECT_GT(place(&window<ParameterList>("Parameter").window()), covering);
     EXPECT_GT(place(window(10)), covering);
     EXPECT_GT(place(window(b)), place(window(10)));
     EXPECT_GT(place(window(a)), place(window(b)));
@@ -119,16 +116,16 @@ TEST_F(ParamWindows, LowerBoundWindowsComeInFrontSideBySideWithTheirWholeCaption
     QMdiArea* mdi = mdiArea();
     const auto inFront = [&](int s) {
         const QList<QMdiSubWindow*> stack = mdi->subWindowList(QMdiArea::StackingOrder);
-        return stack.indexOf(window(s)) > stack.indexOf(&mother->graphWindow()) &&
-               stack.indexOf(window(s)) > stack.indexOf(&mother->termWindow());
+        return stack.indexOf(window(s)) > stack.indexOf(&graphWindow()) &&
+               stack.indexOf(window(s)) > stack.indexOf(&termWindow());
     };
     trigger("mn_autoint");
     enterTerm(2, "F(x)");
     ASSERT_NE(window(2), nullptr);
     EXPECT_TRUE(window(2)->isVisible());
     EXPECT_TRUE(inFront(2));
-    mdi->setActiveSubWindow(&mother->graphWindow());
-    mother->graphWindow().raise();
+    mdi->setActiveSubWindow(&graphWindow());
+    graphWindow().raise();
     ASSERT_FALSE(inFront(2));
     trigger("mn_ugr");
     const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
@@ -143,7 +140,7 @@ TEST_F(ParamWindows, LowerBoundWindowsComeInFrontSideBySideWithTheirWholeCaption
         }
     }
     EXPECT_EQ(window(1)->windowTitle(), "ug = untere Grenze für Integralfunktion in g(x)");
-    EXPECT_EQ(mdi->activeSubWindow(), &mother->graphWindow());
+    EXPECT_EQ(mdi->activeSubWindow(), &graphWindow());
 }
 
 TEST_F(ParamWindows, WindowsKeepTheirHeightTheLeastWidthAndCascade) {
@@ -165,11 +162,11 @@ TEST_F(ParamWindows, WindowsKeepTheirHeightTheLeastWidthAndCascade) {
 
 TEST_F(ParamWindows, DraggingTheBarMovesTheGraphAndItsEndsGiveTheBounds) {
     auto* bar = control<QScrollBar>(a, "HScroll1");
-    const QImage before = mother->graph().picture().copy();
+    const QImage before = graphForm().picture().copy();
     bar->setValue(750);
     EXPECT_EQ(state().params[a].parvalue, 5);
     EXPECT_EQ(shown(a, "Text3"), "5");
-    EXPECT_NE(mother->graph().picture(), before);
+    EXPECT_NE(graphForm().picture(), before);
     bar->setValue(0);
     EXPECT_EQ(state().params[a].parvalue, -10);
     bar->setValue(1000);
@@ -281,7 +278,7 @@ TEST_F(ParamWindows, ClosingAWindowStopsItsTimerAndTheListBringsItBack) {
     timer1()->blockSignals(false);
 
     trigger("mn_spal");
-    auto* list = findIn<QListWidget>(mother->paramList(), "List1");
+    auto* list = findIn<QListWidget>(window<ParameterList>("Parameter"), "List1");
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(0)->checkState(), Qt::Unchecked);
     list->item(0)->setCheckState(Qt::Checked);
@@ -294,13 +291,13 @@ TEST_F(ParamWindows, ClosingAWindowStopsItsTimerAndTheListBringsItBack) {
 TEST_F(ParamWindows, TheListShowsAndHidesTheWindows) {
     trigger("mn_spal");
     EXPECT_TRUE(findIn<QAction>(*mother, "mn_spal")->isChecked());
-    auto* list = findIn<QListWidget>(mother->paramList(), "List1");
-    auto* button = findIn<QPushButton>(mother->paramList(), "Command1");
+    auto* list = findIn<QListWidget>(window<ParameterList>("Parameter"), "List1");
+    auto* button = findIn<QPushButton>(window<ParameterList>("Parameter"), "Command1");
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(1)->text(), "b");
     EXPECT_EQ(button->text(), "&Keine");
     EXPECT_EQ(state().paramlist.listHeight, 811);
-    EXPECT_EQ(mother->paramList().window().height(), (360 + 811 + 400 + 7) / 15);
+    EXPECT_EQ(window<ParameterList>("Parameter").window().height(), (360 + 811 + 400 + 7) / 15);
     EXPECT_EQ(list->palette().color(QPalette::Base), QColor(192, 255, 255));
 
     list->item(1)->setCheckState(Qt::Unchecked);
@@ -313,8 +310,8 @@ TEST_F(ParamWindows, TheListShowsAndHidesTheWindows) {
     // A new parameter comes into the shown list at once.
     enterTerm(1, "d*x");
     EXPECT_EQ(list->count(), 4);
-    mother->paramList().window().close();
-    EXPECT_FALSE(mother->paramList().window().isVisible());
+    window<ParameterList>("Parameter").window().close();
+    EXPECT_FALSE(window<ParameterList>("Parameter").window().isVisible());
     EXPECT_FALSE(findIn<QAction>(*mother, "mn_spal")->isChecked());
 }
 
@@ -334,9 +331,11 @@ TEST_F(ParamWindows, AllStepsAndTimersEndWithATermEdit) {
 
 TEST_F(ParamWindows, TheParameterMenuInItsOrder) {
     const QList<QAction*> items = findIn<QMenu>(*mother, "mn_pmw")->actions();
-    ASSERT_EQ(items.size(), static_cast<qsizetype>(kParamMenu.size() - 1));
+    const QStringList order{"mn_spal", "mn_para", "mn_koppel",  "mn_koppely", "mn_pardock",
+                            "mn_s4",   "mn_ugr",  "mn_autoint", "mns44",      "mn_timergo"};
+    ASSERT_EQ(items.size(), order.size());
     for (int i = 0; i < items.size(); ++i) {
-        EXPECT_EQ(items[i]->objectName(), kParamMenu[static_cast<std::size_t>(i) + 1].name);
+        EXPECT_EQ(items[i]->objectName(), order[i]);
     }
     EXPECT_TRUE(findIn<QAction>(*mother, "mn_koppel")->isChecked());
     EXPECT_FALSE(findIn<QAction>(*mother, "mn_koppely")->isChecked());

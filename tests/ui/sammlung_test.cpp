@@ -13,9 +13,9 @@ namespace vestrano {
 
 class SammlungTest : public Windows {
   protected:
-    QMdiSubWindow& sub() { return mother->collection().window(); }
+    QMdiSubWindow& sub() { return window<Sammlung>("sammlung").window(); }
     template <class T> T* control(const char* name) {
-        return findIn<T>(mother->collection(), name);
+        return findIn<T>(window<Sammlung>("sammlung"), name);
     }
     void add(const std::string& title, const std::string& terms) {
         CollectionEntry entry;
@@ -58,10 +58,10 @@ TEST_F(SammlungTest, ClickedEntryIsAppliedAndEditedBoxesAreTakenOver) {
     list->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     EXPECT_EQ(state().collection.window.selected, -1);
-    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_0")->text(), "");
+    EXPECT_EQ(findIn<QLineEdit>(termForm(), "Text1_0")->text(), "");
     list->setCurrentRow(0);
     QApplication::processEvents();
-    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_0")->text(), "x^2");
+    EXPECT_EQ(findIn<QLineEdit>(termForm(), "Text1_0")->text(), "x^2");
     EXPECT_EQ(control<QLabel>("Label3")->text(), " Parabel");
     EXPECT_EQ(control<QLineEdit>("dicke_0")->text(), "3");
     EXPECT_EQ(state().style.ldickeovr[0], 3);
@@ -72,7 +72,7 @@ TEST_F(SammlungTest, ClickedEntryIsAppliedAndEditedBoxesAreTakenOver) {
     terms->selectAll();
     QTest::keyClicks(terms, "f(x)=x^3");
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_0")->text(), "x^3");
+    EXPECT_EQ(findIn<QLineEdit>(termForm(), "Text1_0")->text(), "x^3");
     EXPECT_EQ(state().collection.entries[0].fields[EntryField::Terms], "f(x)=x^3\r\n$f3$");
     EXPECT_EQ(control<QLabel>("Label9")->text(), "O.k.");
 

@@ -19,6 +19,7 @@
 #include "ui/main_window/interform.h"
 #include "ui/main_window/mother.h"
 #include "ui/main_window/termform.h"
+#include "ui/params/para.h"
 #include "ui/plot/graphform.h"
 #include "ui/settings/optionsgraph.h"
 #include "ui/settings/optionslinie.h"
@@ -41,9 +42,28 @@ class Windows : public ::testing::Test {
 
     PlotState& state() { return mother->state(); }
     QMdiArea* mdiArea() { return qobject_cast<QMdiArea*>(mother->centralWidget()); }
-    QWidget* picture() { return findIn<QWidget>(mother->graph(), "Picture1"); }
+
+    // The program's windows by their names, as the user finds them by their captions.
+    template <class T = QWidget> T& window(const char* name) const {
+        return findWindow<T>(*mother, name);
+    }
+    GraphForm& graphForm() const { return window<GraphForm>("graphform"); }
+    TermForm& termForm() const { return window<TermForm>("termform"); }
+    QMdiSubWindow& graphWindow() const { return window<QMdiSubWindow>("graphform_window"); }
+    QMdiSubWindow& termWindow() const { return window<QMdiSubWindow>("termform_window"); }
+    // The window of a parameter slot and its content; null while the slot has none.
+    QMdiSubWindow* paraWindow(int s) const {
+        return mother->findChild<QMdiSubWindow*>("paraform_" + QString::number(s));
+    }
+    Para* para(int s) const {
+        QMdiSubWindow* frame = paraWindow(s);
+        return frame ? &findWindow<Para>(*frame, qPrintable("para_" + QString::number(s)))
+                     : nullptr;
+    }
+
+    QWidget* picture() { return findIn<QWidget>(graphForm(), "Picture1"); }
     QLineEdit* termLine(int slot) {
-        return findIn<QLineEdit>(mother->terms(), qPrintable("Text1_" + QString::number(slot)));
+        return findIn<QLineEdit>(termForm(), qPrintable("Text1_" + QString::number(slot)));
     }
 
     void enterTerm(int slot, const QString& text) {
@@ -57,7 +77,7 @@ class Windows : public ::testing::Test {
 
     // Pixels of the drawing area that pass `test`.
     template <class Test> int countPixels(Test test) const {
-        return countPixels(mother->graph().picture(), test);
+        return countPixels(graphForm().picture(), test);
     }
     template <class Test> static int countPixels(const QImage& picture, Test test) {
         const QImage image = picture.convertToFormat(QImage::Format_RGB32);
@@ -73,7 +93,7 @@ class Windows : public ::testing::Test {
 
     // The blue of the first graph, antialiased edges included: the grid is grey, the axes
     // black, the ground white.
-    int bluePixels() const { return bluePixels(mother->graph().picture()); }
+    int bluePixels() const { return bluePixels(graphForm().picture()); }
     static int bluePixels(const QImage& image) {
         return countPixels(
             image, [](QRgb c) { return qBlue(c) > qRed(c) + 50 && qBlue(c) > qGreen(c) + 50; });

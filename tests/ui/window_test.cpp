@@ -14,14 +14,14 @@ namespace vestrano {
 TEST_F(Windows, StartShowsTheTermWindowAboveTheGraphWithTheirTexts) {
     EXPECT_EQ(mother->windowTitle(),
               "Vestrano - Graphen von Funktionen mit dynamischen Parametern");
-    EXPECT_EQ(mother->terms().windowTitle(), "Funktionsterme");
-    EXPECT_EQ(mother->graph().windowTitle(), "Funktionenplotter");
-    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_1")->text(), "g(x) =");
-    EXPECT_EQ(findIn<QLabel>(mother->graph(), "Label2")->text(), "1:1");
-    EXPECT_EQ(findIn<QLabel>(mother->terms(), "Label9")->text(), "Ok.");
+    EXPECT_EQ(termForm().windowTitle(), "Funktionsterme");
+    EXPECT_EQ(graphForm().windowTitle(), "Funktionenplotter");
+    EXPECT_EQ(findIn<QPushButton>(termForm(), "Command1_1")->text(), "g(x) =");
+    EXPECT_EQ(findIn<QLabel>(graphForm(), "Label2")->text(), "1:1");
+    EXPECT_EQ(findIn<QLabel>(termForm(), "Label9")->text(), "Ok.");
 
-    const QRect term = mother->termWindow().geometry();
-    const QRect graph = mother->graphWindow().geometry();
+    const QRect term = termWindow().geometry();
+    const QRect graph = graphWindow().geometry();
     EXPECT_EQ(term.topLeft(), QPoint(0, 0));
     // As wide as one column of parameter windows (4740 twips) leaves.
     EXPECT_EQ(term.size(), QSize(mother->centralWidget()->width() - 4740 / 15, 131));
@@ -33,12 +33,12 @@ TEST_F(Windows, StartShowsTheTermWindowAboveTheGraphWithTheirTexts) {
 }
 
 TEST_F(Windows, TermWindowKeepsItsHeightAndTheGraphItsLeastSize) {
-    mother->termWindow().resize(900, 400);
-    EXPECT_EQ(mother->termWindow().size(), QSize(900, 131));
-    mother->termWindow().resize(10, 10);
-    EXPECT_EQ(mother->termWindow().size(), QSize(337, 131));
-    mother->graphWindow().resize(10, 10);
-    EXPECT_EQ(mother->graphWindow().size(), QSize(167, 267));
+    termWindow().resize(900, 400);
+    EXPECT_EQ(termWindow().size(), QSize(900, 131));
+    termWindow().resize(10, 10);
+    EXPECT_EQ(termWindow().size(), QSize(337, 131));
+    graphWindow().resize(10, 10);
+    EXPECT_EQ(graphWindow().size(), QSize(167, 267));
     EXPECT_GT(state().view.picw, 0);
     mother->resize(120, 90);
     QApplication::processEvents();
@@ -52,7 +52,7 @@ TEST_F(Windows, EnterOrAClickIntoTheLineInterpretsAndDraws) {
     EXPECT_EQ(state().params[9].parname, "b");
     EXPECT_GT(bluePixels(), 100);
 
-    auto* g = findIn<QLineEdit>(mother->terms(), "Text1_1");
+    auto* g = findIn<QLineEdit>(termForm(), "Text1_1");
     QTest::keyClicks(g, "x");
     QTest::keyRelease(g, Qt::Key_Return); // the Enter that closed a message box elsewhere
     EXPECT_TRUE(state().slots[1].engtext.empty());
@@ -63,8 +63,8 @@ TEST_F(Windows, EnterOrAClickIntoTheLineInterpretsAndDraws) {
 TEST_F(Windows, UncheckingASlotGreysItsLineAndRemovesItsGraph) {
     enterTerm(0, "x^2/4");
     ASSERT_GT(bluePixels(), 100);
-    QTest::mouseClick(findIn<QCheckBox>(mother->terms(), "Check1_0"), Qt::LeftButton);
-    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_0")->palette().color(QPalette::Base),
+    QTest::mouseClick(findIn<QCheckBox>(termForm(), "Check1_0"), Qt::LeftButton);
+    EXPECT_EQ(findIn<QLineEdit>(termForm(), "Text1_0")->palette().color(QPalette::Base),
               QColor(192, 192, 192));
     EXPECT_EQ(bluePixels(), 0);
     EXPECT_FALSE(state().slots[0].engtext.empty());
@@ -72,7 +72,7 @@ TEST_F(Windows, UncheckingASlotGreysItsLineAndRemovesItsGraph) {
 
 TEST_F(Windows, ASyntaxErrorShowsItsTextOnDarkRed) {
     enterTerm(1, "x*/2");
-    auto* status = findIn<QLabel>(mother->terms(), "Label9");
+    auto* status = findIn<QLabel>(termForm(), "Label9");
     EXPECT_EQ(status->text(), "g(x): Ungültiger Term");
     EXPECT_EQ(status->palette().color(QPalette::Window), QColor(150, 0, 0));
     EXPECT_TRUE(state().slots[1].engtext.empty());
@@ -110,31 +110,31 @@ TEST_F(Windows, LockedZoomIgnoresClicksButStillShowsThePosition) {
     trigger("mn_zoomtoggle");
     EXPECT_TRUE(findIn<QAction>(*mother, "mn_zoomtoggle")->isChecked());
     QTest::mouseClick(picture(), Qt::LeftButton, Qt::ControlModifier, pixelOf(0, 0));
-    QTest::mouseClick(findIn<QLabel>(mother->graph(), "Image1"), Qt::LeftButton);
+    QTest::mouseClick(findIn<QLabel>(graphForm(), "Image1"), Qt::LeftButton);
     EXPECT_EQ(state().view.xmin, -10);
     // A move to where the cursor already is raises no event, so go somewhere else first.
     QTest::mouseMove(picture(), pixelOf(-3, -3));
     QTest::mouseMove(picture(), pixelOf(2.5, 1));
-    EXPECT_TRUE(findIn<QLabel>(mother->graph(), "Label1")->text().startsWith("   x: 2,5"));
+    EXPECT_TRUE(findIn<QLabel>(graphForm(), "Label1")->text().startsWith("   x: 2,5"));
 }
 
 TEST_F(Windows, BarsButtonsAndLabelsOfTheGraphWindow) {
-    auto* h = findIn<QScrollBar>(mother->graph(), "HScroll1");
+    auto* h = findIn<QScrollBar>(graphForm(), "HScroll1");
     h->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_DOUBLE_EQ(state().view.xmin, -9.8);
     EXPECT_EQ(h->value(), 0);
     const double ymin = state().view.ymin;
     const double yspan = state().view.ymax - state().view.ymin;
-    findIn<QScrollBar>(mother->graph(), "VScroll1")
+    findIn<QScrollBar>(graphForm(), "VScroll1")
         ->triggerAction(QAbstractSlider::SliderSingleStepSub); // up
     EXPECT_NEAR(state().view.ymin, ymin + yspan / 100, 1e-9);
 
-    QTest::mouseClick(findIn<QLabel>(mother->graph(), "Image1"), Qt::RightButton);
+    QTest::mouseClick(findIn<QLabel>(graphForm(), "Image1"), Qt::RightButton);
     EXPECT_NEAR(state().view.xmax - state().view.xmin, 30, 1e-9);
-    QTest::mouseClick(findIn<QLabel>(mother->graph(), "Label2"), Qt::RightButton);
+    QTest::mouseClick(findIn<QLabel>(graphForm(), "Label2"), Qt::RightButton);
     EXPECT_NEAR((state().view.xmax - state().view.xmin) / (state().view.ymax - state().view.ymin),
                 state().view.picw / state().view.pich, 1e-9);
-    QTest::mouseClick(findIn<QLabel>(mother->graph(), "Label1"), Qt::LeftButton);
+    QTest::mouseClick(findIn<QLabel>(graphForm(), "Label1"), Qt::LeftButton);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(QString::fromStdString(dialogs.messages[0].text).startsWith("xm = "));
 }
@@ -143,14 +143,14 @@ TEST_F(Windows, ModeSwitchTranslatesTheTermsAndCaptions) {
     enterTerm(0, "sin(x)+a");
     enterTerm(1, "f(x)*2");
     trigger("mn_kplot");
-    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_0")->text(), "sin(t)+a");
-    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_1")->text(), "x(t)*2");
-    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_2")->text(), "y2(t) =");
-    EXPECT_EQ(mother->graph().windowTitle(), "Kurvenplotter");
+    EXPECT_EQ(findIn<QLineEdit>(termForm(), "Text1_0")->text(), "sin(t)+a");
+    EXPECT_EQ(findIn<QLineEdit>(termForm(), "Text1_1")->text(), "x(t)*2");
+    EXPECT_EQ(findIn<QPushButton>(termForm(), "Command1_2")->text(), "y2(t) =");
+    EXPECT_EQ(graphForm().windowTitle(), "Kurvenplotter");
     EXPECT_TRUE(findIn<QAction>(*mother, "mn_kplot")->isChecked());
     EXPECT_FALSE(findIn<QAction>(*mother, "mn_fplot")->isChecked());
     trigger("mn_fplot");
-    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_1")->text(), "f(x)*2");
+    EXPECT_EQ(findIn<QLineEdit>(termForm(), "Text1_1")->text(), "f(x)*2");
 }
 
 TEST_F(Windows, MenuCopiesTermsAndSetsTheAngleUnit) {
@@ -171,37 +171,37 @@ TEST_F(Windows, MenuCopiesTermsAndSetsTheAngleUnit) {
 // Both windows used to come back as empty frames.
 TEST_F(Windows, ClosedWindowsComeBackWholeFromTheMenuAndQuitAsksNothing) {
     enterTerm(0, "sin(x)");
-    const int blue = bluePixels(mother->graphWindow().grab().toImage());
+    const int blue = bluePixels(graphWindow().grab().toImage());
     ASSERT_GT(blue, 100);
-    mother->graphWindow().close();
-    mother->termWindow().close();
+    graphWindow().close();
+    termWindow().close();
     EXPECT_FALSE(state().layout.graph.visible);
     EXPECT_FALSE(state().layout.term.visible);
     trigger("mn_graph");
     trigger("mn_term");
     QApplication::processEvents();
     for (const char* name : {"Picture1", "HScroll1", "VScroll1", "Image1"}) {
-        EXPECT_TRUE(findIn<QWidget>(mother->graph(), name)->isVisible()) << name;
+        EXPECT_TRUE(findIn<QWidget>(graphForm(), name)->isVisible()) << name;
     }
     for (const char* name : {"Text1_0", "Command1_2", "Check1_1", "Label9"}) {
-        EXPECT_TRUE(findIn<QWidget>(mother->terms(), name)->isVisible()) << name;
+        EXPECT_TRUE(findIn<QWidget>(termForm(), name)->isVisible()) << name;
     }
-    EXPECT_EQ(findIn<QLineEdit>(mother->terms(), "Text1_0")->text(), "sin(x)");
-    EXPECT_EQ(findIn<QPushButton>(mother->terms(), "Command1_0")->text(), "f(x) =");
-    EXPECT_EQ(bluePixels(mother->graphWindow().grab().toImage()), blue);
+    EXPECT_EQ(findIn<QLineEdit>(termForm(), "Text1_0")->text(), "sin(x)");
+    EXPECT_EQ(findIn<QPushButton>(termForm(), "Command1_0")->text(), "f(x) =");
+    EXPECT_EQ(bluePixels(graphWindow().grab().toImage()), blue);
     mother->close();
     EXPECT_TRUE(dialogs.questions.empty());
 }
 
 TEST_F(Windows, TheFirstKeysGoIntoTheFirstLine) {
-    EXPECT_EQ(mother->focusWidget(), findIn<QLineEdit>(mother->terms(), "Text1_0"));
-    EXPECT_EQ(mdiArea()->activeSubWindow(), &mother->termWindow());
+    EXPECT_EQ(mother->focusWidget(), findIn<QLineEdit>(termForm(), "Text1_0"));
+    EXPECT_EQ(mdiArea()->activeSubWindow(), &termWindow());
 }
 
 // The box came back on every click, and the typing after it landed in another line.
 TEST_F(Windows, AMessageFromTakingOverComesOnceAndTypingStaysInTheLine) {
-    auto* f = findIn<QLineEdit>(mother->terms(), "Text1_0");
-    auto* g = findIn<QLineEdit>(mother->terms(), "Text1_1");
+    auto* f = findIn<QLineEdit>(termForm(), "Text1_0");
+    auto* g = findIn<QLineEdit>(termForm(), "Text1_1");
     dialogs.whileShown = [f] { f->setFocus(); }; // where a closing box may hand the focus
     QTest::keyClicks(g, "min(1;2*x");
     for (QLineEdit* line : {g, g, f, g}) {
@@ -220,18 +220,18 @@ TEST_F(Windows, AMessageFromTakingOverComesOnceAndTypingStaysInTheLine) {
 }
 
 TEST_F(Windows, ALongStatusEndsInDotsAndItsTipShowsAll) {
-    mother->termWindow().resize(10, 10);
+    termWindow().resize(10, 10);
     QApplication::processEvents();
     for (int slot = 0; slot < kSlotCount; ++slot) {
         typeInto(slot, "x*/2");
     }
-    auto* status = findIn<QLabel>(mother->terms(), "Label9");
+    auto* status = findIn<QLabel>(termForm(), "Label9");
     EXPECT_TRUE(status->text().endsWith(QChar(0x2026))) << status->text().toStdString();
     EXPECT_EQ(status->toolTip().toStdString(), state().status.text);
     EXPECT_EQ(state().status.text,
               "f(x): Ungültiger Term; g(x): Ungültiger Term; h(x): Ungültiger Term");
     const int height = status->height();
-    mother->termWindow().resize(1200, 10);
+    termWindow().resize(1200, 10);
     QApplication::processEvents();
     EXPECT_EQ(status->text().toStdString(), state().status.text);
     EXPECT_EQ(status->height(), height);

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <utility>
 
 #include "app/intervals.h"
 #include "app/lines_window.h"
@@ -65,6 +66,8 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     term_ = new TermForm(ctx_);
     graphSub_ = mdi_->addSubWindow(graph_);
     termSub_ = mdi_->addSubWindow(term_);
+    graphSub_->setObjectName("graphform_window");
+    termSub_->setObjectName("termform_window");
     const int tpp = twipsPerPixel(*this);
     limitSize(*termSub_, termLimits(tpp, tpp));
     limitSize(*graphSub_, graphLimits(tpp, tpp));
@@ -82,7 +85,6 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     lines_ = new Asymptoten(ctx_, *mdi_);
     points_ = new Punkte(ctx_, *mdi_);
     buildMenu();
-    buildHelpMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
     menuKeys_ = std::make_unique<MenuKeys>(*menuBar());
     starting_.emplace(startup(
@@ -92,28 +94,17 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     refreshMenu();
 }
 
+// The windows draw and measure through the context and report to the state and to this window
+// until they are gone: they go first, while all that is whole, and the core reaches none of
+// them meanwhile.
 Mother::~Mother() {
-    menuKeys_.reset();
-    // The windows draw and measure through the context; they go before the state does.
-    ctx_.hooks.redrawer = nullptr;
-    ctx_.hooks.metrics = nullptr;
-    ctx_.hooks.nameWidth = nullptr;
-    timer1_->stop();
-    // Its windows go with the area; it lets go of them first.
+    // What was typed but not taken stays so, as when the user leaves the program: no box asks
+    // him anything while the windows go.
+    setFocus(Qt::ActiveWindowFocusReason);
+    ctx_.hooks = {};
+    // It lets go of the parameter windows before they go with the area.
     paras_.reset();
-    for (QMdiSubWindow* window : {graphSub_, termSub_}) {
-        window->removeEventFilter(this);
-    }
-    inter_->window().removeEventFilter(inter_);
-    inter_ = nullptr;
-    sammlung_->window().removeEventFilter(sammlung_);
-    sammlung_ = nullptr;
-    lines_->window().removeEventFilter(lines_);
-    points_->window().removeEventFilter(points_);
-    lines_ = nullptr;
-    points_ = nullptr;
-    mdi_->viewport()->removeEventFilter(this);
-    delete mdi_;
+    delete std::exchange(mdi_, nullptr);
 }
 
 void Mother::finishStartup() {
@@ -138,6 +129,9 @@ void Mother::closeEvent(QCloseEvent* event) {
 }
 
 bool Mother::eventFilter(QObject* watched, QEvent* event) {
+    if (!mdi_) {
+        return false; // the windows are going
+    }
     if (watched == mdi_->viewport() && event->type() == QEvent::Resize) {
         clientResized();
         return false;
@@ -273,6 +267,9 @@ void Mother::showPoints() {
 }
 
 void Mother::changed(Change what) {
+    if (!mdi_) {
+        return; // the windows are going
+    }
     // The intervals window re-renders only what the program rewrote.
     if (inter_) {
         inter_->sync();
@@ -290,7 +287,6 @@ void Mother::changed(Change what) {
         return;
     case Change::Menu:
         refreshMenu();
-        refreshCollectionMenu();
         graph_->refreshCaption();
         return;
     case Change::Layout:

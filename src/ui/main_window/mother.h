@@ -2,22 +2,21 @@
 
 #include <QMainWindow>
 
-#include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "state/busy_scope.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "ui/main_window/menu_table.h"
 #include "ui/main_window/qt_dialogs.h"
 #include "ui/main_window/window_ui.h"
 
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
 class QTimer;
 
 namespace vestrano {
@@ -53,22 +52,6 @@ class Mother final : public QMainWindow {
 
     PlotState& state() { return *state_; }
     ProgramContext& context() { return ctx_; }
-    GraphForm& graph() { return *graph_; }
-    TermForm& terms() { return *term_; }
-    QMdiSubWindow& graphWindow() { return *graphSub_; }
-    QMdiSubWindow& termWindow() { return *termSub_; }
-    ParaWindows& paraWindows() { return *paras_; }
-    ParameterList& paramList() { return *paramList_; }
-    // Null until the help is first asked for.
-    HelpWindow* helpWindow() { return help_; }
-    MiniCalc& calculator() { return *calc_; }
-    InterForm& intervals() { return *inter_; }
-    OptionsGraph& helpLineOptions() { return *optionsGraph_; }
-    OptionsLinie& lineOptions() { return *optionsLinie_; }
-    OptionsZoom& zoomOptions() { return *optionsZoom_; }
-    Sammlung& collection() { return *sammlung_; }
-    Asymptoten& lines() { return *lines_; }
-    Punkte& points() { return *points_; }
 
     // What `Timer1` runs on each tick: every running parameter moves a step.
     void timer1Tick();
@@ -79,30 +62,28 @@ class Mother final : public QMainWindow {
 
   private:
     void buildMenu();
-    void buildHelpMenu();
+    std::vector<MenuRow> fileMenu();
+    std::vector<MenuRow> editMenu();
+    std::vector<MenuRow> collectionMenu();
+    std::vector<MenuRow> paramMenu();
+    std::vector<MenuRow> settingsMenu();
+    std::vector<MenuRow> windowMenu();
+    std::vector<MenuRow> helpMenu();
     void showHelpFor(const QWidget* focus);
     void showAbout();
-    QMenu* addMenu(QMenu* parent, const char* name, const char* caption);
-    QAction* addItem(QMenu* menu, const char* name, const char* caption,
-                     std::function<void()> action, bool checkable = false);
     void changed(Change what);
     void refreshMenu();
     void applyLayout();
     void readBack(QMdiSubWindow& window, ChildWindow& child);
     void clientResized();
     void bringForward(QMdiSubWindow& window, ChildWindow& child);
-    void setCheck(const char* name, bool checked);
     void buildParamWindows();
-    void buildParamMenu(QMenu* menu);
-    void refreshParamMenu();
     void syncParams();
     void showIntervalWindow();
     void buildOptionWindows();
     void refreshTitle();
     void refreshOptions();
-    void buildCollectionMenu();
     void showCollectionWindow();
-    void refreshCollectionMenu();
     void showLines();
     void showPoints();
 
@@ -112,7 +93,10 @@ class Mother final : public QMainWindow {
     ProgramContext ctx_;
     // Nothing is drawn from the start-up until the windows are shown.
     std::optional<BusyScope> starting_;
+    // A Qt child, deleted early by the destructor so that the state outlives its windows; null
+    // while they go.
     QMdiArea* mdi_ = nullptr;
+    // The area owns the windows; these only reach them.
     GraphForm* graph_ = nullptr;
     TermForm* term_ = nullptr;
     QMdiSubWindow* graphSub_ = nullptr;
@@ -128,7 +112,9 @@ class Mother final : public QMainWindow {
     Asymptoten* lines_ = nullptr;
     Punkte* points_ = nullptr;
     QTimer* timer1_ = nullptr;
-    std::map<std::string, QAction*> actions_;
+    std::vector<MenuRow> menuRows_;
+    std::vector<QAction*> menuActions_; // one per row
+    QAction* timerGo_ = nullptr;
     HelpWindow* help_ = nullptr;
     std::unique_ptr<HelpKey> helpKey_;
     std::unique_ptr<MenuKeys> menuKeys_;

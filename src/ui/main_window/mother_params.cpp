@@ -1,17 +1,13 @@
 // The main window's side of the parameters: their windows, the list, the animation timer
-// `Timer1` and the parameter menu.
+// `Timer1` and the rows of the parameter menu.
 
 #include "ui/main_window/mother.h"
 
-#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QTimer>
 
 #include <functional>
-#include <map>
-#include <string_view>
 #include <vector>
 
 #include "app/term_input.h"
@@ -25,11 +21,6 @@
 namespace vestrano {
 
 namespace {
-
-bool isCheckItem(std::string_view name) {
-    return name == "mn_spal" || name == "mn_koppel" || name == "mn_koppely" ||
-           name == "mn_pardock" || name == "mn_autoint";
-}
 
 // The list comes forward too, right behind the parameter windows brought forward in `order`.
 void listBehind(QMdiSubWindow& list, const ParaWindows& paras, const std::vector<int>& order) {
@@ -57,75 +48,69 @@ void Mother::timer1Tick() {
     tick(ctx_);
 }
 
-void Mother::buildParamMenu(QMenu* menu) {
+std::vector<MenuRow> Mother::paramMenu() {
     PlotState& s = *state_;
     const auto frame = [this] { return paramFrame(*state_); };
-    const std::map<std::string_view, std::function<void()>> actions{
-        {"mn_spal", [this, &s, frame] { toggleParamList(s, frame(), ctx_.hooks.nameWidth); }},
-        {"mn_para",
-         [this, &s, frame] {
-             const std::vector<int> order = showAllParameters(s, frame(), ctx_.hooks.nameWidth);
-             syncParams();
-             paras_->bringForward(order);
-             listBehind(paramList_->window(), *paras_, order);
-         }},
-        {"mn_koppel", [&s] { toggleXCoupling(s); }},
-        {"mn_koppely", [&s] { toggleYCoupling(s); }},
-        {"mn_pardock", [&s, frame] { toggleParDock(s, frame()); }},
-        {"mn_ugr",
-         [this] {
-             const std::vector<int> order = showLowerBounds(ctx_);
-             syncParams();
-             paras_->raiseInOrder(order);
-         }},
-        {"mn_autoint",
-         [this, &s] {
-             if (toggleAutoInt(s)) {
-                 findandget(ctx_, true);
-             }
-         }},
-        {"mn_timergo", [this] { timerGo(ctx_); }},
+    // The parameter windows and the list show what an item did.
+    const auto item = [this](const char* name, const char* caption, std::function<void()> run) {
+        return itemRow("mn_pmw", name, caption, [this, run = std::move(run)] {
+            run();
+            syncParams();
+        });
     };
-    for (std::size_t i = 1; i < kParamMenu.size(); ++i) {
-        const ParamMenuItem& item = kParamMenu[i];
-        const auto action = actions.find(item.name);
-        if (action == actions.end()) {
-            menu->addSeparator()->setObjectName(item.name);
-            continue;
-        }
-        addItem(
-            menu, item.name, item.caption,
-            [this, run = action->second] {
-                run();
-                syncParams();
+    const auto check = [&item](const char* name, const char* caption, std::function<void()> run,
+                               std::function<bool()> checked) {
+        MenuRow row = item(name, caption, std::move(run));
+        row.checked = std::move(checked);
+        return row;
+    };
+    return {
+        menuRow(nullptr, "mn_pmw", "&Parameter"),
+        check(
+            "mn_spal", "Parameteraus&wahlliste anzeigen",
+            [this, &s, frame] { toggleParamList(s, frame(), ctx_.hooks.nameWidth); },
+            [&s] { return s.menu.spal; }),
+        item("mn_para", "Alle &Parameter anzeigen",
+             [this, &s, frame] {
+                 const std::vector<int> order = showAllParameters(s, frame(), ctx_.hooks.nameWidth);
+                 syncParams();
+                 paras_->bringForward(order);
+                 listBehind(paramList_->window(), *paras_, order);
+             }),
+        check(
+            "mn_koppel", "Parameterkoppelung mit rechter &Maustaste und x-Koordinate",
+            [&s] { toggleXCoupling(s); }, [&s] { return xCouplingChecked(s); }),
+        check(
+            "mn_koppely", "Parameterkoppelung mit &linker Maustaste und y-Koordinate",
+            [&s] { toggleYCoupling(s); }, [&s] { return yCouplingChecked(s); }),
+        check(
+            "mn_pardock", "&Parameterfenster anordnen", [&s, frame] { toggleParDock(s, frame()); },
+            [&s] { return s.menu.pardock; }),
+        separatorRow("mn_pmw", "mn_s4"),
+        item("mn_ugr", "&Untere Grenzen für Integralfunktionen anzeigen",
+             [this] {
+                 const std::vector<int> order = showLowerBounds(ctx_);
+                 syncParams();
+                 paras_->raiseInOrder(order);
+             }),
+        check(
+            "mn_autoint", "automatische Erkennung von &Integralfunktionen",
+            [this, &s] {
+                if (toggleAutoInt(s)) {
+                    findandget(ctx_, true);
+                }
             },
-            isCheckItem(item.name));
-    }
-}
-
-void Mother::refreshParamMenu() {
-    const PlotState& s = *state_;
-    setCheck("mn_spal", s.menu.spal);
-    setCheck("mn_koppel", xCouplingChecked(s));
-    setCheck("mn_koppely", yCouplingChecked(s));
-    setCheck("mn_pardock", s.menu.pardock);
-    setCheck("mn_autoint", s.menu.autoint);
-    // Checked on every tick: the menu is only touched when the caption changes.
-    const QString caption = QString::fromUtf8(timerGoCaption(s));
-    if (const auto found = actions_.find("mn_timergo");
-        found != actions_.end() && found->second->text() != caption) {
-        found->second->setText(caption);
-    }
-    // The timer runs exactly while the core says some parameter does.
-    if (s.timerEnabled != timer1_->isActive()) {
-        s.timerEnabled ? timer1_->start() : timer1_->stop();
-    }
+            [&s] { return s.menu.autoint; }),
+        separatorRow("mn_pmw", "mns44"),
+        // Its caption follows the timers (timerGoCaption).
+        item("mn_timergo", "Alle &Timer gleichzeitig starten", [this] { timerGo(ctx_); }),
+    };
 }
 
 void Mother::syncParams() {
     paras_->sync();
     paramList_->sync();
-    refreshParamMenu();
+    refreshMenu();
 }
 
 } // namespace vestrano

@@ -148,6 +148,8 @@ void ParaWindows::destroy(int s) {
     paras_[s] = nullptr;
     window->removeEventFilter(this);
     window->hide();
+    // Whoever looks for the slot's window by its name finds none from now on.
+    window->setObjectName({});
     window->deleteLater();
 }
 
