@@ -12,22 +12,30 @@
 
 namespace vestrano {
 
-namespace {
-
-// Sample index of the bound in `text`, or `open` when there is none or it cannot be read.
-double boundIndex(PlotState& state, Ui& ui, int k, const std::string& text, double open) {
+std::optional<double> restrictionValue(PlotState& state, Ui& ui, const std::string& text) {
     const std::string term = termconv(text, state.mode, ui);
     if (term.empty()) {
-        return open;
+        return std::nullopt;
     }
     ExprEngine& engine = state.engine;
     const double v = engine.ucEval(term);
     if (engine.ucGetError() != 0 || std::isnan(v)) {
         engine.ucEval(std::nullopt);
+        return std::nullopt;
+    }
+    return v;
+}
+
+namespace {
+
+// Sample index of the bound in `text`, or `open` when there is none or it cannot be read.
+double boundIndex(PlotState& state, Ui& ui, int k, const std::string& text, double open) {
+    const std::optional<double> v = restrictionValue(state, ui, text);
+    if (!v) {
         return open;
     }
     const double n = state.graph.curnx;
-    const double index = (v - state.view.xmin) / state.view.slotstep[k];
+    const double index = (*v - state.view.xmin) / state.view.slotstep[k];
     return std::clamp(std::isnan(index) ? open : index, 0.0, n);
 }
 

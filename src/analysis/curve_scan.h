@@ -1,0 +1,33 @@
+#pragma once
+
+#include <limits>
+#include <vector>
+
+#include "analysis/bracket_solvers.h"
+
+namespace vestrano {
+
+// How far rounding may move a computed value, per unit of its size: a few operations' worth.
+constexpr double kRounding = 64 * std::numeric_limits<double>::epsilon();
+
+// A function sampled on an evenly spaced grid, both ends included.
+struct SampledCurve {
+    std::vector<double> x;
+    std::vector<double> u;     // NaN where the engine reports an error
+    std::vector<double> noise; // how far rounding may have moved each value
+};
+
+// What the scan found strictly inside the grid's ends.
+struct CurveFindings {
+    std::vector<double> zeros; // ascending
+    std::vector<FunctionPoint> maxima;
+    std::vector<FunctionPoint> minima;
+    std::vector<FunctionPoint> inflections;
+};
+
+// Zeros, extrema and inflection points of `u`, bracketed by the samples `c` and refined on `u`
+// itself. With `zerosOnly` (the difference of two graphs) extrema count only as zeros of even
+// multiplicity, and no inflection points are sought.
+CurveFindings scanCurve(const SampledCurve& c, const PartialFunction& u, bool zerosOnly);
+
+} // namespace vestrano
