@@ -165,10 +165,18 @@ std::optional<FunctionPoint> bracketedMinimum(const PartialFunction& f, double a
     }
     MinimumSearch m{a, b, start, start, start, *f0, *f0, *f0};
     const double absTol = absoluteTolerance(a, b);
+    const double smooth = std::sqrt(kEps);
     for (int step = 0; step < kMaxSteps; ++step) {
         const double tol = 2 * kEps * std::abs(m.x) + absTol;
         const double xm = 0.5 * (m.a + m.b);
         if (std::abs(m.x - xm) <= 2 * tol - 0.5 * (m.b - m.a)) {
+            break;
+        }
+        // A smooth minimum: this close, the values differ by rounding only and cannot tell the
+        // points apart any more. At a kink they still can, and the search goes on.
+        const double noise = kRounding * std::abs(m.fx);
+        if (m.b - m.a <= 4 * (smooth * std::abs(m.x) + absTol) && m.w != m.x && m.v != m.x &&
+            m.fw - m.fx <= noise && m.fv - m.fx <= noise) {
             break;
         }
         const double d = m.nextStep(tol);

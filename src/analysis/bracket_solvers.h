@@ -1,9 +1,13 @@
 #pragma once
 
 #include <functional>
+#include <limits>
 #include <optional>
 
 namespace vestrano {
+
+// How far rounding may move a computed value, per unit of its size: a few operations' worth.
+constexpr double kRounding = 64 * std::numeric_limits<double>::epsilon();
 
 // A function of x that is undefined (nullopt) where the engine reports an error.
 using PartialFunction = std::function<std::optional<double>(double)>;

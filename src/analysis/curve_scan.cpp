@@ -25,7 +25,6 @@ constexpr double kEps = std::numeric_limits<double>::epsilon();
 // Zeros closer than this (times |x|) are one zero seen twice, e.g. by a sign change of the
 // rounding noise at a double root and by its extremum.
 const double kSameZero = 4 * std::sqrt(std::numeric_limits<double>::epsilon());
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 struct Zero {
     double x;
@@ -44,7 +43,8 @@ class CurveScan {
 
   private:
     bool defined(std::size_t i) const { return !std::isnan(c_.u[i]); }
-    bool vanishes(std::size_t i) const { return std::abs(c_.u[i]) <= noise_[i]; }
+    double noise(std::size_t i) const { return noise_[i]; }
+    bool vanishes(std::size_t i) const { return std::abs(c_.u[i]) <= noise(i); }
     bool inside(double x) const { return x > c_.x.front() && x < c_.x.back(); }
     double step() const { return c_.x[1] - c_.x[0]; }
     bool continuousAt(double x, double value, double scale) const;
@@ -52,7 +52,9 @@ class CurveScan {
     bool isolatedGap(double last, double undefined) const;
     std::optional<double> curvature(double x, double delta) const;
     bool curvatureVanishes(double x, double delta, double rounding) const;
-    void inflection(const SignTurn& turn, const std::vector<double>& noise);
+    double bend(std::size_t i) const { return c_.u[i + 1] - 2 * c_.u[i] + c_.u[i - 1]; }
+    double bendNoise(std::size_t i) const { return noise(i + 1) + 2 * noise(i) + noise(i - 1); }
+    void inflection(const SignTurn& turn);
 
     const SampledCurve& c_;
     const PartialFunction& u_;
@@ -65,14 +67,11 @@ class CurveScan {
 // times the rounding of x.
 CurveScan::CurveScan(const SampledCurve& c, const PartialFunction& u) : c_(c), u_(u) {
     const std::size_t n = c.x.size();
+    const double perStep = kRounding / (2 * step());
     noise_.resize(n);
-    const double h = step();
     for (std::size_t i = 0; i < n; ++i) {
-        const double left = c.u[i > 0 ? i - 1 : i];
-        const double right = c.u[i + 1 < n ? i + 1 : i];
-        const double slope = std::abs(right - left) / (2 * h);
-        const double argument = std::isnan(slope) ? 0.0 : kRounding * std::abs(c.x[i]) * slope;
-        noise_[i] = c.noise[i] + argument;
+        const double change = std::abs(c.u[i + 1 < n ? i + 1 : i] - c.u[i > 0 ? i - 1 : i]);
+        noise_[i] = c.noise[i] + (std::isnan(change) ? 0.0 : perStep * std::abs(c.x[i]) * change);
     }
 }
 
@@ -108,7 +107,9 @@ bool CurveScan::isolatedGap(double last, double undefined) const {
 }
 
 void CurveScan::crossings() {
-    for (const SignTurn& t : signTurns(c_.u, noise_)) {
+    const auto value = [this](std::size_t i) { return c_.u[i]; };
+    const auto noise = [this](std::size_t i) { return this->noise(i); };
+    for (const SignTurn& t : signTurns(c_.u.size(), value, noise)) {
         const std::size_t a = t.first;
         const std::size_t b = t.last;
         if (b == a + 2 && c_.u[a + 1] == 0) {
@@ -117,8 +118,8 @@ void CurveScan::crossings() {
         }
         const auto root = bracketedRoot(u_, c_.x[a], c_.x[b], c_.u[a], c_.u[b]);
         const double scale = std::max(std::abs(c_.u[a]), std::abs(c_.u[b]));
-        const double noise = std::max(noise_[a], noise_[b]);
-        if (root && std::abs(root->y) <= kZeroRatio * scale + noise &&
+        const double rounding = std::max(this->noise(a), this->noise(b));
+        if (root && std::abs(root->y) <= kZeroRatio * scale + rounding &&
             definedBetween(root->x, root->other) && continuousAt(root->x, root->y, scale)) {
             zeros_.push_back({root->x, 1});
         }
@@ -144,7 +145,7 @@ void CurveScan::domainEnds() {
         }
         const DomainEdge end = domainEdge(u_, c_.x[in], c_.u[in], c_.x[out]);
         const double scale = std::max(std::abs(c_.u[in]), haveNext ? std::abs(c_.u[next]) : 0.0);
-        if (std::abs(end.last.y) <= kEdgeRatio * scale + noise_[in] &&
+        if (std::abs(end.last.y) <= kEdgeRatio * scale + noise(in) &&
             !isolatedGap(end.last.x, end.undefined)) {
             zeros_.push_back({end.last.x, 2});
         }
@@ -152,14 +153,9 @@ void CurveScan::domainEnds() {
 }
 
 void CurveScan::extrema(bool zerosOnly) {
-    const std::size_t n = c_.x.size();
-    std::vector<double> slope(n - 1);
-    std::vector<double> noise(n - 1);
-    for (std::size_t i = 0; i + 1 < n; ++i) {
-        slope[i] = c_.u[i + 1] - c_.u[i];
-        noise[i] = noise_[i] + noise_[i + 1];
-    }
-    for (const SignTurn& t : signTurns(slope, noise)) {
+    const auto slope = [this](std::size_t i) { return c_.u[i + 1] - c_.u[i]; };
+    const auto slopeNoise = [this](std::size_t i) { return noise(i) + noise(i + 1); };
+    for (const SignTurn& t : signTurns(c_.x.size() - 1, slope, slopeNoise)) {
         const double sense = t.fromPositive ? 1.0 : -1.0; // 1 for a maximum
         const std::size_t a = t.first;
         const std::size_t b = t.last + 1;
@@ -181,7 +177,7 @@ void CurveScan::extrema(bool zerosOnly) {
             continue;
         }
         const double value = -sense * m->y;
-        if (sense * (value - c_.u[best]) > rise + noise_[best]) {
+        if (sense * (value - c_.u[best]) > rise + noise(best)) {
             continue; // a pole between the samples: the values run away from them
         }
         if (!continuousAt(m->x, value, rise)) {
@@ -190,7 +186,7 @@ void CurveScan::extrema(bool zerosOnly) {
         if (!zerosOnly) {
             (sense > 0 ? found_.maxima : found_.minima).push_back({m->x, value});
         }
-        if (std::abs(value) <= kZeroRatio * rise + noise_[best]) {
+        if (std::abs(value) <= kZeroRatio * rise + noise(best)) {
             zeros_.push_back({m->x, 3});
         }
     }
@@ -208,15 +204,13 @@ std::optional<double> CurveScan::curvature(double x, double delta) const {
 }
 
 void CurveScan::inflections() {
-    const std::size_t n = c_.x.size();
-    std::vector<double> bend(n, kNaN);
-    std::vector<double> noise(n, 0.0);
-    for (std::size_t i = 1; i + 1 < n; ++i) {
-        bend[i] = c_.u[i + 1] - 2 * c_.u[i] + c_.u[i - 1];
-        noise[i] = noise_[i + 1] + 2 * noise_[i] + noise_[i - 1];
-    }
-    for (const SignTurn& t : signTurns(bend, noise)) {
-        inflection(t, noise);
+    // Entry i is the second difference at sample i + 1.
+    const auto value = [this](std::size_t i) { return bend(i + 1); };
+    const auto noise = [this](std::size_t i) { return bendNoise(i + 1); };
+    for (SignTurn t : signTurns(c_.x.size() - 2, value, noise)) {
+        ++t.first;
+        ++t.last;
+        inflection(t);
     }
 }
 
@@ -238,7 +232,7 @@ bool CurveScan::curvatureVanishes(double x, double delta, double rounding) const
     return true;
 }
 
-void CurveScan::inflection(const SignTurn& turn, const std::vector<double>& noise) {
+void CurveScan::inflection(const SignTurn& turn) {
     // A step well below the scan's: the root of the second difference moves from the
     // inflection point by about the square of the step.
     const double delta = step() / 8;
@@ -262,7 +256,7 @@ void CurveScan::inflection(const SignTurn& turn, const std::vector<double>& nois
         }
     }
     const auto root = bracketedRoot(atDelta, c_.x[a], c_.x[b], *ca, *cb);
-    const double rounding = std::max(noise[turn.first], noise[turn.last]);
+    const double rounding = std::max(bendNoise(turn.first), bendNoise(turn.last));
     if (!root || !curvatureVanishes(root->x, delta, rounding)) {
         return;
     }

@@ -1,20 +1,17 @@
 #pragma once
 
-#include <limits>
+#include <span>
 #include <vector>
 
 #include "analysis/bracket_solvers.h"
 
 namespace vestrano {
 
-// How far rounding may move a computed value, per unit of its size: a few operations' worth.
-constexpr double kRounding = 64 * std::numeric_limits<double>::epsilon();
-
 // A function sampled on an evenly spaced grid, both ends included.
 struct SampledCurve {
-    std::vector<double> x;
-    std::vector<double> u;     // NaN where the engine reports an error
-    std::vector<double> noise; // how far rounding may have moved each value
+    std::span<const double> x;
+    std::span<const double> u;     // NaN where the engine reports an error
+    std::span<const double> noise; // how far rounding may have moved each value
 };
 
 // What the scan found strictly inside the grid's ends.

@@ -82,6 +82,8 @@ class PointsAnalysis {
     const std::array<std::optional<Graph>, kSlotCount>& graphs_;
     std::deque<Samples> grids_; // slot -1
     std::deque<Samples> samples_;
+    std::vector<double> u_; // the curve being scanned, when it is not a slot's samples
+    std::vector<double> noise_;
     std::vector<Found> found_;
 };
 
@@ -107,11 +109,12 @@ const std::vector<double>& PointsAnalysis::samples(int k, double lo, double hi) 
 
 void PointsAnalysis::graph(int k) {
     const Graph& g = *graphs_[k];
-    SampledCurve c{grid(g.lo, g.hi), samples(k, g.lo, g.hi), {}};
-    c.noise.resize(c.u.size());
-    for (std::size_t i = 0; i < c.u.size(); ++i) {
-        c.noise[i] = kRounding * std::abs(c.u[i]);
+    const std::vector<double>& y = samples(k, g.lo, g.hi);
+    noise_.resize(y.size());
+    for (std::size_t i = 0; i < y.size(); ++i) {
+        noise_[i] = kRounding * std::abs(y[i]);
     }
+    const SampledCurve c{grid(g.lo, g.hi), y, noise_};
     const PartialFunction u = [&g](double x) { return g.values.at(x); };
     const CurveFindings f = scanCurve(c, u, false);
     for (const double x : f.zeros) {
@@ -141,11 +144,13 @@ void PointsAnalysis::pair(int p) {
     }
     const std::vector<double>& ya = samples(a, lo, hi);
     const std::vector<double>& yb = samples(b, lo, hi);
-    SampledCurve c{grid(lo, hi), std::vector<double>(ya.size()), std::vector<double>(ya.size())};
+    u_.resize(ya.size());
+    noise_.resize(ya.size());
     for (std::size_t i = 0; i < ya.size(); ++i) {
-        c.u[i] = ya[i] - yb[i];
-        c.noise[i] = kRounding * std::max(std::abs(ya[i]), std::abs(yb[i]));
+        u_[i] = ya[i] - yb[i];
+        noise_[i] = kRounding * std::max(std::abs(ya[i]), std::abs(yb[i]));
     }
+    const SampledCurve c{grid(lo, hi), u_, noise_};
     const PartialFunction difference = [&ga, &gb](double x) -> std::optional<double> {
         const std::optional<double> va = ga.values.at(x);
         const std::optional<double> vb = va ? gb.values.at(x) : std::nullopt;
