@@ -190,6 +190,27 @@ std::optional<FunctionPoint> bracketedMinimum(const PartialFunction& f, double a
     return FunctionPoint{m.x, m.fx};
 }
 
+FunctionPoint polishedMinimum(const PartialFunction& f, FunctionPoint m, double scale) {
+    const double eta = 0x1p-17 * std::max(std::abs(m.x), scale);
+    const PartialFunction slope = [&](double x) -> std::optional<double> {
+        const std::optional<double> right = f(x + eta);
+        const std::optional<double> left = right ? f(x - eta) : std::nullopt;
+        return left ? std::optional(*right - *left) : std::nullopt;
+    };
+    const std::optional<double> below = slope(m.x - eta);
+    const std::optional<double> above = slope(m.x + eta);
+    if (!below || !above || !(*below < 0 && *above > 0)) {
+        return m;
+    }
+    const std::optional<RootPoint> root =
+        bracketedRoot(slope, m.x - eta, m.x + eta, *below, *above);
+    const std::optional<double> y = root ? f(root->x) : std::nullopt;
+    if (!y || *y > m.y + kRounding * std::abs(m.y)) {
+        return m;
+    }
+    return {root->x, *y};
+}
+
 DomainEdge domainEdge(const PartialFunction& f, double inside, double insideValue, double outside) {
     const double absTol = absoluteTolerance(inside, outside);
     for (int step = 0; step < kMaxSteps; ++step) {

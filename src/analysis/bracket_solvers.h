@@ -38,6 +38,12 @@ std::optional<RootPoint> bracketedRoot(const PartialFunction& f, double a, doubl
 std::optional<FunctionPoint> bracketedMinimum(const PartialFunction& f, double a, double b,
                                               double start);
 
+// A smooth minimum m located more closely: the root of f's central difference near m, over a
+// step of about the cube root of the rounding times max(|m.x|, scale), which rounding disturbs
+// far less than the values themselves. m itself where that root does not give a value as
+// low (a kink, where the difference is lopsided) or f is undefined.
+FunctionPoint polishedMinimum(const PartialFunction& f, FunctionPoint m, double scale);
+
 // The end of f's domain between `inside` (defined) and `outside` (undefined): the defined
 // point nearest to where f stops being defined, with its value, and the undefined point next
 // to it.

@@ -21,6 +21,8 @@ constexpr double kInflectionRatio = 0.1;
 // How far the values just beside a zero or an extremum may lie from it, against the values
 // the scan saw around it.
 constexpr double kContinuity = 1e-3;
+// The width, in scan steps, over which a graph near x = 0 is taken to change smoothly.
+constexpr double kSmoothScale = 1000;
 constexpr double kEps = std::numeric_limits<double>::epsilon();
 // Zeros closer than this (times |x|) are one zero seen twice, e.g. by a sign change of the
 // rounding noise at a double root and by its extremum.
@@ -172,22 +174,23 @@ void CurveScan::extrema(bool zerosOnly) {
             const std::optional<double> v = u_(x);
             return v ? std::optional(-sense * *v) : std::nullopt;
         };
-        const auto m = bracketedMinimum(descent, c_.x[a], c_.x[b], c_.x[best]);
-        if (!m) {
+        const auto found = bracketedMinimum(descent, c_.x[a], c_.x[b], c_.x[best]);
+        if (!found) {
             continue;
         }
-        const double value = -sense * m->y;
+        const FunctionPoint m = polishedMinimum(descent, *found, kSmoothScale * step());
+        const double value = -sense * m.y;
         if (sense * (value - c_.u[best]) > rise + noise(best)) {
             continue; // a pole between the samples: the values run away from them
         }
-        if (!continuousAt(m->x, value, rise)) {
+        if (!continuousAt(m.x, value, rise)) {
             continue;
         }
         if (!zerosOnly) {
-            (sense > 0 ? found_.maxima : found_.minima).push_back({m->x, value});
+            (sense > 0 ? found_.maxima : found_.minima).push_back({m.x, value});
         }
         if (std::abs(value) <= kZeroRatio * rise + noise(best)) {
-            zeros_.push_back({m->x, 3});
+            zeros_.push_back({m.x, 3});
         }
     }
 }

@@ -148,10 +148,10 @@ struct Tolerance {
 Tolerance tolerance(PointKind kind, bool evenZero) {
     switch (kind) {
     case PointKind::Nullstelle:
-        return {evenZero ? 1e-7 : 1e-12, 0};
+        return {evenZero ? 1e-9 : 1e-12, 0};
     case PointKind::Hochpunkt:
     case PointKind::Tiefpunkt:
-        return {1e-7, 1e-12};
+        return {1e-9, 1e-12};
     case PointKind::Wendepunkt:
         return {1e-7, 1e-7};
     default:
