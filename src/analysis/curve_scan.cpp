@@ -89,10 +89,13 @@ bool CurveScan::continuousAt(double x, double value, double scale) const {
 }
 
 // The sign change may sit on a point the engine refuses, as (x-1)^2/(x-1) at 1: the few
-// numbers the bracket still holds are all tried.
+// numbers the bracket still holds are tried, and 0, around which numbers are too dense to try.
 bool CurveScan::definedBetween(double a, double b) const {
     constexpr int kMostTried = 8;
     const double to = std::max(a, b);
+    if (std::min(a, b) < 0 && 0 < to && !u_(0.0)) {
+        return false;
+    }
     double x = std::nextafter(std::min(a, b), to);
     for (int i = 0; i < kMostTried && x < to; ++i, x = std::nextafter(x, to)) {
         if (!u_(x)) {

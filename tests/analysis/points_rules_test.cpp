@@ -16,6 +16,7 @@ using PointsRules = PointsFixture;
 using ::testing::DoubleNear;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::Pointwise;
 
 TEST_F(PointsRules, IntersectionsCrossingAndTouchingButNotAtAPole) {
     terms("x^2", "x+2", "2*x-1");
@@ -115,12 +116,22 @@ TEST_F(PointsRules, TheAngleUnitApplies) {
 }
 
 TEST_F(PointsRules, APointTheEngineRefusesIsNeverListed) {
-    // x - 1 everywhere but at 1, where it divides by zero: on the grid and between two points.
-    terms("(x-1)^2/(x-1)");
-    for (const double xmax : {10.0, 10.001}) {
-        const PointsResult r = find(-10, xmax);
-        EXPECT_THAT(only(r, "f", PointKind::Nullstelle), IsEmpty()) << xmax;
-        EXPECT_EQ(r.points.size(), 1u) << xmax; // the y-intercept
+    // Each divides by zero at a zero of the rest: on the grid (xmax 10) or between its points.
+    struct Case {
+        const char* term;
+        double xmax;
+        std::vector<double> zeros;
+    };
+    const Case cases[] = {{"(x-1)^2/(x-1)", 10, {}},
+                          {"(x-1)^2/(x-1)", 10.001, {}},
+                          {"(x^2-2)*(x-wurzel(2))/(x-wurzel(2))", 10, {-std::sqrt(2.0)}},
+                          {"(x^2-2)*(x-wurzel(2))/(x-wurzel(2))", 9.7, {-std::sqrt(2.0)}},
+                          {"sin(x)*x/x", 10.001, {-3 * pi, -2 * pi, -pi, pi, 2 * pi, 3 * pi}}};
+    for (const Case& c : cases) {
+        terms(c.term);
+        EXPECT_THAT(xs(only(find(-10, c.xmax), "f", PointKind::Nullstelle)),
+                    Pointwise(DoubleNear(1e-12), c.zeros))
+            << c.term << " " << c.xmax;
     }
     EXPECT_EQ(state.engine.ucGetError(), 0);
 }
