@@ -26,7 +26,7 @@ constexpr double kSmoothScale = 1000;
 constexpr double kEps = std::numeric_limits<double>::epsilon();
 // Zeros closer than this (times |x|) are one zero seen twice, e.g. by a sign change of the
 // rounding noise at a double root and by its extremum.
-const double kSameZero = 4 * std::sqrt(std::numeric_limits<double>::epsilon());
+const double kSameZero = 4 * std::sqrt(kEps);
 
 struct Zero {
     double x;
@@ -49,6 +49,8 @@ class CurveScan {
     bool vanishes(std::size_t i) const { return std::abs(c_.u[i]) <= noise(i); }
     bool inside(double x) const { return x > c_.x.front() && x < c_.x.back(); }
     double step() const { return c_.x[1] - c_.x[0]; }
+    // A distance far below the scan's resolution, yet a few units in the last place of x.
+    double beside(double x) const { return std::max(1e-9 * step(), 4 * kEps * std::abs(x)); }
     bool continuousAt(double x, double value, double scale) const;
     bool definedBetween(double a, double b) const;
     bool isolatedGap(double last, double undefined) const;
@@ -80,9 +82,8 @@ CurveScan::CurveScan(const SampledCurve& c, const PartialFunction& u) : c_(c), u
 // A jump is not a zero or an extremum even where one side comes arbitrarily close: just beside
 // the point the values must stay where they are.
 bool CurveScan::continuousAt(double x, double value, double scale) const {
-    const double eps = std::max(1e-9 * step(), 4 * kEps * std::abs(x));
-    const std::optional<double> left = u_(x - eps);
-    const std::optional<double> right = u_(x + eps);
+    const std::optional<double> left = u_(x - beside(x));
+    const std::optional<double> right = u_(x + beside(x));
     const double allowed = kContinuity * scale;
     return left && right && std::abs(*left - value) <= allowed &&
            std::abs(*right - value) <= allowed;
@@ -107,8 +108,7 @@ bool CurveScan::definedBetween(double a, double b) const {
 
 // A single undefined point after `last`, where the domain goes on just beyond.
 bool CurveScan::isolatedGap(double last, double undefined) const {
-    const double eps = std::max(1e-9 * step(), 4 * kEps * std::abs(undefined));
-    return u_(undefined + std::copysign(eps, undefined - last)).has_value();
+    return u_(undefined + std::copysign(beside(undefined), undefined - last)).has_value();
 }
 
 void CurveScan::crossings() {
