@@ -35,7 +35,7 @@ struct Zero {
 
 class CurveScan {
   public:
-    CurveScan(const SampledCurve& c, const PartialFunction& u);
+    CurveScan(const SampledCurve& c, const PartialFunction& u) : c_(c), u_(u) {}
 
     void crossings();
     void domainEnds();
@@ -45,7 +45,7 @@ class CurveScan {
 
   private:
     bool defined(std::size_t i) const { return !std::isnan(c_.u[i]); }
-    double noise(std::size_t i) const { return noise_[i]; }
+    double noise(std::size_t i) const { return c_.noise[i]; }
     bool vanishes(std::size_t i) const { return std::abs(c_.u[i]) <= noise(i); }
     bool inside(double x) const { return x > c_.x.front() && x < c_.x.back(); }
     double step() const { return c_.x[1] - c_.x[0]; }
@@ -62,22 +62,9 @@ class CurveScan {
 
     const SampledCurve& c_;
     const PartialFunction& u_;
-    std::vector<double> noise_;
     std::vector<Zero> zeros_;
     CurveFindings found_;
 };
-
-// The grid's x values are rounded too, which moves a steep function's values by its slope
-// times the rounding of x.
-CurveScan::CurveScan(const SampledCurve& c, const PartialFunction& u) : c_(c), u_(u) {
-    const std::size_t n = c.x.size();
-    const double perStep = kRounding / (2 * step());
-    noise_.resize(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        const double change = std::abs(c.u[i + 1 < n ? i + 1 : i] - c.u[i > 0 ? i - 1 : i]);
-        noise_[i] = c.noise[i] + (std::isnan(change) ? 0.0 : perStep * std::abs(c.x[i]) * change);
-    }
-}
 
 // A jump is not a zero or an extremum even where one side comes arbitrarily close: just beside
 // the point the values must stay where they are.
@@ -295,6 +282,19 @@ CurveFindings CurveScan::finish() {
 }
 
 } // namespace
+
+void addArgumentRounding(std::span<const double> x, std::span<const double> u,
+                         std::span<double> noise) {
+    const std::size_t n = x.size();
+    if (n < 2) {
+        return;
+    }
+    const double perStep = kRounding / (2 * (x[1] - x[0]));
+    for (std::size_t i = 0; i < n; ++i) {
+        const double change = std::abs(u[i + 1 < n ? i + 1 : i] - u[i > 0 ? i - 1 : i]);
+        noise[i] += std::isnan(change) ? 0.0 : perStep * std::abs(x[i]) * change;
+    }
+}
 
 CurveFindings scanCurve(const SampledCurve& c, const PartialFunction& u, bool zerosOnly) {
     if (c.x.size() < 3) {

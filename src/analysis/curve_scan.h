@@ -14,6 +14,11 @@ struct SampledCurve {
     std::span<const double> noise; // how far rounding may have moved each value
 };
 
+// The grid's x values are rounded too, which moves a steep function's values by its slope
+// times the rounding of x: added to `noise`, which holds the rounding of the values.
+void addArgumentRounding(std::span<const double> x, std::span<const double> u,
+                         std::span<double> noise);
+
 // What the scan found strictly inside the grid's ends.
 struct CurveFindings {
     std::vector<double> zeros; // ascending

@@ -114,7 +114,9 @@ void PointsAnalysis::graph(int k) {
     for (std::size_t i = 0; i < y.size(); ++i) {
         noise_[i] = kRounding * std::abs(y[i]);
     }
-    const SampledCurve c{grid(g.lo, g.hi), y, noise_};
+    const std::vector<double>& x = grid(g.lo, g.hi);
+    addArgumentRounding(x, y, noise_);
+    const SampledCurve c{x, y, noise_};
     const PartialFunction u = [&g](double x) { return g.values.at(x); };
     const CurveFindings f = scanCurve(c, u, false);
     for (const double x : f.zeros) {
@@ -150,7 +152,9 @@ void PointsAnalysis::pair(int p) {
         u_[i] = ya[i] - yb[i];
         noise_[i] = kRounding * std::max(std::abs(ya[i]), std::abs(yb[i]));
     }
-    const SampledCurve c{grid(lo, hi), u_, noise_};
+    const std::vector<double>& x = grid(lo, hi);
+    addArgumentRounding(x, u_, noise_);
+    const SampledCurve c{x, u_, noise_};
     const PartialFunction difference = [&ga, &gb](double x) -> std::optional<double> {
         const std::optional<double> va = ga.values.at(x);
         const std::optional<double> vb = va ? gb.values.at(x) : std::nullopt;
