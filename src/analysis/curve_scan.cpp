@@ -21,6 +21,9 @@ constexpr double kInflectionRatio = 0.1;
 // How far the values just beside a zero or an extremum may lie from it, against the values
 // the scan saw around it.
 constexpr double kContinuity = 1e-3;
+// Values this small (times max(1, |x|)) are zero: what cancellation leaves of a term that is
+// zero in exact arithmetic, such as sin(x)^2+cos(x)^2-1 or (x+1)^2-x^2-2*x-1.
+constexpr double kNegligible = 1e-12;
 // The width, in scan steps, over which a graph near x = 0 is taken to change smoothly.
 constexpr double kSmoothScale = 1000;
 constexpr double kEps = std::numeric_limits<double>::epsilon();
@@ -45,7 +48,10 @@ class CurveScan {
 
   private:
     bool defined(std::size_t i) const { return !std::isnan(c_.u[i]); }
-    double noise(std::size_t i) const { return c_.noise[i]; }
+    double negligible(std::size_t i) const {
+        return kNegligible * std::max(1.0, std::abs(c_.x[i]));
+    }
+    double noise(std::size_t i) const { return c_.noise[i] + negligible(i); }
     bool vanishes(std::size_t i) const { return std::abs(c_.u[i]) <= noise(i); }
     bool inside(double x) const { return x > c_.x.front() && x < c_.x.back(); }
     double step() const { return c_.x[1] - c_.x[0]; }
@@ -56,8 +62,12 @@ class CurveScan {
     bool isolatedGap(double last, double undefined) const;
     std::optional<double> curvature(double x, double delta) const;
     bool curvatureVanishes(double x, double delta, double rounding) const;
-    double bend(std::size_t i) const { return c_.u[i + 1] - 2 * c_.u[i] + c_.u[i - 1]; }
-    double bendNoise(std::size_t i) const { return noise(i + 1) + 2 * noise(i) + noise(i - 1); }
+    // Second differences are far smaller than the values: only rounding bounds them, and where
+    // all three values are negligible there is no curvature to speak of (undefined, NaN).
+    double bend(std::size_t i) const;
+    double bendNoise(std::size_t i) const {
+        return c_.noise[i + 1] + 2 * c_.noise[i] + c_.noise[i - 1];
+    }
     void inflection(const SignTurn& turn);
 
     const SampledCurve& c_;
@@ -194,6 +204,14 @@ std::optional<double> CurveScan::curvature(double x, double delta) const {
         return std::nullopt;
     }
     return *right - 2 * *mid + *left;
+}
+
+double CurveScan::bend(std::size_t i) const {
+    const bool flat = std::abs(c_.u[i - 1]) <= negligible(i - 1) &&
+                      std::abs(c_.u[i]) <= negligible(i) &&
+                      std::abs(c_.u[i + 1]) <= negligible(i + 1);
+    return flat ? std::numeric_limits<double>::quiet_NaN()
+                : c_.u[i + 1] - 2 * c_.u[i] + c_.u[i - 1];
 }
 
 void CurveScan::inflections() {

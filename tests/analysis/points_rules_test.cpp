@@ -57,6 +57,12 @@ TEST_F(PointsRules, ConstantsAndPiecesThatVanishOrCoincideGiveNoPoints) {
     EXPECT_THAT(xs(flat.points), ElementsAre(0, 0)); // the two y-intercepts
     EXPECT_THAT(only(flat, "f,g", PointKind::Schnittpunkt), IsEmpty());
 
+    // Zero in exact arithmetic, rounding noise of 1e-16 in the engine's.
+    terms("sin(x)^2+cos(x)^2-1", "(x+1)^2-x^2-2*x-1");
+    EXPECT_THAT(xs(find(-10, 10).points), ElementsAre(0, 0)); // the y-intercepts
+    terms("(x+1)^2", "x^2+2*x+1");
+    EXPECT_THAT(only(find(-10, 10), "f,g", PointKind::Schnittpunkt), IsEmpty());
+
     // Zero on [-10, 0] and then x - 1: one zero, at 1. The other equals x on [0, 10]: no
     // intersection with x there, and none before, where it is x^2.
     terms("wenn(x<0;0;x-1)", "wenn(x<0;x^2;x)", "x");
