@@ -307,10 +307,12 @@ void addArgumentRounding(std::span<const double> x, std::span<const double> u,
     if (n < 2) {
         return;
     }
-    const double perStep = kRounding / (2 * (x[1] - x[0]));
+    // Each x is computed from the ends, so it is off by the rounding of the larger end.
+    const double offBy = kRounding * std::max(std::abs(x.front()), std::abs(x.back()));
+    const double perChange = offBy / (2 * (x[1] - x[0]));
     for (std::size_t i = 0; i < n; ++i) {
         const double change = std::abs(u[i + 1 < n ? i + 1 : i] - u[i > 0 ? i - 1 : i]);
-        noise[i] += std::isnan(change) ? 0.0 : perStep * std::abs(x[i]) * change;
+        noise[i] += std::isnan(change) ? 0.0 : perChange * change;
     }
 }
 

@@ -15,7 +15,8 @@ struct SampledCurve {
 };
 
 // The grid's x values are rounded too, which moves a steep function's values by its slope
-// times the rounding of x: added to `noise`, which holds the rounding of the values.
+// times the rounding of x: added to `noise`, which holds the rounding of the values. Near
+// x = 0 that rounding is the ends', not x's own.
 void addArgumentRounding(std::span<const double> x, std::span<const double> u,
                          std::span<double> noise);
 
