@@ -37,6 +37,7 @@ class Sammlung;
 class Punkte;
 class ParaWindows;
 class TermForm;
+class Wertetabelle;
 
 // The main window: a frame for the child windows, the menu, and the owner of the plot state.
 // Message boxes go to `dialogs` when given (tests answer them), else to Qt's. The working copy
@@ -127,6 +128,7 @@ class Mother final : public QMainWindow {
     Sammlung* sammlung_ = nullptr;
     Asymptoten* lines_ = nullptr;
     Punkte* points_ = nullptr;
+    Wertetabelle* valueTable_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::map<std::string, QAction*> actions_;
     HelpWindow* help_ = nullptr;
