@@ -88,6 +88,15 @@ TEST_F(ValueTableWindow, OpensAtTheVisibleIntervalAndFollowsTheParameterWhileSho
     EXPECT_EQ(cell(12, 2), "0,5");
 }
 
+TEST_F(ValueTableWindow, ComesBackIntoSightAfterTheMainWindowShrank) {
+    mother->resize(700, 500);
+    QApplication::processEvents();
+    window().bringForward();
+    const QRect area = mdiArea()->viewport()->rect();
+    EXPECT_TRUE(area.contains(window().window().geometry()))
+        << area.width() << " x " << area.height();
+}
+
 TEST_F(ValueTableWindow, CopiesTheTableTabSeparatedWithDecimalCommas) {
     setA("0,5");
     boxes("-1", "1", "0,5");

@@ -123,9 +123,17 @@ void Wertetabelle::bringForward() {
         sub_->show();
         recompute();
     }
+    keepInView();
     mdi_.setActiveSubWindow(sub_);
     sub_->raise();
     von_->setFocus(Qt::OtherFocusReason);
+}
+
+// A main window made smaller since may have pushed the window out of sight.
+void Wertetabelle::keepInView() {
+    const QSize area = mdi_.viewport()->size();
+    sub_->move(std::clamp(sub_->x(), 0, std::max(0, area.width() - sub_->width())),
+               std::clamp(sub_->y(), 0, std::max(0, area.height() - sub_->height())));
 }
 
 void Wertetabelle::follow() {

@@ -40,6 +40,7 @@ class Wertetabelle final : public QWidget {
     void takeOver();
     void recompute();
     void showTable();
+    void keepInView();
 
     ProgramContext& ctx_;
     QMdiArea& mdi_;
