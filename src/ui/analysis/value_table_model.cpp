@@ -16,20 +16,23 @@ QStringList ValueTableModel::currentHeaders() const {
     return headers;
 }
 
-void ValueTableModel::refresh() {
-    const QStringList headers = currentHeaders();
+void ValueTableModel::reload() {
+    beginResetModel();
+    shownRows_ = static_cast<int>(table_.x.size());
+    shownHeaders_ = currentHeaders();
+    endResetModel();
+}
+
+void ValueTableModel::refreshValues() {
     const auto rows = static_cast<int>(table_.x.size());
-    if (rows == shownRows_ && headers == shownHeaders_) {
-        if (rows > 0) {
-            Q_EMIT dataChanged(index(0, 0), index(rows - 1, static_cast<int>(headers.size()) - 1),
-                               {Qt::DisplayRole});
-        }
+    if (rows != shownRows_ || currentHeaders() != shownHeaders_) {
+        reload();
         return;
     }
-    beginResetModel();
-    shownRows_ = rows;
-    shownHeaders_ = headers;
-    endResetModel();
+    const auto columns = static_cast<int>(shownHeaders_.size());
+    if (rows > 0 && columns > 1) {
+        Q_EMIT dataChanged(index(0, 1), index(rows - 1, columns - 1), {Qt::DisplayRole});
+    }
 }
 
 int ValueTableModel::rowCount(const QModelIndex& parent) const {

@@ -12,9 +12,11 @@ class ValueTableModel final : public QAbstractTableModel {
   public:
     ValueTableModel(const ValueTable& table, QObject* parent);
 
-    // After the table changed: new values keep the view's scroll position and selection;
-    // other rows or columns build it anew.
-    void refresh();
+    // New rows: the view is built anew.
+    void reload();
+    // New values at the same rows: only the graphs' cells are painted again, and the view keeps
+    // its scroll position and selection; another set of graphs builds it anew.
+    void refreshValues();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

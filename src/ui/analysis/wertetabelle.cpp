@@ -25,6 +25,9 @@ namespace vestrano {
 namespace {
 
 constexpr QSize kStartSize(400, 460);
+// The table follows at most this often. Nobody reads numbers faster, and the animation runs as
+// fast as its ticks allow: painting the table on each of them would slow it down by a third.
+constexpr qint64 kFollowMs = 40;
 
 QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
@@ -53,7 +56,6 @@ Wertetabelle::Wertetabelle(ProgramContext& ctx, QMdiArea& mdi) : ctx_(ctx), mdi_
     buildControls();
     following_ = new QTimer(this);
     following_->setSingleShot(true);
-    following_->setInterval(0);
     connect(following_, &QTimer::timeout, this, [this] { recompute(); });
     sub_ = addToolWindow(mdi_, this);
     sub_->setObjectName("Wertetabelle_window");
@@ -137,9 +139,11 @@ void Wertetabelle::keepInView() {
 }
 
 void Wertetabelle::follow() {
-    if (sub_->isVisible() && !following_->isActive()) {
-        following_->start();
+    if (!sub_->isVisible() || following_->isActive()) {
+        return;
     }
+    const qint64 since = shown_.isValid() ? shown_.elapsed() : kFollowMs;
+    following_->start(static_cast<int>(std::max<qint64>(0, kFollowMs - since)));
 }
 
 void Wertetabelle::takeOver() {
@@ -147,7 +151,8 @@ void Wertetabelle::takeOver() {
                            step_->text().toStdString()};
     const std::optional<TableBox> refused = takeTableInput(ctx_, input, table_);
     if (!refused) {
-        showTable();
+        model_->reload();
+        showNote();
         return;
     }
     // The message box had the focus; the next keys belong in the box it spoke of.
@@ -163,11 +168,12 @@ void Wertetabelle::recompute() {
         return;
     }
     followTable(ctx_, table_);
-    showTable();
+    model_->refreshValues();
+    showNote();
+    shown_.start();
 }
 
-void Wertetabelle::showTable() {
-    model_->refresh();
+void Wertetabelle::showNote() {
     label4_->setText(QString::fromStdString(tableNote(ctx_.state, table_)));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include "analysis/value_table.h"
@@ -27,8 +28,8 @@ class Wertetabelle final : public QWidget {
     // Shows the window in front, the first time at the right edge with the boxes set to the
     // visible x interval; the table is brought up to date.
     void bringForward();
-    // The graphs may have changed: the table follows soon after, once for a burst of changes,
-    // and not at all while the window is hidden.
+    // The graphs may have changed: the table follows soon after, at most 25 times a second, and
+    // not at all while the window is hidden.
     void follow();
     QMdiSubWindow& window() { return *sub_; }
 
@@ -39,7 +40,7 @@ class Wertetabelle final : public QWidget {
     void buildControls();
     void takeOver();
     void recompute();
-    void showTable();
+    void showNote();
     void keepInView();
 
     ProgramContext& ctx_;
@@ -51,6 +52,7 @@ class Wertetabelle final : public QWidget {
     QTableView* table1_ = nullptr;
     QLabel* label4_ = nullptr;
     QTimer* following_ = nullptr;
+    QElapsedTimer shown_; // since the values were last shown
     ValueTable table_;
     ValueTableModel* model_ = nullptr;
     bool placed_ = false;
