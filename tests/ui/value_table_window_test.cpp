@@ -17,12 +17,13 @@ constexpr int a = 8; // the first parameter's slot
 
 } // namespace
 
-// The window "Wertetabelle" with f(x) = a*x, opened with its boxes at the visible x interval.
+// The window "Wertetabelle" with f(x) = a*x, opened from the menu with its boxes at the visible x
+// interval.
 class ValueTableWindow : public Windows {
   protected:
     ValueTableWindow() {
         enterTerm(0, "a*x");
-        window().bringForward();
+        trigger("mn_wertetabelle");
     }
 
     Wertetabelle& window() { return *findIn<Wertetabelle>(*mother, "Wertetabelle"); }
@@ -79,7 +80,7 @@ TEST_F(ValueTableWindow, OpensAtTheVisibleIntervalAndFollowsTheParameterWhileSho
     setA("3");
     QTest::qWait(100);
     EXPECT_EQ(cell(12, 1), "5");
-    window().bringForward();
+    trigger("mn_wertetabelle");
     EXPECT_EQ(cell(12, 1), "6");
     EXPECT_EQ(control<QLineEdit>("von")->text(), "-10");
 

@@ -20,6 +20,7 @@
 #include "params/param_menu.h"
 #include "plot/einszueins.h"
 #include "settings/option_dialogs.h"
+#include "ui/analysis/wertetabelle.h"
 #include "ui/calculator/minicalc.h"
 #include "ui/collection/sammlung.h"
 #include "ui/help/about_box.h"
@@ -136,6 +137,7 @@ void Mother::buildMenu() {
     addItem(windows, "mn_col", "&Sammlung", [this] { showCollectionWindow(); });
     addItem(windows, "mn_asy", "G&eraden", [this] { showLines(); });
     addItem(windows, "mn_punkt", "Punkte", [this] { showPoints(); });
+    addItem(windows, "mn_wertetabelle", "&Wertetabelle", [this] { valueTable_->bringForward(); });
     addItem(windows, "mn_inter", "&Intervalle", [this] { showIntervalWindow(); });
     addItem(windows, "mn_graph", "&Graphische Darstellung",
             [this] { bringForward(*graphSub_, state_->layout.graph); });
