@@ -19,6 +19,7 @@
 #include "state/program_context.h"
 #include "support/controls.h"
 #include "support/scripted_ui.h"
+#include "ui/analysis/wertetabelle.h"
 #include "ui/canvas/qt_canvas.h"
 #include "ui/main_window/mother.h"
 #include "ui/plot/graphform.h"
@@ -33,7 +34,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTimer>
 
 #include <cstdio>
@@ -161,6 +164,8 @@ void benchEnterFloor(benchmark::State& st) {
 constexpr QSize kArea(1600, 1000);
 const std::array<std::string, 3> kAnimatedTerms{"sin(a*x)*x+b", "x^3/10-a*x", "wurzel(abs(x))*a-b"};
 constexpr int kSlotA = 8;
+// A table of a lesson, and the longest there may be.
+constexpr std::array<int, 2> kTableRows{21, 100000};
 constexpr int kSlotB = 9;
 
 void takeAnimatedTerms(ProgramContext& ctx) {
@@ -254,6 +259,31 @@ void benchTick(benchmark::State& st) {
     }
 }
 
+// The same tick with the window "Wertetabelle" open at `rows` rows of the three graphs.
+void benchTickTable(benchmark::State& st, int rows) {
+    ScriptedUi dialogs;
+    auto mother = startAnimated(dialogs);
+    auto* window = findIn<Wertetabelle>(*mother, "Wertetabelle");
+    window->bringForward();
+    findIn<QLineEdit>(*window, "von")->setText("0");
+    findIn<QLineEdit>(*window, "bis")->setText(QString::number(rows - 1));
+    findIn<QLineEdit>(*window, "Schrittweite")->setText("1");
+    findIn<QPushButton>(*window, "Command1")->click();
+    const QAbstractItemModel& table = *findIn<QTableView>(*window, "Table1")->model();
+    const QVariant start = table.index(1, 1).data();
+    timerGo(mother->context());
+    findIn<QTimer>(*mother, "Timer1")->blockSignals(true);
+    for (auto _ : st) {
+        mother->timer1Tick();
+        settle();
+    }
+    st.SetItemsProcessed(st.iterations());
+    if (!animatedAsExpected(mother->state()) || table.rowCount() != rows ||
+        table.columnCount() != 4 || table.index(1, 1).data() == start) {
+        st.SkipWithError("the table did not follow the animation");
+    }
+}
+
 void benchTickFloor(benchmark::State& st) {
     ScriptedUi dialogs;
     auto state = std::make_unique<PlotState>();
@@ -321,6 +351,13 @@ void registerGuiBenchmarks() {
     benchmark::RegisterBenchmark("Gui/animation_tick/window", benchTick)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
+    for (const int rows : kTableRows) {
+        benchmark::RegisterBenchmark(
+            ("Gui/animation_tick/value_table_" + std::to_string(rows)).c_str(), benchTickTable,
+            rows)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
     benchmark::RegisterBenchmark("Gui/animation_tick/floor", benchTickFloor)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
@@ -362,6 +399,16 @@ void printGuiTable(std::ostream& out, const ResultStore& store) {
         out << "; " << formatNs(1e9 / *tick) << " ticks per second (target >= 100)";
     }
     out << '\n';
+    const auto tick = store.nsPerItem("Gui/animation_tick/window");
+    for (const int rows : kTableRows) {
+        const auto withTable =
+            store.nsPerItem("Gui/animation_tick/value_table_" + std::to_string(rows));
+        if (tick && withTable) {
+            out << "animation_tick with the value table open at " << rows
+                << " rows: " << formatNs(*withTable / 1e6) << " ms, "
+                << formatNs(*withTable / *tick) << " x the tick without\n";
+        }
+    }
 }
 
 } // namespace

@@ -86,6 +86,18 @@ constexpr auto kPunkte = std::to_array<HelpControl>({{"Label2"},
                                                      {"Text2"},
                                                      {"Command2"}});
 
+constexpr auto kWertetabelle = std::to_array<HelpControl>({{"Label1"},
+                                                           {"von"},
+                                                           {"Label2"},
+                                                           {"bis"},
+                                                           {"Label3"},
+                                                           {"Schrittweite"},
+                                                           {"Command1"},
+                                                           {"Table1"},
+                                                           {"Label4"},
+                                                           {"Command3"},
+                                                           {"Command2"}});
+
 constexpr auto kOptionsgraph = std::to_array<HelpControl>({{"Text1"},
                                                            {"Text2"},
                                                            {"Text3"},
@@ -128,6 +140,7 @@ constexpr auto kWindows = std::to_array<WindowHelp>({
     {"sammlung", "sammlung.html", kSammlung},
     {"Asymptoten", "geraden.html", kAsymptoten},
     {"Punkte", "punkte.html", kPunkte},
+    {"Wertetabelle", "wertetabelle.html", kWertetabelle},
     {"optionsgraph", "optionsgraph.html", kOptionsgraph},
     {"optionslinie", "optionslinie.html", kOptionslinie},
     {"optionszoom", "optionszoom.html", kOptionszoom},

@@ -11,7 +11,13 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "app/about.h"
+#include "app/help_topics.h"
+#include "ui/analysis/wertetabelle.h"
 #include "ui/help/about_box.h"
 #include "ui/help/help_window.h"
 #include "ui/params/para.h"
@@ -69,6 +75,30 @@ TEST_F(Help, OptionDialogsExplainTheirControls) {
     trigger("mn_zoomoptions");
     expectF1Opens(findIn<QLineEdit>(window<OptionsZoom>("optionszoom"), "Text1"),
                   "optionszoom.html#Text1");
+}
+
+// A control added to the window without a place in its page would leave F1 at the top.
+TEST_F(Help, EveryNamedControlOfTheValueTableHasItsAnchor) {
+    auto* window = findIn<Wertetabelle>(*mother, "Wertetabelle");
+    window->bringForward();
+    const auto& table = windowHelpTable();
+    const auto help = std::find_if(table.begin(), table.end(), [](const WindowHelp& w) {
+        return std::string(w.window) == "Wertetabelle";
+    });
+    ASSERT_NE(help, table.end());
+    const std::vector<std::string> anchors = helpAnchors(*help);
+    int named = 0;
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        const std::string name = control->objectName().toStdString();
+        // Qt names the inner parts of its views itself.
+        if (name.empty() || name.starts_with("qt_")) {
+            continue;
+        }
+        ++named;
+        EXPECT_NE(std::find(anchors.begin(), anchors.end(), name), anchors.end()) << name;
+    }
+    EXPECT_EQ(named, static_cast<int>(anchors.size()));
+    expectF1Opens(findIn<QLineEdit>(*window, "Schrittweite"), "wertetabelle.html#Schrittweite");
 }
 
 TEST_F(Help, MenuItemHelpsTheFocusedControlAndTheWindowFindsItsWayBack) {

@@ -16,6 +16,7 @@
 #include "app/startup.h"
 #include "app/window_arrangement.h"
 #include "collection/collection_file.h"
+#include "ui/analysis/wertetabelle.h"
 #include "ui/calculator/minicalc.h"
 #include "ui/collection/sammlung.h"
 #include "ui/help/help_key.h"
@@ -84,6 +85,7 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     sammlung_ = new Sammlung(ctx_, *mdi_);
     lines_ = new Asymptoten(ctx_, *mdi_);
     points_ = new Punkte(ctx_, *mdi_);
+    valueTable_ = new Wertetabelle(ctx_, *mdi_);
     buildMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
     menuKeys_ = std::make_unique<MenuKeys>(*menuBar());
@@ -284,6 +286,10 @@ void Mother::changed(Change what) {
         return;
     case Change::Picture:
         graph_->showPicture();
+        // Every change of a graph's values is drawn.
+        if (valueTable_) {
+            valueTable_->follow();
+        }
         return;
     case Change::Menu:
         refreshMenu();

@@ -36,6 +36,7 @@ class Sammlung;
 class Punkte;
 class ParaWindows;
 class TermForm;
+class Wertetabelle;
 
 // The main window: a frame for the child windows, the menu, and the owner of the plot state.
 // Message boxes go to `dialogs` when given (tests answer them), else to Qt's. The working copy
@@ -111,6 +112,7 @@ class Mother final : public QMainWindow {
     Sammlung* sammlung_ = nullptr;
     Asymptoten* lines_ = nullptr;
     Punkte* points_ = nullptr;
+    Wertetabelle* valueTable_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::vector<MenuRow> menuRows_;
     std::vector<QAction*> menuActions_; // one per row

@@ -20,6 +20,7 @@
 #include "params/animation.h"
 #include "plot/einszueins.h"
 #include "settings/option_dialogs.h"
+#include "ui/analysis/wertetabelle.h"
 #include "ui/calculator/minicalc.h"
 #include "ui/collection/sammlung.h"
 #include "ui/help/about_box.h"
@@ -201,6 +202,8 @@ std::vector<MenuRow> Mother::windowMenu() {
         itemRow("mn_win", "mn_col", "&Sammlung", [this] { showCollectionWindow(); }),
         itemRow("mn_win", "mn_asy", "G&eraden", [this] { showLines(); }),
         itemRow("mn_win", "mn_punkt", "Punkte", [this] { showPoints(); }),
+        itemRow("mn_win", "mn_wertetabelle", "&Wertetabelle",
+                [this] { valueTable_->bringForward(); }),
         itemRow("mn_win", "mn_inter", "&Intervalle", [this] { showIntervalWindow(); }),
         itemRow("mn_win", "mn_graph", "&Graphische Darstellung",
                 [this] { bringForward(*graphSub_, state_->layout.graph); }),
