@@ -13,6 +13,7 @@ class ChildWindows : public Windows {
     QMdiSubWindow& term() { return mother->termWindow(); }
     QMdiSubWindow* para(int s) { return mother->paraWindows().window(s); }
     int clientWidth() { return mother->findChild<QMdiArea*>()->viewport()->width(); }
+    int clientHeight() { return mother->findChild<QMdiArea*>()->viewport()->height(); }
     int graphRight() { return graph().geometry().right() + 1; }
     void resize(QMdiSubWindow& window, int dw) {
         window.resize(window.width() + dw, window.height());
@@ -55,6 +56,21 @@ TEST_F(ChildWindows, ArrangedParameterWindowsFollowTheTermAndGraphWindowsTheUser
     a->move(10, 20);
     resize(graph(), -100);
     EXPECT_EQ(a->pos(), QPoint(10, 20));
+}
+
+// Both used to come back where they were closed, reaching out of the smaller main window.
+TEST_F(ChildWindows, WindowsClosedWhileTheMainWindowShrinksComeBackArrangedInIt) {
+    term().close();
+    graph().close();
+    mother->resize(700, 500);
+    QApplication::processEvents();
+    trigger("mn_term");
+    trigger("mn_graph");
+    QApplication::processEvents();
+
+    EXPECT_LE(term().geometry().right() + 1, clientWidth());
+    // Arranged without the term window, the graph took the whole height.
+    EXPECT_EQ(graph().geometry(), QRect(0, 0, term().width(), clientHeight()));
 }
 
 } // namespace vestrano

@@ -11,6 +11,7 @@
 #include "state/busy_scope.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "ui/main_window/child_window_binding.h"
 #include "ui/main_window/qt_dialogs.h"
 #include "ui/main_window/window_ui.h"
 
@@ -88,7 +89,7 @@ class Mother final : public QMainWindow {
     void changed(Change what);
     void refreshMenu();
     void applyLayout();
-    void readBack(QMdiSubWindow& window, ChildWindow& child);
+    bool childWindowEvent(QObject* watched, QEvent* event);
     void clientResized();
     void bringForward(QMdiSubWindow& window, ChildWindow& child);
     void setCheck(const char* name, bool checked);
@@ -117,6 +118,8 @@ class Mother final : public QMainWindow {
     TermForm* term_ = nullptr;
     QMdiSubWindow* graphSub_ = nullptr;
     QMdiSubWindow* termSub_ = nullptr;
+    std::optional<ChildWindowBinding> graphPlace_;
+    std::optional<ChildWindowBinding> termPlace_;
     std::unique_ptr<ParaWindows> paras_;
     ParameterList* paramList_ = nullptr;
     MiniCalc* calc_ = nullptr;
@@ -132,7 +135,6 @@ class Mother final : public QMainWindow {
     HelpWindow* help_ = nullptr;
     std::unique_ptr<HelpKey> helpKey_;
     std::unique_ptr<MenuKeys> menuKeys_;
-    bool applying_ = false; // the layout is being put on the windows
     bool quitDone_ = false;
 };
 
