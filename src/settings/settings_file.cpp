@@ -85,6 +85,19 @@ void applySettings(ProgramContext& ctx, const SettingsValues& values) {
     ctx.ui.changed(Change::Calculator);
 }
 
+std::string settingsNotSavedText(const std::string& path, const std::string& reason) {
+    return "Die Einstellungen konnten nicht in " + path + " gespeichert werden. " + reason;
+}
+
+void storeSettings(const PlotState& state, Ui& ui, const std::string& path) {
+    if (path.empty()) {
+        return;
+    }
+    if (const Status saved = saveopts(state, path); !saved.ok()) {
+        ui.message(settingsNotSavedText(path, saved.reason()), "Fehler", MessageIcon::Exclamation);
+    }
+}
+
 void storeWorkingSettings(const PlotState& state, Ui& ui) {
     const std::string& path = state.files.tmpfile;
     if (path.empty()) {
