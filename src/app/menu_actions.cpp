@@ -38,7 +38,7 @@ void winkelmas(ProgramContext& ctx, int m) {
     }
     setAngleMode(ctx.state, m);
     // The mode switch reads the settings of the working copy again; the unit must be there.
-    storeSettings(ctx.state, ctx.ui, ctx.state.files.tmpfile);
+    storeWorkingSettings(ctx.state, ctx.ui);
     ctx.ui.changed(Change::Menu);
     redrawGraph(ctx);
 }

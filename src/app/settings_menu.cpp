@@ -13,13 +13,13 @@
 namespace vestrano {
 
 void saveSettingsMenu(ProgramContext& ctx) {
-    storeSettings(ctx.state, ctx.ui, ctx.state.files.tmpfile);
+    storeWorkingSettings(ctx.state, ctx.ui);
     storeSettings(ctx.state, ctx.ui, ctx.state.files.colfile);
 }
 
 void restoreDefaultsMenu(ProgramContext& ctx) {
     setdefaults(ctx);
-    storeSettings(ctx.state, ctx.ui, ctx.state.files.tmpfile);
+    storeWorkingSettings(ctx.state, ctx.ui);
     // Help lines, fonts, widths and counts changed: the picture is drawn anew.
     setscale(ctx.state);
     aktpar(ctx);

@@ -99,13 +99,7 @@ void storeSettings(const PlotState& state, Ui& ui, const std::string& path) {
 }
 
 void storeWorkingSettings(const PlotState& state, Ui& ui) {
-    const std::string& path = state.files.tmpfile;
-    if (path.empty()) {
-        return;
-    }
-    if (const Status saved = saveopts(state, path); !saved.ok()) {
-        tellNotWritten(ui, path, saved.reason());
-    }
+    storeSettings(state, ui, state.files.tmpfile);
 }
 
 } // namespace vestrano

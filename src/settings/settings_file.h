@@ -41,7 +41,7 @@ std::string settingsNotSavedText(const std::string& path, const std::string& rea
 // name and the reason, since the user's choice would be lost unnoticed.
 void storeSettings(const PlotState& state, Ui& ui, const std::string& path);
 
-// The settings into the working copy, when there is one; a failed write is told.
+// The settings into the working copy, when there is one.
 void storeWorkingSettings(const PlotState& state, Ui& ui);
 
 } // namespace vestrano
