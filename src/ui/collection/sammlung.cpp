@@ -270,11 +270,9 @@ void Sammlung::renderView() {
     label9_->setGeometry(pixelRect({120, top, kClientWidth - 240, kStatusHeight}, tpp));
     setFixedSize(toPixels(kClientWidth, tpp), toPixels(top + kStatusHeight + kFrameSpace, tpp));
     if (sub_) {
-        // The frame's title and borders around the new inner size; the arrangement needs it
-        // before the window first shows.
+        // The frame's title and borders around the new inner size.
         const QMargins frame = sub_->contentsMargins();
         sub_->setFixedSize(size().grownBy(frame));
-        place_->readBack();
     }
 }
 

@@ -24,7 +24,8 @@ bool take(int& twips, int pixels, int tpp) {
 } // namespace
 
 ChildWindowBinding::ChildWindowBinding(QMdiSubWindow& window, ChildWindow& record, Sizing sizing)
-    : window_(window), record_(record), sizing_(sizing) {}
+    : window_(window), record_(record), sizing_(sizing),
+      seen_(pixelRect(record, twipsPerPixel(window))) {}
 
 void ChildWindowBinding::place() {
     placing_ = true;
@@ -34,6 +35,10 @@ void ChildWindowBinding::place() {
             window_.move(wanted.topLeft());
         } else if (sizing_ == Sizing::ByRecord && window_.geometry() != wanted) {
             window_.setGeometry(wanted);
+        }
+        seen_.moveTo(wanted.topLeft());
+        if (sizing_ == Sizing::ByRecord) {
+            seen_.setSize(wanted.size());
         }
     }
     if (window_.isHidden() == record_.visible) {
@@ -49,15 +54,17 @@ bool ChildWindowBinding::readBack() {
     }
     const int tpp = twipsPerPixel(window_);
     const QRect shown = window_.geometry();
-    bool changed = take(record_.width, shown.width(), tpp);
-    changed = take(record_.height, shown.height(), tpp) || changed;
-    if (window_.isHidden()) {
-        return changed;
-    }
-    changed = take(record_.left, shown.x(), tpp) || changed;
-    changed = take(record_.top, shown.y(), tpp) || changed;
-    changed = changed || record_.normal != isNormal(window_);
+    bool changed = record_.normal != isNormal(window_);
     record_.normal = isNormal(window_);
+    if (shown.size() != seen_.size()) {
+        changed = take(record_.width, shown.width(), tpp) || changed;
+        changed = take(record_.height, shown.height(), tpp) || changed;
+    }
+    if (shown.topLeft() != seen_.topLeft()) {
+        changed = take(record_.left, shown.x(), tpp) || changed;
+        changed = take(record_.top, shown.y(), tpp) || changed;
+    }
+    seen_ = shown;
     return changed;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 #include "state/window_layout.h"
 
 class QMdiSubWindow;
@@ -19,19 +21,20 @@ class ChildWindowBinding {
 
     // The record's place and visibility on the window, hidden or not, so that a hidden window
     // comes back where the record says. A minimised or maximised window keeps its state and
-    // place. Limits the window sets on its size go back into the record.
+    // place. What the window made of the place (its size limits, a size its contents fixed
+    // meanwhile, hidden or not) goes back into the record.
     void place();
-    // After a move or resize: what the window shows differently from the record goes into it,
-    // so that a place that survives the trip through pixels keeps its exact twips. A hidden
-    // window keeps the place it comes back to; its size is taken, since its contents may
-    // change it. The window's own events during `place` change nothing. True when the record
-    // changed.
+    // After a move or resize: what changed on the window since it was last placed or read goes
+    // into the record. A place the program gave but has not yet put on the window stays, and
+    // a value that reads back as the record says keeps the record's exact twips. The window's
+    // own events during `place` change nothing. True when the record changed.
     bool readBack();
 
   private:
     QMdiSubWindow& window_;
     ChildWindow& record_;
     Sizing sizing_;
+    QRect seen_; // the window's geometry when last placed or read, in pixels
     bool placing_ = false;
 };
 

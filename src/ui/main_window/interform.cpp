@@ -191,8 +191,6 @@ void InterForm::renderMode() {
         return;
     }
     sub_->setFixedSize(sub_->sizeHint());
-    // The arrangement needs the size before the window first shows.
-    place_->readBack();
 }
 
 void InterForm::aspectReleased(QObject* button, QEvent* event) {
