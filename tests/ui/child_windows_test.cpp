@@ -73,4 +73,20 @@ TEST_F(ChildWindows, WindowsClosedWhileTheMainWindowShrinksComeBackArrangedInIt)
     EXPECT_EQ(graph().geometry(), QRect(0, 0, term().width(), clientHeight()));
 }
 
+// A drag by the mouse reports a move along with the new size.
+TEST_F(ChildWindows, ArrangedParameterWindowsFollowAGraphWindowDraggedNarrower) {
+    enterTerm(0, "a*x");
+    QMdiSubWindow* a = para(kFirstFreeParam);
+    ASSERT_TRUE(a);
+    const QPoint edge(graph().width() - 2, graph().height() / 2);
+    QTest::mouseMove(&graph(), edge);
+    QTest::mousePress(&graph(), Qt::LeftButton, {}, edge);
+    QTest::mouseMove(&graph(), edge - QPoint(50, 0));
+    QTest::mouseMove(&graph(), edge - QPoint(100, 0));
+    QTest::mouseRelease(&graph(), Qt::LeftButton, {}, edge - QPoint(100, 0));
+    QApplication::processEvents();
+    EXPECT_EQ(a->x(), graphRight());
+    EXPECT_LT(graphRight(), clientWidth() - a->width());
+}
+
 } // namespace vestrano

@@ -13,12 +13,10 @@ bool isNormal(const QMdiSubWindow& window) {
 }
 
 // A value the window shows as the record says keeps the record's twips.
-bool take(int& twips, int pixels, int tpp) {
-    if (toPixels(twips, tpp) == pixels) {
-        return false;
+void take(int& twips, int pixels, int tpp) {
+    if (toPixels(twips, tpp) != pixels) {
+        twips = toTwips(pixels, tpp);
     }
-    twips = toTwips(pixels, tpp);
-    return true;
 }
 
 } // namespace
@@ -48,24 +46,22 @@ void ChildWindowBinding::place() {
     readBack();
 }
 
-bool ChildWindowBinding::readBack() {
+void ChildWindowBinding::readBack() {
     if (placing_) {
-        return false;
+        return;
     }
     const int tpp = twipsPerPixel(window_);
     const QRect shown = window_.geometry();
-    bool changed = record_.normal != isNormal(window_);
     record_.normal = isNormal(window_);
     if (shown.size() != seen_.size()) {
-        changed = take(record_.width, shown.width(), tpp) || changed;
-        changed = take(record_.height, shown.height(), tpp) || changed;
+        take(record_.width, shown.width(), tpp);
+        take(record_.height, shown.height(), tpp);
     }
     if (shown.topLeft() != seen_.topLeft()) {
-        changed = take(record_.left, shown.x(), tpp) || changed;
-        changed = take(record_.top, shown.y(), tpp) || changed;
+        take(record_.left, shown.x(), tpp);
+        take(record_.top, shown.y(), tpp);
     }
     seen_ = shown;
-    return changed;
 }
 
 } // namespace vestrano

@@ -27,8 +27,8 @@ class ChildWindowBinding {
     // After a move or resize: what changed on the window since it was last placed or read goes
     // into the record. A place the program gave but has not yet put on the window stays, and
     // a value that reads back as the record says keeps the record's exact twips. The window's
-    // own events during `place` change nothing. True when the record changed.
-    bool readBack();
+    // own events during `place` change nothing.
+    void readBack();
 
   private:
     QMdiSubWindow& window_;

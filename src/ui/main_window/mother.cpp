@@ -150,16 +150,19 @@ bool Mother::eventFilter(QObject* watched, QEvent* event) {
 // and a new size of either moves the arranged parameter windows along.
 bool Mother::childWindowEvent(QObject* watched, QEvent* event) {
     const bool term = watched == termSub_;
+    ChildWindow& record = term ? state_->layout.term : state_->layout.graph;
     if (hideInsteadOfClosing(*static_cast<QWidget*>(watched), event)) {
-        (term ? state_->layout.term : state_->layout.graph).visible = false;
+        record.visible = false;
         return true;
     }
     const QEvent::Type type = event->type();
     if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::WindowStateChange) {
         return false;
     }
-    const bool changed = (term ? termPlace_ : graphPlace_)->readBack();
-    if (changed && paras_ && type == QEvent::Resize) {
+    // A drag reports the move first, and the new size is read with it.
+    const TwipRect before = record;
+    (term ? termPlace_ : graphPlace_)->readBack();
+    if (paras_ && (record.width != before.width || record.height != before.height)) {
         childResized(ctx_);
     }
     return false;
