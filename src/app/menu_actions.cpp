@@ -1,8 +1,8 @@
 #include "app/menu_actions.h"
 
-#include "app/settings_menu.h"
 #include "app/window_arrangement.h"
 #include "settings/angle_mode.h"
+#include "settings/settings_file.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
@@ -38,7 +38,7 @@ void winkelmas(ProgramContext& ctx, int m) {
     }
     setAngleMode(ctx.state, m);
     // The mode switch reads the settings of the working copy again; the unit must be there.
-    saveSettingsInto(ctx, ctx.state.files.tmpfile);
+    storeWorkingSettings(ctx.state, ctx.ui);
     ctx.ui.changed(Change::Menu);
     redrawGraph(ctx);
 }

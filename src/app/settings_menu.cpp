@@ -1,7 +1,5 @@
 #include "app/settings_menu.h"
 
-#include <string>
-
 #include "app/window_arrangement.h"
 #include "params/param_table.h"
 #include "plot/scale.h"
@@ -14,26 +12,14 @@
 
 namespace vestrano {
 
-void saveSettingsInto(ProgramContext& ctx, const std::string& path) {
-    if (path.empty()) {
-        return;
-    }
-    const Status saved = saveopts(ctx.state, path);
-    if (!saved.ok()) {
-        ctx.ui.message("Die Einstellungen konnten nicht in " + path + " gespeichert werden. " +
-                           saved.reason(),
-                       "Fehler", MessageIcon::Exclamation);
-    }
-}
-
 void saveSettingsMenu(ProgramContext& ctx) {
-    saveSettingsInto(ctx, ctx.state.files.tmpfile);
-    saveSettingsInto(ctx, ctx.state.files.colfile);
+    storeWorkingSettings(ctx.state, ctx.ui);
+    storeSettings(ctx.state, ctx.ui, ctx.state.files.colfile);
 }
 
 void restoreDefaultsMenu(ProgramContext& ctx) {
     setdefaults(ctx);
-    saveSettingsInto(ctx, ctx.state.files.tmpfile);
+    storeWorkingSettings(ctx.state, ctx.ui);
     // Help lines, fonts, widths and counts changed: the picture is drawn anew.
     setscale(ctx.state);
     aktpar(ctx);

@@ -1,14 +1,8 @@
 #pragma once
 
-#include <string>
-
 namespace vestrano {
 
 struct ProgramContext;
-
-// Writes the settings into `path` (nothing when it is empty); a failure is told with the file's
-// name and the reason, since the user's choice would be lost unnoticed.
-void saveSettingsInto(ProgramContext& ctx, const std::string& path);
 
 // "Einstellungen speichern": into the working copy and, when a collection file is open, into
 // it. A file that cannot be written is reported with its name.

@@ -85,14 +85,21 @@ void applySettings(ProgramContext& ctx, const SettingsValues& values) {
     ctx.ui.changed(Change::Calculator);
 }
 
-void storeWorkingSettings(const PlotState& state, Ui& ui) {
-    const std::string& path = state.files.tmpfile;
+std::string settingsNotSavedText(const std::string& path, const std::string& reason) {
+    return "Die Einstellungen konnten nicht in " + path + " gespeichert werden. " + reason;
+}
+
+void storeSettings(const PlotState& state, Ui& ui, const std::string& path) {
     if (path.empty()) {
         return;
     }
     if (const Status saved = saveopts(state, path); !saved.ok()) {
-        tellNotWritten(ui, path, saved.reason());
+        ui.message(settingsNotSavedText(path, saved.reason()), "Fehler", MessageIcon::Exclamation);
     }
+}
+
+void storeWorkingSettings(const PlotState& state, Ui& ui) {
+    storeSettings(state, ui, state.files.tmpfile);
 }
 
 } // namespace vestrano

@@ -34,7 +34,14 @@ void loadopts(ProgramContext& ctx, const std::string& path);
 // colours into the standard colours, then the dialogs reload and the pens follow.
 void applySettings(ProgramContext& ctx, const SettingsValues& values);
 
-// The settings into the working copy, when there is one; a failed write is told.
+// The message that tells why the settings did not reach `path`.
+std::string settingsNotSavedText(const std::string& path, const std::string& reason);
+
+// Writes the settings into `path` (nothing when it is empty); a failure is told with the file's
+// name and the reason, since the user's choice would be lost unnoticed.
+void storeSettings(const PlotState& state, Ui& ui, const std::string& path);
+
+// The settings into the working copy, when there is one.
 void storeWorkingSettings(const PlotState& state, Ui& ui);
 
 } // namespace vestrano

@@ -76,15 +76,11 @@ struct ParamListRow {
     bool checked = false; // the slot's window is visible
 };
 
-// What the parameter list window shows; sizes in twips.
-struct ParamListWindow {
-    bool visible = false;
+// What the parameter list window shows, and its place in twips.
+struct ParamListWindow : ChildWindow {
+    ParamListWindow() : ChildWindow{{0, 0, 1650, 4140}, false, true} {}
     std::vector<ParamListRow> rows;
     std::string buttonCaption = "&Alle";
-    int left = 0;
-    int top = 0;
-    int width = 1650;
-    int height = 4140;
     int listHeight = 3660;
 };
 

@@ -5,6 +5,7 @@
 #include "params/param_table.h"
 #include "settings/defaults.h"
 #include "settings/graph_options.h"
+#include "settings/settings_file.h"
 #include "settings/settings_keys.h"
 #include "settings_fixture.h"
 
@@ -146,7 +147,7 @@ TEST_F(OptionDialogs, ZoomFactorsAreRefusedEachOnItsOwn) {
     applyZoomOptions(ctx);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[1].text,
-              notWrittenText(state.files.tmpfile, "Der Ordner existiert nicht."));
+              settingsNotSavedText(state.files.tmpfile, "Der Ordner existiert nicht."));
     EXPECT_EQ(ui.messages[1].icon, MessageIcon::Exclamation);
     EXPECT_EQ(state.options.zoomx, 3);
 }

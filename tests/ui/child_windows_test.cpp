@@ -12,6 +12,7 @@ class ChildWindows : public Windows {
     QMdiSubWindow& term() { return termWindow(); }
     QMdiSubWindow* para(int s) { return paraWindow(s); }
     int clientWidth() { return mother->findChild<QMdiArea*>()->viewport()->width(); }
+    int clientHeight() { return mother->findChild<QMdiArea*>()->viewport()->height(); }
     int graphRight() { return graph().geometry().right() + 1; }
     void resize(QMdiSubWindow& window, int dw) {
         window.resize(window.width() + dw, window.height());
@@ -75,6 +76,37 @@ TEST_F(ChildWindows, TheProgramEndsWithEveryWindowOpen) {
     QApplication::processEvents();
     mother.reset();
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
+}
+
+// Both used to come back where they were closed, reaching out of the smaller main window.
+TEST_F(ChildWindows, WindowsClosedWhileTheMainWindowShrinksComeBackArrangedInIt) {
+    term().close();
+    graph().close();
+    mother->resize(700, 500);
+    QApplication::processEvents();
+    trigger("mn_term");
+    trigger("mn_graph");
+    QApplication::processEvents();
+
+    EXPECT_LE(term().geometry().right() + 1, clientWidth());
+    // Arranged without the term window, the graph took the whole height.
+    EXPECT_EQ(graph().geometry(), QRect(0, 0, term().width(), clientHeight()));
+}
+
+// A drag by the mouse reports a move along with the new size.
+TEST_F(ChildWindows, ArrangedParameterWindowsFollowAGraphWindowDraggedNarrower) {
+    enterTerm(0, "a*x");
+    QMdiSubWindow* a = para(kFirstFreeParam);
+    ASSERT_TRUE(a);
+    const QPoint edge(graph().width() - 2, graph().height() / 2);
+    QTest::mouseMove(&graph(), edge);
+    QTest::mousePress(&graph(), Qt::LeftButton, {}, edge);
+    QTest::mouseMove(&graph(), edge - QPoint(50, 0));
+    QTest::mouseMove(&graph(), edge - QPoint(100, 0));
+    QTest::mouseRelease(&graph(), Qt::LeftButton, {}, edge - QPoint(100, 0));
+    QApplication::processEvents();
+    EXPECT_EQ(a->x(), graphRight());
+    EXPECT_LT(graphRight(), clientWidth() - a->width());
 }
 
 } // namespace vestrano

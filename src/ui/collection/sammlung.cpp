@@ -74,6 +74,8 @@ Sammlung::Sammlung(ProgramContext& ctx, QMdiArea& mdi) : ctx_(ctx) {
     buildButtons();
     sub_ = addToolWindow(mdi, this);
     sub_->setObjectName("sammlung_window");
+    place_.emplace(*sub_, ctx_.state.collection.window.frame,
+                   ChildWindowBinding::Sizing::ByContents);
     sub_->installEventFilter(this);
     sync();
 }
@@ -187,11 +189,7 @@ void Sammlung::sync() {
     }
     renderLabels();
     renderView();
-    place();
-    const ChildWindow& frame = ctx_.state.collection.window.frame;
-    if (sub_->isHidden() == frame.visible) {
-        sub_->setVisible(frame.visible);
-    }
+    place_->place();
     applying_ = false;
 }
 
@@ -276,32 +274,6 @@ void Sammlung::renderView() {
         const QMargins frame = sub_->contentsMargins();
         sub_->setFixedSize(size().grownBy(frame));
     }
-    readBack();
-}
-
-void Sammlung::place() {
-    const ChildWindow& frame = ctx_.state.collection.window.frame;
-    const int tpp = twipsPerPixel(*this);
-    const QPoint wanted(toPixels(frame.left, tpp), toPixels(frame.top, tpp));
-    if (sub_->pos() != wanted) {
-        sub_->move(wanted);
-    }
-}
-
-// The window's size with its frame, and a place the user dragged it to, go to the state.
-void Sammlung::readBack() {
-    if (!sub_) {
-        return;
-    }
-    ChildWindow& frame = ctx_.state.collection.window.frame;
-    const int tpp = twipsPerPixel(*this);
-    frame.width = toTwips(sub_->width(), tpp);
-    frame.height = toTwips(sub_->height(), tpp);
-    if (!applying_) {
-        frame.left = toTwips(sub_->x(), tpp);
-        frame.top = toTwips(sub_->y(), tpp);
-    }
-    frame.normal = !(sub_->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
 }
 
 void Sammlung::boxText(int j) {
@@ -327,7 +299,7 @@ bool Sammlung::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
-            readBack();
+            place_->readBack();
         }
         return false;
     }

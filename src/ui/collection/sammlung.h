@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "state/collection_table.h"
+#include "ui/main_window/child_window_binding.h"
 
 class QCheckBox;
 class QLabel;
@@ -42,13 +43,12 @@ class Sammlung final : public QWidget {
     void renderBoxes();
     void renderLabels();
     void renderView();
-    void place();
-    void readBack();
     std::optional<DetailBox> detailBox(QObject* watched) const;
     void boxText(int j);
 
     ProgramContext& ctx_;
     QMdiSubWindow* sub_ = nullptr;
+    std::optional<ChildWindowBinding> place_;
     QListWidget* list_ = nullptr;
     std::array<QPlainTextEdit*, 6> txt_{};
     std::array<QLineEdit*, 3> dicke_{};

@@ -52,6 +52,7 @@ InterForm::InterForm(ProgramContext& ctx, QMdiArea& mdi) : ctx_(ctx) {
     buildButtons();
     sub_ = addToolWindow(mdi, this);
     sub_->setObjectName("interform_window");
+    place_.emplace(*sub_, ctx_.state.intervals.frame, ChildWindowBinding::Sizing::ByContents);
     sub_->installEventFilter(this);
     sync();
 }
@@ -140,10 +141,7 @@ void InterForm::sync() {
         renderTexts();
     }
     renderColours();
-    place();
-    if (sub_->isHidden() == w.frame.visible) {
-        sub_->setVisible(w.frame.visible);
-    }
+    place_->place();
 }
 
 void InterForm::renderTexts() {
@@ -192,39 +190,7 @@ void InterForm::renderMode() {
     if (!sub_) {
         return;
     }
-    applying_ = true;
     sub_->setFixedSize(sub_->sizeHint());
-    applying_ = false;
-    readBack();
-}
-
-void InterForm::place() {
-    const ChildWindow& frame = ctx_.state.intervals.frame;
-    const int tpp = twipsPerPixel(*this);
-    const QPoint wanted(toPixels(frame.left, tpp), toPixels(frame.top, tpp));
-    if (sub_->pos() == wanted) {
-        return;
-    }
-    applying_ = true;
-    sub_->move(wanted);
-    applying_ = false;
-}
-
-// The window's size with its frame goes to the state, for the arrangement; a place the user
-// dragged it to as well.
-void InterForm::readBack() {
-    if (applying_) {
-        return;
-    }
-    const int tpp = twipsPerPixel(*this);
-    ChildWindow& frame = ctx_.state.intervals.frame;
-    frame.width = toTwips(sub_->width(), tpp);
-    frame.height = toTwips(sub_->height(), tpp);
-    if (sub_->isHidden()) {
-        return;
-    }
-    frame.left = toTwips(sub_->x(), tpp);
-    frame.top = toTwips(sub_->y(), tpp);
 }
 
 void InterForm::aspectReleased(QObject* button, QEvent* event) {
@@ -248,7 +214,7 @@ bool InterForm::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::Move:
     case QEvent::Resize:
-        readBack();
+        place_->readBack();
         break;
     case QEvent::Close:
         hideInsteadOfClosing(*sub_, event);

@@ -3,8 +3,10 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 #include "state/interval_window.h"
+#include "ui/main_window/child_window_binding.h"
 
 class QLabel;
 class QLineEdit;
@@ -38,12 +40,11 @@ class InterForm final : public QWidget {
     void renderTexts();
     void renderMode();
     void renderColours();
-    void place();
-    void readBack();
     void aspectReleased(QObject* button, QEvent* event);
 
     ProgramContext& ctx_;
     QMdiSubWindow* sub_ = nullptr;
+    std::optional<ChildWindowBinding> place_;
     std::array<QLineEdit*, kIntervalRows> von_{};
     std::array<QLineEdit*, kIntervalRows> bis_{};
     std::array<QLabel*, kIntervalRows> label4_{};
@@ -54,7 +55,6 @@ class InterForm final : public QWidget {
     QPushButton* command6_ = nullptr;
     int renderedRevision_ = -1;
     int renderedMode_ = -1;
-    bool applying_ = false; // the state's place is being put on the window
 };
 
 } // namespace vestrano

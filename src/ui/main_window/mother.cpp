@@ -39,10 +39,6 @@ namespace vestrano {
 
 namespace {
 
-bool isNormal(const QMdiSubWindow& window) {
-    return !(window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
-}
-
 void limitSize(QMdiSubWindow& window, const TrackLimits& limits) {
     window.setMinimumSize(limits.minWidth, limits.minHeight);
     if (limits.maxHeight > 0) {
@@ -69,6 +65,8 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     termSub_ = mdi_->addSubWindow(term_);
     graphSub_->setObjectName("graphform_window");
     termSub_->setObjectName("termform_window");
+    graphPlace_.emplace(*graphSub_, state_->layout.graph, ChildWindowBinding::Sizing::ByRecord);
+    termPlace_.emplace(*termSub_, state_->layout.term, ChildWindowBinding::Sizing::ByRecord);
     const int tpp = twipsPerPixel(*this);
     limitSize(*termSub_, termLimits(tpp, tpp));
     limitSize(*graphSub_, graphLimits(tpp, tpp));
@@ -138,28 +136,30 @@ bool Mother::eventFilter(QObject* watched, QEvent* event) {
         clientResized();
         return false;
     }
-    if ((watched == termSub_ || watched == graphSub_) &&
-        hideInsteadOfClosing(*static_cast<QWidget*>(watched), event)) {
+    if (watched == termSub_ || watched == graphSub_) {
+        return childWindowEvent(watched, event);
+    }
+    return false;
+}
+
+// Closing hides the term or graph window; a move or resize by the user goes to the state,
+// and a new size of either moves the arranged parameter windows along.
+bool Mother::childWindowEvent(QObject* watched, QEvent* event) {
+    const bool term = watched == termSub_;
+    ChildWindow& record = term ? state_->layout.term : state_->layout.graph;
+    if (hideInsteadOfClosing(*static_cast<QWidget*>(watched), event)) {
+        record.visible = false;
         return true;
     }
-    switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::Hide:
-    case QEvent::WindowStateChange:
-        if (!applying_ && watched == termSub_) {
-            readBack(*termSub_, state_->layout.term);
-        } else if (!applying_ && watched == graphSub_) {
-            readBack(*graphSub_, state_->layout.graph);
-        }
-        if (!applying_ && paras_ && event->type() == QEvent::Resize &&
-            (watched == termSub_ || watched == graphSub_)) {
-            childResized(ctx_);
-        }
-        break;
-    default:
-        break;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::WindowStateChange) {
+        return false;
+    }
+    // A drag reports the move first, and the new size is read with it.
+    const TwipRect before = record;
+    (term ? termPlace_ : graphPlace_)->readBack();
+    if (paras_ && (record.width != before.width || record.height != before.height)) {
+        childResized(ctx_);
     }
     return false;
 }
@@ -170,41 +170,9 @@ void Mother::clientResized() {
                 toTwips(mdi_->viewport()->height(), tpp), isMinimized());
 }
 
-// The user moved, sized, hid or showed a child: the arrangement starts from there.
-void Mother::readBack(QMdiSubWindow& window, ChildWindow& child) {
-    child.visible = window.isVisibleTo(mdi_);
-    // A hidden window keeps the place it will come back to.
-    if (!child.visible) {
-        return;
-    }
-    const int tpp = twipsPerPixel(*this);
-    const QRect r = window.geometry();
-    child.left = toTwips(r.x(), tpp);
-    child.top = toTwips(r.y(), tpp);
-    child.width = toTwips(r.width(), tpp);
-    child.height = toTwips(r.height(), tpp);
-    child.normal = isNormal(window);
-}
-
 void Mother::applyLayout() {
-    const int tpp = twipsPerPixel(*this);
-    const auto place = [&](QMdiSubWindow& window, const ChildWindow& child) {
-        if (!child.visible) {
-            window.hide();
-            return;
-        }
-        if (isNormal(window)) {
-            window.setGeometry(pixelRect(child, tpp));
-        }
-        window.show();
-    };
-    applying_ = true;
-    place(*termSub_, state_->layout.term);
-    place(*graphSub_, state_->layout.graph);
-    applying_ = false;
-    // Size limits may have changed what was asked for.
-    readBack(*termSub_, state_->layout.term);
-    readBack(*graphSub_, state_->layout.graph);
+    termPlace_->place();
+    graphPlace_->place();
 }
 
 void Mother::bringForward(QMdiSubWindow& window, ChildWindow& child) {

@@ -10,6 +10,7 @@
 #include "state/busy_scope.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "ui/main_window/child_window_binding.h"
 #include "ui/main_window/menu_table.h"
 #include "ui/main_window/qt_dialogs.h"
 #include "ui/main_window/window_ui.h"
@@ -75,7 +76,7 @@ class Mother final : public QMainWindow {
     void changed(Change what);
     void refreshMenu();
     void applyLayout();
-    void readBack(QMdiSubWindow& window, ChildWindow& child);
+    bool childWindowEvent(QObject* watched, QEvent* event);
     void clientResized();
     void bringForward(QMdiSubWindow& window, ChildWindow& child);
     void buildParamWindows();
@@ -102,6 +103,8 @@ class Mother final : public QMainWindow {
     TermForm* term_ = nullptr;
     QMdiSubWindow* graphSub_ = nullptr;
     QMdiSubWindow* termSub_ = nullptr;
+    std::optional<ChildWindowBinding> graphPlace_;
+    std::optional<ChildWindowBinding> termPlace_;
     std::unique_ptr<ParaWindows> paras_;
     ParameterList* paramList_ = nullptr;
     MiniCalc* calc_ = nullptr;
@@ -120,7 +123,6 @@ class Mother final : public QMainWindow {
     HelpWindow* help_ = nullptr;
     std::unique_ptr<HelpKey> helpKey_;
     std::unique_ptr<MenuKeys> menuKeys_;
-    bool applying_ = false; // the layout is being put on the windows
     bool quitDone_ = false;
 };
 

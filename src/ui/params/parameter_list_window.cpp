@@ -60,6 +60,7 @@ ParameterList::ParameterList(ProgramContext& ctx, QMdiArea& mdi) : ctx_(ctx), md
 
     sub_ = addToolWindow(mdi_, this);
     sub_->setObjectName("Parameter_window");
+    place_.emplace(*sub_, ctx_.state.paramlist, ChildWindowBinding::Sizing::ByRecord);
     sub_->setMinimumHeight(toPixels(kListMinHeight, twipsPerPixel(*this)));
     // However short the names, the caption stays readable beside the close box.
     QFont caption = sub_->font();
@@ -85,10 +86,7 @@ void ParameterList::sync() {
     const ParamListWindow& list = ctx_.state.paramlist;
     renderRows();
     command1_->setText(qtText(list.buttonCaption));
-    place();
-    if (sub_->isHidden() == list.visible) {
-        sub_->setVisible(list.visible);
-    }
+    place_->place();
 }
 
 // Rows are rebuilt only when the parameters changed, so that a click never loses its row.
@@ -108,31 +106,6 @@ void ParameterList::renderRows() {
         const bool checked = rows[static_cast<std::size_t>(i)].checked;
         list1_->item(i)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     }
-}
-
-void ParameterList::place() {
-    const ParamListWindow& list = ctx_.state.paramlist;
-    const QRect wanted =
-        pixelRect({list.left, list.top, list.width, list.height}, twipsPerPixel(*this));
-    if (sub_->geometry() == wanted) {
-        return;
-    }
-    applying_ = true;
-    sub_->setGeometry(wanted);
-    applying_ = false;
-}
-
-// The user moved or sized the window: the next refresh starts from there.
-void ParameterList::readBack() {
-    if (applying_ || sub_->isHidden()) {
-        return;
-    }
-    const int tpp = twipsPerPixel(*this);
-    ParamListWindow& list = ctx_.state.paramlist;
-    list.left = toTwips(sub_->x(), tpp);
-    list.top = toTwips(sub_->y(), tpp);
-    list.width = toTwips(sub_->width(), tpp);
-    list.height = toTwips(sub_->height(), tpp);
 }
 
 void ParameterList::rowChanged(QListWidgetItem* item) {
@@ -171,7 +144,7 @@ bool ParameterList::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::Move:
     case QEvent::Resize:
-        readBack();
+        place_->readBack();
         break;
     case QEvent::Close:
         hideInsteadOfClosing(*sub_, event);

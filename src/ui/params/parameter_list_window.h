@@ -2,7 +2,10 @@
 
 #include <QWidget>
 
+#include <optional>
+
 #include "params/param_list.h"
+#include "ui/main_window/child_window_binding.h"
 
 class QListWidget;
 class QListWidgetItem;
@@ -32,8 +35,6 @@ class ParameterList final : public QWidget {
 
   private:
     void renderRows();
-    void place();
-    void readBack();
     void rowChanged(QListWidgetItem* item);
     void closed();
     int rowPixels() const;
@@ -41,9 +42,9 @@ class ParameterList final : public QWidget {
     ProgramContext& ctx_;
     QMdiArea& mdi_;
     QMdiSubWindow* sub_ = nullptr;
+    std::optional<ChildWindowBinding> place_;
     QPushButton* command1_ = nullptr;
     QListWidget* list1_ = nullptr;
-    bool applying_ = false; // the state's geometry is being put on the window
 };
 
 } // namespace vestrano
