@@ -4,6 +4,7 @@
 
 #include "state/plot_state.h"
 #include "state/rounding.h"
+#include "state/twip_rect.h"
 
 namespace vestrano {
 
@@ -13,10 +14,6 @@ constexpr int kTermMinWidth = 5050; // twips
 constexpr int kTermHeight = 1965;
 constexpr int kGraphMinWidth = 2500;
 constexpr int kGraphMinHeight = 4000;
-
-int pixels(int twips, int twipsPerPixel) {
-    return static_cast<int>(roundEven(static_cast<double>(twips) / std::max(twipsPerPixel, 1)));
-}
 
 // The term window at the left edge (0) or, once moved away from it, at the right edge.
 int placeTerm(ChildWindow& term, int clientWidth) {
@@ -104,12 +101,12 @@ FrameGeometry paramFrame(const PlotState& state) {
 }
 
 TrackLimits termLimits(int tppx, int tppy) {
-    const int height = pixels(kTermHeight, tppy);
-    return {pixels(kTermMinWidth, tppx), 0, height, height};
+    const int height = toPixels(kTermHeight, tppy);
+    return {toPixels(kTermMinWidth, tppx), 0, height, height};
 }
 
 TrackLimits graphLimits(int tppx, int tppy) {
-    return {pixels(kGraphMinWidth, tppx), 0, pixels(kGraphMinHeight, tppy), 0};
+    return {toPixels(kGraphMinWidth, tppx), 0, toPixels(kGraphMinHeight, tppy), 0};
 }
 
 } // namespace vestrano

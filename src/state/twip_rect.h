@@ -1,6 +1,15 @@
 #pragma once
 
+#include <algorithm>
+
+#include "state/rounding.h"
+
 namespace vestrano {
+
+// Twips to whole pixels at `tpp` twips per pixel, halves to even.
+inline int toPixels(double twips, int tpp) {
+    return static_cast<int>(roundEven(twips / std::max(tpp, 1)));
+}
 
 // A place in a window or in the main window's client area, in twips.
 struct TwipRect {

@@ -9,6 +9,7 @@
 
 #include "plot/graph_layout.h"
 #include "state/rounding.h"
+#include "state/twip_rect.h"
 
 namespace vestrano {
 
@@ -16,10 +17,6 @@ namespace vestrano {
 inline int16_t twipsPerPixel(const QWidget& widget) {
     const int dpi = std::max(widget.logicalDpiX(), 1);
     return static_cast<int16_t>(std::max(1.0, std::nearbyint(1440.0 / dpi)));
-}
-
-inline int toPixels(double twips, int tpp) {
-    return static_cast<int>(roundEven(twips / std::max(tpp, 1)));
 }
 
 inline int toTwips(int pixels, int tpp) {

@@ -15,6 +15,7 @@
 #include "state/program_context.h"
 #include "ui/canvas/qt_colour.h"
 #include "ui/canvas/qt_fonts.h"
+#include "ui/main_window/box_events.h"
 #include "ui/main_window/twips.h"
 #include "ui/params/para_clock.h"
 
@@ -23,18 +24,6 @@ namespace vestrano {
 namespace {
 
 constexpr double kValuePointSize = 8.25;
-
-bool isEnter(const QEvent* event) {
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-// Leaving a box for a message box, a menu or another program is no entry; leaving it for
-// another control is.
-bool leftForControl(const QEvent* event) {
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
 
 } // namespace
 
@@ -174,7 +163,7 @@ bool Para::eventFilter(QObject* watched, QEvent* event) {
     }
     switch (event->type()) {
     case QEvent::KeyPress:
-        if (isEnter(event)) {
+        if (isEnterKey(event)) {
             entered(*b);
             return true;
         }
