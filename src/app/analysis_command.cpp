@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "analysis/points_of_interest.h"
 #include "analysis/table_rows.h"
 #include "analysis/table_text.h"
 #include "analysis/value_table.h"
@@ -51,6 +52,18 @@ int printValueTable(const CommandLine& line, Ui& ui, std::ostream& out, std::ost
         return kWrongArguments;
     }
     out << tableText(valueTable(*state, ui, rows.value()), Notation::Plain);
+    return kDone;
+}
+
+int printPoints(const CommandLine& line, Ui& ui, std::ostream& out, std::ostream& errors) {
+    auto state = std::make_unique<PlotState>();
+    ProgramContext ctx{*state, ui};
+    if (Status loaded = loadFunctionEntry(ctx, line, "--points"); !loaded.ok()) {
+        errors << loaded.reason() << '\n';
+        return kNoEntry;
+    }
+    const Viewport& view = state->view;
+    out << pointsText(findPoints(*state, view.xmin, view.xmax), Notation::Plain, false);
     return kDone;
 }
 
