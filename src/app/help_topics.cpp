@@ -86,6 +86,9 @@ constexpr auto kPunkte = std::to_array<HelpControl>({{"Label2"},
                                                      {"Text2"},
                                                      {"Command2"}});
 
+constexpr auto kKurvenpunkte = std::to_array<HelpControl>(
+    {{"tab_punkte"}, {"lb_status"}, {"cmd_kopieren"}, {"cmd_schliessen"}});
+
 constexpr auto kOptionsgraph = std::to_array<HelpControl>({{"Text1"},
                                                            {"Text2"},
                                                            {"Text3"},
@@ -128,6 +131,7 @@ constexpr auto kWindows = std::to_array<WindowHelp>({
     {"sammlung", "sammlung.html", kSammlung},
     {"Asymptoten", "geraden.html", kAsymptoten},
     {"Punkte", "punkte.html", kPunkte},
+    {"Kurvenpunkte", "kurvenpunkte.html", kKurvenpunkte},
     {"optionsgraph", "optionsgraph.html", kOptionsgraph},
     {"optionslinie", "optionslinie.html", kOptionslinie},
     {"optionszoom", "optionszoom.html", kOptionszoom},
