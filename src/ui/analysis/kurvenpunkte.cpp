@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/curve_points_window.h"
 #include "state/plot_state.h"
@@ -33,7 +34,13 @@ Kurvenpunkte::Kurvenpunkte(ProgramContext& ctx, QMdiArea& mdi) : QWidget(nullptr
     table_->setHorizontalHeaderLabels({"Graph", "Art", "x", "y"});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
+    const int digit = fontMetrics().horizontalAdvance('0');
+    // "f,g", "y-Achsenabschnitt" and an x of 15 digits fit.
+    for (const auto& [column, digits] : {std::pair{0, 5}, {1, 18}, {2, 20}}) {
+        table_->setColumnWidth(column, digit * digits);
+    }
     status_ = new QLabel(this);
     status_->setObjectName("lb_status");
     auto* copy = new QPushButton("&Kopieren", this);
@@ -50,8 +57,8 @@ Kurvenpunkte::Kurvenpunkte(ProgramContext& ctx, QMdiArea& mdi) : QWidget(nullptr
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addLayout(buttons);
-    resize(440, 300);
     sub_ = addToolWindow(mdi, this);
+    sub_->resize(digit * 68, fontMetrics().height() * 24);
     sub_->setObjectName("Kurvenpunkte_window");
     sub_->installEventFilter(this);
     sync();
@@ -92,10 +99,13 @@ void Kurvenpunkte::renderRows() {
 
 void Kurvenpunkte::bringForward(QMdiArea& mdi) {
     sync();
-    if (!placed_) {
-        placed_ = true;
-        sub_->move(std::max(0, mdi.viewport()->width() - sub_->width()), 0);
-    }
+    // The first time at the right edge, clear of the terms and the graph; later where the user
+    // left it, but inside the main window, which may have shrunk meanwhile.
+    const int right = std::max(0, mdi.viewport()->width() - sub_->width());
+    const int bottom = std::max(0, mdi.viewport()->height() - sub_->height());
+    const QPoint at = placed_ ? sub_->pos() : QPoint(right, 0);
+    placed_ = true;
+    sub_->move(std::clamp(at.x(), 0, right), std::clamp(at.y(), 0, bottom));
     sub_->show();
     mdi.setActiveSubWindow(sub_);
     sub_->raise();
