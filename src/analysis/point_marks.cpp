@@ -13,7 +13,7 @@ namespace vestrano {
 
 namespace {
 
-constexpr int kRingSegments = 24;
+constexpr int kRingSegments = 16;
 constexpr int16_t kRingWidth = 2;
 
 int slotOf(const PointOfInterest& p) {

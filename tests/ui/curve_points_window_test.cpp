@@ -111,6 +111,16 @@ TEST_F(CurvePointsWindow, CopyGivesTabSeparatedTextWithDecimalCommas) {
                                  "f\ty-Achsenabschnitt\t0\t-1,5\n"
                                  "f\tNullstelle\t3\t0\n");
     EXPECT_EQ(control<QLabel>("lb_status")->text(), "2 Punkte.");
+
+    // About 637 zeros and as many inflection points over -10..10: 500 of each are listed.
+    enterTerm(0, "sin(100*x)");
+    const PointsResult& found = state().curvePoints.found;
+    EXPECT_GT(found.leftOut, 200);
+    EXPECT_EQ(table()->rowCount(), static_cast<int>(found.points.size()));
+    EXPECT_EQ(control<QLabel>("lb_status")->text(),
+              QString("%1 Punkte; %2 weitere ausgelassen (höchstens 500 je Graph und Art).")
+                  .arg(found.points.size())
+                  .arg(found.leftOut));
     QTest::mouseClick(control<QPushButton>("cmd_schliessen"), Qt::LeftButton);
     EXPECT_FALSE(window<Kurvenpunkte>("Kurvenpunkte").window().isVisible());
 }

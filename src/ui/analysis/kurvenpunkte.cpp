@@ -66,7 +66,8 @@ Kurvenpunkte::Kurvenpunkte(ProgramContext& ctx, QMdiArea& mdi) : QWidget(nullptr
 
 void Kurvenpunkte::sync() {
     const CurvePoints& c = ctx_.state.curvePoints;
-    if (renderedRevision_ != c.revision) {
+    // Hidden, it waits: the marks alone find the points on every tick of an animation.
+    if (c.windowVisible && renderedRevision_ != c.revision) {
         renderedRevision_ = c.revision;
         renderRows();
     }
