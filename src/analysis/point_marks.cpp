@@ -39,14 +39,18 @@ void drawPointMarks(const PlotState& state, Canvas& canvas, const PointsResult& 
     const Viewport& v = state.view;
     const double width = pixelColumn(v, v.picw);
     const double height = pixelRow(v, 0);
-    for (const PointOfInterest& p : points.points) {
-        const ExactPoint centre{pixelColumn(v, twipsX(v, p.x)), pixelRow(v, twipsY(v, p.y))};
-        if (!(centre.x >= 0 && centre.x <= width && centre.y >= 0 && centre.y <= height)) {
-            continue;
-        }
-        PenSpec pen{kSolidPen, kRingWidth, state.style.penSpecs[slotOf(p)].color};
+    // One pen per graph: the canvas joins the rings of one pen into one batch.
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const PenSpec pen{kSolidPen, kRingWidth, state.style.penSpecs[slot].color};
         const PenSpec previous = canvas.selectPen(pen);
-        ring(canvas, centre);
+        for (const PointOfInterest& p : points.points) {
+            const ExactPoint centre{pixelColumn(v, twipsX(v, p.x)), pixelRow(v, twipsY(v, p.y))};
+            const bool inside =
+                centre.x >= 0 && centre.x <= width && centre.y >= 0 && centre.y <= height;
+            if (slotOf(p) == slot && inside) {
+                ring(canvas, centre);
+            }
+        }
         canvas.selectPen(previous);
     }
 }
