@@ -68,8 +68,7 @@ void runBlock(benchmark::State& bm) {
     for (auto _ : bm) {
         ExprPass pass(state->engine);
         for (int k = 0; k < kSlotCount; ++k) {
-            const SlotGraph graph(*state, pass.parse(state->slots[k].engtext),
-                                  state->view.slotstep[k]);
+            const SlotGraph graph(*state, pass.parse(state->slots[k].engtext));
             benchmark::DoNotOptimize(graph.sample(xs).data());
         }
     }

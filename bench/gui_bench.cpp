@@ -1,11 +1,12 @@
 // The program as a user meets it, offscreen: start-up to the first painted picture, Enter in a
 // term line to the finished picture of three graphs at the default sample count, one animation
-// tick with two running parameters, and a move of a parameter's bar to the finished picture.
-// Wall-clock time; each is put against a floor measured in the same run: for the start-up a bare
-// main window with the same child windows shown and painted; for Enter the core's interpretation
-// and redraw into a picture of the same size, without any window; for the tick and the bar the
-// same core operations drawing into a picture without windows. Paths: `Gui/<case>/window` and
-// `Gui/<case>/floor`.
+// tick with two running parameters (also with the points of interest marked), and a move of a
+// parameter's bar to the finished picture. Wall-clock time; each is put against a floor measured in
+// the same run: for the start-up a bare main window with the same child windows shown and painted;
+// for Enter the core's interpretation and redraw into a picture of the same size, without any
+// window; for the tick and the bar the same core operations drawing into a picture without windows;
+// the marked tick is put against the tick without marks. Paths: `Gui/<case>/window` and
+// `Gui/<case>/floor`, and `Gui/animation_tick/marks`.
 
 #include "ratio_table.h"
 
@@ -26,6 +27,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -49,6 +51,8 @@ namespace {
 constexpr int kWidth = 1280;
 constexpr int kHeight = 800;
 constexpr double kDefaultSamples = 500; // 499 intervals
+// The tick with the points of interest marked against the tick without.
+constexpr double kMarksTarget = 1.2;
 const std::array<std::string, 3> kTerms{"sin(a*x)*x", "x^3/10-a*x", "wurzel(abs(x))*a"};
 
 // Until everything queued, painting included, has run.
@@ -239,9 +243,14 @@ class PictureRedrawer : public Redrawer {
     QtCanvas canvas_{picture_};
 };
 
-void benchTick(benchmark::State& st) {
+// With `marks`, "Kurvenpunkte anzeigen" is on: every tick finds the points of interest again
+// and rings them.
+void runTicks(benchmark::State& st, bool marks) {
     ScriptedUi dialogs;
     auto mother = startAnimated(dialogs);
+    if (marks) {
+        findIn<QAction>(*mother, "mn_kurvenpunkte_anzeigen")->trigger();
+    }
     timerGo(mother->context());
     // Only the ticks counted here run.
     QTimer* timer1 = findIn<QTimer>(*mother, "Timer1");
@@ -254,7 +263,8 @@ void benchTick(benchmark::State& st) {
     st.SetItemsProcessed(st.iterations());
     if (!animatedAsExpected(mother->state()) || !timer1->isActive() ||
         mother->state().params[kSlotA].parvalue == start ||
-        findIn<QWidget>(findWindow(*mother, "graphform"), "Picture1")->size() != kArea) {
+        findIn<QWidget>(findWindow(*mother, "graphform"), "Picture1")->size() != kArea ||
+        mother->state().curvePoints.found.points.empty() == marks) {
         st.SkipWithError("the animation did not run as expected");
     }
 }
@@ -282,6 +292,14 @@ void benchTickTable(benchmark::State& st, int rows) {
         table.columnCount() != 4 || table.index(1, 1).data() == start) {
         st.SkipWithError("the table did not follow the animation");
     }
+}
+
+void benchTick(benchmark::State& st) {
+    runTicks(st, false);
+}
+
+void benchTickMarks(benchmark::State& st) {
+    runTicks(st, true);
 }
 
 void benchTickFloor(benchmark::State& st) {
@@ -358,6 +376,9 @@ void registerGuiBenchmarks() {
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
     }
+    benchmark::RegisterBenchmark("Gui/animation_tick/marks", benchTickMarks)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     benchmark::RegisterBenchmark("Gui/animation_tick/floor", benchTickFloor)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
@@ -409,6 +430,16 @@ void printGuiTable(std::ostream& out, const ResultStore& store) {
                 << formatNs(*withTable / *tick) << " x the tick without\n";
         }
     }
+    const auto& plain = tick;
+    const auto marked = store.nsPerItem("Gui/animation_tick/marks");
+    out << "\nanimation_tick with \"Kurvenpunkte anzeigen\": ms per tick\n"
+        << std::setw(10) << "marks" << std::setw(10) << "without" << std::setw(16)
+        << "marks/without" << std::setw(14) << "target\n"
+        << std::setw(10) << (marked ? formatNs(*marked / 1e6) : "-") << std::setw(10)
+        << (plain ? formatNs(*plain / 1e6) : "-") << std::setw(16)
+        << (marked && plain ? formatNs(*marked / *plain) : "-") << std::setw(12) << "< "
+        << kMarksTarget << "x"
+        << (marked && plain ? (*marked / *plain < kMarksTarget ? " ok" : " MISSED") : "") << '\n';
 }
 
 } // namespace

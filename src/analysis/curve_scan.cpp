@@ -316,6 +316,26 @@ void addArgumentRounding(std::span<const double> x, std::span<const double> u,
     }
 }
 
+void addQuotientRounding(std::span<const double> u, std::span<double> noise) {
+    const std::size_t n = u.size();
+    if (n < 5) {
+        return;
+    }
+    std::vector<double> jitter(n, 0.0);
+    for (std::size_t i = 2; i + 2 < n; ++i) {
+        const double d4 = u[i - 2] - 4 * u[i - 1] + 6 * u[i] - 4 * u[i + 1] + u[i + 2];
+        jitter[i] = std::isnan(d4) ? 0.0 : std::abs(d4);
+    }
+    // Rounding is as large near a sample as at it: the largest jitter around each one.
+    constexpr std::size_t kReach = 3;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t lo = i < kReach ? 0 : i - kReach;
+        const std::size_t hi = std::min(n - 1, i + kReach);
+        noise[i] += *std::max_element(jitter.begin() + static_cast<std::ptrdiff_t>(lo),
+                                      jitter.begin() + static_cast<std::ptrdiff_t>(hi) + 1);
+    }
+}
+
 CurveFindings scanCurve(const SampledCurve& c, const PartialFunction& u, bool zerosOnly) {
     if (c.x.size() < 3) {
         return {};

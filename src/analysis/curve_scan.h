@@ -20,6 +20,11 @@ struct SampledCurve {
 void addArgumentRounding(std::span<const double> x, std::span<const double> u,
                          std::span<double> noise);
 
+// A difference quotient's values carry the rounding of the function it differentiates divided
+// by its small step, far above their own: measured from the samples' jitter (their fourth
+// differences, which a smooth function keeps tiny on the scan's grid) and added to `noise`.
+void addQuotientRounding(std::span<const double> u, std::span<double> noise);
+
 // What the scan found strictly inside the grid's ends.
 struct CurveFindings {
     std::vector<double> zeros; // ascending

@@ -44,7 +44,7 @@ std::optional<Graph> drawnGraph(PlotState& state, ExprPass& pass, int k, double 
         state.engine.ucEval(std::nullopt);
         return std::nullopt;
     }
-    return Graph{SlotGraph(state, expr, state.view.slotstep[k]), range->first, range->second};
+    return Graph{SlotGraph(state, expr), range->first, range->second};
 }
 
 struct Found {
@@ -69,10 +69,11 @@ class PointsAnalysis {
         double lo;
         double hi;
         std::vector<double> u;
+        bool quotient = false;
     };
 
     const std::vector<double>& grid(double lo, double hi);
-    const std::vector<double>& samples(int k, double lo, double hi);
+    const Samples& samples(int k, double lo, double hi);
     void add(int graph, PointKind kind, const std::vector<FunctionPoint>& points) {
         for (const FunctionPoint& p : points) {
             found_.push_back({graph, kind, p.x, p.y});
@@ -97,22 +98,28 @@ const std::vector<double>& PointsAnalysis::grid(double lo, double hi) {
 }
 
 // Each slot is sampled once per interval: a pair with the slots' own interval reuses them.
-const std::vector<double>& PointsAnalysis::samples(int k, double lo, double hi) {
+const PointsAnalysis::Samples& PointsAnalysis::samples(int k, double lo, double hi) {
     for (const Samples& s : samples_) {
         if (s.slot == k && s.lo == lo && s.hi == hi) {
-            return s.u;
+            return s;
         }
     }
     const std::vector<double>& x = grid(lo, hi);
-    return samples_.emplace_back(Samples{k, lo, hi, graphs_[k]->values.sample(x)}).u;
+    Samples& s = samples_.emplace_back(Samples{k, lo, hi, {}});
+    s.u = graphs_[k]->values.sample(x, &s.quotient);
+    return s;
 }
 
 void PointsAnalysis::graph(int k) {
     const Graph& g = *graphs_[k];
-    const std::vector<double>& y = samples(k, g.lo, g.hi);
+    const Samples& s = samples(k, g.lo, g.hi);
+    const std::vector<double>& y = s.u;
     noise_.resize(y.size());
     for (std::size_t i = 0; i < y.size(); ++i) {
         noise_[i] = kRounding * std::abs(y[i]);
+    }
+    if (s.quotient) {
+        addQuotientRounding(y, noise_);
     }
     const std::vector<double>& x = grid(g.lo, g.hi);
     addArgumentRounding(x, y, noise_);
@@ -144,13 +151,18 @@ void PointsAnalysis::pair(int p) {
     if (!(lo < hi)) {
         return;
     }
-    const std::vector<double>& ya = samples(a, lo, hi);
-    const std::vector<double>& yb = samples(b, lo, hi);
+    const Samples& sa = samples(a, lo, hi);
+    const Samples& sb = samples(b, lo, hi);
+    const std::vector<double>& ya = sa.u;
+    const std::vector<double>& yb = sb.u;
     u_.resize(ya.size());
     noise_.resize(ya.size());
     for (std::size_t i = 0; i < ya.size(); ++i) {
         u_[i] = ya[i] - yb[i];
         noise_[i] = kRounding * std::max(std::abs(ya[i]), std::abs(yb[i]));
+    }
+    if (sa.quotient || sb.quotient) {
+        addQuotientRounding(u_, noise_);
     }
     const std::vector<double>& x = grid(lo, hi);
     addArgumentRounding(x, u_, noise_);

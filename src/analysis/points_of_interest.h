@@ -1,37 +1,16 @@
 #pragma once
 
-#include <string>
 #include <string_view>
-#include <vector>
+
+#include "state/curve_points.h"
 
 namespace vestrano {
 
 struct PlotState;
 
-enum class PointKind {
-    Nullstelle,
-    Hochpunkt,
-    Tiefpunkt,
-    Wendepunkt,
-    YAchsenabschnitt,
-    Schnittpunkt
-};
-
 // The German name of a kind, as the window and the command line write it ("Hochpunkt",
 // "y-Achsenabschnitt", ...).
 std::string_view pointKindName(PointKind kind);
-
-struct PointOfInterest {
-    std::string graph; // "f", "g", "h", or the pair of an intersection: "f,g", "f,h", "g,h"
-    PointKind kind = PointKind::Nullstelle;
-    double x = 0;
-    double y = 0; // 0 for a zero; the first graph's value for an intersection
-};
-
-struct PointsResult {
-    std::vector<PointOfInterest> points;
-    int leftOut = 0; // points beyond the first kMostPointsPerKind of a graph and kind
-};
 
 // The scan's steps over each interval; every sign change between two steps is refined.
 constexpr int kScanSteps = 10000;

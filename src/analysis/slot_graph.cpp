@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "analysis/term_values.h"
 #include "state/plot_state.h"
 #include "state/silent_ui.h"
 #include "terms/evaltext.h"
@@ -11,28 +12,15 @@
 namespace vestrano {
 
 std::optional<double> SlotGraph::at(double x) const {
-    ExprEngine& engine = state_.engine;
-    engine.ucSetVariableValueDbl(state_.handles.sw, step_);
-    engine.ucSetVariableValueDbl(state_.handles.modevar, x);
-    const double v = engine.ucEvaluate(expr_);
-    if (engine.ucGetError() != 0) {
-        engine.ucEval(std::nullopt);
-        return std::nullopt;
-    }
-    return std::isfinite(v) ? std::optional(v) : std::nullopt;
+    return termValue(state_, expr_, x);
 }
 
-std::vector<double> SlotGraph::sample(std::span<const double> xs) const {
-    ExprEngine& engine = state_.engine;
-    engine.ucSetVariableValueDbl(state_.handles.sw, step_);
-    std::vector<double> out(xs.size());
-    std::vector<int> errs(xs.size());
-    engine.ucEvaluateBlock(expr_, state_.handles.modevar, xs, out, errs);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        if (errs[i] != 0 || !std::isfinite(out[i])) {
-            out[i] = std::numeric_limits<double>::quiet_NaN();
-        }
-    }
+std::vector<double> SlotGraph::sample(std::span<const double> xs, bool* quotient) const {
+    const Cells cells = termValues(state_, expr_, xs, quotient);
+    std::vector<double> out(cells.size());
+    std::ranges::transform(cells, out.begin(), [](const std::optional<double>& v) {
+        return v.value_or(std::numeric_limits<double>::quiet_NaN());
+    });
     return out;
 }
 

@@ -10,22 +10,22 @@ namespace vestrano {
 
 struct PlotState;
 
-// The graph of one function slot as the engine evaluates it for the drawing: parsed once,
-// with the slot's own step for difference quotients. Undefined where the engine reports an
-// error (which is cleared at once) or the value is not finite.
+// The graph of one function slot, parsed once and evaluated as the value table evaluates it
+// (a difference quotient is the central one with a small step, so f'(x) of x^2 is zero at 0,
+// not half the drawing's step away). Undefined where the engine reports an error or the value
+// is not finite.
 class SlotGraph {
   public:
-    SlotGraph(PlotState& state, int32_t expr, double step)
-        : state_(state), expr_(expr), step_(step) {}
+    SlotGraph(PlotState& state, int32_t expr) : state_(state), expr_(expr) {}
 
     std::optional<double> at(double x) const;
-    // The values at `xs` through the block evaluator; NaN where undefined.
-    std::vector<double> sample(std::span<const double> xs) const;
+    // The values at `xs` through the block evaluator; NaN where undefined. `quotient` tells
+    // whether the term takes a difference quotient.
+    std::vector<double> sample(std::span<const double> xs, bool* quotient = nullptr) const;
 
   private:
     PlotState& state_;
     int32_t expr_;
-    double step_;
 };
 
 // The part of [xmin, xmax] that function slot k is drawn on: cut to the slot's restriction

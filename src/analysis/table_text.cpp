@@ -2,14 +2,13 @@
 
 #include <charconv>
 
+#include "analysis/points_of_interest.h"
 #include "analysis/value_table.h"
 #include "state/general_number.h"
 
 namespace vestrano {
 
-namespace {
-
-std::string number(double value, Notation notation) {
+std::string numberText(double value, Notation notation) {
     if (notation == Notation::German) {
         return formatParamValue(value);
     }
@@ -22,8 +21,6 @@ std::string number(double value, Notation notation) {
     return std::string(text, end.ptr);
 }
 
-} // namespace
-
 std::string tableText(const ValueTable& table, Notation notation) {
     std::string text = "x";
     for (const ValueColumn& column : table.columns) {
@@ -31,14 +28,23 @@ std::string tableText(const ValueTable& table, Notation notation) {
     }
     text += '\n';
     for (std::size_t i = 0; i < table.x.size(); ++i) {
-        text += number(table.x[i], notation);
+        text += numberText(table.x[i], notation);
         for (const ValueColumn& column : table.columns) {
             text += '\t';
             if (const auto& v = column.values[i]) {
-                text += number(*v, notation);
+                text += numberText(*v, notation);
             }
         }
         text += '\n';
+    }
+    return text;
+}
+
+std::string pointsText(const PointsResult& points, Notation notation, bool header) {
+    std::string text = header ? "Graph\tArt\tx\ty\n" : "";
+    for (const PointOfInterest& p : points.points) {
+        text += p.graph + '\t' + std::string(pointKindName(p.kind)) + '\t' +
+                numberText(p.x, notation) + '\t' + numberText(p.y, notation) + '\n';
     }
     return text;
 }

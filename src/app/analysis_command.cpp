@@ -1,9 +1,11 @@
 #include "app/analysis_command.h"
 
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
 
+#include "analysis/points_of_interest.h"
 #include "analysis/table_rows.h"
 #include "analysis/table_text.h"
 #include "analysis/value_table.h"
@@ -35,23 +37,40 @@ Status loadFunctionEntry(ProgramContext& ctx, const CommandLine& line, const cha
                 " rechnet nur mit Funktionen.");
 }
 
-} // namespace
-
-int printValueTable(const CommandLine& line, Ui& ui, std::ostream& out, std::ostream& errors) {
+// Loads the entry into a program of its own and runs `print` on it; the exit status.
+int onFunctionEntry(const CommandLine& line, Ui& ui, const char* command, std::ostream& errors,
+                    const std::function<int(PlotState&)>& print) {
     auto state = std::make_unique<PlotState>();
     ProgramContext ctx{*state, ui};
-    if (Status loaded = loadFunctionEntry(ctx, line, "--table"); !loaded.ok()) {
+    if (Status loaded = loadFunctionEntry(ctx, line, command); !loaded.ok()) {
         errors << loaded.reason() << '\n';
         return kNoEntry;
     }
-    const TableRequest& t = line.table;
-    const auto rows = tableRows(*state, ui, {t.from, t.to, t.step}, {"--from", "--to", "--step"});
-    if (!rows.ok()) {
-        errors << rows.reason() << '\n';
-        return kWrongArguments;
-    }
-    out << tableText(valueTable(*state, ui, rows.value()), Notation::Plain);
-    return kDone;
+    return print(*state);
+}
+
+} // namespace
+
+int printValueTable(const CommandLine& line, Ui& ui, std::ostream& out, std::ostream& errors) {
+    return onFunctionEntry(line, ui, "--table", errors, [&](PlotState& state) {
+        const TableRequest& t = line.table;
+        const auto rows =
+            tableRows(state, ui, {t.from, t.to, t.step}, {"--from", "--to", "--step"});
+        if (!rows.ok()) {
+            errors << rows.reason() << '\n';
+            return kWrongArguments;
+        }
+        out << tableText(valueTable(state, ui, rows.value()), Notation::Plain);
+        return kDone;
+    });
+}
+
+int printPoints(const CommandLine& line, Ui& ui, std::ostream& out, std::ostream& errors) {
+    return onFunctionEntry(line, ui, "--points", errors, [&](PlotState& state) {
+        const Viewport& view = state.view;
+        out << pointsText(findPoints(state, view.xmin, view.xmax), Notation::Plain, false);
+        return kDone;
+    });
 }
 
 } // namespace vestrano

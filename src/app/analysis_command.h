@@ -13,4 +13,9 @@ class Ui;
 // goes to `errors` in German. Nothing is written to disk.
 int printValueTable(const CommandLine& line, Ui& ui, std::ostream& out, std::ostream& errors);
 
+// "vestrano --points": the points of interest of the requested function-mode entry over its x
+// interval on `out`, one per line (graph, kind, x, y; tab-separated, decimal points). The exit
+// status and the reasons as printValueTable's.
+int printPoints(const CommandLine& line, Ui& ui, std::ostream& out, std::ostream& errors);
+
 } // namespace vestrano

@@ -34,9 +34,13 @@ constexpr std::array<ValueOption, 3> kTableOptions{{{"--from", &TableRequest::fr
                                                     {"--to", &TableRequest::to},
                                                     {"--step", &TableRequest::step}}};
 
-constexpr std::array<AnalysisCommand, 1> kAnalyses{
+constexpr std::array<AnalysisCommand, 2> kAnalyses{
     {{"--table", CommandLine::Kind::Table, kTableOptions,
-      "Aufruf: vestrano --table SAMMLUNG --from A --to B --step S [--entry TITEL]"}}};
+      "Aufruf: vestrano --table SAMMLUNG --from A --to B --step S [--entry TITEL]"},
+     {"--points",
+      CommandLine::Kind::Points,
+      {},
+      "Aufruf: vestrano --points SAMMLUNG [--entry TITEL]"}}};
 
 const AnalysisCommand* analysisOwning(std::string_view option) {
     for (const AnalysisCommand& command : kAnalyses) {
@@ -161,6 +165,9 @@ std::string strayOption(const std::string& arg, const AnalysisCommand& command) 
     if (arg == "--size") {
         return "Die Option --size gilt nur zusammen mit --export.";
     }
+    if (const AnalysisCommand* owner = analysisOwning(arg)) {
+        return "Die Option " + arg + " gilt nur zusammen mit " + std::string(owner->name) + ".";
+    }
     return "Unbekannte Option: " + arg + " (vestrano --help zeigt die Möglichkeiten)";
 }
 
@@ -261,10 +268,16 @@ std::string helpText() {
            "      schreibt die Wertetabelle eines Eintrags im Funktionenplotter: eine Kopfzeile\n"
            "      mit x und den Namen der Graphen, dann eine Zeile je x, durch Tabulatoren\n"
            "      getrennt, mit Dezimalpunkt; ein leeres Feld, wo ein Graph keinen Wert hat.\n"
+           "  vestrano --points SAMMLUNG [--entry TITEL]\n"
+           "      schreibt die Kurvenpunkte eines Eintrags im Funktionenplotter (Nullstellen,\n"
+           "      Hoch-, Tief- und Wendepunkte, y-Achsenabschnitte, Schnittpunkte) im x-Intervall\n"
+           "      des Eintrags: eine Zeile je Punkt mit Graph, Art, x und y, durch Tabulatoren\n"
+           "      getrennt, mit Dezimalpunkt.\n"
            "\n"
            "Optionen:\n"
            "  --export BILD SAMMLUNG  Graphik eines Eintrags in eine Datei zeichnen\n"
            "  --table SAMMLUNG        Wertetabelle eines Eintrags ausgeben\n"
+           "  --points SAMMLUNG       Kurvenpunkte eines Eintrags ausgeben\n"
            "  --from A, --to B        erstes und letztes x der Tabelle (Terme, z. B. -pi)\n"
            "  --step S                Schrittweite der Tabelle (negativ, wenn A größer als B)\n"
            "  --entry TITEL           der Eintrag mit diesem Titel (sonst der erste)\n"

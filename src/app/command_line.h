@@ -17,7 +17,8 @@ struct ExportRequest {
 };
 
 // "--table COLLECTION --from A --to B --step S [--entry TITLE]": the entry's value table. The
-// three values are terms, as the value table window's boxes take them.
+// three values are terms, as the value table window's boxes take them. "--points COLLECTION
+// [--entry TITLE]" takes no values: the entry's points of interest.
 struct TableRequest {
     std::string from;
     std::string to;
@@ -25,13 +26,14 @@ struct TableRequest {
 };
 
 struct CommandLine {
-    enum class Kind { Window, Export, Table, Help };
+    enum class Kind { Window, Export, Table, Points, Help };
     Kind kind = Kind::Window;
-    ExportRequest request; // its collection and entry also name what a table is computed for
+    // Its collection and entry also name what a table or the points are computed for.
+    ExportRequest request;
     TableRequest table;
 };
 
-// The arguments after the program's name. Without "--export", "--table" or "--help" the
+// The arguments after the program's name. Without "--export", "--table", "--points" or "--help" the
 // program opens its windows, with the collection named, if any; any option there is an error
 // that comes with the usage. Wrong arguments fail with a German reason.
 Result<CommandLine> parseCommandLine(const std::vector<std::string>& args);

@@ -1,6 +1,6 @@
 #include "app/graph_export.h"
 
-#include "lines/additional_drawing.h"
+#include "app/graph_overlay.h"
 #include "plot/emf_canvas.h"
 #include "plot/redraw.h"
 #include "settings/text_file.h"
@@ -11,7 +11,7 @@ namespace vestrano {
 
 void drawGraphInto(PlotState& state, Canvas& canvas, Ui& ui) {
     state.options.emfmode = 1;
-    redrawall(state, canvas, ui, drawAdditional);
+    redrawall(state, canvas, ui, drawOverlays);
     state.options.emfmode = 0;
     state.graph.backgroundValid = false;
 }

@@ -10,8 +10,9 @@ struct ProgramContext;
 class Ui;
 
 // Draws the whole graph a second time into `canvas`, another device than the screen's picture,
-// through the screen's own routines: background, graphs, additional lines and points. The
-// screen's background is rebuilt by its next redraw.
+// through the screen's own routines: background, graphs, additional lines and points, and the
+// marks of the points of interest while they are on. The screen's background is rebuilt by its
+// next redraw.
 void drawGraphInto(PlotState& state, Canvas& canvas, Ui& ui);
 
 // The vector copy: the whole graph as an enhanced metafile whose frame is the drawing area.

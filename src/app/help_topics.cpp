@@ -97,6 +97,8 @@ constexpr auto kWertetabelle = std::to_array<HelpControl>({{"Label1"},
                                                            {"Label4"},
                                                            {"Command3"},
                                                            {"Command2"}});
+constexpr auto kKurvenpunkte = std::to_array<HelpControl>(
+    {{"tab_punkte"}, {"lb_status"}, {"cmd_kopieren"}, {"cmd_schliessen"}});
 
 constexpr auto kOptionsgraph = std::to_array<HelpControl>({{"Text1"},
                                                            {"Text2"},
@@ -141,6 +143,7 @@ constexpr auto kWindows = std::to_array<WindowHelp>({
     {"Asymptoten", "geraden.html", kAsymptoten},
     {"Punkte", "punkte.html", kPunkte},
     {"Wertetabelle", "wertetabelle.html", kWertetabelle},
+    {"Kurvenpunkte", "kurvenpunkte.html", kKurvenpunkte},
     {"optionsgraph", "optionsgraph.html", kOptionsgraph},
     {"optionslinie", "optionslinie.html", kOptionslinie},
     {"optionszoom", "optionszoom.html", kOptionszoom},

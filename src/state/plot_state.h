@@ -9,6 +9,7 @@
 #include "state/additional_windows.h"
 #include "state/calc_texts.h"
 #include "state/collection_table.h"
+#include "state/curve_points.h"
 #include "state/drawing_style.h"
 #include "state/graph_state.h"
 #include "state/interval_window.h"
@@ -189,6 +190,7 @@ struct PlotState {
     OptionBoxes optionBoxes;    // the three option dialogs
     std::string timerlist;      // one character per running parameter timer: its slot number
     ParamListWindow paramlist;
+    CurvePoints curvePoints;
 
     // Track-size limits in pixels (0 = none): min width, max width, min height, max height.
     std::array<int32_t, 4> tracklimits{};

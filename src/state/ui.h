@@ -19,8 +19,9 @@ enum class Change {
     Calculator,
     Layout,
     Options,
-    Lines, // the lines window's rows or boxes
-    Points // the points window's rows, boxes or check boxes
+    Lines,      // the lines window's rows or boxes
+    Points,     // the points window's rows, boxes or check boxes
+    CurvePoints // the points of interest found anew, or their window shown or closed
 };
 
 // The core's only road to dialogs, the clipboard and the windows.

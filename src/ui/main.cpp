@@ -46,7 +46,7 @@ QIcon programIcon() {
     return QIcon(pixmap);
 }
 
-// "--help", "--export", "--table" and a wrong call run without a window.
+// "--help", "--export", "--table", "--points" and a wrong call run without a window.
 int runWithoutWindow(const vestrano::Result<vestrano::CommandLine>& parsed, int argc, char** argv) {
     if (!parsed.ok()) {
         std::cerr << parsed.reason() << '\n';
@@ -60,6 +60,10 @@ int runWithoutWindow(const vestrano::Result<vestrano::CommandLine>& parsed, int 
     if (line.kind == vestrano::CommandLine::Kind::Table) {
         vestrano::ConsoleUi ui;
         return vestrano::printValueTable(line, ui, std::cout, std::cerr);
+    }
+    if (line.kind == vestrano::CommandLine::Kind::Points) {
+        vestrano::ConsoleUi ui;
+        return vestrano::printPoints(line, ui, std::cout, std::cerr);
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Without a runtime folder Qt warns on stderr, which a successful export keeps empty: it

@@ -75,10 +75,10 @@ TEST_F(PointsRules, ConstantsAndPiecesThatVanishOrCoincideGiveNoPoints) {
 // A straight line near x = 0, where the grid's rounding (that of its ends) is far above that
 // of x: no inflection points from the jitter of its second differences.
 TEST_F(PointsRules, ALineHasOnlyItsZeroAndItsInterceptAlsoNearZero) {
-    terms("x^2", "f'(x)"); // the difference quotient 2*x+sw
+    // The central quotient: the zero at 0, not half the drawing's step to the left.
+    terms("x^2", "f'(x)");
     const PointsResult r = find(-10, 10);
-    const double sw = state.view.slotstep[1];
-    EXPECT_THAT(xs(only(r, "g", PointKind::Nullstelle)), ElementsAre(DoubleNear(-sw / 2, 1e-12)));
+    EXPECT_THAT(xs(only(r, "g", PointKind::Nullstelle)), ElementsAre(DoubleNear(0, 1e-9)));
     EXPECT_THAT(only(r, "g", PointKind::Wendepunkt), IsEmpty());
     EXPECT_EQ(r.points.size(), 3u + 2u + 2u); // f: zero, minimum, intercept; g; f,g
 }

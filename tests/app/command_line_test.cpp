@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 #include <tuple>
 
@@ -147,6 +149,102 @@ TEST(CommandLine, TablePrintsTheEntrysGraphsOrSaysWhyNot) {
         EXPECT_EQ(out.str(), c.out);
         EXPECT_EQ(errors.str(), c.errors);
         EXPECT_TRUE(ui.messages.empty());
+    }
+}
+
+TEST(CommandLine, PointsTakeACollectionAndAnEntryOnly) {
+    const auto parsed = parseCommandLine({"--points", "s.txt", "--entry", "Grad"});
+    ASSERT_EQ(parsed.reason(), "");
+    EXPECT_EQ(parsed.value().kind, CommandLine::Kind::Points);
+    EXPECT_EQ(parsed.value().request.collection, "s.txt");
+    EXPECT_EQ(parsed.value().request.entry, "Grad");
+    const std::string usage = "\nAufruf: vestrano --points SAMMLUNG [--entry TITEL]";
+    const std::vector<std::pair<Args, std::string>> cases{
+        {{"--points"}, "Zu --points gehört genau eine Sammlungsdatei." + usage},
+        {{"--points", "s.txt", "--from", "0"}, "Die Option --from gilt nur zusammen mit --table."},
+        {{"--points", "s.txt", "--table"}, "--table und --points lassen sich nicht verbinden."},
+        {{"--points", "s.txt", "--export"}, "--points und --export lassen sich nicht verbinden."},
+    };
+    for (const auto& [args, error] : cases) {
+        EXPECT_EQ(parseCommandLine(args).reason(), error) << args.back();
+    }
+    EXPECT_NE(helpText().find("--points SAMMLUNG [--entry TITEL]"), std::string::npos);
+}
+
+struct PrintedPoint {
+    std::string graph, kind;
+    double x, y;
+};
+
+// The lines "graph<TAB>kind<TAB>x<TAB>y"; a number with a decimal comma fails to read whole.
+std::vector<PrintedPoint> readPoints(const std::string& text) {
+    std::vector<PrintedPoint> points;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line);
+        PrintedPoint p;
+        std::string x, y;
+        std::getline(fields, p.graph, '\t');
+        std::getline(fields, p.kind, '\t');
+        std::getline(fields, x, '\t');
+        std::getline(fields, y);
+        std::size_t xEnd = 0, yEnd = 0;
+        p.x = std::stod(x, &xEnd);
+        p.y = std::stod(y, &yEnd);
+        EXPECT_TRUE(xEnd == x.size() && yEnd == y.size()) << line;
+        points.push_back(p);
+    }
+    return points;
+}
+
+// Degrees as the collection says (a maximum at 90), g only from -50 on (no intersection at
+// -90), over the entry's x interval -100..200.
+TEST(CommandLine, PointsPrintTheEntrysPointsSortedWithDecimalPoints) {
+    const std::string sample = VESTRANO_SOURCE_DIR "/tests/data/points_sample.txt";
+    ScriptedUi ui;
+    std::ostringstream out;
+    std::ostringstream errors;
+    ASSERT_EQ(printPoints(parseCommandLine({"--points", sample}).value(), ui, out, errors), 0);
+    EXPECT_EQ(errors.str(), "");
+    EXPECT_TRUE(ui.messages.empty());
+    // Points at the same x (0 and 180 on f) may come in either order, x decides.
+    const PrintedPoint expected[] = {
+        {"f", "Tiefpunkt", -90, -1},      {"f", "Nullstelle", 0, 0},
+        {"f", "Wendepunkt", 0, 0},        {"f", "y-Achsenabschnitt", 0, 0},
+        {"f", "Hochpunkt", 90, 1},        {"f", "Nullstelle", 180, 0},
+        {"f", "Wendepunkt", 180, 0},      {"g", "Nullstelle", 0, 0},
+        {"g", "y-Achsenabschnitt", 0, 0}, {"f,g", "Schnittpunkt", 0, 0},
+        {"f,g", "Schnittpunkt", 90, 1},
+    };
+    const std::vector<PrintedPoint> printed = readPoints(out.str());
+    ASSERT_EQ(printed.size(), std::size(expected)) << out.str();
+    for (std::size_t i = 0; i < printed.size(); ++i) {
+        const PrintedPoint& p = printed[i];
+        EXPECT_EQ(p.graph, expected[i].graph) << out.str();
+        EXPECT_NEAR(p.x, expected[i].x, 1e-6) << out.str();
+        EXPECT_TRUE(i == 0 || p.graph != printed[i - 1].graph || p.x >= printed[i - 1].x);
+        const auto same = [&](const PrintedPoint& e) {
+            return e.graph == p.graph && e.kind == p.kind && std::abs(e.x - p.x) < 1e-6 &&
+                   std::abs(e.y - p.y) < 1e-9;
+        };
+        EXPECT_TRUE(std::ranges::any_of(expected, same)) << p.graph << ' ' << p.kind;
+    }
+
+    const struct {
+        Args args;
+        std::string error;
+    } refused[] = {
+        {{"--points", sample, "--entry", "Kreis"},
+         "Der Eintrag \"Kreis\" gehört zum Kurvenplotter; --points rechnet nur mit Funktionen.\n"},
+        {{"--points", "/nirgends.txt"},
+         "Die Sammlungsdatei \"/nirgends.txt\" kann nicht gelesen werden.\n"},
+    };
+    for (const auto& c : refused) {
+        std::ostringstream none;
+        std::ostringstream why;
+        EXPECT_EQ(printPoints(parseCommandLine(c.args).value(), ui, none, why), 1);
+        EXPECT_EQ(none.str(), "");
+        EXPECT_EQ(why.str(), c.error);
     }
 }
 

@@ -1,12 +1,14 @@
 #!/bin/bash
 # The program as a shell calls it: a wrong call prints the usage on stderr and ends with status 2
 # without a window; a successful export writes its picture and nothing on stderr; a value table
-# comes on stdout with status 0, 1 for an entry it cannot compute, 2 for a wrong range.
-# check_command_line.sh PROGRAM COLLECTION TABLE_COLLECTION
+# comes on stdout with status 0, 1 for an entry it cannot compute, 2 for a wrong range; so do the
+# points of interest.
+# check_command_line.sh PROGRAM COLLECTION TABLE_COLLECTION POINTS_COLLECTION
 set -u
 program=$1
 collection=$2
 table_collection=$3
+points_collection=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/home" "$work/tmp"
@@ -54,4 +56,28 @@ for call in "1:--entry Kreis" "1:--entry Ellipse" "2:--step 0" "2:--step" "2:--t
     [ -s "$work/err" ] || fail "--table ${call#*:} said nothing"
 done
 [ -z "$(ls -A "$work/tmp")" ] || fail "the table left $(ls "$work/tmp") behind"
+points() {
+    env -u XDG_RUNTIME_DIR LC_ALL=de_DE.UTF-8 TMPDIR="$work/tmp" timeout 60 "$program" --points \
+        "$points_collection" "$@" >"$work/out" 2>"$work/err"
+}
+points
+status=$?
+[ "$status" -eq 0 ] || fail "the points ended with status $status"
+[ -s "$work/err" ] && fail "the points wrote on stderr: $(cat "$work/err")"
+# Eleven points, f before g before f,g; a number has a decimal point, never a comma.
+cut -f1 "$work/out" | uniq | tr '\n' ' ' | grep -qx 'f g f,g ' ||
+    fail "the points printed: $(cat "$work/out")"
+grep -qP '^f\tHochpunkt\t(89\.9999999|90\.00000)[0-9]*\t1$' "$work/out" ||
+    fail "no maximum at 90 degrees: $(cat "$work/out")"
+[ "$(wc -l <"$work/out")" -eq 11 ] || fail "the points printed $(wc -l <"$work/out") lines"
+cut -f3,4 "$work/out" | grep -q ',' && fail "the points have decimal commas: $(cat "$work/out")"
+for call in "1:--entry Kreis" "1:--entry Ellipse" "2:--from 0" "2:--entry"; do
+    expected=${call%%:*}
+    # shellcheck disable=SC2086 # the call is split into its words on purpose
+    points ${call#*:}
+    status=$?
+    [ "$status" -eq "$expected" ] || fail "--points ${call#*:} ended with status $status"
+    [ -s "$work/out" ] && fail "--points ${call#*:} wrote on stdout"
+    [ -s "$work/err" ] || fail "--points ${call#*:} said nothing"
+done
 exit "$failed"

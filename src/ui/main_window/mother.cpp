@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "app/curve_points_window.h"
 #include "app/intervals.h"
 #include "app/lines_window.h"
 #include "app/menu_actions.h"
@@ -16,6 +17,7 @@
 #include "app/startup.h"
 #include "app/window_arrangement.h"
 #include "collection/collection_file.h"
+#include "ui/analysis/kurvenpunkte.h"
 #include "ui/analysis/wertetabelle.h"
 #include "ui/calculator/minicalc.h"
 #include "ui/collection/sammlung.h"
@@ -84,6 +86,7 @@ Mother::Mother(Ui* dialogs, const std::string& dataFolder)
     lines_ = new Asymptoten(ctx_, *mdi_);
     points_ = new Punkte(ctx_, *mdi_);
     valueTable_ = new Wertetabelle(ctx_, *mdi_);
+    curvePoints_ = new Kurvenpunkte(ctx_, *mdi_);
     buildMenu();
     helpKey_ = std::make_unique<HelpKey>([this](const QWidget* focus) { showHelpFor(focus); });
     menuKeys_ = std::make_unique<MenuKeys>(*menuBar());
@@ -236,6 +239,11 @@ void Mother::showPoints() {
     points_->bringForward(*mdi_, lines.isVisible() ? lines.geometry().bottom() + 1 : 0);
 }
 
+void Mother::showCurvePoints() {
+    showCurvePointsWindow(ctx_);
+    curvePoints_->bringForward(*mdi_);
+}
+
 void Mother::changed(Change what) {
     if (!mdi_) {
         return; // the windows are going
@@ -282,6 +290,11 @@ void Mother::changed(Change what) {
     case Change::Points:
         if (points_) {
             points_->sync();
+        }
+        return;
+    case Change::CurvePoints:
+        if (curvePoints_) {
+            curvePoints_->sync();
         }
         return;
     case Change::Collection:

@@ -29,6 +29,7 @@ class HelpWindow;
 class MenuKeys;
 class MiniCalc;
 class InterForm;
+class Kurvenpunkte;
 class OptionsGraph;
 class OptionsLinie;
 class OptionsZoom;
@@ -88,6 +89,7 @@ class Mother final : public QMainWindow {
     void showCollectionWindow();
     void showLines();
     void showPoints();
+    void showCurvePoints();
 
     QtDialogs qtDialogs_;
     std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();
@@ -116,6 +118,7 @@ class Mother final : public QMainWindow {
     Asymptoten* lines_ = nullptr;
     Punkte* points_ = nullptr;
     Wertetabelle* valueTable_ = nullptr;
+    Kurvenpunkte* curvePoints_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::vector<MenuRow> menuRows_;
     std::vector<QAction*> menuActions_; // one per row

@@ -9,6 +9,7 @@
 
 #include <iterator>
 
+#include "app/curve_points_window.h"
 #include "app/lines_window.h"
 #include "app/menu_actions.h"
 #include "app/mode_switch.h"
@@ -205,6 +206,12 @@ std::vector<MenuRow> Mother::windowMenu() {
         itemRow("mn_win", "mn_wertetabelle", "&Wertetabelle",
                 [this] { valueTable_->bringForward(); }),
         itemRow("mn_win", "mn_inter", "&Intervalle", [this] { showIntervalWindow(); }),
+        itemRow(
+            "mn_win", "mn_kurvenpunkte", "&Kurvenpunkte", [this] { showCurvePoints(); },
+            "Ctrl+Shift+K"),
+        checkRow(
+            "mn_win", "mn_kurvenpunkte_anzeigen", "Kurvenpunkte &anzeigen",
+            [this] { toggleCurvePointMarks(ctx_); }, [this] { return state_->curvePoints.marked; }),
         itemRow("mn_win", "mn_graph", "&Graphische Darstellung",
                 [this] { bringForward(*graphSub_, state_->layout.graph); }),
         itemRow("mn_win", "mn_term", "Funktions&terme",

@@ -6,8 +6,8 @@
 #include <QScrollBar>
 
 #include "app/graph_mouse.h"
+#include "app/graph_overlay.h"
 #include "app/graph_resize.h"
-#include "lines/additional_drawing.h"
 #include "params/coupling.h"
 #include "plot/einszueins.h"
 #include "plot/graph_keys.h"
@@ -165,7 +165,7 @@ void GraphForm::refreshCaption() {
 }
 
 void GraphForm::redraw() {
-    vestrano::redraw(ctx_.state, canvas_, ctx_.ui, drawAdditional);
+    vestrano::redraw(ctx_.state, canvas_, ctx_.ui, drawOverlays);
 }
 
 void GraphForm::showPicture() {
