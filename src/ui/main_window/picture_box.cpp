@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace vestrano {
 
@@ -47,6 +48,29 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void PictureBox::keyReleaseEvent(QKeyEvent* event) {
+    if (onKeyRelease) {
+        onKeyRelease(event);
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void PictureBox::wheelEvent(QWheelEvent* event) {
+    if (!onWheel) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    onWheel(event);
+    event->accept();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    if (onFocusOut) {
+        onFocusOut();
+    }
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace vestrano
