@@ -239,6 +239,13 @@ TEST_F(QtCanvasTest, MovedBackgroundFollowsTheOffset) {
     EXPECT_EQ(picture.pixel(50, 50), kWhite);
     EXPECT_EQ(picture.pixel(50, 75), qrgbOf(kGrid));
     EXPECT_EQ(inkBounds(picture, QRect(0, picture.height() - 20, picture.width(), 20)), QRect());
+
+    // A new background of the same size replaces the old one.
+    canvas.clear();
+    canvas.captureBackground();
+    canvas.restoreBackground();
+    canvas.flush();
+    EXPECT_EQ(inkBounds(picture, picture.rect()), QRect());
 }
 
 TEST_F(QtCanvasTest, StaleBackgroundClearsAndEmptyPicturesAreSafe) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdlib>
+#include <cstring>
 
 #include "plot/dash_pattern.h"
 #include "ui/canvas/qt_colour.h"
@@ -316,8 +317,21 @@ void QtCanvas::captureBackground() {
     drawPendingLines();
     setGraphPhase(true);
     if (picture_) {
-        background_ = picture_->copy();
+        keepBackground();
     }
+}
+
+// Into the buffer of the last background when the size is the same: a fresh copy of a large
+// picture costs more in new memory than in copying.
+void QtCanvas::keepBackground() {
+    if (background_.size() != picture_->size() || background_.format() != picture_->format() ||
+        background_.bytesPerLine() != picture_->bytesPerLine()) {
+        background_ = picture_->copy();
+        return;
+    }
+    std::memcpy(background_.bits(), picture_->constBits(),
+                static_cast<std::size_t>(picture_->sizeInBytes()));
+    background_.setDevicePixelRatio(picture_->devicePixelRatio());
 }
 
 void QtCanvas::restoreBackground() {

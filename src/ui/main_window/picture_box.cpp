@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -15,9 +16,14 @@ PictureBox::PictureBox(const QImage& picture, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+// Only what needs painting: on a large screen every full pass over the picture shows.
+void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    const QRect area = event->rect();
+    const QRect covered(QPoint(0, 0), picture_.deviceIndependentSize().toSize());
+    if (picture_.isNull() || !covered.contains(area)) {
+        painter.fillRect(area, Qt::white);
+    }
     if (!picture_.isNull()) {
         painter.drawImage(QPoint(0, 0), picture_);
     }
