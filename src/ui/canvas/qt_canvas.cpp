@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <cstdlib>
-#include <cstring>
 
 #include "plot/dash_pattern.h"
 #include "ui/canvas/qt_colour.h"
@@ -317,21 +316,8 @@ void QtCanvas::captureBackground() {
     drawPendingLines();
     setGraphPhase(true);
     if (picture_) {
-        keepBackground();
-    }
-}
-
-// Into the buffer of the last background when the size is the same: a fresh copy of a large
-// picture costs more in new memory than in copying.
-void QtCanvas::keepBackground() {
-    if (background_.size() != picture_->size() || background_.format() != picture_->format() ||
-        background_.bytesPerLine() != picture_->bytesPerLine()) {
         background_ = picture_->copy();
-        return;
     }
-    std::memcpy(background_.bits(), picture_->constBits(),
-                static_cast<std::size_t>(picture_->sizeInBytes()));
-    background_.setDevicePixelRatio(picture_->devicePixelRatio());
 }
 
 void QtCanvas::restoreBackground() {

@@ -66,7 +66,6 @@ class QtCanvas final : public Canvas {
   private:
     QPainter* painter(); // null when the device cannot be painted on (an empty picture)
     void drawPendingLines();
-    void keepBackground();
     void dropPendingLines();
     void setGraphPhase(bool graphs);
     QPointF vertex(double x, double y) const;
