@@ -1,12 +1,16 @@
 // The program as a user meets it, offscreen: start-up to the first painted picture, Enter in a
 // term line to the finished picture of three graphs at the default sample count, one animation
-// tick with two running parameters (also with the points of interest marked), and a move of a
-// parameter's bar to the finished picture. Wall-clock time; each is put against a floor measured in
-// the same run: for the start-up a bare main window with the same child windows shown and painted;
-// for Enter the core's interpretation and redraw into a picture of the same size, without any
-// window; for the tick and the bar the same core operations drawing into a picture without windows;
-// the marked tick is put against the tick without marks. Paths: `Gui/<case>/window` and
-// `Gui/<case>/floor`, and `Gui/animation_tick/marks`.
+// tick with two running parameters (also with the Wertetabelle open and with the points of
+// interest marked), and a move of a parameter's bar to the finished picture. Wall-clock time;
+// each is put against a floor measured in the same run: for the start-up a bare main window with
+// the same child windows shown and painted; for Enter the core's interpretation and redraw into
+// a picture of the same size, without any window; for the tick and the bar the same core
+// operations drawing into a picture without windows; the tick with the table or the marks is put
+// against the tick without. On a 3840 x 2160 drawing area with three graphs at one sample per
+// pixel: a step of a middle-button drag of the view and a notch of the wheel, each against the
+// floor of the core redrawing the same graphs over a kept background into a picture without
+// windows, as a parameter move does. Paths: `Gui/<case>/window` and `Gui/<case>/floor`, and
+// `Gui/animation_tick/value_table_<rows>` and `Gui/animation_tick/marks`.
 
 #include "ratio_table.h"
 
@@ -36,14 +40,18 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
+#include <QWheelEvent>
 
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace vestrano::bench {
 namespace {
@@ -213,9 +221,10 @@ std::unique_ptr<Mother> startAnimated(ScriptedUi& dialogs) {
 // Draws into a picture of the area's size through the core alone.
 class PictureRedrawer : public Redrawer {
   public:
-    PictureRedrawer(PlotState& state, Ui& ui) : state_(state), ui_(ui) {
-        state.view.picw = kArea.width() * 15.0;
-        state.view.pich = kArea.height() * 15.0;
+    PictureRedrawer(PlotState& state, Ui& ui, QSize area = kArea)
+        : state_(state), ui_(ui), picture_(area, QImage::Format_RGB32) {
+        state.view.picw = area.width() * 15.0;
+        state.view.pich = area.height() * 15.0;
         fosize(state, canvas_);
         makepens(state, kSlotPens);
     }
@@ -239,7 +248,7 @@ class PictureRedrawer : public Redrawer {
   private:
     PlotState& state_;
     Ui& ui_;
-    QImage picture_{kArea, QImage::Format_RGB32};
+    QImage picture_;
     QtCanvas canvas_{picture_};
 };
 
@@ -353,22 +362,124 @@ void benchScrollFloor(benchmark::State& st) {
     }
 }
 
+// Dragging and the wheel: the three graphs at one sample per pixel on a 4K drawing area.
+constexpr QSize kLargeArea(3840, 2160);
+
+std::unique_ptr<Mother> startLarge(ScriptedUi& dialogs) {
+    auto mother = startProgram(dialogs);
+    PlotState& state = mother->state();
+    state.menu.dock = false;
+    mother->resize(kLargeArea + QSize(800, 400));
+    settle();
+    QWidget* picture = findIn<QWidget>(findWindow(*mother, "graphform"), "Picture1");
+    auto& graphWindow = findWindow<QMdiSubWindow>(*mother, "graphform_window");
+    graphWindow.resize(graphWindow.size() + kLargeArea - picture->size());
+    settle();
+    for (int i = 0; i < kSlotCount; ++i) {
+        state.slots[i].text = kTerms[i];
+    }
+    findandget(mother->context(), false);
+    settle();
+    return mother;
+}
+
+bool largeAsExpected(Mother& mother) {
+    const PlotState& state = mother.state();
+    return state.status.text == "Ok." && state.slots[2].anzx == kLargeArea.width() - 1 &&
+           findIn<QWidget>(findWindow(mother, "graphform"), "Picture1")->size() == kLargeArea;
+}
+
+void sendMouse(QWidget* picture, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
+               QPoint at) {
+    QMouseEvent e(type, QPointF(at), QPointF(picture->mapToGlobal(at)), button, held,
+                  Qt::NoModifier);
+    QApplication::sendEvent(picture, &e);
+}
+
+// One move of a drag that is under way, to the picture on screen.
+void benchDragStep(benchmark::State& st) {
+    ScriptedUi dialogs;
+    auto mother = startLarge(dialogs);
+    QWidget* picture = findIn<QWidget>(findWindow(*mother, "graphform"), "Picture1");
+    const QPoint from(kLargeArea.width() / 2, kLargeArea.height() / 2);
+    sendMouse(picture, QEvent::MouseButtonPress, Qt::MiddleButton, Qt::MiddleButton, from);
+    int step = 0;
+    for (auto _ : st) {
+        step = step == 8 ? -8 : 8;
+        sendMouse(picture, QEvent::MouseMove, Qt::NoButton, Qt::MiddleButton,
+                  from + QPoint(step, step / 2));
+        settle();
+    }
+    st.SetItemsProcessed(st.iterations());
+    const double xmin = mother->state().view.xmin;
+    sendMouse(picture, QEvent::MouseMove, Qt::NoButton, Qt::MiddleButton, from);
+    sendMouse(picture, QEvent::MouseButtonRelease, Qt::MiddleButton, Qt::NoButton, from);
+    settle();
+    if (!largeAsExpected(*mother) || xmin == -10 || mother->state().view.xmin != -10) {
+        st.SkipWithError("the drag did not move the view");
+    }
+}
+
+// One notch of the wheel, in and out by turns, to the picture on screen.
+void benchWheelNotch(benchmark::State& st) {
+    ScriptedUi dialogs;
+    auto mother = startLarge(dialogs);
+    QWidget* picture = findIn<QWidget>(findWindow(*mother, "graphform"), "Picture1");
+    const QPointF at(kLargeArea.width() / 3.0, kLargeArea.height() / 3.0);
+    int angle = -120;
+    for (auto _ : st) {
+        angle = -angle;
+        QWheelEvent e(at, picture->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picture, &e);
+        settle();
+    }
+    st.SetItemsProcessed(st.iterations());
+    const double span = mother->state().view.xmax - mother->state().view.xmin;
+    if (!largeAsExpected(*mother) || std::abs(span - (angle > 0 ? 20 / 1.5 : 20)) > 1e-9) {
+        st.SkipWithError("the wheel did not zoom");
+    }
+}
+
+// The same graphs redrawn by the core over the kept background of a 4K picture.
+void benchLargeFloor(benchmark::State& st) {
+    ScriptedUi dialogs;
+    auto state = std::make_unique<PlotState>();
+    PictureRedrawer redrawer(*state, dialogs, kLargeArea);
+    for (int i = 0; i < kSlotCount; ++i) {
+        state->slots[i].text = kTerms[i];
+        state->slots[i].anzx = static_cast<int16_t>(kLargeArea.width() - 1);
+    }
+    interpretall(*state, dialogs);
+    for (auto _ : st) {
+        redrawer.redraw();
+    }
+    st.SetItemsProcessed(st.iterations());
+    if (!redrawer.drewGraphs()) {
+        st.SkipWithError("the floor drew no graphs");
+    }
+}
+
 void registerGuiBenchmarks() {
-    benchmark::RegisterBenchmark("Gui/startup/window", benchStartup)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("Gui/startup/floor", benchStartupFloor)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("Gui/enter_to_picture/window", benchEnter)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("Gui/enter_to_picture/floor", benchEnterFloor)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("Gui/animation_tick/window", benchTick)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
+    using Bench = void (*)(benchmark::State&);
+    const std::pair<const char*, Bench> all[] = {
+        {"Gui/startup/window", benchStartup},
+        {"Gui/startup/floor", benchStartupFloor},
+        {"Gui/enter_to_picture/window", benchEnter},
+        {"Gui/enter_to_picture/floor", benchEnterFloor},
+        {"Gui/animation_tick/window", benchTick},
+        {"Gui/animation_tick/marks", benchTickMarks},
+        {"Gui/animation_tick/floor", benchTickFloor},
+        {"Gui/scroll_to_picture/window", benchScroll},
+        {"Gui/scroll_to_picture/floor", benchScrollFloor},
+        {"Gui/drag_step/floor", benchLargeFloor},
+        {"Gui/wheel_notch/floor", benchLargeFloor},
+        {"Gui/drag_step/window", benchDragStep},
+        {"Gui/wheel_notch/window", benchWheelNotch},
+    };
+    for (const auto& [name, bench] : all) {
+        benchmark::RegisterBenchmark(name, bench)->Unit(benchmark::kMillisecond)->UseRealTime();
+    }
     for (const int rows : kTableRows) {
         benchmark::RegisterBenchmark(
             ("Gui/animation_tick/value_table_" + std::to_string(rows)).c_str(), benchTickTable,
@@ -376,18 +487,6 @@ void registerGuiBenchmarks() {
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
     }
-    benchmark::RegisterBenchmark("Gui/animation_tick/marks", benchTickMarks)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("Gui/animation_tick/floor", benchTickFloor)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("Gui/scroll_to_picture/window", benchScroll)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("Gui/scroll_to_picture/floor", benchScrollFloor)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
 }
 
 void printGuiTable(std::ostream& out, const ResultStore& store) {
@@ -400,8 +499,9 @@ void printGuiTable(std::ostream& out, const ResultStore& store) {
         << std::setw(9) << "floor" << std::setw(14) << "window/floor" << std::setw(22) << "target"
         << '\n';
     // A tick within 10 ms keeps the animation at 100 ticks per second or more.
-    for (const Row& row : {Row{"startup", 500}, Row{"enter_to_picture", 16},
-                           Row{"animation_tick", 10}, Row{"scroll_to_picture", 8}}) {
+    for (const Row& row :
+         {Row{"startup", 500}, Row{"enter_to_picture", 16}, Row{"animation_tick", 10},
+          Row{"scroll_to_picture", 8}, Row{"drag_step", 8}, Row{"wheel_notch", 8}}) {
         const auto ns = [&](const char* path) {
             return store.nsPerItem(std::string("Gui/") + row.name + "/" + path);
         };
@@ -415,7 +515,8 @@ void printGuiTable(std::ostream& out, const ResultStore& store) {
             << (window ? (*window / 1e6 < row.targetMs ? " ok" : " MISSED") : "") << '\n';
     }
     out << "animation_tick and scroll_to_picture: drawing area " << kArea.width() << " x "
-        << kArea.height() << " px";
+        << kArea.height() << " px; drag_step and wheel_notch: " << kLargeArea.width() << " x "
+        << kLargeArea.height() << " px, one sample per pixel";
     if (const auto tick = store.nsPerItem("Gui/animation_tick/window")) {
         out << "; " << formatNs(1e9 / *tick) << " ticks per second (target >= 100)";
     }

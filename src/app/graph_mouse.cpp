@@ -7,6 +7,13 @@
 
 namespace vestrano {
 
+bool dragsView(const PlotState& state, int button, bool spaceHeld) {
+    if (button == kButtonMiddle) {
+        return (state.options.couplemode & kButtonMiddle) == 0;
+    }
+    return button == kButtonLeft && spaceHeld;
+}
+
 void zoom(ProgramContext& ctx, int button, int shift, double x, double y) {
     if (ctx.state.menu.zoomtoggle) {
         return;

@@ -52,6 +52,8 @@ class Canvas : public TextMetrics {
     virtual void clear() = 0;
     virtual void captureBackground() = 0;
     virtual void restoreBackground() = 0;
+    // The background moved right and down by `offset` pixels; what it leaves uncovered is blank.
+    virtual void restoreMovedBackground(PixelPoint offset) = 0;
 };
 
 } // namespace vestrano

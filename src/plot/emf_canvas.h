@@ -37,6 +37,7 @@ class EmfCanvas final : public Canvas {
     void clear() override {}
     void captureBackground() override {}
     void restoreBackground() override {}
+    void restoreMovedBackground(PixelPoint) override {}
 
   private:
     void record(uint32_t type, const std::string& body);

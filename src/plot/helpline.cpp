@@ -8,6 +8,7 @@
 
 #include "plot/canvas.h"
 #include "plot/fmtnum.h"
+#include "plot/view_drag.h"
 #include "state/plot_state.h"
 #include "state/rounding.h"
 
@@ -224,6 +225,10 @@ void rebuild(PlotState& state, Canvas& canvas) {
 } // namespace
 
 void helpline(PlotState& state, Canvas& canvas) {
+    if (const auto offset = movedBackground(state)) {
+        canvas.restoreMovedBackground(*offset);
+        return;
+    }
     if (state.graph.backgroundValid) {
         canvas.restoreBackground();
         return;

@@ -36,13 +36,14 @@ bool linesApart(double lo, double start, double hstep) {
 }
 
 // Sets the scale for the changed bounds; a view that fails the guard gets `saved` back.
-void applyView(PlotState& state, const Bounds& saved) {
+bool applyView(PlotState& state, const Bounds& saved) {
     setscale(state);
     if (viewPrecise(state)) {
-        return;
+        return true;
     }
     setBounds(state, saved);
     setscale(state);
+    return false;
 }
 
 // The intervals window shows the ranges in `rows`, then the picture follows.
@@ -50,6 +51,11 @@ void showView(ProgramContext& ctx, const Bounds& saved, int rows) {
     applyView(ctx.state, saved);
     followView(ctx, rows);
     redrawGraph(ctx);
+}
+
+void moveBounds(PlotState& state, double dx, double dy) {
+    setBounds(state, {state.view.xmin + dx, state.view.xmax + dx, state.view.ymin + dy,
+                      state.view.ymax + dy});
 }
 
 void pan(PlotState& state, int button, double x, double y, WorldPoint w) {
@@ -71,28 +77,35 @@ void pan(PlotState& state, int button, double x, double y, WorldPoint w) {
     }
 }
 
-// The world point under the mouse stays where it is.
-void zoomAbout(PlotState& state, int button, int shift, WorldPoint w) {
-    const bool out = button == kButtonRight;
-    const double fx = out ? state.options.zoomx : 1 / state.options.zoomx;
-    const double fy = out ? state.options.zoomy : 1 / state.options.zoomy;
+// Scales the axes named in `axes` (kModCtrl: x, kModAlt: y) by fx and fy about the world point
+// w, which stays under the mouse.
+void zoomAbout(PlotState& state, int axes, double fx, double fy, WorldPoint w) {
     const double xspan = state.view.xspan;
     const double yspan = state.view.yspan;
-    if (shift & kModCtrl) {
+    if (axes & kModCtrl) {
         state.view.xmin = w.x - (w.x - state.view.xmin) * fx;
         state.view.xmax = state.view.xmin + fx * xspan;
     }
-    if (shift & kModAlt) {
+    if (axes & kModAlt) {
         state.view.ymin = w.y - (w.y - state.view.ymin) * fy;
         state.view.ymax = state.view.ymin + fy * yspan;
     }
 }
 
+// Every zoom and pan of the mouse: locked by "Zoom sperren", guarded, followed by the
+// intervals window and the picture.
+template <class Change> void changeView(ProgramContext& ctx, Change change) {
+    if (ctx.state.menu.zoomtoggle) {
+        return;
+    }
+    const Bounds saved = boundsOf(ctx.state);
+    change(ctx.state);
+    showView(ctx, saved, kFollowX | kFollowY);
+}
+
 void shiftView(ProgramContext& ctx, double dx, double dy, int rows) {
-    PlotState& state = ctx.state;
-    const Bounds saved = boundsOf(state);
-    setBounds(state, {state.view.xmin + dx, state.view.xmax + dx, state.view.ymin + dy,
-                      state.view.ymax + dy});
+    const Bounds saved = boundsOf(ctx.state);
+    moveBounds(ctx.state, dx, dy);
     showView(ctx, saved, rows);
 }
 
@@ -117,18 +130,39 @@ void scrud(ProgramContext& ctx, int16_t v) {
 }
 
 void zoomView(ProgramContext& ctx, int button, int shift, double x, double y) {
-    PlotState& state = ctx.state;
-    const Bounds saved = boundsOf(state);
-    const WorldPoint w = mouseWorld(state.view, x, y);
-    if (state.menu.zoomtoggle || shift == 0) {
+    if (shift == 0) {
         return;
     }
-    if (shift == kModShift) {
-        pan(state, button, x, state.view.pich - y, w);
-    } else {
-        zoomAbout(state, button, shift, w);
+    changeView(ctx, [&](PlotState& state) {
+        const WorldPoint w = mouseWorld(state.view, x, y);
+        if (shift == kModShift) {
+            pan(state, button, x, state.view.pich - y, w);
+            return;
+        }
+        const bool out = button == kButtonRight;
+        const double fx = out ? state.options.zoomx : 1 / state.options.zoomx;
+        const double fy = out ? state.options.zoomy : 1 / state.options.zoomy;
+        zoomAbout(state, shift, fx, fy, w);
+    });
+}
+
+void wheelZoom(ProgramContext& ctx, int shift, int angle, double x, double y) {
+    if (angle == 0 || ctx.state.graph.drag.active) {
+        return;
     }
-    showView(ctx, saved, kFollowX | kFollowY);
+    const int chosen = shift & (kModCtrl | kModAlt);
+    const int axes = chosen != 0 ? chosen : kModCtrl | kModAlt;
+    const double notches = static_cast<double>(angle) / kWheelNotch;
+    changeView(ctx, [&](PlotState& state) {
+        zoomAbout(state, axes, std::pow(state.options.zoomx, -notches),
+                  std::pow(state.options.zoomy, -notches), mouseWorld(state.view, x, y));
+    });
+}
+
+bool dragView(PlotState& state, double dx, double dy) {
+    const Bounds saved = boundsOf(state);
+    moveBounds(state, dx, dy);
+    return applyView(state, saved);
 }
 
 } // namespace vestrano

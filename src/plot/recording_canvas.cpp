@@ -103,6 +103,10 @@ void RecordingCanvas::restoreBackground() {
     record(Kind::RestoreBackground);
 }
 
+void RecordingCanvas::restoreMovedBackground(PixelPoint offset) {
+    record(Kind::RestoreBackground).points = {offset};
+}
+
 TextSize RecordingCanvas::measure(const FontSpec& font, std::string_view text) {
     record(Kind::Measure).text = text;
     const double scale = font.pixelHeight / 12.0;

@@ -35,8 +35,8 @@ class RecordingCanvas final : public Canvas {
 
     struct Event {
         Kind kind;
-        // MoveTo/LineTo/TextOut: the position; Polyline: its points; FillEllipse: the
-        // top-left and bottom-right corners.
+        // MoveTo/LineTo/TextOut: the position; RestoreBackground: the offset, if moved; Polyline:
+        // its points; FillEllipse: the top-left and bottom-right corners.
         std::vector<PixelPoint> points;
         // MoveTo/LineTo of a graph: the unrounded position; else the position in `points`.
         ExactPoint exact;
@@ -65,6 +65,7 @@ class RecordingCanvas final : public Canvas {
     void clear() override;
     void captureBackground() override;
     void restoreBackground() override;
+    void restoreMovedBackground(PixelPoint offset) override;
     TextSize measure(const FontSpec& font, std::string_view text) override;
 
     std::size_t count(Kind kind) const;

@@ -27,6 +27,20 @@ struct SampleBuffers {
     }
 };
 
+// A drag of the view by the mouse: the view where it started and the whole pixels the picture
+// has moved since. While `keepsBackground`, the background of the start moves along instead of
+// being rebuilt at every step.
+struct ViewDrag {
+    bool active = false;
+    bool keepsBackground = false;
+    double xmin = 0;
+    double ymin = 0;
+    double xmu = 0;
+    double ymu = 0;
+    int dx = 0; // right
+    int dy = 0; // down
+};
+
 // What the graph window keeps for its drawing routines.
 struct GraphState {
     // Per slot: 0 or less joins the samples by lines, more draws dots of that radius (px).
@@ -66,6 +80,8 @@ struct GraphState {
 
     // False until the help-line background is drawn for the current scale.
     bool backgroundValid = false;
+
+    ViewDrag drag;
 };
 
 } // namespace vestrano

@@ -84,4 +84,14 @@ TEST_F(ViewFixture, EndlessZoomingStaysAFiniteView) {
     EXPECT_GT(state.view.xmax - state.view.xmin, 1e300);
 }
 
+TEST_F(ViewFixture, TheMiddleButtonDragsUnlessCoupledAndTheLeftOnlyWithTheSpaceBar) {
+    state.options.couplemode = kButtonLeft | kButtonRight;
+    EXPECT_TRUE(dragsView(state, kButtonMiddle, false));
+    EXPECT_TRUE(dragsView(state, kButtonLeft, true));
+    EXPECT_FALSE(dragsView(state, kButtonLeft, false));
+    EXPECT_FALSE(dragsView(state, kButtonRight, true));
+    state.options.couplemode = kButtonMiddle;
+    EXPECT_FALSE(dragsView(state, kButtonMiddle, false));
+}
+
 } // namespace vestrano

@@ -225,6 +225,29 @@ TEST_F(QtCanvasTest, RestoreBringsBackTheGridAndDropsTheGraphs) {
     EXPECT_EQ(picture.pixel(30, 50), qrgbOf(kGrid));
 }
 
+// A dragged view: the grid follows the pointer, the edge it leaves is blank.
+TEST_F(QtCanvasTest, MovedBackgroundFollowsTheOffset) {
+    canvas.clear();
+    canvas.selectPen(kGridPen);
+    line(canvas, 0, 50, 99, 50);
+    line(canvas, 0, 95, 99, 95);
+    canvas.captureBackground();
+    canvas.restoreMovedBackground({7, -20});
+    canvas.flush();
+    EXPECT_EQ(inkBounds(picture, QRect(0, 0, 7, picture.height())), QRect());
+    EXPECT_EQ(picture.pixel(50, 30), qrgbOf(kGrid));
+    EXPECT_EQ(picture.pixel(50, 50), kWhite);
+    EXPECT_EQ(picture.pixel(50, 75), qrgbOf(kGrid));
+    EXPECT_EQ(inkBounds(picture, QRect(0, picture.height() - 20, picture.width(), 20)), QRect());
+
+    // A new background of the same size replaces the old one.
+    canvas.clear();
+    canvas.captureBackground();
+    canvas.restoreBackground();
+    canvas.flush();
+    EXPECT_EQ(inkBounds(picture, picture.rect()), QRect());
+}
+
 TEST_F(QtCanvasTest, StaleBackgroundClearsAndEmptyPicturesAreSafe) {
     startGraphs();
     canvas.flush();

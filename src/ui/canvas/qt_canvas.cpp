@@ -5,6 +5,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <cstdlib>
+
 #include "plot/dash_pattern.h"
 #include "ui/canvas/qt_colour.h"
 
@@ -318,8 +320,12 @@ void QtCanvas::captureBackground() {
     }
 }
 
-// A background kept for another picture size is stale; the drawing area is cleared then.
 void QtCanvas::restoreBackground() {
+    restoreMovedBackground({0, 0});
+}
+
+// A background kept for another picture size is stale; the drawing area is cleared then.
+void QtCanvas::restoreMovedBackground(PixelPoint offset) {
     dropPendingLines();
     setGraphPhase(true);
     QPainter* p = picture_ ? painter() : nullptr;
@@ -330,8 +336,19 @@ void QtCanvas::restoreBackground() {
         p->fillRect(picture_->rect(), Qt::white);
         return;
     }
+    const QSizeF size = picture_->deviceIndependentSize();
+    const int dx = offset.x;
+    const int dy = offset.y;
+    if (dx != 0) {
+        p->fillRect(QRectF(dx > 0 ? 0 : size.width() + dx, 0, std::abs(dx), size.height()),
+                    Qt::white);
+    }
+    if (dy != 0) {
+        p->fillRect(QRectF(0, dy > 0 ? 0 : size.height() + dy, size.width(), std::abs(dy)),
+                    Qt::white);
+    }
     p->setCompositionMode(QPainter::CompositionMode_Source);
-    p->drawImage(0, 0, background_);
+    p->drawImage(QPointF(dx, dy), background_);
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 

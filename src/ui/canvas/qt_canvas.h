@@ -59,6 +59,7 @@ class QtCanvas final : public Canvas {
     void clear() override;
     void captureBackground() override;
     void restoreBackground() override;
+    void restoreMovedBackground(PixelPoint offset) override;
 
     TextSize measure(const FontSpec& font, std::string_view text) override;
 

@@ -2,7 +2,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace vestrano {
 
@@ -14,9 +16,14 @@ PictureBox::PictureBox(const QImage& picture, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+// Only what needs painting: on a large screen every full pass over the picture shows.
+void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    const QRect area = event->rect();
+    const QRect covered(QPoint(0, 0), picture_.deviceIndependentSize().toSize());
+    if (picture_.isNull() || !covered.contains(area)) {
+        painter.fillRect(area, Qt::white);
+    }
     if (!picture_.isNull()) {
         painter.drawImage(QPoint(0, 0), picture_);
     }
@@ -47,6 +54,29 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void PictureBox::keyReleaseEvent(QKeyEvent* event) {
+    if (onKeyRelease) {
+        onKeyRelease(event);
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void PictureBox::wheelEvent(QWheelEvent* event) {
+    if (!onWheel) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    onWheel(event);
+    event->accept();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    if (onFocusOut) {
+        onFocusOut();
+    }
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace vestrano

@@ -7,6 +7,7 @@
 
 class QKeyEvent;
 class QMouseEvent;
+class QWheelEvent;
 
 namespace vestrano {
 
@@ -19,6 +20,9 @@ class PictureBox final : public QWidget {
     std::function<void(QMouseEvent*)> onMouseMove;
     std::function<void(QMouseEvent*)> onMouseRelease;
     std::function<void(QKeyEvent*)> onKeyPress;
+    std::function<void(QKeyEvent*)> onKeyRelease;
+    std::function<void(QWheelEvent*)> onWheel;
+    std::function<void()> onFocusOut;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,6 +30,9 @@ class PictureBox final : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     const QImage& picture_;

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "app/graph_mouse.h"
 #include "app/graph_overlay.h"
@@ -15,6 +16,7 @@
 #include "plot/mouse_position.h"
 #include "plot/navigation.h"
 #include "plot/redraw.h"
+#include "plot/view_drag.h"
 #include "state/plot_state.h"
 #include "ui/canvas/qt_fonts.h"
 #include "ui/main_window/click_label.h"
@@ -104,6 +106,13 @@ void GraphForm::buildControls() {
     picture1_->onMouseMove = [this](QMouseEvent* e) { mouseMoved(e); };
     picture1_->onMouseRelease = [this](QMouseEvent* e) { mouseReleased(e); };
     picture1_->onKeyPress = [this](QKeyEvent* e) { keyPressed(e); };
+    picture1_->onKeyRelease = [this](QKeyEvent* e) {
+        if (e->key() == Qt::Key_Space && !e->isAutoRepeat()) {
+            spaceHeld_ = false;
+        }
+    };
+    picture1_->onWheel = [this](QWheelEvent* e) { wheelTurned(e); };
+    picture1_->onFocusOut = [this] { spaceHeld_ = false; };
 
     zoomButton_ = new ClickLabel(this);
     zoomButton_->setObjectName("Image1");
@@ -212,25 +221,71 @@ double GraphForm::twipsY(const QMouseEvent* event) const {
     return event->position().y() * tpp_;
 }
 
+// A press that drags the view never reaches the coupling, even when "Zoom sperren" refuses the
+// drag; neither does anything else until its button is released.
 void GraphForm::mousePressed(QMouseEvent* event) {
+    if (dragButton_ != 0) {
+        return;
+    }
+    const int button = buttonsOf(event->button());
+    if (dragsView(ctx_.state, button, spaceHeld_)) {
+        dragButton_ = button;
+        dragStart_ = event->position();
+        if (beginViewDrag(ctx_)) {
+            picture1_->setCursor(Qt::ClosedHandCursor);
+        }
+        return;
+    }
     mouseCouple(ctx_, buttonsOf(event->buttons()), shiftState(event->modifiers()), twipsX(event),
                 twipsY(event));
 }
 
 void GraphForm::mouseMoved(QMouseEvent* event) {
     position_->setText(qtText(positionText(ctx_.state, twipsX(event), twipsY(event))));
+    if (dragMoved(event)) {
+        return;
+    }
     const int buttons = buttonsOf(event->buttons());
     if (buttons != 0) {
         mouseCouple(ctx_, buttons, shiftState(event->modifiers()), twipsX(event), twipsY(event));
     }
 }
 
+bool GraphForm::dragMoved(QMouseEvent* event) {
+    if (dragButton_ == 0) {
+        return false;
+    }
+    const QPointF offset = event->position() - dragStart_;
+    moveViewDrag(ctx_, offset.x() * tpp_, offset.y() * tpp_);
+    return true;
+}
+
 void GraphForm::mouseReleased(QMouseEvent* event) {
-    zoom(ctx_, buttonsOf(event->button()), shiftState(event->modifiers()), twipsX(event),
-         twipsY(event));
+    if (dragButton_ == 0) {
+        zoom(ctx_, buttonsOf(event->button()), shiftState(event->modifiers()), twipsX(event),
+             twipsY(event));
+        return;
+    }
+    if (buttonsOf(event->button()) == dragButton_) {
+        dragButton_ = 0;
+        picture1_->unsetCursor();
+        endViewDrag(ctx_);
+    }
+}
+
+// Qt turns the wheel into a horizontal one while Alt is held.
+void GraphForm::wheelTurned(QWheelEvent* event) {
+    const QPoint delta = event->angleDelta();
+    const int shift = shiftState(event->modifiers());
+    const int angle = delta.y() != 0 || (shift & kModAlt) == 0 ? delta.y() : delta.x();
+    wheelZoom(ctx_, shift, angle, event->position().x() * tpp_, event->position().y() * tpp_);
 }
 
 void GraphForm::keyPressed(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space) {
+        spaceHeld_ = true;
+        return;
+    }
     const int code = keyCode(event);
     if (code != 0) {
         graphKey(ctx_, code, shiftState(event->modifiers()));

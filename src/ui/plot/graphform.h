@@ -9,6 +9,7 @@
 class QKeyEvent;
 class QMouseEvent;
 class QScrollBar;
+class QWheelEvent;
 
 namespace vestrano {
 
@@ -43,6 +44,8 @@ class GraphForm final : public QWidget, public Redrawer {
     void mouseMoved(QMouseEvent* event);
     void mouseReleased(QMouseEvent* event);
     void keyPressed(QKeyEvent* event);
+    void wheelTurned(QWheelEvent* event);
+    bool dragMoved(QMouseEvent* event);
     double twipsX(const QMouseEvent* event) const;
     double twipsY(const QMouseEvent* event) const;
 
@@ -56,6 +59,11 @@ class GraphForm final : public QWidget, public Redrawer {
     ClickLabel* position_ = nullptr;
     ClickLabel* aspect_ = nullptr;
     int16_t tpp_ = 15;
+    bool spaceHeld_ = false;
+    // The button that started a drag of the view, 0 when none; the gesture is the drag's until
+    // that button is released.
+    int dragButton_ = 0;
+    QPointF dragStart_;
 };
 
 } // namespace vestrano
