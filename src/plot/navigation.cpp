@@ -8,6 +8,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/rounding.h"
+#include "state/user_step.h"
 
 namespace vestrano {
 
@@ -105,18 +106,21 @@ bool viewPrecise(const PlotState& state) {
 }
 
 void scrlr(ProgramContext& ctx, int16_t v) {
+    const StepScope userStep(ctx, UserStep::Pan);
     if (v != 0) {
         shiftView(ctx, v * ctx.state.view.xspan / 100, 0, kFollowX);
     }
 }
 
 void scrud(ProgramContext& ctx, int16_t v) {
+    const StepScope userStep(ctx, UserStep::Pan);
     if (v != 0) {
         shiftView(ctx, 0, v * ctx.state.view.yspan / 100, kFollowY);
     }
 }
 
 void zoomView(ProgramContext& ctx, int button, int shift, double x, double y) {
+    const StepScope userStep(ctx, (shift & kModShift) != 0 ? UserStep::Pan : UserStep::Zoom);
     PlotState& state = ctx.state;
     const Bounds saved = boundsOf(state);
     const WorldPoint w = mouseWorld(state.view, x, y);
