@@ -254,6 +254,14 @@ TEST_F(UndoTest, BytesBoundTheSteps) {
     EXPECT_LT(small.undoSteps(), 5u);
 }
 
+// What the restoring does is no step of its own, whatever road it takes.
+TEST_F(UndoTest, RestoringRecordsNothing) {
+    enterValue(ctx, slotOf("a"), "3");
+    history.undo(state, [this](const PlotSnapshot&) { enterValue(ctx, slotOf("b"), "4"); });
+    EXPECT_EQ(history.undoSteps(), 0u);
+    EXPECT_TRUE(history.canRedo());
+}
+
 // A new step after an undo drops what could have been redone.
 TEST_F(UndoTest, NewStepDropsTheRedo) {
     enterValue(ctx, slotOf("a"), "3");
