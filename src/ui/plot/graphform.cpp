@@ -16,6 +16,7 @@
 #include "plot/navigation.h"
 #include "plot/redraw.h"
 #include "state/plot_state.h"
+#include "state/user_step.h"
 #include "ui/canvas/qt_fonts.h"
 #include "ui/main_window/click_label.h"
 #include "ui/main_window/picture_box.h"
@@ -145,6 +146,12 @@ void GraphForm::connectScrollBars() {
         bar->setValue(0);
         bar->setFocusPolicy(Qt::NoFocus);
     }
+    // A drag of a bar is one step, from the press to the release.
+    for (QScrollBar* bar : {hscroll_, vscroll_}) {
+        connect(bar, &QScrollBar::sliderPressed, this,
+                [this] { beginStep(ctx_, UserStep::Unnamed); });
+        connect(bar, &QScrollBar::sliderReleased, this, [this] { endStep(ctx_); });
+    }
     connect(hscroll_, &QScrollBar::valueChanged, this, [this](int v) {
         if (v != 0) {
             scrlr(ctx_, static_cast<int16_t>(v));
@@ -212,7 +219,9 @@ double GraphForm::twipsY(const QMouseEvent* event) const {
     return event->position().y() * tpp_;
 }
 
+// From the press to the release the mouse makes one step: a coupling drag, a zoom or a pan.
 void GraphForm::mousePressed(QMouseEvent* event) {
+    beginStep(ctx_, UserStep::Unnamed);
     mouseCouple(ctx_, buttonsOf(event->buttons()), shiftState(event->modifiers()), twipsX(event),
                 twipsY(event));
 }
@@ -228,6 +237,7 @@ void GraphForm::mouseMoved(QMouseEvent* event) {
 void GraphForm::mouseReleased(QMouseEvent* event) {
     zoom(ctx_, buttonsOf(event->button()), shiftState(event->modifiers()), twipsX(event),
          twipsY(event));
+    endStep(ctx_);
 }
 
 void GraphForm::keyPressed(QKeyEvent* event) {
