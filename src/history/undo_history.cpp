@@ -20,6 +20,11 @@ void UndoHistory::begin(const PlotState& state, UserStep step) {
     if (restoring_) {
         return;
     }
+    // Only a press begins an unnamed step; one still open lost its release (a message box
+    // took it) and ends here rather than swallow every step that follows.
+    if (step == UserStep::Unnamed && depth_ > 0) {
+        closeAll(state);
+    }
     if (depth_++ > 0) {
         if (open_->step == UserStep::Unnamed) {
             open_->step = step;
@@ -59,8 +64,6 @@ void UndoHistory::commit(const Open& open, const PlotState& state) {
     trim();
 }
 
-// A step left open (a drag whose release never came) ends here rather than swallow all that
-// follows.
 void UndoHistory::closeAll(const PlotState& state) {
     if (run_) {
         commit(*std::exchange(run_, std::nullopt), state);

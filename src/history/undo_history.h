@@ -27,6 +27,8 @@ class UndoHistory {
 
     explicit UndoHistory(HistoryLimits limits = {}) : limits_(limits) {}
 
+    // An unnamed step is a press to its release (a drag), named by the first step begun in it;
+    // a press while one is open ends that one first.
     void begin(const PlotState& state, UserStep step);
     void end(const PlotState& state);
     // A run (the timer) keeps the plot before its first tick and ends when the next step

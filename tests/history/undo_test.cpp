@@ -207,6 +207,19 @@ TEST_F(UndoTest, DragIsOneStep) {
     EXPECT_FALSE(history.canUndo());
 }
 
+// A press whose release never came ends at the next press; the steps after it are steps again.
+TEST_F(UndoTest, LostReleaseEndsAtTheNextPress) {
+    beginStep(ctx, UserStep::Unnamed);
+    scrollPara(ctx, slotOf("a"), 700);
+    beginStep(ctx, UserStep::Unnamed);
+    scrollPara(ctx, slotOf("b"), 700);
+    endStep(ctx);
+    endStep(ctx);
+    enterValue(ctx, slotOf("a"), "3");
+    EXPECT_EQ(history.undoSteps(), 3u);
+    EXPECT_EQ(history.undoCaption(), "Rückgängig: Parameterwert a");
+}
+
 // A press that changed nothing, and a zoom that "Zoom sperren" refused, are no steps.
 TEST_F(UndoTest, NothingChangedIsNoStep) {
     beginStep(ctx, UserStep::Unnamed);
