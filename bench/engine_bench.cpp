@@ -2,8 +2,9 @@
 // Each formula runs four ways: `native` (a C++ lambda), `muparser` (Eval per point),
 // `sample` (set x, ucEvaluate, ucGetError per point, as the drawing loop does) and `block`
 // (ucEvaluateBlock over the whole array with per-point error codes). Interpret/full times a
-// whole term interpretation.
+// whole term interpretation; History/record one undo step kept over the same terms.
 
+#include "history_bench.h"
 #include "interpret_bench.h"
 #include "ratio_table.h"
 
@@ -250,8 +251,10 @@ int main(int argc, char** argv) {
     using namespace vestrano::bench;
     registerEngineBenchmarks();
     registerInterpretBenchmark();
+    registerHistoryBenchmark();
     return runAndPrintTables(argc, argv, [](std::ostream& out, const ResultStore& store) {
         printRatioTable(out, store, engineTable());
         printInterpretTable(out, store);
+        printHistoryTable(out, store);
     });
 }

@@ -19,6 +19,7 @@
 #include "state/program_context.h"
 #include "state/result.h"
 #include "state/ui.h"
+#include "state/user_step.h"
 #include "terms/evaltext.h"
 
 namespace vestrano {
@@ -238,6 +239,7 @@ bool colget(ProgramContext& ctx, DetailBox box) {
 }
 
 void colgetall(ProgramContext& ctx) {
+    const StepScope userStep(ctx, UserStep::Entry);
     {
         BusyScope batch(ctx.state);
         applyBoxes(ctx);

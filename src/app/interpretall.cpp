@@ -227,6 +227,7 @@ bool interpretall(ProgramContext& ctx) {
     ProgramContext params{.state = state, .ui = ui, .hooks = ctx.hooks, .calculatorFollows = false};
     std::string message;
     for (int k = 0; k < kSlotCount; ++k) {
+        state.slots[k].taken = state.slots[k].text;
         const std::string e = checkslot(state, ui, k);
         if (!e.empty()) {
             state.slots[k].engtext.clear();

@@ -17,6 +17,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
+#include "state/user_step.h"
 #include "terms/evaltext.h"
 #include "terms/termconv.h"
 
@@ -106,6 +107,7 @@ void vonbis(ProgramContext& ctx) {
 }
 
 void takeOverIntervals(ProgramContext& ctx) {
+    const StepScope userStep(ctx, UserStep::Intervals);
     vonbis(ctx);
     followTakeOver(ctx, EntryField::Intervals);
 }
@@ -113,6 +115,8 @@ void takeOverIntervals(ProgramContext& ctx) {
 std::string makedtxt(PlotState& state, Ui& ui) {
     std::string text;
     for (int row = kFirstRestrictionRow; row < kIntervalRows; ++row) {
+        state.intervals.vonTaken[row] = state.intervals.von[row];
+        state.intervals.bisTaken[row] = state.intervals.bis[row];
         for (const std::string* box : {&state.intervals.von[row], &state.intervals.bis[row]}) {
             const std::string term = termconv(*box, state.mode, ui);
             if (term.empty() || !readable(state.engine, term)) {
@@ -148,6 +152,7 @@ void updatestamm(ProgramContext& ctx) {
 }
 
 void presetRow(ProgramContext& ctx, int i) {
+    const StepScope userStep(ctx, UserStep::Intervals);
     showRow(ctx.state, i, formatParamValue(kPresetLower[i]), formatParamValue(kPresetUpper[i]));
     vonbis(ctx);
 }

@@ -9,6 +9,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
+#include "state/user_step.h"
 
 namespace vestrano {
 
@@ -34,6 +35,7 @@ void takeit(ProgramContext& ctx) {
 }
 
 void nimms(ProgramContext& ctx) {
+    const StepScope userStep(ctx, UserStep::Lines);
     takeit(ctx);
     // The selected entry of an open collection follows the lines.
     if (ctx.state.collection.window.frame.visible) {

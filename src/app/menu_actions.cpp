@@ -6,6 +6,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
+#include "state/user_step.h"
 
 namespace vestrano {
 
@@ -33,6 +34,7 @@ void arrange(ProgramContext& ctx) {
 } // namespace
 
 void winkelmas(ProgramContext& ctx, int m) {
+    const StepScope userStep(ctx, UserStep::AngleUnit);
     if (m < 1 || m > 3) {
         return;
     }

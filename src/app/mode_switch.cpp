@@ -12,6 +12,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
+#include "state/user_step.h"
 #include "terms/subst.h"
 #include "terms/termconv.h"
 
@@ -110,6 +111,7 @@ void togglefork(ProgramContext& ctx, int newmode) {
 }
 
 void chooseMode(ProgramContext& ctx, int newmode) {
+    const StepScope userStep(ctx, UserStep::Mode);
     if (ctx.state.mode == newmode) {
         return;
     }

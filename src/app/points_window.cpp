@@ -11,6 +11,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
+#include "state/user_step.h"
 
 namespace vestrano {
 
@@ -37,12 +38,14 @@ void nimmsPoints(ProgramContext& ctx) {
 }
 
 void taste(ProgramContext& ctx) {
+    const StepScope userStep(ctx, UserStep::Points);
     if (enterPoint(ctx.state, ctx.ui)) {
         nimmsPoints(ctx);
     }
 }
 
 void removePoints(ProgramContext& ctx) {
+    const StepScope userStep(ctx, UserStep::Points);
     PointsWindow& w = ctx.state.additional.points;
     if (!removeSelected(w.rows)) {
         return;
@@ -54,6 +57,7 @@ void removePoints(ProgramContext& ctx) {
 }
 
 void choosePointColour(ProgramContext& ctx, int k) {
+    const StepScope userStep(ctx, UserStep::Points);
     if (recolourRow(ctx.ui, ctx.state.additional.points, k)) {
         nimmsPoints(ctx);
     }

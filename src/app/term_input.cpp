@@ -8,6 +8,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
+#include "state/user_step.h"
 #include "terms/evaltext.h"
 #include "terms/subst.h"
 
@@ -32,11 +33,13 @@ void findandget(ProgramContext& ctx, bool noredraw) {
 }
 
 void findandgetpre(ProgramContext& ctx, bool noredraw) {
+    const StepScope userStep(ctx, UserStep::TakeOver);
     findandget(ctx, noredraw);
     followTakeOver(ctx, EntryField::Terms);
 }
 
 void showSlot(ProgramContext& ctx, int i, bool visible) {
+    const StepScope userStep(ctx, UserStep::SlotVisibility);
     ctx.state.slots[i].visible = visible;
     ctx.ui.changed(Change::Terms);
     redrawGraph(ctx);

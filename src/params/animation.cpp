@@ -11,6 +11,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
+#include "state/user_step.h"
 
 namespace vestrano {
 
@@ -116,6 +117,7 @@ void tick(ProgramContext& ctx) {
         timerschanged(state, ctx.ui);
         return;
     }
+    continueRun(ctx, UserStep::TimerRun);
     BusyScope batch(state);
     const std::string running = state.timerlist;
     for (const char c : running) {

@@ -10,6 +10,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
+#include "state/user_step.h"
 
 namespace vestrano {
 
@@ -58,6 +59,7 @@ void mouseCouple(ProgramContext& ctx, int buttons, int shift, double x, double y
     if ((ctx.state.options.couplemode & buttons) == 0 || shift != 0) {
         return;
     }
+    const StepScope userStep(ctx, UserStep::Coupling);
     parkop(ctx, buttons == kButtonRight ? x : y, buttons);
 }
 
@@ -79,6 +81,7 @@ void parkop(ProgramContext& ctx, double v, int button) {
 
 void coupleOnRelease(ProgramContext& ctx, int button, int shift, double x, double y,
                      bool zoomLocked) {
+    const StepScope userStep(ctx, UserStep::Coupling);
     PlotState& state = ctx.state;
     if (zoomLocked || shift != 0 || (button != kButtonLeft && button != kButtonRight)) {
         return;

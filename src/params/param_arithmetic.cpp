@@ -12,6 +12,7 @@
 #include "state/program_context.h"
 #include "state/rounding.h"
 #include "state/ui.h"
+#include "state/user_step.h"
 #include "terms/evaltext.h"
 
 namespace vestrano {
@@ -134,6 +135,7 @@ void numberMessage(ProgramContext& ctx) {
 }
 
 void scrollPara(ProgramContext& ctx, int s, int pos) {
+    const StepScope userStep(ctx, UserStep::ParamValue);
     ctx.state.params[s].window.barpos = pos < 0 ? 0 : (pos > 1000 ? 1000 : pos);
     changepar(ctx, s);
 }
@@ -200,6 +202,7 @@ void setparb(ProgramContext& ctx, int s, double lower, double upper) {
 }
 
 void chpari(ProgramContext& ctx, int s, std::string_view lowerText, std::string_view upperText) {
+    const StepScope userStep(ctx, UserStep::ParamBounds);
     if (isBoundSlot(s)) {
         return; // locked boxes: the interval gives these bounds
     }
@@ -216,6 +219,7 @@ void chpari(ProgramContext& ctx, int s, std::string_view lowerText, std::string_
 }
 
 void enterValue(ProgramContext& ctx, int s, std::string_view text) {
+    const StepScope userStep(ctx, UserStep::ParamValue);
     const ParamEntry& p = ctx.state.params[s];
     double v = evaltext(ctx.state.engine, text);
     if (!validNumber(ctx, v)) {

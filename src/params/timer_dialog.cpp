@@ -7,6 +7,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
+#include "state/user_step.h"
 #include "terms/evaltext.h"
 
 namespace vestrano {
@@ -26,6 +27,7 @@ TimerDialog openTimerDialog(const PlotState& state, int s) {
 
 bool timerDialogOk(ProgramContext& ctx, const TimerDialog& dialog, std::string_view stepText,
                    int modeIndex) {
+    const StepScope userStep(ctx, UserStep::TimerSettings);
     ParamEntry& p = ctx.state.params[dialog.slot];
     const double step = evaltext(ctx.state.engine, stepText);
     if (!validNumber(ctx, step)) {

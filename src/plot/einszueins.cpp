@@ -6,6 +6,7 @@
 #include "plot/view_ranges.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "state/user_step.h"
 
 namespace vestrano {
 
@@ -27,6 +28,7 @@ bool centredSpan(double& lo, double& hi, double span) {
 } // namespace
 
 void einszueins(ProgramContext& ctx, int k) {
+    const StepScope userStep(ctx, UserStep::Aspect);
     PlotState& state = ctx.state;
     const double w = state.view.picw;
     const double h = state.view.pich;

@@ -8,12 +8,14 @@
 #include "plot/navigation.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "state/user_step.h"
 
 namespace vestrano {
 
 namespace {
 
 void zoomCentre(ProgramContext& ctx, int button, int shift) {
+    const StepScope userStep(ctx, UserStep::Zoom);
     const Viewport& v = ctx.state.view;
     zoomView(ctx, button, shift, v.picw / 2, v.pich / 2);
 }
@@ -52,6 +54,7 @@ bool arrowKey(ProgramContext& ctx, int key, int shift) {
 
 // Keypad 8, 2, 4, 6 move the name of the points window's current point by a pixel.
 void moveSelectedName(ProgramContext& ctx, int key) {
+    const StepScope userStep(ctx, UserStep::Points);
     PointsWindow& w = ctx.state.additional.points;
     if (!w.visible || w.current < 0 || w.current >= static_cast<int>(w.rows.size())) {
         return;

@@ -8,6 +8,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/rounding.h"
+#include "state/user_step.h"
 
 namespace vestrano {
 
@@ -118,18 +119,21 @@ bool viewPrecise(const PlotState& state) {
 }
 
 void scrlr(ProgramContext& ctx, int16_t v) {
+    const StepScope userStep(ctx, UserStep::Pan);
     if (v != 0) {
         shiftView(ctx, v * ctx.state.view.xspan / 100, 0, kFollowX);
     }
 }
 
 void scrud(ProgramContext& ctx, int16_t v) {
+    const StepScope userStep(ctx, UserStep::Pan);
     if (v != 0) {
         shiftView(ctx, 0, v * ctx.state.view.yspan / 100, kFollowY);
     }
 }
 
 void zoomView(ProgramContext& ctx, int button, int shift, double x, double y) {
+    const StepScope userStep(ctx, (shift & kModShift) != 0 ? UserStep::Pan : UserStep::Zoom);
     if (shift == 0) {
         return;
     }
@@ -150,6 +154,7 @@ void wheelZoom(ProgramContext& ctx, int shift, int angle, double x, double y) {
     if (angle == 0 || ctx.state.graph.drag.active) {
         return;
     }
+    const StepScope userStep(ctx, UserStep::Zoom);
     const int chosen = shift & (kModCtrl | kModAlt);
     const int axes = chosen != 0 ? chosen : kModCtrl | kModAlt;
     const double notches = static_cast<double>(angle) / kWheelNotch;

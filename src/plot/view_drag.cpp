@@ -5,6 +5,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/rounding.h"
+#include "state/user_step.h"
 
 namespace vestrano {
 
@@ -13,6 +14,8 @@ bool beginViewDrag(ProgramContext& ctx) {
     if (state.menu.zoomtoggle) {
         return false;
     }
+    // One step from here to the end of the drag.
+    beginStep(ctx, UserStep::Pan);
     const Viewport& v = state.view;
     state.graph.drag = {.active = true,
                         .keepsBackground = state.graph.backgroundValid,
@@ -47,12 +50,16 @@ void moveViewDrag(ProgramContext& ctx, double x, double y) {
 
 void endViewDrag(ProgramContext& ctx) {
     ViewDrag& d = ctx.state.graph.drag;
-    const bool moved = d.active && (ctx.state.view.xmin != d.xmin || ctx.state.view.ymin != d.ymin);
+    if (!d.active) {
+        return;
+    }
+    const bool moved = ctx.state.view.xmin != d.xmin || ctx.state.view.ymin != d.ymin;
     d = {};
     if (moved) {
         followView(ctx, kFollowX | kFollowY);
         redrawGraph(ctx);
     }
+    endStep(ctx);
 }
 
 std::optional<PixelPoint> movedBackground(const PlotState& state) {

@@ -19,6 +19,9 @@ struct IntervalWindow {
     std::array<std::string, kIntervalRows> von{};
     std::array<std::string, kIntervalRows> bis{};
     int revision = 0;
+    // The restriction rows as the last take-over read them; the boxes may hold newer typing.
+    std::array<std::string, kIntervalRows> vonTaken{};
+    std::array<std::string, kIntervalRows> bisTaken{};
     // Twips within the main window's client area, the frame included; the window reports
     // its size, the arrangement places it.
     ChildWindow frame{{0, 0, 5100, 3700}, false, true};

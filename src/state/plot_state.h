@@ -40,6 +40,7 @@ constexpr uint32_t kErrorColor = rgb(150, 0, 0);
 // One of the three term slots (f, g, h or x, y1, y2).
 struct TermSlot {
     std::string text;      // as typed in the term window
+    std::string taken;     // the text as the last interpretation read it
     bool visible = true;   // the slot's check box
     std::string engtext;   // converted term as the engine sees it; empty = nothing to draw
     std::string integrand; // integral marker

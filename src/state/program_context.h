@@ -7,6 +7,8 @@ namespace vestrano {
 
 struct PlotState;
 struct ProgramContext;
+enum class UserStep;
+enum class StepEdge;
 class TextMetrics;
 class Ui;
 
@@ -37,6 +39,9 @@ struct Hooks {
     // Set by the start-up to `colgetall`, which joins subsystems above the collection: the
     // collection window's boxes are applied to the plot.
     std::function<void(ProgramContext&)> applyEntry{};
+    // Set by the main window once its start-up is done, through `connectHistory`: a user's
+    // step begins or ends, for the undo history (see user_step.h).
+    std::function<void(ProgramContext&, UserStep, StepEdge)> step{};
 };
 
 // Everything an operation of the program touches besides its arguments.

@@ -30,7 +30,10 @@ class MenuShortcuts : public Windows {
         mother->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(mother.get()));
         for (QAction* action : mother->menuBar()->findChildren<QAction*>()) {
-            if (!action->shortcut().isEmpty()) {
+            // Undo and redo have their own test: here they would take the term back.
+            const bool history =
+                action->objectName() == "mn_undo" || action->objectName() == "mn_redo";
+            if (!action->shortcut().isEmpty() && !history) {
                 keyed.push_back(action);
                 QObject::connect(action, &QAction::triggered, mother.get(),
                                  [this, action] { ++runs[action->objectName()]; });

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 
 #include <algorithm>
@@ -16,6 +17,19 @@ bool menuUses(const QMenuBar& menu, const QKeySequence& keys) {
     return std::any_of(actions.begin(), actions.end(), [&keys](const QAction* action) {
         return action->isEnabled() && action->isVisible() && action->shortcuts().contains(keys);
     });
+}
+
+// Strg+Z and Strg+Umschalt+Z undo and redo the typing of a box that holds typing not yet
+// taken over (its windows mark a take-over by clearing `modified`); the menu's undo comes after.
+bool boxUndoes(const QWidget* widget, const QKeySequence& keys) {
+    const auto* box = qobject_cast<const QLineEdit*>(widget);
+    if (!box || !box->isModified()) {
+        return false;
+    }
+    if (keys == QKeySequence(Qt::CTRL | Qt::Key_Z)) {
+        return box->isUndoAvailable();
+    }
+    return keys == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) && box->isRedoAvailable();
 }
 
 } // namespace
@@ -39,7 +53,8 @@ bool MenuKeys::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const auto* key = static_cast<const QKeyEvent*>(event);
-    if (!menuUses(menu_, QKeySequence(key->keyCombination()))) {
+    const QKeySequence keys(key->keyCombination());
+    if (!menuUses(menu_, keys) || boxUndoes(widget, keys)) {
         return false;
     }
     event->ignore();

@@ -83,6 +83,15 @@ void refreshMenus(const std::vector<MenuRow>& rows, const std::vector<QAction*>&
         if (rows[i].shown) {
             actions[i]->setVisible(rows[i].shown());
         }
+        if (rows[i].text) {
+            const QString caption = QString::fromStdString(rows[i].text());
+            if (actions[i]->text() != caption) {
+                actions[i]->setText(caption);
+            }
+        }
+        if (rows[i].enabled) {
+            actions[i]->setEnabled(rows[i].enabled());
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -22,6 +23,9 @@ struct MenuRow {
     std::function<bool()> checked = {};
     // Given: the row is there only while this holds.
     std::function<bool()> shown = {};
+    // Given: the caption follows the state (UTF-8), and the item works only while this holds.
+    std::function<std::string()> text = {};
+    std::function<bool()> enabled = {};
 };
 
 inline MenuRow menuRow(const char* menu, const char* name, const char* caption) {
@@ -35,6 +39,15 @@ inline MenuRow checkRow(const char* menu, const char* name, const char* caption,
                         std::function<void()> run, std::function<bool()> checked) {
     return {MenuRow::Kind::Item, menu, name, caption, "", std::move(run), std::move(checked)};
 }
+// An item whose caption names what it would do, disabled while there is nothing to do.
+inline MenuRow liveRow(const char* menu, const char* name, const char* caption, const char* keys,
+                       std::function<void()> run, std::function<std::string()> text,
+                       std::function<bool()> enabled) {
+    MenuRow row = itemRow(menu, name, caption, std::move(run), keys);
+    row.text = std::move(text);
+    row.enabled = std::move(enabled);
+    return row;
+}
 inline MenuRow separatorRow(const char* menu, const char* name) {
     return {MenuRow::Kind::Separator, menu, name};
 }
@@ -47,7 +60,8 @@ std::vector<QAction*> buildMenus(QMenuBar& bar, const std::vector<MenuRow>& rows
 // The action of the row named `name`; a name no row has stops the program.
 QAction& menuAction(const QMenuBar& bar, const char* name);
 
-// Puts the check marks and the presence of the rows as their functions say.
+// Puts the check marks, the presence, the captions and the enabled state of the rows as their
+// functions say.
 void refreshMenus(const std::vector<MenuRow>& rows, const std::vector<QAction*>& actions);
 
 } // namespace vestrano

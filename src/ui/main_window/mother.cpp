@@ -116,6 +116,8 @@ void Mother::finishStartup() {
     state_->layout.clientHeight = toTwips(mdi_->viewport()->height(), tpp);
     // Handed on once: a second call lays the windows out again with `busy` long given back.
     completeStartup(ctx_, graph_->canvas(), std::move(*starting_));
+    // What the start-up did is no step of the user's.
+    connectHistory(ctx_.hooks, history_);
     refreshMenu();
     // The first keys typed go into f(x), not to the graph's shortcuts.
     mdi_->setActiveSubWindow(termSub_);

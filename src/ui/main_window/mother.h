@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "history/undo_history.h"
 #include "state/busy_scope.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
@@ -94,6 +95,8 @@ class Mother final : public QMainWindow {
     QtDialogs qtDialogs_;
     std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();
     WindowUi ui_;
+    // Before the context, whose step hook reaches it.
+    UndoHistory history_;
     ProgramContext ctx_;
     // Nothing is drawn from the start-up until the windows are shown.
     std::optional<BusyScope> starting_;

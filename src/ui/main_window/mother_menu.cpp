@@ -16,6 +16,7 @@
 #include "app/points_window.h"
 #include "app/settings_menu.h"
 #include "app/term_input.h"
+#include "app/undo.h"
 #include "collection/collection_file.h"
 #include "collection/entry_editing.h"
 #include "params/animation.h"
@@ -88,6 +89,14 @@ std::vector<MenuRow> Mother::fileMenu() {
 std::vector<MenuRow> Mother::editMenu() {
     return {
         menuRow(nullptr, "mn_edit", "&Bearbeiten"),
+        liveRow(
+            "mn_edit", "mn_undo", "Rückgängig", "Ctrl+Z", [this] { undoStep(ctx_, history_); },
+            [this] { return history_.undoCaption(); }, [this] { return history_.canUndo(); }),
+        liveRow(
+            "mn_edit", "mn_redo", "Wiederholen", "Ctrl+Shift+Z",
+            [this] { redoStep(ctx_, history_); }, [this] { return history_.redoCaption(); },
+            [this] { return history_.canRedo(); }),
+        separatorRow("mn_edit", "mn_s_undo"),
         itemRow("mn_edit", "mn_copytoclip", "Graphik als Bitmap in Zwischenablage &kopieren",
                 [this] { copybitmap(*graph_); }),
         itemRow("mn_edit", "mn_emf", "Graphik im &EMF-Format in Zwischenablage kopieren",

@@ -36,6 +36,28 @@ bool isEnter(const QEvent* event) {
     return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat();
 }
 
+// Taken over: the line's own undo starts afresh, so that Strg+Z in it takes back only newer
+// typing and otherwise reaches the menu's undo. Cursor and selection stay where they are.
+void restartUndo(QLineEdit& line) {
+    if (!line.isUndoAvailable() && !line.isRedoAvailable()) {
+        return;
+    }
+    const int cursor = line.cursorPosition();
+    const int start = line.selectionStart();
+    const int length = static_cast<int>(line.selectedText().size());
+    line.setText(line.text());
+    if (start < 0) {
+        line.setCursorPosition(cursor);
+        return;
+    }
+    // A selection made leftwards keeps its cursor at its start.
+    if (cursor == start) {
+        line.setSelection(start + length, -length);
+        return;
+    }
+    line.setSelection(start, length);
+}
+
 } // namespace
 
 TermForm::TermForm(ProgramContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
@@ -76,6 +98,9 @@ void TermForm::buildSlot(int i) {
 // the typing must go on in the line the user chose.
 void TermForm::takeOver(int fromLine) {
     findandgetpre(ctx_, false);
+    for (QLineEdit* line : text1_) {
+        restartUndo(*line);
+    }
     if (fromLine >= 0) {
         focusLine(fromLine);
     }

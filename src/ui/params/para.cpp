@@ -13,6 +13,7 @@
 #include "params/param_design.h"
 #include "state/plot_state.h"
 #include "state/program_context.h"
+#include "state/user_step.h"
 #include "ui/canvas/qt_colour.h"
 #include "ui/canvas/qt_fonts.h"
 #include "ui/main_window/box_events.h"
@@ -81,6 +82,9 @@ void Para::buildControls() {
     // Program-made moves are set with signals blocked: only the user's moves get here.
     connect(bar_, &QScrollBar::valueChanged, this,
             [this](int pos) { scrollPara(ctx_, slot_, pos); });
+    // A drag of the bar is one step, from the press to the release.
+    connect(bar_, &QScrollBar::sliderPressed, this, [this] { beginStep(ctx_, UserStep::Unnamed); });
+    connect(bar_, &QScrollBar::sliderReleased, this, [this] { endStep(ctx_); });
 
     clock_ = new ParaClock(this);
     clock_->setToolTip(QString::fromUtf8(kParamTimerTip));

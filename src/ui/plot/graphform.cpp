@@ -18,6 +18,7 @@
 #include "plot/redraw.h"
 #include "plot/view_drag.h"
 #include "state/plot_state.h"
+#include "state/user_step.h"
 #include "ui/canvas/qt_fonts.h"
 #include "ui/main_window/click_label.h"
 #include "ui/main_window/picture_box.h"
@@ -154,6 +155,12 @@ void GraphForm::connectScrollBars() {
         bar->setValue(0);
         bar->setFocusPolicy(Qt::NoFocus);
     }
+    // A drag of a bar is one step, from the press to the release.
+    for (QScrollBar* bar : {hscroll_, vscroll_}) {
+        connect(bar, &QScrollBar::sliderPressed, this,
+                [this] { beginStep(ctx_, UserStep::Unnamed); });
+        connect(bar, &QScrollBar::sliderReleased, this, [this] { endStep(ctx_); });
+    }
     connect(hscroll_, &QScrollBar::valueChanged, this, [this](int v) {
         if (v != 0) {
             scrlr(ctx_, static_cast<int16_t>(v));
@@ -221,12 +228,14 @@ double GraphForm::twipsY(const QMouseEvent* event) const {
     return event->position().y() * tpp_;
 }
 
-// A press that drags the view never reaches the coupling, even when "Zoom sperren" refuses the
+// From the press to the release the mouse makes one step: a coupling drag, a zoom or a pan. A
+// press that drags the view never reaches the coupling, even when "Zoom sperren" refuses the
 // drag; neither does anything else until its button is released.
 void GraphForm::mousePressed(QMouseEvent* event) {
     if (dragButton_ != 0) {
         return;
     }
+    beginStep(ctx_, UserStep::Unnamed);
     const int button = buttonsOf(event->button());
     if (dragsView(ctx_.state, button, spaceHeld_)) {
         dragButton_ = button;
@@ -264,12 +273,14 @@ void GraphForm::mouseReleased(QMouseEvent* event) {
     if (dragButton_ == 0) {
         zoom(ctx_, buttonsOf(event->button()), shiftState(event->modifiers()), twipsX(event),
              twipsY(event));
+        endStep(ctx_);
         return;
     }
     if (buttonsOf(event->button()) == dragButton_) {
         dragButton_ = 0;
         picture1_->unsetCursor();
         endViewDrag(ctx_);
+        endStep(ctx_);
     }
 }
 
