@@ -21,9 +21,6 @@ constexpr double kInflectionRatio = 0.1;
 // How far the values just beside a zero or an extremum may lie from it, against the values
 // the scan saw around it.
 constexpr double kContinuity = 1e-3;
-// Values this small (times max(1, |x|)) are zero: what cancellation leaves of a term that is
-// zero in exact arithmetic, such as sin(x)^2+cos(x)^2-1 or (x+1)^2-x^2-2*x-1.
-constexpr double kNegligible = 1e-12;
 // The width, in scan steps, over which a graph near x = 0 is taken to change smoothly.
 constexpr double kSmoothScale = 1000;
 constexpr double kEps = std::numeric_limits<double>::epsilon();

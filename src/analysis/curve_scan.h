@@ -7,6 +7,10 @@
 
 namespace vestrano {
 
+// Values this small (times max(1, |x|)) are zero: what cancellation leaves of a term that is
+// zero in exact arithmetic, such as sin(x)^2+cos(x)^2-1 or (x+1)^2-x^2-2*x-1.
+inline constexpr double kNegligible = 1e-12;
+
 // A function sampled on an evenly spaced grid, both ends included.
 struct SampledCurve {
     std::span<const double> x;

@@ -61,7 +61,7 @@ class PointsAnalysis {
 
     void graph(int k);
     void pair(int p);
-    PointsResult result();
+    PointsResult result(double span);
 
   private:
     struct Samples {
@@ -179,7 +179,18 @@ void PointsAnalysis::pair(int p) {
     }
 }
 
-PointsResult PointsAnalysis::result() {
+// What rounding leaves of an exact 0 is shown as 0: a y under the scan's own rule for zero, and
+// an x that close to 0 against the interval (the Tiefpunkt of x^2-4 found at 7e-14).
+void showRoundingAsZero(Found& p, double span) {
+    if (std::abs(p.y) <= kNegligible * std::max(1.0, std::abs(p.x))) {
+        p.y = 0;
+    }
+    if (std::abs(p.x) <= kNegligible * span) {
+        p.x = 0;
+    }
+}
+
+PointsResult PointsAnalysis::result(double span) {
     const auto byKind = [](const Found& p, const Found& q) {
         return std::tie(p.graph, p.kind, p.x) < std::tie(q.graph, q.kind, q.x);
     };
@@ -196,6 +207,7 @@ PointsResult PointsAnalysis::result() {
             continue;
         }
         kept.push_back(found_[i]);
+        showRoundingAsZero(kept.back(), span);
     }
     std::sort(kept.begin(), kept.end(), [](const Found& p, const Found& q) {
         return std::tie(p.graph, p.x, p.kind) < std::tie(q.graph, q.x, q.kind);
@@ -230,7 +242,7 @@ PointsResult findPoints(PlotState& state, double xmin, double xmax) {
     for (int p = 0; p < static_cast<int>(kPairs.size()); ++p) {
         analysis.pair(p);
     }
-    return analysis.result();
+    return analysis.result(xmax - xmin);
 }
 
 } // namespace vestrano

@@ -51,6 +51,21 @@ TEST_F(PointsRules, SortedByGraphThenXWithTheKindsAtOneX) {
                                   "f,h Schnittpunkt", "f,h Schnittpunkt", "g,h Schnittpunkt"));
 }
 
+// A teacher reads 0 where rounding left 7e-14 or -6e-13, and the minimum at 0 comes first.
+TEST_F(PointsRules, WhatRoundingLeavesOfZeroReadsAsZero) {
+    terms("x^2-4", "sin(x)", "");
+    const PointsResult r = find(-10, 10);
+    const auto low = only(r, "f", PointKind::Tiefpunkt);
+    ASSERT_EQ(low.size(), 1u);
+    EXPECT_EQ(low[0].x, 0);
+    EXPECT_EQ(low[0].y, -4);
+    ASSERT_GE(r.points.size(), 2u);
+    EXPECT_EQ(r.points[1].kind, PointKind::Tiefpunkt);
+    for (const PointOfInterest& p : only(r, "g", PointKind::Wendepunkt)) {
+        EXPECT_EQ(p.y, 0) << p.x;
+    }
+}
+
 TEST_F(PointsRules, ConstantsAndPiecesThatVanishOrCoincideGiveNoPoints) {
     terms("3", "sin(x)^2+cos(x)^2");
     const PointsResult flat = find(-10, 10);
