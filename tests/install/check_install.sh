@@ -23,6 +23,8 @@ for file in "${expected[@]}"; do
     [ -s "$file" ] || { echo "not installed: ${file#"$root"}"; exit 1; }
 done
 [ -x "$root/usr/bin/vestrano" ] || { echo "not executable: /usr/bin/vestrano"; exit 1; }
+# Debian's copyright file and changelog go into the package only.
+[ -e "$share/doc/vestrano" ] && { echo "installed the package's /usr/share/doc/vestrano"; exit 1; }
 for size in 16 32 48 64 128 256; do
     png="$share/icons/hicolor/${size}x${size}/apps/$id.png"
     # Width and height stand big-endian in the PNG header at bytes 16..23.
