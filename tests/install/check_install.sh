@@ -15,6 +15,7 @@ expected=(
     "$share/metainfo/$id.metainfo.xml"
     "$share/mime/packages/$id.xml"
     "$share/icons/hicolor/scalable/apps/$id.svg"
+    "$share/man/man1/vestrano.1.gz"
 )
 for size in 16 32 48 64 128 256; do
     expected+=("$share/icons/hicolor/${size}x${size}/apps/$id.png")

@@ -57,7 +57,8 @@ id=org.vestrano.Vestrano
 for file in usr/bin/vestrano usr/share/applications/$id.desktop \
     usr/share/metainfo/$id.metainfo.xml usr/share/mime/packages/$id.xml \
     usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/48x48/apps/$id.png \
-    usr/share/doc/vestrano/copyright usr/share/doc/vestrano/changelog.gz; do
+    usr/share/doc/vestrano/copyright usr/share/doc/vestrano/changelog.gz \
+    usr/share/man/man1/vestrano.1.gz; do
     [ -s "$root/$file" ] || fail "not in the package: /$file"
 done
 grep -q '^Comment=Graphen von Funktionen' "$share/applications/$id.desktop" ||
@@ -73,6 +74,11 @@ QT_QPA_PLATFORM=offscreen HOME="$work/home" timeout 10 "$program" --help > "$wor
 status=$?
 [ "$status" -eq 0 ] || fail "--help ended with status $status"
 grep -q '^Aufruf:' "$work/help" || fail "--help printed no usage"
+# The manual page names every option the program knows.
+for option in $(grep -o -- '--[a-z]\+' "$work/help" | sort -u); do
+    gzip -dc "$share/man/man1/vestrano.1.gz" | grep -qF -- "\\-\\-${option#--}" ||
+        fail "the manual page lacks $option"
+done
 QT_QPA_PLATFORM=offscreen HOME="$work/home" timeout 60 "$program" --export "$work/bild.png" \
     "$collection" --size 320x240 > "$work/out.txt" 2> "$work/err"
 status=$?
