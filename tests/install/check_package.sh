@@ -75,10 +75,10 @@ status=$?
 [ "$status" -eq 0 ] || fail "--help ended with status $status"
 grep -q '^Aufruf:' "$work/help" || fail "--help printed no usage"
 # The manual page names every option the program knows.
-for option in $(grep -o -- '--[a-z]\+' "$work/help" | sort -u); do
-    gzip -dc "$share/man/man1/vestrano.1.gz" | grep -qF -- "\\-\\-${option#--}" ||
-        fail "the manual page lacks $option"
-done
+gzip -dc "$share/man/man1/vestrano.1.gz" > "$work/manual"
+while read -r option; do
+    grep -qF -- "\\-\\-${option#--}" "$work/manual" || fail "the manual page lacks $option"
+done < <(grep -o -- '--[a-z]\+' "$work/help" | sort -u)
 QT_QPA_PLATFORM=offscreen HOME="$work/home" timeout 60 "$program" --export "$work/bild.png" \
     "$collection" --size 320x240 > "$work/out.txt" 2> "$work/err"
 status=$?
