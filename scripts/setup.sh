@@ -11,6 +11,7 @@ packages=(
     qt6-translations-l10n xdotool
     clang-format-16
     desktop-file-utils appstream librsvg2-bin shared-mime-info
+    dpkg-dev file lintian
 )
 
 missing=()

@@ -15,6 +15,7 @@ expected=(
     "$share/metainfo/$id.metainfo.xml"
     "$share/mime/packages/$id.xml"
     "$share/icons/hicolor/scalable/apps/$id.svg"
+    "$share/man/man1/vestrano.1.gz"
 )
 for size in 16 32 48 64 128 256; do
     expected+=("$share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -23,6 +24,8 @@ for file in "${expected[@]}"; do
     [ -s "$file" ] || { echo "not installed: ${file#"$root"}"; exit 1; }
 done
 [ -x "$root/usr/bin/vestrano" ] || { echo "not executable: /usr/bin/vestrano"; exit 1; }
+# Debian's copyright file and changelog go into the package only.
+[ -e "$share/doc/vestrano" ] && { echo "installed the package's /usr/share/doc/vestrano"; exit 1; }
 for size in 16 32 48 64 128 256; do
     png="$share/icons/hicolor/${size}x${size}/apps/$id.png"
     # Width and height stand big-endian in the PNG header at bytes 16..23.
