@@ -33,6 +33,8 @@ struct CurvePoints {
     // Found by the last redraw while the window or the marks are on; what both show.
     PointsResult found;
     int revision = 0; // counts the findings, so the window renders only new ones
+    // The screen's picture was drawn anew: its points are found when it is next shown.
+    bool due = false;
 };
 
 } // namespace vestrano

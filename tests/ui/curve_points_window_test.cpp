@@ -17,6 +17,17 @@ class CurvePointsWindow : public Windows {
   protected:
     CurvePointsWindow() { enterTerm(0, "x^2-a"); }
 
+    // The points are found for the picture the screen shows: each change is followed by the
+    // picture being shown.
+    void trigger(const char* action) {
+        Windows::trigger(action);
+        QApplication::processEvents();
+    }
+    void moveA(int position) {
+        findIn<QScrollBar>(*para(kFirstFreeParam), "HScroll1")->setValue(position);
+        QApplication::processEvents();
+    }
+
     template <class T> T* control(const char* name) {
         return findIn<T>(window<Kurvenpunkte>("Kurvenpunkte"), name);
     }
@@ -73,7 +84,7 @@ TEST_F(CurvePointsWindow, TableAndMarksFollowAParameter) {
     } cases[] = {{1, 1}, {5, std::sqrt(5.0)}};
     for (const auto& c : cases) {
         // a runs from -10 to 10 over the bar's 0..1000.
-        findIn<QScrollBar>(*para(kFirstFreeParam), "HScroll1")->setValue(500 + 50 * c.a);
+        moveA(500 + 50 * c.a);
         ASSERT_EQ(table()->rowCount(), 4) << c.a;
         const struct {
             const char* kind;
@@ -97,10 +108,23 @@ TEST_F(CurvePointsWindow, TableAndMarksFollowAParameter) {
     window<Kurvenpunkte>("Kurvenpunkte").window().close();
     EXPECT_FALSE(state().curvePoints.windowVisible);
     const int revision = state().curvePoints.revision;
-    findIn<QScrollBar>(*para(kFirstFreeParam), "HScroll1")->setValue(500 + 50 * 4);
+    moveA(500 + 50 * 4);
     EXPECT_EQ(state().curvePoints.revision, revision);
     trigger("mn_kurvenpunkte");
     EXPECT_NEAR(number(3, 2), 2, 1e-12);
+}
+
+// Drawn faster than the screen shows pictures, the points are found once, for the picture shown.
+TEST_F(CurvePointsWindow, PointsAreFoundOncePerPictureShown) {
+    trigger("mn_kurvenpunkte_anzeigen");
+    const int revision = state().curvePoints.revision;
+    for (int k = 1; k <= 10; ++k) {
+        findIn<QScrollBar>(*para(kFirstFreeParam), "HScroll1")->setValue(500 + 10 * k);
+    }
+    EXPECT_EQ(state().curvePoints.revision, revision);
+    QApplication::processEvents();
+    EXPECT_EQ(state().curvePoints.revision, revision + 1);
+    expectRingsAt({{-std::sqrt(2.0), 0}, {0, -2}, {std::sqrt(2.0), 0}});
 }
 
 TEST_F(CurvePointsWindow, CopyGivesTabSeparatedTextWithDecimalCommas) {
@@ -114,6 +138,7 @@ TEST_F(CurvePointsWindow, CopyGivesTabSeparatedTextWithDecimalCommas) {
 
     // About 637 zeros and as many inflection points over -10..10: 500 of each are listed.
     enterTerm(0, "sin(100*x)");
+    QApplication::processEvents();
     const PointsResult& found = state().curvePoints.found;
     EXPECT_GT(found.leftOut, 200);
     EXPECT_EQ(table()->rowCount(), static_cast<int>(found.points.size()));

@@ -18,6 +18,9 @@ PictureBox::PictureBox(const QImage& picture, QWidget* parent)
 
 // Only what needs painting: on a large screen every full pass over the picture shows.
 void PictureBox::paintEvent(QPaintEvent* event) {
+    if (beforePaint) {
+        beforePaint();
+    }
     QPainter painter(this);
     const QRect area = event->rect();
     const QRect covered(QPoint(0, 0), picture_.deviceIndependentSize().toSize());

@@ -23,6 +23,8 @@ class PictureBox final : public QWidget {
     std::function<void(QKeyEvent*)> onKeyRelease;
     std::function<void(QWheelEvent*)> onWheel;
     std::function<void()> onFocusOut;
+    // Just before the picture is shown: the last touches to it.
+    std::function<void()> beforePaint;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

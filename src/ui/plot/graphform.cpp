@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "app/graph_mouse.h"
@@ -114,6 +115,17 @@ void GraphForm::buildControls() {
     };
     picture1_->onWheel = [this](QWheelEvent* e) { wheelTurned(e); };
     picture1_->onFocusOut = [this] { spaceHeld_ = false; };
+    nextFrame_ = new QTimer(this);
+    nextFrame_->setSingleShot(true);
+    connect(nextFrame_, &QTimer::timeout, this, [this] {
+        shown_.start();
+        picture1_->update();
+    });
+    picture1_->beforePaint = [this] {
+        if (settleCurvePoints(ctx_.state, canvas_, ctx_.ui)) {
+            canvas_.flush();
+        }
+    };
 
     zoomButton_ = new ClickLabel(this);
     zoomButton_->setObjectName("Image1");
@@ -181,11 +193,27 @@ void GraphForm::refreshCaption() {
 }
 
 void GraphForm::redraw() {
-    vestrano::redraw(ctx_.state, canvas_, ctx_.ui, drawOverlays);
+    vestrano::redraw(ctx_.state, canvas_, ctx_.ui, drawScreenOverlays);
+    // A picture nobody sees is not painted; the window "Kurvenpunkte" still follows it.
+    if (!picture1_->isVisible()) {
+        settleCurvePoints(ctx_.state, canvas_, ctx_.ui);
+    }
 }
 
+// While a parameter runs, its timer draws far more pictures than a screen shows; they are
+// handed to the screen at most 60 times a second, so that what is done only for a picture
+// shown (its points of interest) keeps the screen's pace, not the timer's.
 void GraphForm::showPicture() {
     canvas_.flush();
+    constexpr qint64 kFrameMs = 16;
+    const bool animated = !ctx_.state.timerlist.empty();
+    if (animated && shown_.isValid() && shown_.elapsed() < kFrameMs) {
+        if (!nextFrame_->isActive()) {
+            nextFrame_->start(static_cast<int>(kFrameMs - shown_.elapsed()));
+        }
+        return;
+    }
+    shown_.start();
     picture1_->update();
 }
 

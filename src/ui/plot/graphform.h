@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -8,6 +9,7 @@
 
 class QKeyEvent;
 class QMouseEvent;
+class QTimer;
 class QScrollBar;
 class QWheelEvent;
 
@@ -64,6 +66,8 @@ class GraphForm final : public QWidget, public Redrawer {
     // that button is released.
     int dragButton_ = 0;
     QPointF dragStart_;
+    QElapsedTimer shown_;         // since the picture was last given to the screen
+    QTimer* nextFrame_ = nullptr; // gives it the picture a running timer drew meanwhile
 };
 
 } // namespace vestrano
