@@ -7,6 +7,7 @@
 
 #include "analysis/table_rows.h"
 #include "app/command_line.h"
+#include "app/graph_resize.h"
 #include "params/animation_frames.h"
 #include "params/param_arithmetic.h"
 #include "params/param_list.h"
@@ -81,7 +82,51 @@ Result<std::optional<std::string>> drawFrames(ProgramContext& ctx, const Animati
     return std::optional<std::string>(std::move(bytes).value());
 }
 
+// The pictures' own size for the run, and the drawing area's size and sample counts back
+// afterwards.
+class AreaForRun {
+  public:
+    AreaForRun(ProgramContext& ctx, const AnimationPlan& plan)
+        : ctx_(ctx), view_(ctx.state.view), resized_(plan.width > 0 && plan.height > 0) {
+        std::copy(ctx.state.params.begin() + kFirstCountParam,
+                  ctx.state.params.begin() + kLastCountParam + 1, counts_.begin());
+        if (resized_) {
+            const Viewport& v = view_;
+            const BusyScope batch(ctx.state);
+            graphResize(ctx, plan.width * v.tppx, plan.height * v.tppy, v.tppx, v.tppy);
+        }
+    }
+    ~AreaForRun() {
+        if (!resized_) {
+            return;
+        }
+        {
+            const BusyScope batch(ctx_.state);
+            graphResize(ctx_, view_.picw, view_.pich, view_.tppx, view_.tppy);
+            for (int s = kFirstCountParam; s <= kLastCountParam; ++s) {
+                const ParamEntry& saved = counts_[static_cast<std::size_t>(s - kFirstCountParam)];
+                double v = saved.parvalue;
+                setpar(ctx_, s, v);
+                ctx_.state.params[s] = saved;
+            }
+        }
+        redrawGraph(ctx_);
+    }
+    AreaForRun(const AreaForRun&) = delete;
+    AreaForRun& operator=(const AreaForRun&) = delete;
+
+  private:
+    ProgramContext& ctx_;
+    Viewport view_;
+    std::array<ParamEntry, kLastCountParam - kFirstCountParam + 1> counts_;
+    bool resized_;
+};
+
 } // namespace
+
+Result<int> pictureSide(std::string_view text, const std::string& name) {
+    return wholeNumberIn(text, 16, 10000, name);
+}
 
 std::vector<int> animatableSlots(const PlotState& state) {
     std::vector<int> found;
@@ -136,6 +181,7 @@ Result<AnimationEnd> saveAnimation(ProgramContext& ctx, const AnimationPlan& pla
                                    const std::string& path, const FrameDrawer& draw,
                                    const FrameProgress& progress) {
     const ParamEntry saved = ctx.state.params[plan.slot];
+    const AreaForRun area(ctx, plan);
     const auto bytes = drawFrames(ctx, plan, draw, progress);
     {
         double v = saved.parvalue;

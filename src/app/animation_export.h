@@ -34,7 +34,13 @@ struct AnimationPlan {
     int slot = -1;
     std::vector<double> values;
     std::vector<int> delays; // hundredths of a second
+    // The pictures' size in pixels; 0: the drawing area's.
+    int width = 0;
+    int height = 0;
 };
+
+// A side of the pictures typed into the box `name`: 16 to 10000 pixels.
+Result<int> pictureSide(std::string_view text, const std::string& name);
 
 // The request's texts read for slot `slot`: "von" and "bis" are terms (empty: the parameter's
 // bounds), 2..1000 frames, 1..50 frames per second. Refused with a German reason naming the box.
@@ -50,8 +56,10 @@ using FrameProgress = std::function<bool(int done, int total)>;
 enum class AnimationEnd { Written, Cancelled };
 
 // Runs the parameter through the plan's values, each set as a timer step sets it, draws every
-// frame and writes the GIF to `path` in one step. Afterwards the parameter has its value again
-// and the screen shows what it showed; a cancelled or failed run leaves no file.
+// frame and writes the GIF to `path` in one step. A size of its own is drawn as an export of
+// that size (one sample per pixel column unless the counts are kept). Afterwards the parameter,
+// the drawing area and the sample counts are as they were and the screen shows what it showed;
+// a cancelled or failed run leaves no file.
 Result<AnimationEnd> saveAnimation(ProgramContext& ctx, const AnimationPlan& plan,
                                    const std::string& path, const FrameDrawer& draw,
                                    const FrameProgress& progress = {});
