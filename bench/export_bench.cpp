@@ -4,13 +4,12 @@
 // the ratio is what the GIF costs beyond drawing the pictures. Paths:
 // `Export/<gif or png>`. Wall-clock time: a write waits for the disk.
 
+#include "offscreen_main.h"
 #include "ratio_table.h"
 
 #include "app/command_line.h"
 #include "settings/text_file.h"
 #include "ui/plot/export_run.h"
-
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -106,10 +105,5 @@ void printExportTable(std::ostream& out, const ResultStore& store) {
 
 int main(int argc, char** argv) {
     using namespace vestrano::bench;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    registerExportBenchmarks();
-    return runAndPrintTables(argc, argv, printExportTable);
+    return runOffscreen(argc, argv, registerExportBenchmarks, printExportTable);
 }
