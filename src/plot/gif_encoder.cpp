@@ -84,9 +84,9 @@ GifEncoder::~GifEncoder() {
 }
 
 Status GifEncoder::failed(int error) {
-    const char* text = GifErrorString(error);
-    return fail(std::string("Das GIF-Bild kann nicht erzeugt werden") + (text ? ": " : ".") +
-                (text ? std::string(text) + "." : ""));
+    // giflib's own texts are English; its number is enough to look the cause up.
+    return fail("Das GIF-Bild kann nicht erzeugt werden (giflib-Fehler " + std::to_string(error) +
+                ").");
 }
 
 Status GifEncoder::add(const FramePicture& frame, std::span<const uint32_t> keep, int delay) {
