@@ -8,6 +8,7 @@
 // Paths: `redraw` (background reused, as on every parameter move), `redrawall` (background
 // rebuilt, as on every view change) and `floor`.
 
+#include "offscreen_main.h"
 #include "ratio_table.h"
 
 #include "plot/recording_canvas.h"
@@ -19,7 +20,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QLineF>
 #include <QPainter>
@@ -247,10 +247,5 @@ void printRenderTable(std::ostream& out, const ResultStore& store) {
 
 int main(int argc, char** argv) {
     using namespace vestrano::bench;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    registerRenderBenchmarks();
-    return runAndPrintTables(argc, argv, printRenderTable);
+    return runOffscreen(argc, argv, registerRenderBenchmarks, printRenderTable);
 }

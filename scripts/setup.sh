@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    libmuparser-dev
+    libmuparser-dev libgif-dev
     qt6-base-dev qt6-svg-dev fonts-liberation xvfb imagemagick
     qt6-translations-l10n xdotool
     clang-format-16

@@ -14,7 +14,9 @@ namespace {
 // A last step that misses "bis" by no more than rounding still ends on it.
 constexpr double kStepSlack = 1e-9;
 
-std::optional<double> readBox(PlotState& state, Ui& ui, const std::string& text) {
+} // namespace
+
+std::optional<double> termBoxValue(PlotState& state, Ui& ui, const std::string& text) {
     // The refusal names the box; a bracket message of its own would come on top of it.
     QuietUi quiet(ui);
     const std::optional<double> v = evalterm(state.engine, text, state.mode, quiet);
@@ -24,25 +26,23 @@ std::optional<double> readBox(PlotState& state, Ui& ui, const std::string& text)
     return v;
 }
 
-Failure unreadable(const std::string& name) {
+Failure unreadableBox(const std::string& name) {
     return fail("Unverständliche Eingabe für " + name + "!");
 }
 
-} // namespace
-
 Result<std::vector<double>> tableRows(PlotState& state, Ui& ui, const TableInput& input,
                                       const TableInputNames& names) {
-    const std::optional<double> from = readBox(state, ui, input.from);
+    const std::optional<double> from = termBoxValue(state, ui, input.from);
     if (!from) {
-        return unreadable(names.from);
+        return unreadableBox(names.from);
     }
-    const std::optional<double> to = readBox(state, ui, input.to);
+    const std::optional<double> to = termBoxValue(state, ui, input.to);
     if (!to) {
-        return unreadable(names.to);
+        return unreadableBox(names.to);
     }
-    const std::optional<double> step = readBox(state, ui, input.step);
+    const std::optional<double> step = termBoxValue(state, ui, input.step);
     if (!step) {
-        return unreadable(names.step);
+        return unreadableBox(names.step);
     }
     if (*step == 0) {
         return fail(names.step + " darf nicht 0 sein!");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,12 @@ struct TableInputNames {
 };
 
 inline constexpr std::size_t kMostTableRows = 100000;
+
+// The finite value of a box that holds a term; empty when it cannot be read.
+std::optional<double> termBoxValue(PlotState& state, Ui& ui, const std::string& text);
+
+// "Unverständliche Eingabe für ...!", naming the box.
+Failure unreadableBox(const std::string& name);
 
 // The x values of the rows, from "von" towards "bis" in steps of "Schrittweite", "bis" itself
 // included when a step lands on it. Refused with a German reason naming the box when a box

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/picture_format.h"
+#include "params/animation_frames.h"
 
 namespace vestrano {
 
@@ -109,6 +110,64 @@ bool isOption(const std::string& arg) {
     return arg.size() > 1 && arg.front() == '-';
 }
 
+// The options of an animated export that take a value.
+constexpr std::array<std::pair<std::string_view, std::string AnimationRequest::*>, 5>
+    kAnimationOptions{{{"--animate", &AnimationRequest::parameter},
+                       {"--from", &AnimationRequest::from},
+                       {"--to", &AnimationRequest::to},
+                       {"--frames", &AnimationRequest::frames},
+                       {"--fps", &AnimationRequest::fps}}};
+
+bool isAnimationOption(std::string_view arg) {
+    return arg == "--bounce" ||
+           std::ranges::any_of(kAnimationOptions, [&](const auto& o) { return o.first == arg; });
+}
+
+// The animation option at `i`, with its value, into the request.
+Status readAnimationOption(const std::vector<std::string>& args, std::size_t& i,
+                           AnimationRequest& animation) {
+    const std::string& option = args[i];
+    if (option == "--bounce") {
+        animation.bounce = true;
+        return {};
+    }
+    if (i + 1 >= args.size()) {
+        return fail(option == "--animate" ? "Nach --animate fehlt der Name des Parameters."
+                                          : missingValue(option));
+    }
+    const auto known =
+        std::ranges::find(kAnimationOptions, option, [](const auto& o) { return o.first; });
+    animation.*(known->second) = args[++i];
+    return {};
+}
+
+// An animation is a GIF, and a GIF is an animation; the numbers are checked before anything is
+// drawn.
+Status checkAnimation(const std::string& picture, const AnimationRequest& animation,
+                      const std::vector<std::string>& args) {
+    if (animation.parameter.empty()) {
+        for (const std::string& arg : args) {
+            if (isAnimationOption(arg)) {
+                return fail("Die Option " + arg + " gilt nur zusammen mit --animate.");
+            }
+        }
+        return {};
+    }
+    if (!isAnimationName(picture)) {
+        return fail(animationFormatText(picture));
+    }
+    if (const auto frames = wholeNumberIn(animation.frames, kFewestFrames, kMostFrames, "--frames");
+        !frames.ok()) {
+        return fail(frames.reason());
+    }
+    if (const auto fps =
+            wholeNumberIn(animation.fps, kFewestFramesPerSecond, kMostFramesPerSecond, "--fps");
+        !fps.ok()) {
+        return fail(fps.reason());
+    }
+    return {};
+}
+
 Result<CommandLine> exportLine(const std::vector<std::string>& args) {
     CommandLine line;
     line.kind = CommandLine::Kind::Export;
@@ -122,6 +181,10 @@ Result<CommandLine> exportLine(const std::vector<std::string>& args) {
             if (Status read = readOption(args, i, line.request); !read.ok()) {
                 return fail(read.reason());
             }
+        } else if (isAnimationOption(arg)) {
+            if (Status read = readAnimationOption(args, i, line.animation); !read.ok()) {
+                return fail(read.reason());
+            }
         } else if (isOption(arg)) {
             return fail("Unbekannte Option: " + arg + " (vestrano --help zeigt die Möglichkeiten)");
         } else {
@@ -130,10 +193,19 @@ Result<CommandLine> exportLine(const std::vector<std::string>& args) {
     }
     if (files.size() != 2) {
         return fail("Zu --export gehören genau eine Bilddatei und eine Sammlungsdatei.\n"
-                    "Aufruf: vestrano --export BILD SAMMLUNG [--entry TITEL] [--size BxH]");
+                    "Aufruf: vestrano --export BILD SAMMLUNG [--entry TITEL] [--size BxH]\n"
+                    "        [--animate PARAMETER [--from A] [--to B] [--frames N] [--fps F] "
+                    "[--bounce]]");
     }
     line.request.picture = files[0];
     line.request.collection = files[1];
+    if (Status animation = checkAnimation(line.request.picture, line.animation, args);
+        !animation.ok()) {
+        return fail(animation.reason());
+    }
+    if (!line.animation.parameter.empty()) {
+        return line;
+    }
     if (const auto format = pictureFormat(line.request.picture); !format.ok()) {
         return fail(format.reason());
     }
@@ -162,11 +234,11 @@ std::string strayOption(const std::string& arg, const AnalysisCommand& command) 
                               }))) {
         return std::string(command.name) + " und " + arg + " lassen sich nicht verbinden.";
     }
-    if (arg == "--size") {
-        return "Die Option --size gilt nur zusammen mit --export.";
-    }
     if (const AnalysisCommand* owner = analysisOwning(arg)) {
         return "Die Option " + arg + " gilt nur zusammen mit " + std::string(owner->name) + ".";
+    }
+    if (arg == "--size" || isAnimationOption(arg)) {
+        return "Die Option " + arg + " gilt nur zusammen mit --export.";
     }
     return "Unbekannte Option: " + arg + " (vestrano --help zeigt die Möglichkeiten)";
 }
@@ -216,11 +288,11 @@ Result<CommandLine> windowLine(const std::vector<std::string>& args) {
     CommandLine line;
     for (const std::string& arg : args) {
         std::string error;
-        if (arg == "--entry" || arg == "--size") {
-            error = "Die Option " + arg + " gilt nur zusammen mit --export.";
-        } else if (const AnalysisCommand* owner = analysisOwning(arg)) {
+        if (const AnalysisCommand* owner = analysisOwning(arg)) {
             error =
                 "Die Option " + arg + " gilt nur zusammen mit " + std::string(owner->name) + ".";
+        } else if (arg == "--entry" || arg == "--size" || isAnimationOption(arg)) {
+            error = "Die Option " + arg + " gilt nur zusammen mit --export.";
         } else if (isOption(arg)) {
             error = "Unbekannte Option: " + arg;
         } else if (!line.request.collection.empty()) {
@@ -244,7 +316,7 @@ bool has(const std::vector<std::string>& args, std::string_view option) {
 
 Result<CommandLine> parseCommandLine(const std::vector<std::string>& args) {
     if (has(args, "--help") || has(args, "-h")) {
-        return CommandLine{CommandLine::Kind::Help, {}, {}};
+        return CommandLine{CommandLine::Kind::Help, {}, {}, {}};
     }
     for (const AnalysisCommand& command : kAnalyses) {
         if (has(args, command.name)) {
@@ -264,6 +336,12 @@ std::string helpText() {
            "  vestrano --export BILD SAMMLUNG [--entry TITEL] [--size BREITExHÖHE]\n"
            "      zeichnet einen Eintrag der Sammlung ohne Fenster in die Datei BILD.\n"
            "      Das Format folgt der Endung: .png, .svg, .emf oder .pdf.\n"
+           "  vestrano --export BILD.gif SAMMLUNG [--entry TITEL] [--size BREITExHÖHE]\n"
+           "           --animate PARAMETER [--from A] [--to B] [--frames N] [--fps F] [--bounce]\n"
+           "      speichert den Lauf eines Parameters als animiertes GIF, das endlos wiederholt\n"
+           "      wird: N Bilder (2 bis 1000, Vorgabe 50) mit den Werten von A bis B (Terme,\n"
+           "      Vorgabe die Grenzen des Parameters), F Bilder pro Sekunde (1 bis 50, Vorgabe\n"
+           "      20); mit --bounce läuft er danach wieder zurück.\n"
            "  vestrano --table SAMMLUNG --from A --to B --step S [--entry TITEL]\n"
            "      schreibt die Wertetabelle eines Eintrags im Funktionenplotter: eine Kopfzeile\n"
            "      mit x und den Namen der Graphen, dann eine Zeile je x, durch Tabulatoren\n"
@@ -278,7 +356,11 @@ std::string helpText() {
            "  --export BILD SAMMLUNG  Graphik eines Eintrags in eine Datei zeichnen\n"
            "  --table SAMMLUNG        Wertetabelle eines Eintrags ausgeben\n"
            "  --points SAMMLUNG       Kurvenpunkte eines Eintrags ausgeben\n"
-           "  --from A, --to B        erstes und letztes x der Tabelle (Terme, z. B. -pi)\n"
+           "  --from A, --to B        erstes und letztes x der Tabelle (Terme, z. B. -pi),\n"
+           "                          bei --animate erster und letzter Wert des Parameters\n"
+           "  --animate PARAMETER     den Parameter laufen lassen (nur mit BILD.gif)\n"
+           "  --frames N, --fps F     Zahl der Bilder und Bilder pro Sekunde der Animation\n"
+           "  --bounce                die Animation hin und zurück laufen lassen\n"
            "  --step S                Schrittweite der Tabelle (negativ, wenn A größer als B)\n"
            "  --entry TITEL           der Eintrag mit diesem Titel (sonst der erste)\n"
            "  --size BREITExHÖHE      Größe des Zeichenbereichs in Pixeln (Vorgabe 800x600)\n"

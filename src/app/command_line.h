@@ -7,6 +7,17 @@
 
 namespace vestrano {
 
+// "--animate PARAMETER [--from A] [--to B] [--frames N] [--fps F] [--bounce]" with a .gif
+// export, and the animation dialog's boxes: the texts as given.
+struct AnimationRequest {
+    std::string parameter; // none: a still picture
+    std::string from;      // terms; empty: the parameter's bounds
+    std::string to;
+    std::string frames = "50";
+    std::string fps = "20";
+    bool bounce = false;
+};
+
 // "--export PICTURE COLLECTION [--entry TITLE] [--size WxH]": an entry drawn without a window.
 struct ExportRequest {
     std::string picture;
@@ -30,6 +41,7 @@ struct CommandLine {
     Kind kind = Kind::Window;
     // Its collection and entry also name what a table or the points are computed for.
     ExportRequest request;
+    AnimationRequest animation; // of an export
     TableRequest table;
 };
 

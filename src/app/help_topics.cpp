@@ -100,6 +100,17 @@ constexpr auto kWertetabelle = std::to_array<HelpControl>({{"Label1"},
 constexpr auto kKurvenpunkte = std::to_array<HelpControl>(
     {{"tab_punkte"}, {"lb_status"}, {"cmd_kopieren"}, {"cmd_schliessen"}});
 
+constexpr auto kAnimation = std::to_array<HelpControl>({{"cb_parameter"},
+                                                        {"txt_von"},
+                                                        {"txt_bis"},
+                                                        {"txt_bilder"},
+                                                        {"txt_fps"},
+                                                        {"chk_hin_und_zurueck"},
+                                                        {"txt_breite"},
+                                                        {"txt_hoehe"},
+                                                        {"cmd_speichern"},
+                                                        {"cmd_abbrechen"}});
+
 constexpr auto kOptionsgraph = std::to_array<HelpControl>({{"Text1"},
                                                            {"Text2"},
                                                            {"Text3"},
@@ -144,6 +155,7 @@ constexpr auto kWindows = std::to_array<WindowHelp>({
     {"Punkte", "punkte.html", kPunkte},
     {"Wertetabelle", "wertetabelle.html", kWertetabelle},
     {"Kurvenpunkte", "kurvenpunkte.html", kKurvenpunkte},
+    {"Animation", "animation.html", kAnimation},
     {"optionsgraph", "optionsgraph.html", kOptionsgraph},
     {"optionslinie", "optionslinie.html", kOptionslinie},
     {"optionszoom", "optionszoom.html", kOptionszoom},

@@ -20,4 +20,11 @@ inline constexpr const char* kPictureFilter =
 
 std::string unknownFormatText(const std::string& path);
 
+// An animation is saved as GIF: whether `path` ends in ".gif", in any case.
+bool isAnimationName(std::string_view path);
+
+inline constexpr const char* kAnimationFilter = "GIF-Animation (*.gif)|*.gif";
+
+std::string animationFormatText(const std::string& path);
+
 } // namespace vestrano

@@ -89,15 +89,12 @@ void storeCount(PlotState& state, int s, double v) {
     setsteps(state);
 }
 
-bool boundInInterval(ProgramContext& ctx, double v) {
-    const auto [lo, hi] = interval(ctx.state);
-    if (lo <= v && v <= hi) {
-        return true;
+bool boundInInterval(ProgramContext& ctx, int s, double v) {
+    const Status allowed = allowedValue(ctx.state, s, v);
+    if (!allowed.ok()) {
+        ctx.ui.message(allowed.reason(), "Ungültige Integrationsgrenze:", MessageIcon::Critical);
     }
-    ctx.ui.message("Die untere Integrationsgrenze muss im vorgegebenen Intervall [" +
-                       formatParamValue(lo) + " ; " + formatParamValue(hi) + " ] liegen!",
-                   "Ungültige Integrationsgrenze:", MessageIcon::Critical);
-    return false;
+    return allowed.ok();
 }
 
 // Says why typed bounds are refused; true when they can be taken.
@@ -125,6 +122,15 @@ void showValue(ProgramContext& ctx, int s, std::string text) {
 }
 
 } // namespace
+
+Status allowedValue(const PlotState& state, int s, double v) {
+    const auto [lo, hi] = interval(state);
+    if (!isBoundSlot(s) || (lo <= v && v <= hi)) {
+        return {};
+    }
+    return fail("Die untere Integrationsgrenze muss im vorgegebenen Intervall [" +
+                formatParamValue(lo) + " ; " + formatParamValue(hi) + " ] liegen!");
+}
 
 bool validNumber(const ProgramContext& ctx, double v) {
     return ctx.state.engine.ucGetError() == 0 && std::isfinite(v);
@@ -160,7 +166,7 @@ void changepar(ProgramContext& ctx, int s) {
 bool setpar(ProgramContext& ctx, int s, double& v) {
     PlotState& state = ctx.state;
     ParamWindow& w = state.params[s].window;
-    if (isBoundSlot(s) && !boundInInterval(ctx, v)) {
+    if (!boundInInterval(ctx, s, v)) {
         return false;
     }
     // The bar's change event below must keep v rather than read the rounded position.

@@ -2,8 +2,11 @@
 
 #include <string_view>
 
+#include "state/result.h"
+
 namespace vestrano {
 
+struct PlotState;
 struct ProgramContext;
 
 // Sample counts a count slot (3..7) may take.
@@ -33,6 +36,10 @@ void chpari(ProgramContext& ctx, int s, std::string_view lowerText, std::string_
 
 // The value box was left or confirmed with this text.
 void enterValue(ProgramContext& ctx, int s, std::string_view text);
+
+// Whether v may be slot s's value: a lower bound of an integral function must lie in the
+// interval. The German reason otherwise.
+Status allowedValue(const PlotState& state, int s, double v);
 
 // Tells a number field's text apart from one the engine could not read.
 bool validNumber(const ProgramContext& ctx, double v);

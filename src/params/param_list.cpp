@@ -17,13 +17,6 @@ namespace {
 constexpr int kRowHeight = 237;
 constexpr int kNameMargin = 800;
 
-bool listed(const PlotState& state, int s) {
-    if (!slotInUse(state, s) || isCountSlot(s)) {
-        return false;
-    }
-    return !isBoundSlot(s) || !state.slots[s].integrand.empty();
-}
-
 void updateButton(ParamListWindow& list) {
     const bool allChecked = std::all_of(list.rows.begin(), list.rows.end(),
                                         [](const ParamListRow& r) { return r.checked; });
@@ -53,6 +46,13 @@ void showRow(ProgramContext& ctx, int s, bool checked) {
 }
 
 } // namespace
+
+bool listed(const PlotState& state, int s) {
+    if (!slotInUse(state, s) || isCountSlot(s)) {
+        return false;
+    }
+    return !isBoundSlot(s) || !state.slots[s].integrand.empty();
+}
 
 void refpar(PlotState& state, const FrameGeometry& frame, const NameWidth& nameWidth) {
     ParamListWindow& list = state.paramlist;

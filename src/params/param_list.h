@@ -15,6 +15,10 @@ struct ListLayout {
     int buttonWidth = 0;
 };
 
+// Whether the list shows slot s: a free parameter in use, or the lower bound of an integral
+// function.
+bool listed(const PlotState& state, int s);
+
 // Rebuilds the list: the free parameters in use and the lower bounds of integral functions,
 // checked when their window is visible; sizes and places the window and shows it.
 void refpar(PlotState& state, const FrameGeometry& frame, const NameWidth& nameWidth);

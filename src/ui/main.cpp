@@ -77,6 +77,9 @@ int runWithoutWindow(const vestrano::Result<vestrano::CommandLine>& parsed, int 
     }
     QGuiApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    if (!line.animation.parameter.empty()) {
+        return vestrano::exportAnimation(line.request, line.animation, std::cerr);
+    }
     return vestrano::exportPicture(line.request, std::cerr);
 }
 

@@ -36,6 +36,33 @@ status=$?
 [ -s "$work/err" ] && fail "the export wrote on stderr: $(cat "$work/err")"
 [ -s "$work/bild.png" ] || fail "the export wrote no picture"
 [ -z "$(ls -A "$work/tmp")" ] || fail "the export left $(ls "$work/tmp") behind"
+# An animation: 60 frames of the entry's parameter a in a GIF that loops for ever.
+env -u XDG_RUNTIME_DIR TMPDIR="$work/tmp" timeout 60 "$program" --export "$work/lauf.gif" \
+    "$collection" --animate a --from -2 --to 2 --frames 60 >"$work/out" 2>"$work/err"
+status=$?
+[ "$status" -eq 0 ] || fail "the animation ended with status $status: $(cat "$work/err")"
+[ -s "$work/err" ] && fail "the animation wrote on stderr: $(cat "$work/err")"
+head -c 6 "$work/lauf.gif" | grep -q '^GIF89a$' || fail "the animation is no GIF"
+grep -q 'NETSCAPE2.0' "$work/lauf.gif" || fail "the animation does not loop"
+[ "$(stat -c %s "$work/lauf.gif")" -lt 2097152 ] || fail "the animation has 2 MB or more"
+rm -f "$work/lauf.gif"
+for call in "2:lauf.png --animate a" "2:lauf.gif --animate a --frames 0" \
+    "2:lauf.gif --animate a --fps 0" "1:lauf.gif --animate k" "1:fehlt/lauf.gif --animate a"; do
+    expected=${call%%:*}
+    # shellcheck disable=SC2086 # the call is split into its words on purpose
+    set -- ${call#*:}
+    picture=$1
+    shift
+    env -u XDG_RUNTIME_DIR TMPDIR="$work/tmp" timeout 60 "$program" --export "$work/$picture" \
+        "$collection" --frames 3 "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    [ "$status" -eq "$expected" ] || fail "--export ${call#*:} ended with status $status"
+    [ -s "$work/err" ] || fail "--export ${call#*:} said nothing"
+    [ -e "$work/$picture" ] && fail "--export ${call#*:} left a file"
+done
+grep -q 'hat keinen Parameter "k"' <(env -u XDG_RUNTIME_DIR "$program" --export "$work/l.gif" \
+    "$collection" --animate k 2>&1) || fail "an unknown parameter is not named"
+[ -z "$(ls -A "$work/tmp")" ] || fail "the animation left $(ls "$work/tmp") behind"
 table() {
     env -u XDG_RUNTIME_DIR TMPDIR="$work/tmp" timeout 60 "$program" --table "$table_collection" \
         "$@" >"$work/out" 2>"$work/err"

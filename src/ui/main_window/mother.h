@@ -91,6 +91,7 @@ class Mother final : public QMainWindow {
     void showLines();
     void showPoints();
     void showCurvePoints();
+    void showAnimationDialog();
 
     QtDialogs qtDialogs_;
     std::unique_ptr<PlotState> state_ = std::make_unique<PlotState>();

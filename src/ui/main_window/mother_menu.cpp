@@ -9,6 +9,7 @@
 
 #include <iterator>
 
+#include "app/animation_export.h"
 #include "app/curve_points_window.h"
 #include "app/lines_window.h"
 #include "app/menu_actions.h"
@@ -27,7 +28,9 @@
 #include "ui/collection/sammlung.h"
 #include "ui/help/about_box.h"
 #include "ui/help/help_window.h"
+#include "ui/plot/animation_dialog.h"
 #include "ui/plot/graph_menu.h"
+#include "ui/plot/graph_pictures.h"
 #include "ui/settings/optionsgraph.h"
 #include "ui/settings/optionslinie.h"
 #include "ui/settings/optionszoom.h"
@@ -71,6 +74,8 @@ std::vector<MenuRow> Mother::fileMenu() {
         itemRow("mn_file", "mn_save", "&Speichern", [this] { ignoreResult(colsave(ctx_, true)); }),
         itemRow("mn_file", "mn_saveas", "Speichern &unter...",
                 [this] { ignoreResult(colsave(ctx_, false)); }),
+        itemRow("mn_file", "mn_animation", "&Animation speichern...",
+                [this] { showAnimationDialog(); }),
         separatorRow("mn_file", "mn_sep"),
         checkRow(
             "mn_file", "mn_fplot", "&Funktionenplotter", [this] { chooseMode(ctx_, 0); }, mode(0)),
@@ -254,6 +259,25 @@ void Mother::showHelpFor(const QWidget* focus) {
         help_ = new HelpWindow(this);
     }
     help_->showTopic(topic);
+}
+
+void Mother::showAnimationDialog() {
+    if (animatableSlots(*state_).empty()) {
+        ui_.message("Die Graphik hat keinen Parameter, der laufen könnte. Ein Parameter ist ein "
+                    "Name in einem Term, etwa a in a*x^2.",
+                    "Animation speichern", MessageIcon::Information);
+        return;
+    }
+    const auto pause = [this](bool on) {
+        if (on) {
+            timer1_->stop();
+            return;
+        }
+        refreshMenu();
+    };
+    auto* dialog = new AnimationDialog(ctx_, drawingSize(*state_), pause, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void Mother::showAbout() {

@@ -82,6 +82,18 @@ QByteArray graphEmf(ProgramContext& ctx, TextMetrics& metrics) {
     return QByteArray(file.data(), static_cast<qsizetype>(file.size()));
 }
 
+FramePicture framePicture(ProgramContext& ctx) {
+    const QImage image = graphImage(ctx);
+    FramePicture frame{image.width(), image.height(), {}};
+    frame.pixels.resize(static_cast<std::size_t>(image.width()) * image.height());
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(image.constScanLine(y));
+        std::copy(row, row + image.width(),
+                  frame.pixels.begin() + std::ptrdiff_t{y} * image.width());
+    }
+    return frame;
+}
+
 QByteArray pngBytes(const QImage& image) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

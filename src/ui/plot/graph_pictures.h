@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "plot/gif_encoder.h"
 #include "state/result.h"
 
 namespace vestrano {
@@ -23,6 +24,9 @@ QByteArray graphSvg(ProgramContext& ctx);
 QByteArray graphEmf(ProgramContext& ctx, TextMetrics& metrics);
 
 QByteArray pngBytes(const QImage& image);
+
+// graphImage's pixels, a frame of an animation.
+FramePicture framePicture(ProgramContext& ctx);
 
 // The graph into `path` in the format of its extension, or the German message why not. Text in
 // the metafile is measured with `metrics`.
