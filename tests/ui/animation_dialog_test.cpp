@@ -62,6 +62,9 @@ TEST_F(AnimationDialogTest, BadBoxesAndTargetsAreRefusedAndLeaveNoFile) {
         save();
         EXPECT_EQ(lastMessage(), message) << box;
         EXPECT_TRUE(dialog().isVisible()) << box;
+        // What is typed next replaces the refused text.
+        EXPECT_EQ(dialog().focusWidget(), findIn<QLineEdit>(dialog(), box)) << box;
+        EXPECT_EQ(findIn<QLineEdit>(dialog(), box)->selectedText(), text) << box;
         type(box, kept);
     }
     EXPECT_TRUE(dialogs.dialogTitles.empty()) << "no file is asked for";

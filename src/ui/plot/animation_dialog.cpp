@@ -102,6 +102,18 @@ void AnimationDialog::showBounds() {
 void AnimationDialog::accept() {
     const auto refuse = [this](const std::string& reason) {
         ctx_.ui.message(reason, kTitle, MessageIcon::Critical);
+        // The message box had the focus; the next keys belong in the box it spoke of.
+        const std::pair<const char*, QLineEdit*> boxes[] = {
+            {"\"von\"", from_},      {"\"bis\"", to_},
+            {"\"Bilder\"", frames_}, {"\"Bilder pro Sekunde\"", fps_},
+            {"\"Breite\"", width_},  {"\"Höhe\"", height_}};
+        for (const auto& [name, box] : boxes) {
+            if (reason.find(name) != std::string::npos) {
+                box->setFocus(Qt::OtherFocusReason);
+                box->selectAll();
+                return;
+            }
+        }
     };
     const int index = parameter_->currentIndex();
     if (index < 0 || index >= static_cast<int>(slots_.size())) {
