@@ -18,6 +18,21 @@ namespace vestrano {
 
 namespace {
 
+// The file a link (or a chain of them) names, so that a save replaces that file and the link
+// stays; anything else as given. A loop of links is left to the write to report.
+std::filesystem::path linkedFile(const std::filesystem::path& path) {
+    std::filesystem::path file = path;
+    std::error_code error;
+    for (int hops = 0; hops < 40 && std::filesystem::is_symlink(file, error); ++hops) {
+        const std::filesystem::path next = std::filesystem::read_symlink(file, error);
+        if (error) {
+            return path;
+        }
+        file = next.is_absolute() ? next : file.parent_path() / next;
+    }
+    return file;
+}
+
 std::string reasonOf(int error) {
     switch (error) {
     case ENOSPC:
@@ -135,7 +150,7 @@ Result<std::string> readWholeFile(const std::string& path) {
 }
 
 Status writeFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::filesystem::path target(path);
+    const std::filesystem::path target = linkedFile(path);
     const std::filesystem::path temporary = temporaryBeside(target);
     errno = 0;
     if (!writeToDisk(temporary, target, bytes) ||

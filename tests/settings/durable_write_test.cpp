@@ -90,5 +90,22 @@ TEST_F(DurableWrite, TheNewFileKeepsTheOldOnesPermissions) {
     EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
+// A collection reached through a link (in another folder) is saved into the file the link
+// names; the link stays a link.
+TEST_F(DurableWrite, ALinkedFileIsWrittenWhereTheLinkPoints) {
+    namespace fs = std::filesystem;
+    fs::create_directory(path("echt"));
+    const std::string real = path("echt/sammlung.txt");
+    ASSERT_EQ(writeFileAtomically(real, "alt").reason(), "");
+    const std::string link = path("verweis.txt");
+    const std::string chained = path("verweis2.txt");
+    fs::create_symlink("echt/sammlung.txt", link);
+    fs::create_symlink("verweis.txt", chained);
+    ASSERT_EQ(writeFileAtomically(chained, "neu").reason(), "");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_symlink(chained));
+    EXPECT_EQ(read(real), "neu");
+}
+
 } // namespace
 } // namespace vestrano
