@@ -203,6 +203,7 @@ TEST(CommandLine, WrongArgumentsAreNamedInGerman) {
     const std::string tableUsage =
         "\nAufruf: vestrano --table SAMMLUNG --from A --to B --step S [--entry TITEL]";
     const std::string tableFile = "Zu --table gehört genau eine Sammlungsdatei." + tableUsage;
+    const std::string frames = "--frames muss eine ganze Zahl von 2 bis 1000 sein!";
     const std::string pointsUsage = "\nAufruf: vestrano --points SAMMLUNG [--entry TITEL]";
     std::string help = helpText();
     help.pop_back();
@@ -215,13 +216,28 @@ TEST(CommandLine, WrongArgumentsAreNamedInGerman) {
     } cases[] = {
         {{"--export", "bild.png"}, exportFiles, true},
         {{"--export", "bild.png", "a.txt", "b.txt"}, exportFiles, true},
-        {{"--export", "bild.gif", "s.txt"}, unknownFormatText("bild.gif"), true},
+        {{"--export", "bild.gif", "s.txt"}, unknownFormatText("bild.gif")},
         {{"--export", "bild", "s.txt"}, unknownFormatText("bild"), true},
         {{"--export", "bild.png", "s.txt", "--size"}, "Nach --size fehlt die Größe.", true},
         {{"--export", "bild.png", "s.txt", "--entry"},
          "Nach --entry fehlt der Titel des Eintrags.",
          true},
         {{"--export", "bild.png", "s.txt", "--farbe", "rot"}, unknown, true},
+        {{"--export", "l.png", "s.txt", "--animate", "a"}, animationFormatText("l.png")},
+        {{"--export", "l.gif", "s.txt", "--animate", "a", "--frames", "0"}, frames},
+        {{"--export", "l.gif", "s.txt", "--animate", "a", "--frames", "1001"}, frames},
+        {{"--export", "l.gif", "s.txt", "--animate", "a", "--frames", "5,5"}, frames},
+        {{"--export", "l.gif", "s.txt", "--animate", "a", "--fps", "0"},
+         "--fps muss eine ganze Zahl von 1 bis 50 sein!"},
+        {{"--export", "l.gif", "s.txt", "--animate"},
+         "Nach --animate fehlt der Name des Parameters."},
+        {{"--export", "l.png", "s.txt", "--from", "1"},
+         "Die Option --from gilt nur zusammen mit --animate."},
+        {{"--export", "l.png", "s.txt", "--bounce"},
+         "Die Option --bounce gilt nur zusammen mit --animate."},
+        {{"--points", "s.txt", "--animate", "a"},
+         "Die Option --animate gilt nur zusammen mit --export."},
+        {{"--fps", "5"}, "Die Option --fps gilt nur zusammen mit --export.", true},
         {{"--table", "--from", "0", "--to", "1", "--step", "1"}, tableFile},
         {{"--table", "a.txt", "b.txt", "--from", "0", "--to", "1", "--step", "1"}, tableFile},
         {{"--table", "s.txt", "--from", "0", "--to", "1"},
