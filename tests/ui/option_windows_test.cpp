@@ -22,10 +22,7 @@ class OptionWindows : public Windows {
         return findIn<T>(dialog, name);
     }
     void type(OptionWindow& dialog, const char* box, const QString& text) {
-        auto* line = in<QLineEdit>(dialog, box);
-        line->setFocus();
-        line->selectAll();
-        QTest::keyClicks(line, text);
+        typeOver(in<QLineEdit>(dialog, box), text, false);
     }
     void click(OptionWindow& dialog, const char* button) {
         QTest::mouseClick(in<QPushButton>(dialog, button), Qt::LeftButton);

@@ -72,6 +72,15 @@ class Windows : public ::testing::Test {
         QTest::keyClicks(line, text);
         QTest::keyClick(line, Qt::Key_Return);
     }
+    // Types `text` over what `box` holds, with the focus there, and takes it with Enter.
+    static void typeOver(QLineEdit* box, const QString& text, bool enter = true) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        if (enter) {
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    }
 
     void trigger(const char* action) { findIn<QAction>(*mother, action)->trigger(); }
 
