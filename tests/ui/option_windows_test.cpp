@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include <filesystem>
-#include <random>
 
+#include "support/temp_folder.h"
 #include "ui/calculator/minicalc.h"
 #include "ui/settings/optionsgraph.h"
 #include "ui/settings/optionslinie.h"
@@ -138,19 +138,9 @@ TEST_F(OptionWindows, TheModeSwitchRenamesTheHeadsAndSwapsTheCountBoxes) {
 
 // The working copy carries the settings into the next run.
 TEST(OptionRestart, SettingsSavedFromMenuAndDialogComeBack) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() /
-        ("vestrano-restart-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder);
+    const TempFolder folder;
     ScriptedUi dialogs;
-    const auto start = [&] {
-        auto mother = std::make_unique<Mother>(&dialogs, folder.string());
-        mother->resize(1280, 800);
-        mother->show();
-        QApplication::processEvents();
-        mother->finishStartup();
-        return mother;
-    };
+    const auto start = [&] { return startProgram(dialogs, folder.folder.string()); };
     {
         auto mother = start();
         findIn<QAction>(*mother, "mn_zoomoptions")->trigger();
@@ -171,8 +161,6 @@ TEST(OptionRestart, SettingsSavedFromMenuAndDialogComeBack) {
     QTest::keyClick(input, Qt::Key_Return);
     EXPECT_EQ(findIn<QLabel>(findWindow(*mother, "minicalc"), "Label1")->text(), "1");
     EXPECT_TRUE(dialogs.messages.empty());
-    mother.reset();
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace vestrano
