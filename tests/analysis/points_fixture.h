@@ -13,22 +13,26 @@
 
 namespace vestrano {
 
-// Terms interpreted as the term window would, analysed over a chosen x interval.
-class PointsFixture : public ::testing::Test {
+// Terms interpreted as the term window would.
+class TermsFixture : public ::testing::Test {
   protected:
     PlotState state;
     ScriptedUi ui;
-
-    PointsFixture() {
-        state.view.picw = 24000;
-        state.view.pich = 15000;
-    }
 
     void terms(const std::string& f, const std::string& g = "", const std::string& h = "") {
         state.slots[0].text = f;
         state.slots[1].text = g;
         state.slots[2].text = h;
         interpretall(state, ui);
+    }
+};
+
+// The terms analysed over a chosen x interval.
+class PointsFixture : public TermsFixture {
+  protected:
+    PointsFixture() {
+        state.view.picw = 24000;
+        state.view.pich = 15000;
     }
 
     void param(const std::string& name, double value) {

@@ -9,27 +9,15 @@
 
 #include "analysis/table_rows.h"
 #include "analysis/table_text.h"
-#include "app/interpretall.h"
-#include "state/plot_state.h"
-#include "support/scripted_ui.h"
+#include "points_fixture.h"
 
 namespace vestrano {
 namespace {
 
 using Rows = std::vector<double>;
 
-class ValueTableTest : public ::testing::Test {
+class ValueTableTest : public TermsFixture {
   protected:
-    PlotState state;
-    ScriptedUi ui;
-
-    void terms(const std::string& f, const std::string& g = "", const std::string& h = "") {
-        state.slots[0].text = f;
-        state.slots[1].text = g;
-        state.slots[2].text = h;
-        interpretall(state, ui);
-    }
-
     Result<Rows> rows(const std::string& from, const std::string& to, const std::string& step) {
         return tableRows(state, ui, {from, to, step});
     }

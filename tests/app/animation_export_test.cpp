@@ -9,7 +9,6 @@
 #include "app/app_fixture.h"
 #include "app/command_line.h"
 #include "app/interpretall.h"
-#include "app/picture_format.h"
 #include "params/animation_frames.h"
 #include "params/param_arithmetic.h"
 #include "plot/gif_encoder.h"
@@ -21,8 +20,6 @@
 
 namespace vestrano {
 namespace {
-
-using Args = std::vector<std::string>;
 
 FramePicture filled(int width, int height, uint32_t colour) {
     return {width, height, std::vector<uint32_t>(static_cast<std::size_t>(width) * height, colour)};
@@ -125,31 +122,6 @@ TEST(CommandLine, AnAnimationIsAGifOfAParameterRun) {
     EXPECT_EQ(std::tie(defaults.from, defaults.to, defaults.frames, defaults.fps, defaults.bounce),
               std::make_tuple("", "", "50", "20", false));
     EXPECT_NE(helpText().find("--animate PARAMETER"), std::string::npos);
-
-    const std::string frames = "--frames muss eine ganze Zahl von 2 bis 1000 sein!";
-    const std::vector<std::pair<Args, std::string>> cases{
-        {{"--export", "l.gif", "s.txt"}, unknownFormatText("l.gif")},
-        {{"--export", "l.png", "s.txt", "--animate", "a"}, animationFormatText("l.png")},
-        {{"--export", "l.gif", "s.txt", "--animate", "a", "--frames", "0"}, frames},
-        {{"--export", "l.gif", "s.txt", "--animate", "a", "--frames", "1001"}, frames},
-        {{"--export", "l.gif", "s.txt", "--animate", "a", "--frames", "5,5"}, frames},
-        {{"--export", "l.gif", "s.txt", "--animate", "a", "--fps", "0"},
-         "--fps muss eine ganze Zahl von 1 bis 50 sein!"},
-        {{"--export", "l.gif", "s.txt", "--animate"},
-         "Nach --animate fehlt der Name des Parameters."},
-        {{"--export", "l.png", "s.txt", "--from", "1"},
-         "Die Option --from gilt nur zusammen mit --animate."},
-        {{"--export", "l.png", "s.txt", "--bounce"},
-         "Die Option --bounce gilt nur zusammen mit --animate."},
-        {{"--points", "s.txt", "--animate", "a"},
-         "Die Option --animate gilt nur zusammen mit --export."},
-        {{"--points", "s.txt", "--from", "1"}, "Die Option --from gilt nur zusammen mit --table."},
-    };
-    for (const auto& [args, error] : cases) {
-        EXPECT_EQ(parseCommandLine(args).reason(), error) << args.back();
-    }
-    EXPECT_EQ(parseCommandLine({"--fps", "5"}).reason().substr(0, 48),
-              "Die Option --fps gilt nur zusammen mit --export.");
 }
 
 // A run over a*x^2 whose frames are the parameter's value, as the drawing saw it.

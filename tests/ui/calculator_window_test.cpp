@@ -35,13 +35,7 @@ class CalculatorWindow : public Windows {
         return label->toolTip().isEmpty() ? label->text() : label->toolTip();
     }
 
-    void type(const char* box, const QString& text) {
-        auto* line = control<QLineEdit>(box);
-        line->setFocus();
-        line->selectAll();
-        QTest::keyClicks(line, text);
-        QTest::keyClick(line, Qt::Key_Return);
-    }
+    void type(const char* box, const QString& text) { typeOver(control<QLineEdit>(box), text); }
 };
 
 TEST_F(CalculatorWindow, TheMenuShowsItInFrontWithEveryControl) {

@@ -4,29 +4,21 @@
 #include <QLineEdit>
 
 #include <filesystem>
-#include <random>
 
 #include "settings/text_file.h"
+#include "support/temp_folder.h"
 #include "window_fixture.h"
 
 namespace vestrano {
 namespace {
 
 TEST(CollectionFiles, SavedThroughTheMenuOpenedAtStartAndMarkedWhileChanged) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() /
-        ("vestrano-files-" + std::to_string(std::random_device{}()));
+    const TempFolder temp;
+    const std::filesystem::path& folder = temp.folder;
     std::filesystem::create_directories(folder / "data");
     const std::string lesson = (folder / "lesson.txt").string();
     ScriptedUi dialogs;
-    const auto start = [&] {
-        auto mother = std::make_unique<Mother>(&dialogs, (folder / "data").string());
-        mother->resize(1280, 800);
-        mother->show();
-        QApplication::processEvents();
-        mother->finishStartup();
-        return mother;
-    };
+    const auto start = [&] { return startProgram(dialogs, (folder / "data").string()); };
     const QString caption = "Vestrano - Graphen von Funktionen mit dynamischen Parametern";
     {
         auto mother = start();
@@ -64,8 +56,6 @@ TEST(CollectionFiles, SavedThroughTheMenuOpenedAtStartAndMarkedWhileChanged) {
     mother->findChild<QAction*>("mn_save")->trigger();
     EXPECT_EQ(readWholeFile(notes).value_or("<none>"), "Einkaufen: Äpfel\n");
     EXPECT_NE(readWholeFile(lesson).value_or("").find("f(x)=a*x^2"), std::string::npos);
-    mother.reset();
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace

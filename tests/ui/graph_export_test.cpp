@@ -4,7 +4,6 @@
 #include <QSvgRenderer>
 
 #include <filesystem>
-#include <random>
 #include <sstream>
 
 #include "app/command_line.h"
@@ -16,18 +15,12 @@
 #include "plot/redraw.h"
 #include "settings/text_file.h"
 #include "support/emf_records.h"
+#include "support/temp_folder.h"
 #include "ui/plot/export_run.h"
 #include "window_fixture.h"
 
 namespace vestrano {
 namespace {
-
-std::filesystem::path freshFolder() {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("vestrano-export-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 
 QImage rgb(const QImage& image) {
     return image.convertToFormat(QImage::Format_RGB32);
@@ -48,7 +41,8 @@ int lineRecords(const std::vector<EmfRecord>& records) {
 // A graph with a help line, an additional line and a point, and a working copy in a folder.
 class GraphExport : public Windows {
   protected:
-    std::filesystem::path folder = freshFolder();
+    TempFolder temp;
+    const std::filesystem::path folder = temp.folder;
 
     GraphExport() {
         state().files.tmpfile = (folder / "vestrano.tmp").string();
@@ -60,7 +54,6 @@ class GraphExport : public Windows {
         makeliste(state(), "P(1;2)", dialogs);
         graphForm().redraw();
     }
-    ~GraphExport() override { std::filesystem::remove_all(folder); }
 
     std::string path(const char* name) const { return (folder / name).string(); }
 };
@@ -135,7 +128,8 @@ TEST_F(GraphExport, SavedPicturesMatchTheScreenAndFailuresNameTheFile) {
 }
 
 TEST(ExportCommand, AnEntryIsDrawnIntoEveryFormatOrTheReasonIsTold) {
-    const auto folder = freshFolder();
+    const TempFolder temp;
+    const auto& folder = temp.folder;
     ExportRequest request{"", VESTRANO_SOURCE_DIR "/tests/data/export_sample.txt", "Kreis", 400,
                           300};
     std::ostringstream errors;
@@ -157,7 +151,6 @@ TEST(ExportCommand, AnEntryIsDrawnIntoEveryFormatOrTheReasonIsTold) {
     EXPECT_NE(exportPicture(request, errors), 0);
     EXPECT_NE(errors.str().find(notWrittenText(request.picture, "Der Ordner existiert nicht.")),
               std::string::npos);
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace

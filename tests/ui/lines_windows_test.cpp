@@ -19,13 +19,6 @@ class LinesWindows : public Windows {
         return findIn<T>(window<Punkte>("Punkte"), name);
     }
 
-    void type(QLineEdit* box, const QString& text) {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
-
     int pixelsOf(QRgb wanted) {
         return countPixels([wanted](QRgb c) { return (c & 0xffffff) == (wanted & 0xffffff); });
     }
@@ -36,8 +29,8 @@ TEST_F(LinesWindows, TypedLinesAreListedDrawnAndKeptWhenTheWindowCloses) {
     QApplication::processEvents();
     ASSERT_TRUE(window<Asymptoten>("Asymptoten").window().isVisible());
     EXPECT_TRUE(lines<QLineEdit>("Text4")->hasFocus());
-    type(lines<QLineEdit>("Text4"), "2*x+1");
-    type(lines<QLineEdit>("Text4"), "x=3");
+    typeOver(lines<QLineEdit>("Text4"), "2*x+1");
+    typeOver(lines<QLineEdit>("Text4"), "x=3");
     auto* list = lines<QListWidget>("List1");
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text(), "y=2*x+1");
@@ -58,14 +51,14 @@ TEST_F(LinesWindows, TypedLinesAreListedDrawnAndKeptWhenTheWindowCloses) {
 
 TEST_F(LinesWindows, BoxesRefuseWrongTypesAndDeleteRemovesTheSelection) {
     trigger("mn_asy");
-    type(lines<QLineEdit>("Text4"), "y=1");
-    type(lines<QLineEdit>("Text4"), "y=2");
-    type(lines<QLineEdit>("Text1_0"), "9");
+    typeOver(lines<QLineEdit>("Text4"), "y=1");
+    typeOver(lines<QLineEdit>("Text4"), "y=2");
+    typeOver(lines<QLineEdit>("Text1_0"), "9");
     EXPECT_EQ(lines<QLineEdit>("Text1_0")->text(), "");
-    type(lines<QLineEdit>("Text1_1"), "3");
+    typeOver(lines<QLineEdit>("Text1_1"), "3");
     EXPECT_EQ(state().additional.lines.rows[1].linetype, '3');
 
-    type(lines<QLineEdit>("Text2"), "7");
+    typeOver(lines<QLineEdit>("Text2"), "7");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Unerlaubter Wert für die Linienart!");
     EXPECT_EQ(lines<QLineEdit>("Text2")->text(), "2");
@@ -80,7 +73,7 @@ TEST_F(LinesWindows, BoxesRefuseWrongTypesAndDeleteRemovesTheSelection) {
 
 TEST_F(LinesWindows, PointsAreDrawnAsTheCheckBoxesSay) {
     trigger("mn_punkt");
-    type(points<QLineEdit>("Text4"), "P(1;2)");
+    typeOver(points<QLineEdit>("Text4"), "P(1;2)");
     ASSERT_EQ(points<QListWidget>("List1")->count(), 1);
     const QPoint at = pixelOf(1, 2);
     EXPECT_EQ(graphForm().picture().pixel(at) & 0xffffff, 0u);
@@ -103,7 +96,7 @@ TEST_F(LinesWindows, ATakeOverDrawsWhatUsesItsNewParameters) {
         return qRed(c) > qGreen(c) + 20 && qBlue(c) > qGreen(c) + 20;
     };
     trigger("mn_asy");
-    type(lines<QLineEdit>("Text4"), "y=m*x+t");
+    typeOver(lines<QLineEdit>("Text4"), "y=m*x+t");
     for (int s = kFirstFreeParam; s < kFirstFreeParam + 2; ++s) {
         ASSERT_NE(paraWindow(s), nullptr);
         EXPECT_TRUE(paraWindow(s)->isVisible()) << state().params[s].parname;
@@ -115,7 +108,7 @@ TEST_F(LinesWindows, ATakeOverDrawsWhatUsesItsNewParameters) {
     EXPECT_EQ(shown, graphForm().picture());
 
     trigger("mn_punkt");
-    type(points<QLineEdit>("Text4"), "P(a;b)");
+    typeOver(points<QLineEdit>("Text4"), "P(a;b)");
     EXPECT_EQ(graphForm().picture().pixel(pixelOf(1, 1)) & 0xffffff, 0u);
     shown = graphForm().picture().copy();
     graphForm().redraw();

@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include <filesystem>
-#include <random>
 
+#include "support/temp_folder.h"
 #include "ui/calculator/minicalc.h"
 #include "ui/settings/optionsgraph.h"
 #include "ui/settings/optionslinie.h"
@@ -22,10 +22,7 @@ class OptionWindows : public Windows {
         return findIn<T>(dialog, name);
     }
     void type(OptionWindow& dialog, const char* box, const QString& text) {
-        auto* line = in<QLineEdit>(dialog, box);
-        line->setFocus();
-        line->selectAll();
-        QTest::keyClicks(line, text);
+        typeOver(in<QLineEdit>(dialog, box), text, false);
     }
     void click(OptionWindow& dialog, const char* button) {
         QTest::mouseClick(in<QPushButton>(dialog, button), Qt::LeftButton);
@@ -141,19 +138,9 @@ TEST_F(OptionWindows, TheModeSwitchRenamesTheHeadsAndSwapsTheCountBoxes) {
 
 // The working copy carries the settings into the next run.
 TEST(OptionRestart, SettingsSavedFromMenuAndDialogComeBack) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() /
-        ("vestrano-restart-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder);
+    const TempFolder folder;
     ScriptedUi dialogs;
-    const auto start = [&] {
-        auto mother = std::make_unique<Mother>(&dialogs, folder.string());
-        mother->resize(1280, 800);
-        mother->show();
-        QApplication::processEvents();
-        mother->finishStartup();
-        return mother;
-    };
+    const auto start = [&] { return startProgram(dialogs, folder.folder.string()); };
     {
         auto mother = start();
         findIn<QAction>(*mother, "mn_zoomoptions")->trigger();
@@ -174,8 +161,6 @@ TEST(OptionRestart, SettingsSavedFromMenuAndDialogComeBack) {
     QTest::keyClick(input, Qt::Key_Return);
     EXPECT_EQ(findIn<QLabel>(findWindow(*mother, "minicalc"), "Label1")->text(), "1");
     EXPECT_TRUE(dialogs.messages.empty());
-    mother.reset();
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace vestrano

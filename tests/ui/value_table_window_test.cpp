@@ -34,18 +34,10 @@ class ValueTableWindow : public Windows {
         return model().headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     }
 
-    void type(QLineEdit* box, const QString& text, bool enter = true) {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        if (enter) {
-            QTest::keyClick(box, Qt::Key_Return);
-        }
-    }
     void boxes(const QString& from, const QString& to, const QString& step) {
-        type(control<QLineEdit>("von"), from, false);
-        type(control<QLineEdit>("bis"), to, false);
-        type(control<QLineEdit>("Schrittweite"), step);
+        typeOver(control<QLineEdit>("von"), from, false);
+        typeOver(control<QLineEdit>("bis"), to, false);
+        typeOver(control<QLineEdit>("Schrittweite"), step);
     }
     // What the parameter window's value box makes of a typed value.
     void setA(const QString& value) {

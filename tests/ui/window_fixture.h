@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <memory>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -27,18 +28,23 @@
 
 namespace vestrano {
 
-// The program started in a 1280 x 800 main window, its dialogs answered by a script.
+// The program started in a 1280 x 800 main window, its dialogs answered by `dialogs`, its
+// working copy in `dataFolder` (the user's when empty).
+inline std::unique_ptr<Mother> startProgram(ScriptedUi& dialogs,
+                                            const std::string& dataFolder = {}) {
+    auto mother = std::make_unique<Mother>(&dialogs, dataFolder);
+    mother->resize(1280, 800);
+    mother->show();
+    QApplication::processEvents();
+    mother->finishStartup();
+    return mother;
+}
+
+// The started program, its dialogs answered by a script.
 class Windows : public ::testing::Test {
   protected:
     ScriptedUi dialogs;
-    std::unique_ptr<Mother> mother = std::make_unique<Mother>(&dialogs);
-
-    Windows() {
-        mother->resize(1280, 800);
-        mother->show();
-        QApplication::processEvents();
-        mother->finishStartup();
-    }
+    std::unique_ptr<Mother> mother = startProgram(dialogs);
 
     PlotState& state() { return mother->state(); }
     QMdiArea* mdiArea() { return qobject_cast<QMdiArea*>(mother->centralWidget()); }
@@ -71,6 +77,15 @@ class Windows : public ::testing::Test {
         line->selectAll();
         QTest::keyClicks(line, text);
         QTest::keyClick(line, Qt::Key_Return);
+    }
+    // Types `text` over what `box` holds, with the focus there, and takes it with Enter.
+    static void typeOver(QLineEdit* box, const QString& text, bool enter = true) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        if (enter) {
+            QTest::keyClick(box, Qt::Key_Return);
+        }
     }
 
     void trigger(const char* action) { findIn<QAction>(*mother, action)->trigger(); }

@@ -11,7 +11,9 @@
 
 namespace vestrano {
 
-TEST_F(Windows, StartShowsTheTermWindowAboveTheGraphWithTheirTexts) {
+TEST_F(Windows, StartShowsTheTermWindowAboveTheGraphWithTheirTextsAndTheKeysInTheFirstLine) {
+    EXPECT_EQ(mother->focusWidget(), findIn<QLineEdit>(termForm(), "Text1_0"));
+    EXPECT_EQ(mdiArea()->activeSubWindow(), &termWindow());
     EXPECT_EQ(mother->windowTitle(),
               "Vestrano - Graphen von Funktionen mit dynamischen Parametern");
     EXPECT_EQ(termForm().windowTitle(), "Funktionsterme");
@@ -191,11 +193,6 @@ TEST_F(Windows, ClosedWindowsComeBackWholeFromTheMenuAndQuitAsksNothing) {
     EXPECT_EQ(bluePixels(graphWindow().grab().toImage()), blue);
     mother->close();
     EXPECT_TRUE(dialogs.questions.empty());
-}
-
-TEST_F(Windows, TheFirstKeysGoIntoTheFirstLine) {
-    EXPECT_EQ(mother->focusWidget(), findIn<QLineEdit>(termForm(), "Text1_0"));
-    EXPECT_EQ(mdiArea()->activeSubWindow(), &termWindow());
 }
 
 // The box came back on every click, and the typing after it landed in another line.
