@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
@@ -229,6 +230,9 @@ TEST_F(ParamWindows, ATimerStepsItsParameterOnEveryTick) {
     EXPECT_EQ(state().params[a].parmode, 1);
     timerDialog(a, [](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Timer für a");
+        // Beside a window in the right-hand column it stays on the screen.
+        EXPECT_TRUE(d.screen()->availableGeometry().contains(d.frameGeometry()))
+            << d.frameGeometry().x();
         EXPECT_EQ(findIn<QLineEdit>(d, "Text1")->text(), "1");
         EXPECT_EQ(findIn<QComboBox>(d, "Combo1")->currentText(), "Richtungsumkehr");
     });

@@ -4,6 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
 
 #include "params/param_design.h"
 #include "state/plot_state.h"
@@ -62,6 +66,24 @@ TimerDialogForm::TimerDialogForm(ProgramContext& ctx, QWidget* parent)
     cancel->setObjectName("CancelButton");
     cancel->setGeometry(placeOf(kDialogCancel, tpp));
     connect(cancel, &QPushButton::clicked, this, &TimerDialogForm::reject);
+}
+
+// Beside a parameter window in the right-hand column the dialog would leave the screen; shown,
+// with its frame known, it is kept on it, as near to that place as fits.
+void TimerDialogForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    const QScreen* shownOn = screen();
+    if (!shownOn) {
+        return;
+    }
+    const QRect room = shownOn->availableGeometry();
+    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QRect frame = geometry().marginsAdded(margins);
+    const int left = std::clamp(frame.left(), room.left(),
+                                std::max(room.left(), room.right() + 1 - frame.width()));
+    const int top = std::clamp(frame.top(), room.top(),
+                               std::max(room.top(), room.bottom() + 1 - frame.height()));
+    move(left, top); // a window's position is its frame's
 }
 
 void TimerDialogForm::run(int s, const QWidget& area) {

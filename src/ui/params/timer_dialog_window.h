@@ -23,6 +23,9 @@ class TimerDialogForm final : public QDialog {
     // OK: a refused step keeps the dialog open.
     void accept() override;
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     ProgramContext& ctx_;
     TimerDialog dialog_;
