@@ -68,22 +68,21 @@ TimerDialogForm::TimerDialogForm(ProgramContext& ctx, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &TimerDialogForm::reject);
 }
 
-// Beside a parameter window in the right-hand column the dialog would leave the screen; shown,
-// with its frame known, it is kept on it, as near to that place as fits.
-void TimerDialogForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    const QScreen* shownOn = screen();
+// Beside a parameter window in the right-hand column the dialog would leave the screen; it is
+// kept on it, frame and all, as near to that place as fits. A window's position is its frame's.
+QPoint TimerDialogForm::onScreen(QPoint wanted, const QWidget& area) {
+    const QScreen* shownOn = area.screen();
     if (!shownOn) {
-        return;
+        return wanted;
     }
-    const QRect room = shownOn->availableGeometry();
+    winId(); // the frame is known once the window is
     const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const QRect frame = geometry().marginsAdded(margins);
-    const int left = std::clamp(frame.left(), room.left(),
-                                std::max(room.left(), room.right() + 1 - frame.width()));
-    const int top = std::clamp(frame.top(), room.top(),
-                               std::max(room.top(), room.bottom() + 1 - frame.height()));
-    move(left, top); // a window's position is its frame's
+    const QSize frame = size().grownBy(margins);
+    const QRect room = shownOn->availableGeometry();
+    return {std::clamp(wanted.x(), room.left(),
+                       std::max(room.left(), room.right() + 1 - frame.width())),
+            std::clamp(wanted.y(), room.top(),
+                       std::max(room.top(), room.bottom() + 1 - frame.height()))};
 }
 
 void TimerDialogForm::run(int s, const QWidget& area) {
@@ -94,7 +93,8 @@ void TimerDialogForm::run(int s, const QWidget& area) {
     text1_->selectAll();
     text1_->setFocus();
     const int tpp = twipsPerPixel(area);
-    move(area.mapToGlobal(QPoint(toPixels(dialog_.left, tpp), toPixels(dialog_.top, tpp))));
+    move(onScreen(area.mapToGlobal(QPoint(toPixels(dialog_.left, tpp), toPixels(dialog_.top, tpp))),
+                  area));
     exec();
 }
 

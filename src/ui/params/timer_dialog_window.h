@@ -23,10 +23,9 @@ class TimerDialogForm final : public QDialog {
     // OK: a refused step keeps the dialog open.
     void accept() override;
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
+    QPoint onScreen(QPoint wanted, const QWidget& area);
+
     ProgramContext& ctx_;
     TimerDialog dialog_;
     QComboBox* combo1_ = nullptr;
