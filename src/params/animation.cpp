@@ -117,6 +117,14 @@ void tick(ProgramContext& ctx) {
         timerschanged(state, ctx.ui);
         return;
     }
+    if (state.ticking) {
+        return;
+    }
+    state.ticking = true;
+    struct Done {
+        bool& ticking;
+        ~Done() { ticking = false; }
+    } done{state.ticking};
     continueRun(ctx, UserStep::TimerRun);
     BusyScope batch(state);
     const std::string running = state.timerlist;

@@ -159,6 +159,9 @@ struct PlotState {
     std::array<ParamEntry, kParamCount> params{};
 
     int16_t busy = 0;
+    // A tick of the parameters' timer is running: a message it shows must not be asked again
+    // by the ticks the timer fires while the message is open.
+    bool ticking = false;
     Options options;
     int16_t activepar = -1;
     int16_t parawidth = 4740;

@@ -179,6 +179,26 @@ TEST_F(Animation, LowerBoundOutsideTheIntervalStopsAfterOneMessage) {
     EXPECT_FALSE(state.timerEnabled);
 }
 
+// While the message is open the program's timer goes on firing: those ticks wait for it
+// instead of opening message over message.
+TEST_F(Animation, TicksWhileItsMessageIsOpenDoNotAskAgain) {
+    showParamWindow(ctx, 0);
+    param(0).parstep = 1;
+    toggleTimer(state, ui, 0);
+    state.view.xmax = 2;
+    int nested = 0;
+    ui.whileShown = [&] {
+        if (++nested < 50) {
+            tick(ctx);
+        }
+    };
+    for (int i = 0; i < 3; ++i) {
+        tick(ctx);
+    }
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_FALSE(state.timerEnabled);
+}
+
 TEST_F(Animation, ClockClickAndTheDialogWithItsStepCheck) {
     // step, buttons (1 left, 2 right) -> dialog opens, timer runs
     const int cases[][4] = {{0, 1, 1, 0}, {1, 1, 0, 1}, {1, 2, 1, 0}, {1, 3, 1, 1}};
