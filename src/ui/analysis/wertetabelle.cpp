@@ -18,6 +18,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "ui/analysis/value_table_model.h"
+#include "ui/main_window/box_events.h"
 #include "ui/params/tool_window.h"
 
 namespace vestrano {
@@ -155,11 +156,9 @@ void Wertetabelle::takeOver() {
         showNote();
         return;
     }
-    // The message box had the focus; the next keys belong in the box it spoke of.
     QLineEdit* box = *refused == TableBox::From ? von_ : *refused == TableBox::To ? bis_ : step_;
     mdi_.setActiveSubWindow(sub_);
-    box->setFocus(Qt::OtherFocusReason);
-    box->selectAll();
+    focusRefusedBox(*box);
 }
 
 void Wertetabelle::recompute() {

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace vestrano {
 
@@ -16,6 +17,13 @@ inline bool isEnterKey(const QEvent* event) {
 inline bool leftForControl(const QEvent* event) {
     const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+// After a message about a box: the message box had the focus; the next keys belong in the box it
+// spoke of and replace its text.
+inline void focusRefusedBox(QLineEdit& box) {
+    box.setFocus(Qt::OtherFocusReason);
+    box.selectAll();
 }
 
 } // namespace vestrano

@@ -19,6 +19,7 @@
 #include "state/plot_state.h"
 #include "state/program_context.h"
 #include "state/ui.h"
+#include "ui/main_window/box_events.h"
 #include "ui/main_window/twips.h"
 #include "ui/plot/graph_pictures.h"
 
@@ -102,15 +103,13 @@ void AnimationDialog::showBounds() {
 void AnimationDialog::accept() {
     const auto refuse = [this](const std::string& reason) {
         ctx_.ui.message(reason, kTitle, MessageIcon::Critical);
-        // The message box had the focus; the next keys belong in the box it spoke of.
         const std::pair<const char*, QLineEdit*> boxes[] = {
             {"\"von\"", from_},      {"\"bis\"", to_},
             {"\"Bilder\"", frames_}, {"\"Bilder pro Sekunde\"", fps_},
             {"\"Breite\"", width_},  {"\"Höhe\"", height_}};
         for (const auto& [name, box] : boxes) {
             if (reason.find(name) != std::string::npos) {
-                box->setFocus(Qt::OtherFocusReason);
-                box->selectAll();
+                focusRefusedBox(*box);
                 return;
             }
         }
